@@ -1,0 +1,15 @@
+#include "app/Globals.h"
+
+int windowWidth = 640;
+int windowHeight = 480;
+int colourDepth = 32;
+bool fullScreen = true;
+bool running = true;
+Screen* currentScreen = nullptr;
+unsigned char keyState[256] = {};
+int mouseX = 0;
+int mouseY = 0;
+float frameStep = 0.0f;
+std::uint32_t lastTick = 0;
+std::deque<float> frameDurations;
+std::vector<Screen*> retiredScreens;

@@ -1,0 +1,5 @@
+// Temporary entry point while the platform layer is being written.
+int main()
+{
+    return 0;
+}

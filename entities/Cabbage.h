@@ -1,0 +1,19 @@
+#pragma once
+
+#include <array>
+
+#include "entities/Entity.h"
+
+// Grows out of the ground, stands for a while, sinks back and comes up again
+// somewhere else. While out it bites a player within 10 units for 10 hit
+// points, at most once every half second.
+class Cabbage : public Entity {
+public:
+    void spawn() override;
+    EntityKind kind() const override;
+    int update(float playerX, float playerY) override;
+
+    float biteCooldown = 0.0f;
+    float growPhase = 0.0f;
+    std::array<Texture, 3> growFrames; // names owned by the play screen
+};

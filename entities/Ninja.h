@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+#include "entities/Entity.h"
+
+// Stalks the player in right-angled legs, easing into each end point, lunges
+// at a player within about 18.7 units (10 hit points to a player still within
+// 20 at the lunge's end) and then recovers. Crowded ninjas slow down, the
+// earlier-created one giving way.
+class Ninja : public Entity {
+public:
+    void draw() override;
+    void spawn() override;
+    EntityKind kind() const override;
+    int update(float playerX, float playerY) override;
+
+    int index = 0;
+    bool horizontalNext = false;
+    float targetY = 0.0f;
+    float targetX = 0.0f;
+    std::vector<Texture> lungeFrames; // names owned by the play screen
+    // The play screen's list of this level's ninjas. Not owned.
+    const std::vector<Ninja*>* ninjas = nullptr;
+    float lungeTimer = 0.0f;
+
+    // Flipped by every spawn across the whole run of the program (levels and
+    // play screens alike); starts false, so the first ninja ever spawned
+    // starts with a horizontal leg.
+    static bool nextNinjaHorizontal;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <list>
+#include <memory>
+
+#include "entities/Entity.h"
+#include "entities/Knife.h"
+
+// Roams the field and throws a knife at the player about once a second. The
+// pirate itself never hurts the player.
+class Pirate : public Entity {
+public:
+    void spawn() override;
+    EntityKind kind() const override;
+    int update(float playerX, float playerY) override;
+
+    Texture knifeTexture; // handed to every knife; owned by the play screen
+    // The play screen's list of knives in flight; thrown knives are appended
+    // here. Not owned by the pirate.
+    std::list<std::unique_ptr<Knife>>* projectiles = nullptr;
+    float throwTimer = 0.0f;
+    float targetY = 0.0f;
+    float targetX = 0.0f;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "entities/Entity.h"
+
+// Roams the field from one random point to the next holding a pulsing flame
+// in front of it. The flame burns a player inside it for 3 hit points at most
+// every half second, and sets zombies inside it burning.
+class Robot : public Entity {
+public:
+    void draw() override;
+    void spawn() override;
+    EntityKind kind() const override;
+    int update(float playerX, float playerY) override;
+
+    float targetX = 0.0f;
+    float targetY = 0.0f;
+    float flameCooldown = 0.0f;
+    float flamePhase = 0.0f;
+    // The play screen's list of all entities, searched for zombies each
+    // frame. Not owned.
+    const std::vector<std::unique_ptr<Entity>>* entities = nullptr;
+    Sprite flame;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <vector>
+
+#include "entities/Entity.h"
+
+// Shambles about the field, chases a player within 65 units, and lunges at a
+// player within 25: a five-picture lunge that takes 5 hit points (15 when
+// burning) from a player still within reach at its end. A robot's flame sets
+// it burning: faster, with a scrolling fire picture.
+class Zombie : public Entity {
+public:
+    void draw() override;
+    void spawn() override;
+    EntityKind kind() const override;
+    int update(float playerX, float playerY) override;
+
+    // Set burning by a robot's flame: burning = true, speed = 36.
+    void ignite();
+
+    bool burning = false;
+    Sprite fire;
+    float targetY = 0.0f;
+    float targetX = 0.0f;
+    Texture idleTexture;               // only its name is used; owned by the play screen
+    std::vector<Texture> lungeFrames;  // names owned by the play screen
+    float lungeTimer = 0.0f;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "render/BitmapFont.h"
+#include "render/Sprite.h"
+#include "screens/Screen.h"
+
+// Shown once the last level is completed: the win picture, the final score
+// with a prompt, and the credits. Releasing any key returns to the main menu.
+class EndingScreen : public Screen {
+public:
+    EndingScreen() = default;
+    ~EndingScreen() override;
+
+    void keyUp(int key) override;
+    void enter() override;
+    void render() override;
+
+    Sprite picture;
+    BitmapFont scoreFont;
+    BitmapFont creditsFont;
+    int finalScore = 0; // set by the creator before enter()
+};

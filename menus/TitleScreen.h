@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+
+#include "render/BitmapFont.h"
+#include "render/Sprite.h"
+#include "screens/Camera.h"
+#include "screens/Screen.h"
+
+class PlayScreen;
+
+// The title menu (setup(1): New Game, Load Game, Game Story, Quit Game) and
+// the in-game menu (setup(2): the same plus Return Game and Save Game, with
+// the save-name prompt). Driven by the mouse: hovering an entry shows the
+// marker under it, releasing the left button over it performs its action.
+//
+// Created with the constructor, enter() and setup(mode); in in-game mode the
+// creator also stores the suspended game.
+class TitleScreen : public Screen {
+public:
+    TitleScreen();
+    ~TitleScreen() override;
+
+    void keyDown(int key) override;
+    void mouseUp(bool left, bool right) override;
+    void mouseMove(float x, float y) override;
+    void enter() override;
+    void render() override;
+    void setup(int mode) override;
+
+    // The suspended game in in-game mode; null in main-menu mode. Return Game
+    // hands it back to the screen flow; Load Game and Game Story pass it on.
+    PlayScreen* suspended = nullptr;
+    int caret = 0;
+    std::string saveName;
+    BitmapFont font;
+    bool prompting = false;
+    bool inGame = false;
+    Sprite saveGameItem;
+    Sprite returnGameItem;
+    Sprite gameStoryItem;
+    Sprite quitGameItem;
+    int hovered = 0; // 0 none, 1 New Game, 2 Load Game, 3 Game Story, 4 Quit Game, 5 Return Game, 6 Save Game
+    Sprite marker;
+    Sprite loadGameItem;
+    Sprite newGameItem;
+    Camera camera;
+    Sprite background;
+};

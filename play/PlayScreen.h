@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+#include <list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "entities/Entity.h"
+#include "entities/HealthPickup.h"
+#include "render/BitmapFont.h"
+#include "render/Sprite.h"
+#include "render/Texture.h"
+#include "screens/Camera.h"
+#include "screens/Screen.h"
+
+class Knife;
+class Ninja;
+
+// The screen in which the game is played: the player's sprite in a fixed
+// 200 x 200 field, the level's peppers, enemies, knives and health pickups,
+// its background and optional intro text.
+//
+// Created by New Game (enter, setup(1)), by the load list (enter,
+// setup(level), then hp, introShowing, score and level overwritten), and as
+// the copy handed to the in-game menu. Owns every texture it loads and every
+// object of its level.
+class PlayScreen : public Screen {
+public:
+    PlayScreen();
+    ~PlayScreen() override;
+
+    // The play rules of one frame.
+    void update() override;
+    // Resets the game state and loads every picture the levels use.
+    void enter() override;
+    // Arrows move the player, Enter ends the intro pause, Esc or Home opens
+    // the in-game menu with a copy of the running game.
+    void keysHeld(const unsigned char* keys) override;
+    // Draws the level; also runs the level fade and the death sequence.
+    void render() override;
+    // Loads level n from "Levels\l<n>.lvl", replacing every object of the
+    // previous level.
+    void setup(int n) override;
+
+    // Writes level, hp, score and introShowing as a saved game to path.
+    // Returns true when the file was written completely.
+    bool saveGame(const std::string& path) const;
+
+    int hp = 30;
+    int level = 1;
+    int score = 0;
+    bool introShowing = false;
+    bool leaving = false;
+    Texture knifeTexture;
+    BitmapFont introText;
+    Texture healthTexture;
+    Sprite deadPicture;
+    bool dying = false;
+    Sprite healthBar;
+    std::array<Texture, 3> cabbageTextures;
+    std::array<Texture, 4> ninjaTextures;
+    Texture zombieStillTexture;
+    std::array<Texture, 5> zombieTextures;
+    std::array<Texture, 1> pirateTextures;
+    Texture robotTexture;
+    Texture fireTexture;
+    Texture flameTexture;
+    bool levelFading = false;
+    bool nextLevelLoaded = false;
+    float fadePhase = 0.0f;
+    int pointsPerPepper = 0;
+    Texture playerTexture;
+    Texture pepperTexture;
+    int peppersLeft = 0;
+    Sprite background;
+    Sprite player;
+    Camera camera;
+    std::list<std::unique_ptr<Knife>> projectiles;  // knives in flight; owned
+    std::vector<Sprite> peppers;                    // in creation order
+    std::vector<std::unique_ptr<Entity>> entities;  // every enemy, in creation order; owned
+    std::vector<Ninja*> ninjas;                     // the ninjas of entities; not owned
+    std::vector<HealthPickup> healthPickups;
+};

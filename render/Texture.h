@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Colour keys: a 32-bit value whose bytes, from the least significant, are the
+// red, green, blue and alpha of the pixel made fully transparent on load.
+constexpr std::uint32_t noColourKey = 0x00000000u;      // matches only (0,0,0,0): changes nothing
+constexpr std::uint32_t blackColourKey = 0xFF000000u;   // opaque black
+constexpr std::uint32_t magentaColourKey = 0xFFFF00FFu; // opaque magenta (zombies, ninjas)
+
+// A picture file decoded by DevIL and uploaded as an OpenGL 2D texture, with
+// the texture coordinates a Sprite maps it with (u1 = -1 mirrors it).
+//
+// Copying a Texture copies glName, so both copies name the same OpenGL
+// texture. Destroying a Texture does nothing to OpenGL: only release() deletes
+// the name, and the owner calls it exactly once.
+class Texture {
+public:
+    Texture() = default;
+    virtual ~Texture() = default;
+
+    // Decodes the file at path ("Textures\x.png" and "Textures/x.png" alike),
+    // turns pixels equal to colourKey fully transparent, and creates a new
+    // OpenGL texture name with the full mipmap chain. Returns false and leaves
+    // the texture untouched when the file is missing or cannot be decoded.
+    // A name already held is not deleted: release before reloading.
+    virtual bool load(const std::string& path, std::uint32_t colourKey);
+
+    // Makes the texture current with the game's sampling state: alpha test
+    // (alpha > 0.0001 passes), clamp in t, repeat in s, linear filtering,
+    // modulate. Does nothing while glName is 0.
+    virtual void bind();
+
+    // load() with opaque black as the colour key.
+    bool loadKeyed(const std::string& path);
+
+    // Deletes the OpenGL name if there is one. glName keeps its value.
+    void release();
+
+    float u0 = 0.0f;
+    float v0 = 0.0f;
+    float u1 = 1.0f;
+    float v1 = 1.0f;
+    unsigned int glName = 0;
+};
+
+// The title picture shared by every title screen; loaded by the first title
+// screen that finds it empty, released once at shut-down.
+extern Texture titleTexture;

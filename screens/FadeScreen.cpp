@@ -1,0 +1,39 @@
+#include "screens/FadeScreen.h"
+
+#include <GL/gl.h>
+#include <cmath>
+
+#include "app/Globals.h"
+
+namespace {
+constexpr float fadeUnitsPerSecond = 16.0f;
+}
+
+void FadeScreen::configure(Screen* oldOne, Screen* newOne, float duration)
+{
+    oldScreen = oldOne;
+    newScreen = newOne;
+    halfDuration = duration * 0.5f;
+    progress = duration * -0.5f;
+}
+
+void FadeScreen::update()
+{
+    progress += frameStep * fadeUnitsPerSecond;
+    if (progress < halfDuration)
+        return;
+    delete oldScreen;
+    oldScreen = nullptr;
+    currentScreen = newScreen;
+    delete this;
+}
+
+void FadeScreen::render()
+{
+    const float level = halfDuration > 0.0f ? std::fabs(progress) / halfDuration : 1.0f;
+    const GLfloat ambient[4] = {level, level, level, 1.0f};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    Screen* shown = progress < 0.0f ? oldScreen : newScreen;
+    if (shown != nullptr)
+        shown->render();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "screens/Screen.h"
+
+// A short-lived screen that darkens the old screen to black, brightens the new
+// one from black, then installs the new screen and destroys the old one and
+// itself. While it is current it receives all input and ignores it.
+// Durations are in fade units, 16 per second of game time.
+class FadeScreen : public Screen {
+public:
+    FadeScreen() = default;
+
+    // Must be called before the fade becomes current. The fade owns oldScreen
+    // (destroyed when the fade ends) but not newScreen (handed to currentScreen).
+    void configure(Screen* oldScreen, Screen* newScreen, float duration);
+
+    // Advances progress by 16 units per second of frameStep. In the frame it
+    // reaches the half duration it destroys the old screen, installs the new
+    // one and destroys this fade: nothing may touch the fade afterwards.
+    void update() override;
+
+    // Sets the light-model ambient to |progress| / halfDuration and draws the
+    // old screen while progress is negative, the new one afterwards.
+    void render() override;
+
+    ~FadeScreen() override = default;
+
+    float halfDuration = 0.0f;
+    Screen* newScreen = nullptr;
+    Screen* oldScreen = nullptr;
+    float progress = 0.0f;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+// A state of the game: title menu, in-game menu, saved-game list, story,
+// play, ending, or the fade between two of them. Exactly one screen is
+// current (currentScreen); the frame loop and the input handlers call its
+// operations and nothing else. Every operation does nothing by default.
+//
+// Input handlers (keyUp, keyDown, mouseDown, mouseUp) run between frames,
+// never during update or render. Each frame the loop calls mouseMove,
+// keysHeld, update and render, in that order, reading currentScreen afresh
+// before each call.
+class Screen {
+public:
+    // A key was released; key is the Windows virtual-key code (0-255).
+    virtual void keyUp(int key) { (void)key; }
+    // A key was pressed (auto-repeat included).
+    virtual void keyDown(int key) { (void)key; }
+    // Advance the screen by one frame of frameStep seconds.
+    virtual void update() {}
+    // A mouse button went down; exactly one flag is true.
+    virtual void mouseDown(bool left, bool right) { (void)left; (void)right; }
+    // A mouse button went up; exactly one flag is true.
+    virtual void mouseUp(bool left, bool right) { (void)left; (void)right; }
+    // Pointer position as fractions of the client area, (0,0) bottom-left, y up.
+    virtual void mouseMove(float x, float y) { (void)x; (void)y; }
+    // One-time preparation after construction, before the screen is first shown.
+    virtual void enter() {}
+    // Polling of the held keys: the 256-entry keyState array.
+    virtual void keysHeld(const unsigned char* keys) { (void)keys; }
+    // Draw the screen.
+    virtual void render() {}
+    // Preparation that needs a number, called after enter(): the level for the
+    // play screen, the mode for the title screen (2 = in-game menu).
+    virtual void setup(int n) { (void)n; }
+    virtual ~Screen() = default;
+};
+
+// Hands a screen that was replaced without a fade to the frame loop, which
+// frees it at the start of the next frame. Safe to call from inside the
+// screen's own render.
+void retireScreen(Screen* screen);
+
+// Frees every retired screen. Called by the frame loop before a frame's
+// screen calls and at shut-down, never from inside a screen.
+void freeRetiredScreens();
