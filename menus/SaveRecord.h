@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// A saved game: 13 bytes, little-endian, in the order level, hp, score, flag.
+// Positions are not saved: a loaded game restarts its level from the level
+// file with the saved health, score and intro state.
+struct SaveRecord {
+    std::int32_t level = 0;
+    std::int32_t hp = 0;
+    std::int32_t score = 0;
+    std::uint8_t introShowing = 0; // 1 while the level's intro text holds play
+};
+
+// The bytes stored on disk: the 13-byte record with every 0x0A byte written
+// as 0x0D 0x0A (the form every Thrask save file has, on every platform).
+std::string encodeSaveRecord(const SaveRecord& record);
+
+// Reads the stored form back: each 0x0D 0x0A pair is one 0x0A byte, every
+// other byte (0x1A included) is data. Bytes the data does not supply stay 0.
+SaveRecord decodeSaveRecord(const std::string& stored);
+
+// Writes the record to path, creating the "Save" directory when it is
+// missing. The file is written beside its final name and then moved over it,
+// so a crash or a full disk never destroys a game saved earlier under that
+// name. Returns true when the new file is in place.
+bool writeSaveRecord(const std::string& path, const SaveRecord& record);
+
+// Reads one saved game; a missing, unreadable, empty or short file reads as
+// zeros for every byte it does not supply.
+SaveRecord readSaveRecord(const std::string& path);
