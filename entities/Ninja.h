@@ -28,4 +28,11 @@ public:
     // play screens alike); starts false, so the first ninja ever spawned
     // starts with a horizontal leg.
     static bool nextNinjaHorizontal;
+
+private:
+    // True when a ninja created later than this one overlaps it.
+    bool crowded() const;
+    // Shows the lunge picture for the current lungeTimer. With no lunge
+    // pictures the body keeps its picture.
+    void showLungePicture();
 };

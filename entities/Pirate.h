@@ -21,4 +21,9 @@ public:
     float throwTimer = 0.0f;
     float targetY = 0.0f;
     float targetX = 0.0f;
+
+private:
+    // Appends a knife aimed at the player to projectiles. Draws the two aim
+    // jitters from the game's generator.
+    void throwKnife(float playerX, float playerY);
 };

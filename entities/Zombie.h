@@ -25,4 +25,9 @@ public:
     Texture idleTexture;               // only its name is used; owned by the play screen
     std::vector<Texture> lungeFrames;  // names owned by the play screen
     float lungeTimer = 0.0f;
+
+private:
+    // Shows the lunge picture for the current lungeTimer. With no lunge
+    // pictures the body keeps its picture.
+    void showLungePicture();
 };

@@ -1,0 +1,66 @@
+#include "entities/Cabbage.h"
+
+#include <cmath>
+#include <cstddef>
+
+#include "app/Globals.h"
+#include "entities/Random.h"
+#include "entities/Wander.h"
+
+namespace {
+constexpr float cabbageSize = 12.0f;
+constexpr float cabbageDepth = 2.0f;
+constexpr float startCooldown = 3.0f; // seconds before the first bite
+constexpr float biteCooldownAfterBite = 0.5f;
+constexpr float biteReach = 10.0f;    // bites a player nearer than this
+constexpr int biteDamage = 10;
+constexpr float growHeight = 50.0f;   // height of the rise at its peak
+}
+
+void Cabbage::spawn()
+{
+    sprite.width = cabbageSize;
+    sprite.height = cabbageSize;
+    sprite.x = randomFieldCoordinate();
+    sprite.y = randomFieldCoordinate();
+    sprite.texture = growFrames[0];
+    sprite.depth = cabbageDepth;
+    biteCooldown = startCooldown;
+    growPhase = 0.0f;
+}
+
+EntityKind Cabbage::kind() const
+{
+    return EntityKind::Cabbage;
+}
+
+int Cabbage::update(float playerX, float playerY)
+{
+    growPhase += frameStep;
+    biteCooldown -= frameStep;
+    const float s = growHeight * std::sin(growPhase);
+
+    if (s > 0.0f) {
+        sprite.visible = true;
+        // One growth picture per 10 units of height; rising and sinking show
+        // the same pictures.
+        int frame = static_cast<int>(s * 0.1);
+        const int lastFrame = static_cast<int>(growFrames.size()) - 1;
+        if (frame > lastFrame)
+            frame = lastFrame;
+        sprite.texture = growFrames[static_cast<std::size_t>(frame)];
+        if (distanceBetween(sprite.x, sprite.y, playerX, playerY) < biteReach
+            && biteCooldown < 0.0f) {
+            biteCooldown = biteCooldownAfterBite;
+            return biteDamage;
+        }
+        return 0;
+    }
+
+    // Underground: a new spot every frame, so the cabbage comes up where the
+    // last underground frame put it.
+    sprite.visible = false;
+    sprite.x = randomFieldCoordinate();
+    sprite.y = randomFieldCoordinate();
+    return 0;
+}
