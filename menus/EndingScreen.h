@@ -19,4 +19,6 @@ public:
     BitmapFont scoreFont;
     BitmapFont creditsFont;
     int finalScore = 0; // set by the creator before enter()
+    // The fade to the main menu has started; later key releases start nothing.
+    bool leaving = false;
 };

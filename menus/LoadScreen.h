@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
+#include "menus/SaveList.h"
 #include "render/BitmapFont.h"
 #include "render/Sprite.h"
 #include "screens/Camera.h"
@@ -10,22 +10,14 @@
 
 class PlayScreen;
 
-// One saved game as the load list shows it.
-struct SaveEntry {
-    std::string fileName; // as the directory scan reports it, ".sav" included
-    std::string line;     // the text shown in the list
-    int hp = 0;
-    int level = 0;
-    int score = 0;
-    bool introShowing = false;
-};
-
 // The list of saved games found in "Save": the arrow keys move the selection,
 // Load Game resumes the selected game, Return Game goes back to the menu it
 // came from (with the same suspended game).
 class LoadScreen : public Screen {
 public:
     LoadScreen() = default;
+    // Releases the textures the list loaded, and frees a suspended game that
+    // was never handed back to a menu (the player loaded another game).
     ~LoadScreen() override;
 
     void keyDown(int key) override;
@@ -37,7 +29,9 @@ public:
     int hovered = 0; // 0 none, 1 Load Game, 2 Return Game
     bool inGame = false;
     bool hasEntries = false;
-    PlayScreen* suspended = nullptr; // handed back on Return Game; not owned
+    // The in-game menu's suspended game: handed back on Return Game (the
+    // pointer is cleared then); freed with the list if it was never handed back.
+    PlayScreen* suspended = nullptr;
     BitmapFont font;
     std::vector<SaveEntry> entries;
     int selected = 0;
@@ -48,4 +42,7 @@ public:
     Sprite returnGameButton;
     Sprite loadGameButton;
     Sprite underline;
+    // A button has started the fade away from this list; further clicks are
+    // ignored so the list is never handed to two fades.
+    bool leaving = false;
 };

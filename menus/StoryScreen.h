@@ -11,6 +11,8 @@ class PlayScreen;
 class StoryScreen : public Screen {
 public:
     StoryScreen() = default;
+    // Releases the picture, and frees a suspended game that was never handed
+    // back to a menu.
     ~StoryScreen() override;
 
     void mouseUp(bool left, bool right) override;
@@ -20,9 +22,17 @@ public:
     void render() override;
 
     bool inGame = false;
-    PlayScreen* suspended = nullptr; // handed back to the menu; not owned
+    // The in-game menu's suspended game: handed back to the menu (the pointer
+    // is cleared then); freed with the screen if it was never handed back.
+    PlayScreen* suspended = nullptr;
     float pointerY = 0.0f;
     float pointerX = 0.0f;
     Camera camera;
     Sprite picture;
+    // The fade back to the menu has started; a second click or Backspace
+    // still held starts nothing.
+    bool leaving = false;
+
+private:
+    void backToMenu();
 };

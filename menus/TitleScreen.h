@@ -18,7 +18,11 @@ class PlayScreen;
 // creator also stores the suspended game.
 class TitleScreen : public Screen {
 public:
+    // Loads titleTexture from "Textures/title.png" if no menu has yet.
     TitleScreen();
+    // Releases the textures the menu loaded (never titleTexture), and frees a
+    // suspended game the menu still holds: one the player abandoned by
+    // starting a new game or quitting.
     ~TitleScreen() override;
 
     void keyDown(int key) override;
@@ -29,7 +33,9 @@ public:
     void setup(int mode) override;
 
     // The suspended game in in-game mode; null in main-menu mode. Return Game
-    // hands it back to the screen flow; Load Game and Game Story pass it on.
+    // hands it back to the screen flow and Load Game and Game Story pass it
+    // on, each clearing this pointer; whatever is still here when the menu is
+    // destroyed is freed with it.
     PlayScreen* suspended = nullptr;
     int caret = 0;
     std::string saveName;
@@ -46,4 +52,7 @@ public:
     Sprite newGameItem;
     Camera camera;
     Sprite background;
+    // An entry has started the fade away from this menu; further clicks are
+    // ignored so the menu is never handed to two fades.
+    bool leaving = false;
 };

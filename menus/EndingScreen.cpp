@@ -1,0 +1,77 @@
+#include "menus/EndingScreen.h"
+
+#include <GL/gl.h>
+
+#include <string>
+
+#include "app/Globals.h"
+#include "menus/TitleScreen.h"
+#include "screens/Camera.h"
+#include "screens/FadeScreen.h"
+
+namespace {
+
+constexpr Colour white{255, 255, 255, 255};
+constexpr float pictureWidth = 120.0f;
+constexpr float pictureHeight = 80.0f;
+constexpr float pictureY = 50.0f;
+constexpr float pictureDepth = 10.0f;
+constexpr float scoreX = -30.0f;
+constexpr float scoreY = -10.0f;
+constexpr float creditsX = -50.0f;
+constexpr float creditsY = -80.0f;
+constexpr float menuFade = 10.0f;
+
+} // namespace
+
+EndingScreen::~EndingScreen()
+{
+    picture.texture.release();
+}
+
+void EndingScreen::keyUp(int /*key*/)
+{
+    if (leaving)
+        return;
+    leaving = true;
+    auto* fade = new FadeScreen;
+    auto* menu = new TitleScreen;
+    menu->enter();
+    menu->setup(1);
+    fade->configure(this, menu, menuFade);
+    currentScreen = fade;
+}
+
+void EndingScreen::enter()
+{
+    const GLfloat full[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, full);
+    glMaterialfv(GL_FRONT, GL_AMBIENT, full);
+
+    picture.texture.loadKeyed("Textures/win.png");
+    picture.width = pictureWidth;
+    picture.height = pictureHeight;
+    picture.x = 0.0f;
+    picture.y = pictureY;
+    picture.depth = pictureDepth;
+
+    scoreFont.text = "Your final score was: " + std::to_string(finalScore)
+        + "\n\nPress Any Key to Continue\n";
+    scoreFont.colour = white;
+    creditsFont.colour = white;
+    creditsFont.text = "Programming, Art, Story and Design by Tolvane\n";
+}
+
+void EndingScreen::render()
+{
+    // The play screen's 200 x 200 view, applied here so the screen draws the
+    // same whatever view was left in force before it.
+    const Camera view;
+    view.apply();
+
+    glEnable(GL_LIGHTING);
+    picture.draw();
+    glDisable(GL_LIGHTING);
+    scoreFont.print(scoreX, scoreY);
+    creditsFont.print(creditsX, creditsY);
+}

@@ -1,0 +1,186 @@
+#include "menus/LoadScreen.h"
+
+#include <GL/gl.h>
+
+#include "app/Globals.h"
+#include "entities/Entity.h"
+#include "menus/TitleScreen.h"
+#include "play/PlayScreen.h"
+#include "screens/FadeScreen.h"
+
+namespace {
+
+const char* const saveDirectory = "Save";
+const char* const emptyListMessage = "Couldn't find any saved files.\n";
+constexpr Colour listColour{0, 255, 255, 255};
+constexpr float listX = -75.0f;
+constexpr float listY = 75.0f;
+constexpr float messageX = -25.0f;
+constexpr float messageY = 0.0f;
+
+constexpr float viewSize = 200.0f;
+constexpr float scrollX = 90.0f;
+constexpr float arrowY = 75.0f;
+constexpr float arrowSize = 5.0f;
+constexpr float scrollWidth = 5.0f;
+constexpr float buttonX = 50.0f;
+constexpr float buttonY = -50.0f;
+constexpr float buttonWidth = 60.0f;
+constexpr float buttonHeight = 20.0f;
+constexpr float underlineWidth = 30.0f;
+constexpr float underlineHeight = 2.0f;
+constexpr float underlineDrop = 9.0f;        // below the button's centre
+constexpr float returnUnderlineShift = 10.0f; // left of the Return Game button's centre
+
+constexpr float loadFade = 10.0f;
+constexpr float returnFade = 15.0f;
+constexpr int keyUpArrow = 0x26;
+constexpr int keyDownArrow = 0x28;
+
+enum Button { None = 0, LoadGame, ReturnGame };
+
+void place(Sprite& sprite, float x, float y, float width, float height)
+{
+    sprite.x = x;
+    sprite.y = y;
+    sprite.width = width;
+    sprite.height = height;
+}
+
+} // namespace
+
+LoadScreen::~LoadScreen()
+{
+    upArrow.texture.release(); // the down arrow shares this texture
+    scrollBar.texture.release();
+    returnGameButton.texture.release();
+    loadGameButton.texture.release();
+    underline.texture.release();
+    delete suspended;
+}
+
+void LoadScreen::keyDown(int key)
+{
+    const int count = static_cast<int>(entries.size());
+    if (key == keyDownArrow)
+        selected = SaveList::moveSelection(selected, 1, count);
+    else if (key == keyUpArrow)
+        selected = SaveList::moveSelection(selected, -1, count);
+}
+
+void LoadScreen::mouseUp(bool left, bool /*right*/)
+{
+    if (!left || leaving)
+        return;
+
+    if (hovered == LoadGame && selected >= 0 && selected < static_cast<int>(entries.size())) {
+        const SaveEntry& entry = entries[static_cast<std::size_t>(selected)];
+        auto* play = new PlayScreen;
+        play->enter();
+        play->setup(entry.level);
+        play->hp = entry.hp;
+        play->introShowing = entry.introShowing;
+        play->score = entry.score;
+        play->level = entry.level;
+        // A suspended game stays with this list and is freed with it: the
+        // player chose another game over it.
+        auto* fade = new FadeScreen;
+        fade->configure(this, play, loadFade);
+        currentScreen = fade;
+        leaving = true;
+    } else if (hovered == ReturnGame) {
+        auto* fade = new FadeScreen;
+        auto* menu = new TitleScreen;
+        menu->enter();
+        menu->setup(inGame ? 2 : 1);
+        menu->suspended = suspended;
+        suspended = nullptr;
+        fade->configure(this, menu, returnFade);
+        currentScreen = fade;
+        leaving = true;
+    }
+}
+
+void LoadScreen::mouseMove(float x, float y)
+{
+    const float px = x * viewSize - viewSize / 2;
+    const float py = y * viewSize - viewSize / 2;
+    if (hasEntries && pointInSprite(loadGameButton, px, py)) {
+        hovered = LoadGame;
+        underline.x = loadGameButton.x;
+        underline.y = loadGameButton.y - underlineDrop;
+        underline.visible = true;
+    } else if (pointInSprite(returnGameButton, px, py)) {
+        hovered = ReturnGame;
+        underline.x = returnGameButton.x - returnUnderlineShift;
+        underline.y = returnGameButton.y - underlineDrop;
+        underline.visible = true;
+    } else {
+        hovered = None;
+        underline.visible = false;
+    }
+}
+
+void LoadScreen::enter()
+{
+    entries = SaveList::scan(saveDirectory);
+    selected = 0;
+    camera.viewWidth = viewSize;
+    camera.viewHeight = viewSize;
+    hasEntries = !entries.empty();
+    font.colour = listColour;
+
+    upArrow.texture.load("Textures/arrow.png", noColourKey);
+    place(upArrow, scrollX, arrowY, arrowSize, arrowSize);
+    downArrow.texture = upArrow.texture;
+    place(downArrow, scrollX, -arrowY, arrowSize, arrowSize);
+    downArrow.rotation = 180.0f;
+
+    scrollBar.texture.load("Textures/bar.png", noColourKey);
+    scrollBar.x = scrollX;
+    scrollBar.width = scrollWidth;
+
+    loadGameButton.texture.loadKeyed("Textures/loadgame.png");
+    place(loadGameButton, buttonX, buttonY, buttonWidth, buttonHeight);
+    returnGameButton.texture.loadKeyed("Textures/returngame.png");
+    place(returnGameButton, -buttonX, buttonY, buttonWidth, buttonHeight);
+
+    underline.texture.loadKeyed("Textures/white.bmp");
+    underline.width = underlineWidth;
+    underline.height = underlineHeight;
+    underline.visible = false;
+    hovered = None;
+}
+
+void LoadScreen::render()
+{
+    // The list keeps full brightness, also while a fade runs.
+    glDisable(GL_LIGHTING);
+    camera.apply();
+
+    if (hasEntries) {
+        const int count = static_cast<int>(entries.size());
+        const SaveList::Window shown = SaveList::window(count, selected);
+        font.text.clear();
+        for (int i = shown.first; i < shown.last; ++i) {
+            if (i == selected)
+                font.text += "-> ";
+            font.text += entries[static_cast<std::size_t>(i)].line;
+            font.text += '\n';
+        }
+        font.print(listX, listY);
+
+        upArrow.draw();
+        downArrow.draw();
+        scrollBar.height = SaveList::thumbHeight(count);
+        scrollBar.y = SaveList::thumbCentreY(count, selected);
+        scrollBar.draw();
+        loadGameButton.draw();
+    } else {
+        font.text = emptyListMessage;
+        font.print(messageX, messageY);
+    }
+
+    returnGameButton.draw();
+    underline.draw();
+}

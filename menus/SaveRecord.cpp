@@ -1,0 +1,126 @@
+#include "menus/SaveRecord.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr std::size_t recordSize = 13;
+constexpr char lineFeed = 0x0A;
+constexpr char carriageReturn = 0x0D;
+
+// A stored record is at most twice its size (every byte a line feed); a
+// longer file holds nothing more that a reader would use.
+constexpr std::size_t storedSizeLimit = 2 * recordSize;
+
+// Suffix of the file a save is written to before it replaces the old one.
+// It does not end in ".sav", so the load list never shows a half-written save.
+constexpr const char* pendingSuffix = ".tmp";
+
+void putInt32(std::string& bytes, std::int32_t value)
+{
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<char>((bits >> shift) & 0xFFu));
+}
+
+std::int32_t getInt32(const unsigned char* bytes)
+{
+    std::uint32_t bits = 0;
+    for (int i = 3; i >= 0; --i)
+        bits = (bits << 8) | bytes[i];
+    return static_cast<std::int32_t>(bits);
+}
+
+// Writes the whole of bytes to path and makes sure they reached the disk.
+bool writeWholeFile(const std::string& path, const std::string& bytes)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    ok = std::fflush(file) == 0 && ok;
+#if defined(__unix__) || defined(__APPLE__)
+    ok = ok && fsync(fileno(file)) == 0;
+#endif
+    ok = std::fclose(file) == 0 && ok;
+    return ok;
+}
+
+} // namespace
+
+std::string encodeSaveRecord(const SaveRecord& record)
+{
+    std::string raw;
+    putInt32(raw, record.level);
+    putInt32(raw, record.hp);
+    putInt32(raw, record.score);
+    raw.push_back(static_cast<char>(record.introShowing));
+
+    std::string stored;
+    for (const char byte : raw) {
+        if (byte == lineFeed)
+            stored.push_back(carriageReturn);
+        stored.push_back(byte);
+    }
+    return stored;
+}
+
+SaveRecord decodeSaveRecord(const std::string& stored)
+{
+    unsigned char raw[recordSize] = {};
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < stored.size() && count < recordSize; ++i) {
+        if (stored[i] == carriageReturn && i + 1 < stored.size() && stored[i + 1] == lineFeed)
+            ++i;
+        raw[count++] = static_cast<unsigned char>(stored[i]);
+    }
+
+    SaveRecord record;
+    record.level = getInt32(raw);
+    record.hp = getInt32(raw + 4);
+    record.score = getInt32(raw + 8);
+    record.introShowing = raw[12];
+    return record;
+}
+
+bool writeSaveRecord(const std::string& path, const SaveRecord& record)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path target(path);
+    if (target.has_parent_path())
+        fs::create_directories(target.parent_path(), error);
+
+    const std::string pending = path + pendingSuffix;
+    if (!writeWholeFile(pending, encodeSaveRecord(record))) {
+        fs::remove(pending, error);
+        return false;
+    }
+    fs::rename(pending, target, error);
+    if (error) {
+        fs::remove(pending, error);
+        return false;
+    }
+    return true;
+}
+
+SaveRecord readSaveRecord(const std::string& path)
+{
+    std::string stored;
+    std::error_code error;
+    if (!std::filesystem::is_directory(path, error)) {
+        if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+            char buffer[storedSizeLimit];
+            const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
+            stored.assign(buffer, got);
+            std::fclose(file);
+        }
+    }
+    return decodeSaveRecord(stored);
+}

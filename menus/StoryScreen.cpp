@@ -1,0 +1,79 @@
+#include "menus/StoryScreen.h"
+
+#include <GL/gl.h>
+
+#include "app/Globals.h"
+#include "menus/TitleScreen.h"
+#include "play/PlayScreen.h"
+#include "screens/FadeScreen.h"
+
+namespace {
+
+// The story screen's view is 100 x 100 units; the picture fills it.
+constexpr float viewSize = 100.0f;
+// The back region: the picture's lower-left corner, both bounds strict.
+constexpr float backBelowY = -35.0f;
+constexpr float backLeftOfX = -32.0f;
+constexpr int keyBackspace = 0x08;
+constexpr float menuFade = 15.0f;
+
+} // namespace
+
+StoryScreen::~StoryScreen()
+{
+    picture.texture.release();
+    delete suspended;
+}
+
+void StoryScreen::mouseUp(bool /*left*/, bool /*right*/)
+{
+    if (pointerY < backBelowY && pointerX < backLeftOfX)
+        backToMenu();
+}
+
+void StoryScreen::mouseMove(float x, float y)
+{
+    pointerX = x * viewSize - viewSize / 2;
+    pointerY = y * viewSize - viewSize / 2;
+}
+
+void StoryScreen::enter()
+{
+    picture.texture.load("Textures/story.gif", noColourKey);
+    picture.width = viewSize;
+    picture.height = viewSize;
+    picture.x = 0.0f;
+    picture.y = 0.0f;
+    camera.viewWidth = viewSize;
+    camera.viewHeight = viewSize;
+}
+
+void StoryScreen::keysHeld(const unsigned char* keys)
+{
+    if (keys[keyBackspace] != 0)
+        backToMenu();
+}
+
+void StoryScreen::render()
+{
+    glEnable(GL_LIGHTING);
+    const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glMaterialfv(GL_FRONT, GL_AMBIENT, white);
+    camera.apply();
+    picture.draw();
+}
+
+void StoryScreen::backToMenu()
+{
+    if (leaving)
+        return;
+    leaving = true;
+    auto* fade = new FadeScreen;
+    auto* menu = new TitleScreen;
+    menu->suspended = suspended;
+    suspended = nullptr;
+    menu->enter();
+    menu->setup(inGame ? 2 : 1);
+    fade->configure(this, menu, menuFade);
+    currentScreen = fade;
+}
