@@ -1,14 +1,122 @@
-// Temporary: the play screen is being written.
 #include "play/PlayScreen.h"
+
+#include <GL/gl.h>
 
 #include "entities/Knife.h"
 #include "entities/Ninja.h"
+#include "menus/SaveRecord.h"
+#include "play/PlayConstants.h"
 
-PlayScreen::PlayScreen() = default;
-PlayScreen::~PlayScreen() = default;
-void PlayScreen::update() {}
-void PlayScreen::enter() {}
-void PlayScreen::keysHeld(const unsigned char*) {}
-void PlayScreen::render() {}
-void PlayScreen::setup(int) {}
-bool PlayScreen::saveGame(const std::string&) const { return false; }
+namespace {
+
+void releaseTexture(Texture& texture)
+{
+    texture.release();
+    texture.glName = 0;
+}
+
+} // namespace
+
+PlayScreen::PlayScreen()
+{
+    introShowing = false;
+}
+
+PlayScreen::~PlayScreen()
+{
+    clearLevel();
+    releaseTextures();
+}
+
+void PlayScreen::enter()
+{
+    // enter() is called once; should it run again, the earlier pictures are
+    // released rather than left allocated.
+    releaseTextures();
+
+    leaving = false;
+    deadPicture.texture.loadKeyed("Textures\\dead.png");
+    deadPicture.depth = 0.5f;
+    deadPicture.width = 25.0f;
+    deadPicture.height = 12.5f;
+    hp = play::maxHealth;
+    healthBar.depth = 1.0f;
+    healthBar.texture.loadKeyed("Textures\\HealthBar.png");
+    healthBar.width = 25.0f;
+    healthBar.height = 3.0f;
+    healthBar.x = -87.5f;
+    healthBar.y = 97.0f;
+    level = 1;
+    levelFading = false;
+    dying = false;
+    score = 0;
+
+    const GLfloat fullLight[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, fullLight);
+    glMaterialfv(GL_FRONT, GL_AMBIENT, fullLight);
+
+    flameTexture.load("Textures/flame.png", blackColourKey);
+    fireTexture.load("Textures/fire.png", blackColourKey);
+    pepperTexture.load("Textures/pepper.png", blackColourKey);
+    playerTexture.load("Textures/player.gif", blackColourKey);
+    zombieStillTexture.load("Textures/Zombie1.png", magentaColourKey);
+    knifeTexture.load("Textures/knife.png", blackColourKey);
+    robotTexture.load("Textures/robot.png", blackColourKey);
+    cabbageTextures[0].load("Textures/cabbage1.png", blackColourKey);
+    cabbageTextures[1].load("Textures/cabbage2.png", blackColourKey);
+    cabbageTextures[2].load("Textures/cabbage.png", blackColourKey);
+    healthTexture.load("Textures/Health.png", blackColourKey);
+    for (std::size_t i = 0; i < zombieTextures.size(); ++i) {
+        const std::string path = "Textures\\Zombie" + std::to_string(i + 1) + ".png";
+        zombieTextures[i].load(path, magentaColourKey);
+    }
+    for (std::size_t i = 0; i < ninjaTextures.size(); ++i) {
+        const std::string path = "Textures\\Ninja" + std::to_string(i + 1) + ".png";
+        ninjaTextures[i].load(path, magentaColourKey);
+    }
+    for (std::size_t i = 0; i < pirateTextures.size(); ++i) {
+        const std::string path = "Textures\\Pirate" + std::to_string(i + 1) + ".png";
+        pirateTextures[i].load(path, blackColourKey);
+    }
+    peppersLeft = 0;
+}
+
+void PlayScreen::releaseTextures()
+{
+    Texture* owned[] = {
+        &knifeTexture, &healthTexture, &deadPicture.texture, &healthBar.texture,
+        &zombieStillTexture, &robotTexture, &fireTexture, &flameTexture,
+        &playerTexture, &pepperTexture, &background.texture,
+    };
+    for (Texture* texture : owned)
+        releaseTexture(*texture);
+    for (Texture& texture : cabbageTextures)
+        releaseTexture(texture);
+    for (Texture& texture : ninjaTextures)
+        releaseTexture(texture);
+    for (Texture& texture : zombieTextures)
+        releaseTexture(texture);
+    for (Texture& texture : pirateTextures)
+        releaseTexture(texture);
+}
+
+void PlayScreen::clearLevel()
+{
+    peppers.clear();
+    ninjas.clear();
+    // Robots look into `entities` only during update, never while being
+    // destroyed, so the order of destruction inside the list does not matter.
+    entities.clear();
+    projectiles.clear();
+    healthPickups.clear();
+}
+
+bool PlayScreen::saveGame(const std::string& path) const
+{
+    SaveRecord record;
+    record.level = level;
+    record.hp = hp;
+    record.score = score;
+    record.introShowing = introShowing ? 1 : 0;
+    return writeSaveRecord(path, record);
+}

@@ -47,6 +47,13 @@ public:
     // Returns true when the file was written completely.
     bool saveGame(const std::string& path) const;
 
+    // Builds the copy of the running game that the in-game menu holds: a new
+    // play screen (enter, setup(level)) that takes over this screen's health,
+    // score, peppers, player position, the listed fields of every enemy, the
+    // knives in flight and the state of the health pickups. The caller owns
+    // the result.
+    PlayScreen* snapshot() const;
+
     int hp = 30;
     int level = 1;
     int score = 0;
@@ -81,4 +88,40 @@ public:
     std::vector<std::unique_ptr<Entity>> entities;  // every enemy, in creation order; owned
     std::vector<Ninja*> ninjas;                     // the ninjas of entities; not owned
     std::vector<HealthPickup> healthPickups;
+
+private:
+    // Releases every texture the screen owns and forgets the names, so that
+    // no name is ever deleted twice.
+    void releaseTextures();
+    // Destroys every object of the current level.
+    void clearLevel();
+    // Creates the level's objects, each group in the loader's order.
+    void createPeppers(int count);
+    void createHealthPickups(int count);
+    void createZombies(int count);
+    void createNinjas(int count);
+    void createCabbages(int count);
+    void createPirates(int count);
+    void createRobots(int count);
+
+    // update(): the rules of a running level.
+    void collectPeppers();
+    void takeDamage();
+    void heal();
+    void keepPlayerOnField();
+    // update(): the completion check and the player's tint, every frame.
+    void checkCompletion();
+    void tintPlayer();
+    // Hands the game over to the ending screen after the last level.
+    void winGame();
+
+    // render(): the fade between two levels.
+    void levelFadeStep();
+    // render(): the death sequence. Returns true when the play screen has
+    // just been replaced by the title screen and must not draw any more.
+    bool deathStep();
+    void drawHealthBar();
+
+    // Builds the snapshot and fades into the in-game menu holding it.
+    void openInGameMenu();
 };

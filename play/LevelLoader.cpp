@@ -1,0 +1,185 @@
+// The level loader: setup(n) replaces the objects of the previous level by
+// those of level n, read from its level file.
+#include "play/PlayScreen.h"
+
+#include <algorithm>
+
+#include "entities/Cabbage.h"
+#include "entities/Knife.h"
+#include "entities/Ninja.h"
+#include "entities/Pirate.h"
+#include "entities/Random.h"
+#include "entities/Robot.h"
+#include "entities/Zombie.h"
+#include "play/LevelFile.h"
+#include "play/Ticks.h"
+
+namespace {
+
+// A level file may ask for any number of objects; more than this many of one
+// kind would only exhaust memory, so larger counts are cut to it.
+constexpr int maxObjectsPerKind = 1000;
+
+int objectCount(int count)
+{
+    return std::clamp(count, 0, maxObjectsPerKind);
+}
+
+// The name of a picture, for sprites that show a picture the screen owns.
+Texture nameOf(const Texture& picture)
+{
+    Texture named;
+    named.glName = picture.glName;
+    return named;
+}
+
+} // namespace
+
+void PlayScreen::setup(int n)
+{
+    background.texture.release();
+    background.texture.glName = 0;
+    clearLevel();
+    nextLevelLoaded = true;
+
+    const LevelFile file = readLevelFile(levelFileName(n));
+    // A negative pepper count is kept: such a level cannot be completed.
+    peppersLeft = std::min(file.peppers, maxObjectsPerKind);
+    pointsPerPepper = file.pointsPerPepper;
+
+    background.texture.loadKeyed("Textures\\" + file.background);
+    background.width = 200.0f;
+    background.height = 200.0f;
+    background.depth = 9.0f;
+
+    if (file.hasIntro) {
+        introText.colour = file.introColour;
+        introText.colour.a = 255;
+        introShowing = true;
+        introText.text.clear();
+        introText.depth = 1.0f;
+        readIntroText(file.introFile, introText.text);
+    }
+
+    player.texture = nameOf(playerTexture);
+    player.width = 10.0f;
+    player.height = 10.0f;
+    player.depth = 3.0f;
+
+    thrask::srand(playTickCount());
+
+    createPeppers(objectCount(file.peppers));
+    createHealthPickups(objectCount(file.healthPickups));
+    createZombies(objectCount(file.zombies));
+    createNinjas(objectCount(file.ninjas));
+    createCabbages(objectCount(file.cabbages));
+    createPirates(objectCount(file.pirates));
+    createRobots(objectCount(file.robots));
+}
+
+void PlayScreen::createPeppers(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        Sprite pepper;
+        pepper.texture = nameOf(pepperTexture);
+        pepper.width = 10.0f;
+        pepper.height = 10.0f;
+        pepper.depth = 5.0f;
+        pepper.x = randomFieldCoordinate();
+        pepper.y = randomFieldCoordinate();
+        peppers.push_back(pepper);
+    }
+}
+
+void PlayScreen::createHealthPickups(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        HealthPickup pickup;
+        pickup.sprite.depth = 4.0f;
+        pickup.sprite.texture = nameOf(healthTexture);
+        pickup.reset();
+        healthPickups.push_back(pickup);
+    }
+}
+
+void PlayScreen::createZombies(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        auto zombie = std::make_unique<Zombie>();
+        zombie->idleTexture = nameOf(zombieStillTexture);
+        zombie->spawn();
+        zombie->sprite.depth = 2.0f;
+        zombie->sprite.width = 32.0f;
+        zombie->sprite.height = 32.0f;
+        zombie->sprite.x = randomFieldCoordinate();
+        zombie->sprite.y = randomFieldCoordinate();
+        zombie->fire.texture = nameOf(fireTexture);
+        zombie->lungeFrames.assign(zombieTextures.begin(), zombieTextures.end());
+        entities.push_back(std::move(zombie));
+    }
+}
+
+void PlayScreen::createNinjas(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        auto ninja = std::make_unique<Ninja>();
+        ninja->sprite.texture = nameOf(ninjaTextures[0]);
+        ninja->sprite.width = 32.0f;
+        ninja->sprite.height = 32.0f;
+        ninja->sprite.depth = 2.0f;
+        ninja->sprite.x = randomFieldCoordinate();
+        ninja->sprite.y = randomFieldCoordinate();
+        ninja->spawn();
+        ninja->lungeFrames.assign(ninjaTextures.begin(), ninjaTextures.end());
+        ninja->lungeFrames.push_back(zombieStillTexture);
+        ninja->index = static_cast<int>(ninjas.size());
+        ninja->ninjas = &ninjas;
+        ninjas.push_back(ninja.get());
+        entities.push_back(std::move(ninja));
+    }
+}
+
+void PlayScreen::createCabbages(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        auto cabbage = std::make_unique<Cabbage>();
+        for (std::size_t frame = 0; frame < cabbage->growFrames.size(); ++frame)
+            cabbage->growFrames[frame] = nameOf(cabbageTextures[frame]);
+        cabbage->spawn();
+        entities.push_back(std::move(cabbage));
+    }
+}
+
+void PlayScreen::createPirates(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        auto pirate = std::make_unique<Pirate>();
+        pirate->sprite.width = 32.0f;
+        pirate->sprite.height = 32.0f;
+        pirate->sprite.depth = 2.0f;
+        pirate->sprite.x = randomFieldCoordinate();
+        pirate->sprite.y = randomFieldCoordinate();
+        pirate->sprite.texture = nameOf(pirateTextures[0]);
+        pirate->projectiles = &projectiles;
+        pirate->knifeTexture = nameOf(knifeTexture);
+        pirate->spawn();
+        entities.push_back(std::move(pirate));
+    }
+}
+
+void PlayScreen::createRobots(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        auto robot = std::make_unique<Robot>();
+        robot->flame.texture = nameOf(flameTexture);
+        robot->entities = &entities;
+        robot->sprite.texture = nameOf(robotTexture);
+        robot->sprite.width = 32.0f;
+        robot->sprite.height = 32.0f;
+        robot->sprite.depth = 2.0f;
+        robot->sprite.x = randomFieldCoordinate();
+        robot->sprite.y = randomFieldCoordinate();
+        robot->spawn();
+        entities.push_back(std::move(robot));
+    }
+}

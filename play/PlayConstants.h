@@ -1,0 +1,19 @@
+#pragma once
+
+// Numbers of the play rules shared by the play screen's source files. Rates
+// are per second of game time.
+namespace play {
+
+constexpr int maxHealth = 30;
+constexpr int lastLevel = 15;
+constexpr float fieldHalfSize = 100.0f;
+constexpr float playerSpeed = 80.0f;       // units per second along each axis
+constexpr float levelFadeRate = 80.0f;     // fadePhase units per second
+constexpr float deathFadeRate = 40.0f;     // fadePhase units per second
+constexpr float fadeStart = -50.0f;        // fadePhase at the start of either fade
+constexpr float fadeEnd = 50.0f;           // fadePhase at which the level fade ends
+constexpr float fadeBrightness = 0.02f;    // brightness = |fadePhase| * fadeBrightness
+constexpr float endingFadeDuration = 25.0f;
+constexpr float menuFadeDuration = 15.0f;
+
+} // namespace play

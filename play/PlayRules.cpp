@@ -1,0 +1,194 @@
+// The play rules: what happens to a level each frame, the fade between two
+// levels, the win after the last level and the death of the player.
+#include "play/PlayScreen.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/Globals.h"
+#include "entities/Knife.h"
+#include "menus/EndingScreen.h"
+#include "menus/TitleScreen.h"
+#include "play/PlayConstants.h"
+#include "screens/FadeScreen.h"
+
+namespace {
+
+void setAmbientLight(float brightness)
+{
+    const GLfloat ambient[4] = {brightness, brightness, brightness, 1.0f};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+}
+
+} // namespace
+
+void PlayScreen::update()
+{
+    // Once the ending screen has taken over, the fade owns this screen and
+    // nothing of the level may change any more.
+    if (leaving)
+        return;
+    if (!levelFading && !dying && !introShowing) {
+        collectPeppers();
+        takeDamage();
+        heal();
+        hp = std::min(hp, play::maxHealth);
+        keepPlayerOnField();
+    }
+    checkCompletion();
+}
+
+void PlayScreen::collectPeppers()
+{
+    for (Sprite& pepper : peppers) {
+        if (pepper.visible && spritesOverlap(pepper, player)) {
+            score += pointsPerPepper;
+            pepper.visible = false;
+            --peppersLeft;
+        }
+    }
+}
+
+void PlayScreen::takeDamage()
+{
+    // Entities may throw knives into `projectiles` while they update; those
+    // fly from the knife pass of this same frame on. Indexes, not iterators:
+    // nothing adds to `entities` during a frame, but the loop stays safe
+    // should anything do so.
+    for (std::size_t i = 0; i < entities.size(); ++i)
+        hp -= entities[i]->update(player.x, player.y);
+
+    // A spent knife is removed while other knives remain; the last one stays
+    // in the list. Erasing yields the next knife, so none is skipped.
+    for (auto it = projectiles.begin(); it != projectiles.end();) {
+        Knife& knife = **it;
+        hp -= knife.update(player.x, player.y);
+        if (!knife.sprite.visible && projectiles.size() > 1)
+            it = projectiles.erase(it);
+        else
+            ++it;
+    }
+}
+
+void PlayScreen::heal()
+{
+    for (HealthPickup& pickup : healthPickups)
+        hp += pickup.update(player);
+}
+
+void PlayScreen::keepPlayerOnField()
+{
+    const float halfWidth = player.width / 2;
+    const float halfHeight = player.height / 2;
+    player.x = std::clamp(player.x, -play::fieldHalfSize + halfWidth, play::fieldHalfSize - halfWidth);
+    player.y = std::clamp(player.y, -play::fieldHalfSize + halfHeight, play::fieldHalfSize - halfHeight);
+}
+
+void PlayScreen::checkCompletion()
+{
+    if (peppersLeft != 0 || dying) {
+        tintPlayer();
+        return;
+    }
+    levelFading = true;
+    nextLevelLoaded = false;
+    fadePhase = play::fadeStart;
+    player.colour.g = 255;
+    player.colour.b = 255;
+    peppersLeft = static_cast<int>(peppers.size());
+    ++level;
+    if (level > play::lastLevel)
+        winGame();
+}
+
+void PlayScreen::tintPlayer()
+{
+    // The player reddens as the peppers are eaten. A level without pepper
+    // sprites (a negative pepper count) has nothing to measure against and
+    // keeps the player white.
+    if (peppers.empty()) {
+        player.colour.g = 255;
+        player.colour.b = 255;
+        return;
+    }
+    const float share = 255.0f * static_cast<float>(peppersLeft) / static_cast<float>(peppers.size());
+    const float clamped = std::clamp(share, 0.0f, 255.0f);
+    const auto tint = static_cast<unsigned char>(clamped);
+    player.colour.g = tint;
+    player.colour.b = tint;
+}
+
+void PlayScreen::winGame()
+{
+    auto* ending = new EndingScreen();
+    ending->finalScore = score;
+    ending->enter();
+    auto* fade = new FadeScreen();
+    fade->configure(this, ending, play::endingFadeDuration);
+    currentScreen = fade;
+    leaving = true;
+}
+
+void PlayScreen::levelFadeStep()
+{
+    fadePhase += play::levelFadeRate * frameStep;
+    float brightness = std::fabs(fadePhase) * play::fadeBrightness;
+    if (fadePhase >= play::fadeEnd) {
+        brightness = 1.0f;
+        levelFading = false;
+    }
+    // The next level is loaded at the darkest point of the fade.
+    if (fadePhase >= 0.0f && !nextLevelLoaded)
+        setup(level);
+    setAmbientLight(brightness);
+}
+
+bool PlayScreen::deathStep()
+{
+    hp = 0;
+    if (!dying) {
+        dying = true;
+        fadePhase = play::fadeStart;
+        deadPicture.visible = true;
+        return false;
+    }
+
+    fadePhase += play::deathFadeRate * frameStep;
+    const float brightness = std::fabs(fadePhase) * play::fadeBrightness;
+    // The dead picture grows as the light dims.
+    if (brightness < 0.75f) {
+        deadPicture.width = 25.0f;
+        deadPicture.height = 12.5f;
+    }
+    if (brightness < 0.6f) {
+        deadPicture.width = 50.0f;
+        deadPicture.height = 25.0f;
+    }
+    if (brightness < 0.35f) {
+        deadPicture.width = 75.0f;
+        deadPicture.height = 37.5f;
+    }
+
+    if (fadePhase >= 0.0f) {
+        // Game over. Only the current screen may hand over: while a screen
+        // fade is still drawing this screen, the fade installs it when it
+        // ends, and the hand-over follows in its first frame as the current
+        // screen.
+        if (currentScreen != this)
+            return true;
+        auto* title = new TitleScreen();
+        title->enter();
+        title->setup(1);
+        currentScreen = title;
+        // Nothing holds this screen any more; the frame loop frees it at the
+        // start of the next frame, after this render has returned.
+        retireScreen(this);
+        return true;
+    }
+
+    setAmbientLight(brightness);
+    deadPicture.draw();
+    return false;
+}
