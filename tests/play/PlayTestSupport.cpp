@@ -1,0 +1,120 @@
+#include "PlayTestSupport.h"
+
+#include <IL/il.h>
+
+#include <fstream>
+#include <ostream>
+
+#include "app/Globals.h"
+#include "play/Ticks.h"
+#include "screens/Screen.h"
+
+namespace {
+
+std::uint32_t fixedTicks = 1000;
+
+std::uint32_t readFixedTicks()
+{
+    return fixedTicks;
+}
+
+} // namespace
+
+void PlayTest::SetUp()
+{
+    namespace fs = std::filesystem;
+    ASSERT_TRUE(context.valid());
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "." + info->name();
+    for (char& c : name)
+        if (c == '/')
+            c = '_';
+    home_ = fs::current_path();
+    const fs::path dir = home_ / "scratch" / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::current_path(dir);
+
+    setPlayTickSource(readFixedTicks);
+    fixedTicks = 1000;
+    frameStep = 0.0f;
+    currentScreen = nullptr;
+    for (unsigned char& key : keyState)
+        key = 0;
+}
+
+void PlayTest::TearDown()
+{
+    freeRetiredScreens();
+    setPlayTickSource(nullptr);
+    frameStep = 0.0f;
+    currentScreen = nullptr;
+    std::filesystem::current_path(home_);
+}
+
+void PlayTest::setTicks(std::uint32_t ticks)
+{
+    fixedTicks = ticks;
+}
+
+void PlayTest::writeFile(const std::string& path, const std::string& bytes)
+{
+    const std::filesystem::path p(path);
+    if (p.has_parent_path())
+        std::filesystem::create_directories(p.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+void PlayTest::writeLevel(int n, const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    writeFile("Levels/l" + std::to_string(n) + ".lvl", text);
+}
+
+std::vector<std::string> PlayTest::levelLines(int pirates, int ninjas, int robots, int zombies,
+                                              int cabbages, int pickups, int peppers, int points)
+{
+    return {std::to_string(pirates), std::to_string(ninjas), std::to_string(robots),
+            std::to_string(zombies), std::to_string(cabbages), std::to_string(pickups),
+            std::to_string(peppers), std::to_string(points), "bg.png", "none"};
+}
+
+void PlayTest::writeRowPicture(const std::string& path, const std::vector<Colour>& columns)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::vector<unsigned char> pixels;
+    for (const Colour& c : columns) {
+        pixels.push_back(c.r);
+        pixels.push_back(c.g);
+        pixels.push_back(c.b);
+        pixels.push_back(c.a);
+    }
+    ILuint image = 0;
+    ilGenImages(1, &image);
+    ilBindImage(image);
+    ilTexImage(static_cast<ILuint>(columns.size()), 1, 1, 4, IL_RGBA, IL_UNSIGNED_BYTE, pixels.data());
+    ilEnable(IL_FILE_OVERWRITE);
+    const bool saved = ilSave(IL_PNG, path.c_str());
+    ilDeleteImages(1, &image);
+    ASSERT_TRUE(saved) << path;
+}
+
+std::unique_ptr<PlayScreen> PlayTest::newGame(int n)
+{
+    auto screen = std::make_unique<PlayScreen>();
+    screen->enter();
+    screen->setup(n);
+    return screen;
+}
+
+bool operator==(const Colour& a, const Colour& b)
+{
+    return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
+}
+
+std::ostream& operator<<(std::ostream& out, const Colour& c)
+{
+    return out << "(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ", " << int(c.a) << ")";
+}

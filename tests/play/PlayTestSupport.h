@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless/HeadlessContext.h"
+#include "play/PlayScreen.h"
+#include "render/Colour.h"
+
+// Runs each test in a directory of its own (Levels/, Textures/ and Save/ are
+// written there), with a fixed tick count for the level loader's seed, a
+// headless OpenGL context and a clean screen flow. Screens the test leaves
+// current or retired are freed afterwards.
+class PlayTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The tick count the next setup() seeds the random generator with.
+    static void setTicks(std::uint32_t ticks);
+
+    // Writes a text file, creating its directory.
+    static void writeFile(const std::string& path, const std::string& bytes);
+
+    // Writes "Levels/l<n>.lvl" from its lines, each ended by "\n".
+    static void writeLevel(int n, const std::vector<std::string>& lines);
+
+    // Level lines for the given counts; background "bg.png", no intro text.
+    static std::vector<std::string> levelLines(int pirates, int ninjas, int robots, int zombies,
+                                               int cabbages, int pickups, int peppers, int points);
+
+    // Writes a PNG picture one row high whose columns have the given colours.
+    static void writeRowPicture(const std::string& path, const std::vector<Colour>& columns);
+
+    // A play screen made as the game makes one: new, enter(), setup(n).
+    static std::unique_ptr<PlayScreen> newGame(int n);
+
+    HeadlessContext context;
+
+private:
+    std::filesystem::path home_;
+};
+
+bool operator==(const Colour& a, const Colour& b);
+std::ostream& operator<<(std::ostream& out, const Colour& c);
