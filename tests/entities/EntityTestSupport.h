@@ -48,18 +48,35 @@ inline Texture named(unsigned int name)
     return texture;
 }
 
-// The float r whose square, in float arithmetic, is exactly `square`, so a
-// squared-distance threshold can be met on the dot.
-inline float exactRoot(float square)
+// A point (x, y) at exactly the squared distance `square` from the origin in
+// float arithmetic, so a squared-distance threshold can be met on the dot.
+struct Offset {
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+inline Offset offsetAtSquaredDistance(float square)
 {
-    float r = std::sqrt(square);
-    for (int i = 0; i < 8; ++i) {
-        if (r * r == square)
-            return r;
-        r = r * r < square ? std::nextafter(r, 1e9f) : std::nextafter(r, 0.0f);
+    for (float x = 1.0f; x * x < square; x += 1.0f) {
+        float y = std::sqrt(square - x * x);
+        for (int i = 0; i < 4 && x * x + y * y < square; ++i)
+            y = std::nextafter(y, 1e9f);
+        for (int i = 0; i < 4 && x * x + y * y > square; ++i)
+            y = std::nextafter(y, 0.0f);
+        if (x * x + y * y == square)
+            return {x, y};
     }
-    ADD_FAILURE() << "no float squares to " << square;
-    return r;
+    ADD_FAILURE() << "no float point lies at " << square;
+    return {};
+}
+
+// The same point moved inward just enough to lie under `square`.
+inline Offset offsetJustUnder(float square)
+{
+    Offset p = offsetAtSquaredDistance(square);
+    while (p.x * p.x + p.y * p.y >= square)
+        p.y = std::nextafter(p.y, 0.0f);
+    return p;
 }
 
 // Every entity test starts from a frame step of 0 and a known seed, and puts
