@@ -81,20 +81,22 @@ std::vector<std::string> PlayTest::levelLines(int pirates, int ninjas, int robot
             std::to_string(peppers), std::to_string(points), "bg.png", "none"};
 }
 
-void PlayTest::writeRowPicture(const std::string& path, const std::vector<Colour>& columns)
+void PlayTest::writeRowPicture(const std::string& path, const std::vector<Colour>& columns, int rows)
 {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::vector<unsigned char> pixels;
-    for (const Colour& c : columns) {
-        pixels.push_back(c.r);
-        pixels.push_back(c.g);
-        pixels.push_back(c.b);
-        pixels.push_back(c.a);
+    for (int row = 0; row < rows; ++row) {
+        for (const Colour& c : columns) {
+            pixels.push_back(c.r);
+            pixels.push_back(c.g);
+            pixels.push_back(c.b);
+            pixels.push_back(c.a);
+        }
     }
     ILuint image = 0;
     ilGenImages(1, &image);
     ilBindImage(image);
-    ilTexImage(static_cast<ILuint>(columns.size()), 1, 1, 4, IL_RGBA, IL_UNSIGNED_BYTE, pixels.data());
+    ilTexImage(static_cast<ILuint>(columns.size()), static_cast<ILuint>(rows), 1, 4, IL_RGBA, IL_UNSIGNED_BYTE, pixels.data());
     ilEnable(IL_FILE_OVERWRITE);
     const bool saved = ilSave(IL_PNG, path.c_str());
     ilDeleteImages(1, &image);

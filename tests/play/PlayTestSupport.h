@@ -34,8 +34,10 @@ protected:
     static std::vector<std::string> levelLines(int pirates, int ninjas, int robots, int zombies,
                                                int cabbages, int pickups, int peppers, int points);
 
-    // Writes a PNG picture one row high whose columns have the given colours.
-    static void writeRowPicture(const std::string& path, const std::vector<Colour>& columns);
+    // Writes a PNG picture `rows` rows high whose columns have the given
+    // colours. (Pictures are clamped in t with the border colour: a picture
+    // one row high blends with the border everywhere but on its middle line.)
+    static void writeRowPicture(const std::string& path, const std::vector<Colour>& columns, int rows = 1);
 
     // A play screen made as the game makes one: new, enter(), setup(n).
     static std::unique_ptr<PlayScreen> newGame(int n);
