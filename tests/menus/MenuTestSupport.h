@@ -11,6 +11,7 @@
 #include <IL/il.h>
 
 #include "app/Globals.h"
+#include "menus/TitleScreen.h"
 #include "platform/headless/HeadlessContext.h"
 #include "play/PlayScreen.h"
 #include "render/Texture.h"
@@ -108,6 +109,17 @@ protected:
     // delivers them.
     static float fraction(float view) { return (view + 100.0f) / 200.0f; }
 
+    // A menu built as its creators build it, made the current screen.
+    static TitleScreen* makeMenu(int mode, PlayScreen* suspended = nullptr)
+    {
+        auto* menu = new TitleScreen;
+        menu->enter();
+        menu->setup(mode);
+        menu->suspended = suspended;
+        currentScreen = menu;
+        return menu;
+    }
+
     // Moves the pointer to a point of the 200 x 200 view and releases the
     // left button there.
     static void clickAt(Screen* screen, float viewX, float viewY)
@@ -116,9 +128,9 @@ protected:
         screen->mouseUp(true, false);
     }
 
-    // Writes a small picture file of one colour: PNG or BMP through the image
-    // library, GIF by hand (the library cannot write GIF). GIFs are white.
-    static void writePicture(const std::string& path, Colour colour = {255, 255, 255, 255})
+    // Writes a small white picture file: PNG or BMP through the image
+    // library, GIF by hand (the library cannot write GIF).
+    static void writePicture(const std::string& path)
     {
         std::filesystem::path p(path);
         if (p.has_parent_path())
@@ -134,9 +146,7 @@ protected:
             return;
         }
         const int size = 4;
-        std::vector<unsigned char> pixels;
-        for (int i = 0; i < size * size; ++i)
-            pixels.insert(pixels.end(), {colour.r, colour.g, colour.b, colour.a});
+        std::vector<unsigned char> pixels(size * size * 4, 255);
         ILuint image = 0;
         ilGenImages(1, &image);
         ilBindImage(image);
