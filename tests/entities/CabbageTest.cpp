@@ -1,4 +1,3 @@
-#include <cmath>
 #include <vector>
 
 #include "EntityTestSupport.h"
@@ -8,167 +7,70 @@ namespace {
 constexpr float pi = 3.14159265f;
 }
 
-// A cabbage built the way the level loader builds it.
-class CabbageTest : public SeededFrame {
+// A cabbage with growth pictures 801 to 803.
+class CabbageTest : public Seeded {
 protected:
     void SetUp() override
     {
-        SeededFrame::SetUp();
-        setUp(cabbage);
-    }
-
-    static void setUp(Cabbage& c)
-    {
+        Seeded::SetUp();
         c.growFrames = {named(801), named(802), named(803)};
         c.spawn();
     }
-
-    // Puts the cabbage out of the ground at the origin, ready to bite.
-    void outAndReady(float phase = pi / 2)
-    {
-        cabbage.growPhase = phase;
-        cabbage.biteCooldown = -1.0f;
-        cabbage.sprite.x = 0.0f;
-        cabbage.sprite.y = 0.0f;
-    }
-
-    int step(float dt, float playerX, float playerY)
+    int step(float dt, float px, float py)
     {
         frameStep = dt;
-        return cabbage.update(playerX, playerY);
+        return c.update(px, py);
     }
-
-    Cabbage cabbage;
+    Cabbage c;
 };
 
-TEST_F(CabbageTest, SpawnDrawsXThenYAndStartsInTheGround)
+TEST_F(CabbageTest, UndergroundItMovesEveryFrameOutItStaysAndShowsItsHeight)
 {
-    ExpectedDraws expected(seed);
-    EXPECT_EQ(cabbage.sprite.x, expected.field());
-    EXPECT_EQ(cabbage.sprite.y, expected.field());
-    EXPECT_EQ(thrask::randState(), expected.state());
-    EXPECT_EQ(cabbage.sprite.width, 12.0f);
-    EXPECT_EQ(cabbage.sprite.height, 12.0f);
-    EXPECT_EQ(cabbage.sprite.depth, 2.0f);
-    EXPECT_EQ(cabbage.sprite.texture.glName, 801u);
-    EXPECT_EQ(cabbage.biteCooldown, 3.0f);
-    EXPECT_EQ(cabbage.growPhase, 0.0f);
-    EXPECT_EQ(static_cast<int>(cabbage.kind()), 5);
-}
+    Lcg g{seed};
+    EXPECT_EQ(c.sprite.x, g.field());
+    EXPECT_EQ(c.sprite.y, g.field());
+    EXPECT_EQ(c.biteCooldown, 3.0f);
+    step(0.0f, 90.0f, 90.0f); // phase 0: still underground, a new spot
+    EXPECT_FALSE(c.sprite.visible);
+    EXPECT_EQ(c.sprite.x, g.field());
+    EXPECT_EQ(c.sprite.y, g.field());
+    step(0.01f, 90.0f, 90.0f);
+    EXPECT_TRUE(c.sprite.visible);
+    EXPECT_EQ(thrask::randState(), g.state) << "out of the ground it stays put";
 
-TEST_F(CabbageTest, AZeroStepAfterSpawnKeepsItUndergroundAtANewSpot)
-{
-    thrask::srand(seed);
-    EXPECT_EQ(step(0.0f, 0.0f, 0.0f), 0);
-    EXPECT_FALSE(cabbage.sprite.visible);
-    ExpectedDraws expected(seed);
-    EXPECT_EQ(cabbage.sprite.x, expected.field());
-    EXPECT_EQ(cabbage.sprite.y, expected.field());
-
-    EXPECT_EQ(step(0.01f, 0.0f, 0.0f), 0);
-    EXPECT_TRUE(cabbage.sprite.visible);
-    EXPECT_EQ(cabbage.sprite.texture.glName, 801u);
-    EXPECT_EQ(thrask::randState(), expected.state()) << "it stays put while out";
-}
-
-TEST_F(CabbageTest, PicturesFollowTheHeightRisingAndSinking)
-{
-    const struct {
-        float phase;
-        unsigned picture;
-    } cases[] = {
-        {std::asin(0.19f), 801},      {std::asin(0.21f), 802},      {std::asin(0.39f), 802},
-        {std::asin(0.41f), 803},      {pi / 2, 803},                {pi - std::asin(0.41f), 803},
-        {pi - std::asin(0.39f), 802}, {pi - std::asin(0.19f), 801},
-    };
-    for (const auto& c : cases) {
-        cabbage.growPhase = c.phase;
+    const struct { float phase; bool out; unsigned picture; } cases[] = {
+        {std::asin(0.19f), true, 801}, {std::asin(0.21f), true, 802}, {std::asin(0.41f), true, 803},
+        {pi / 2, true, 803}, {pi - std::asin(0.39f), true, 802}, {pi - std::asin(0.19f), true, 801},
+        {3.2f, false, 801}, {6.2f, false, 801}};
+    for (auto k : cases) {
+        c.growPhase = k.phase;
+        c.sprite.texture = named(801);
         step(0.0f, 90.0f, 90.0f);
-        EXPECT_TRUE(cabbage.sprite.visible);
-        EXPECT_EQ(cabbage.sprite.texture.glName, c.picture) << "phase " << c.phase;
+        EXPECT_EQ(c.sprite.visible, k.out) << k.phase;
+        EXPECT_EQ(c.sprite.texture.glName, k.picture) << k.phase;
     }
 }
 
-TEST_F(CabbageTest, OutForHalfTheCycleUndergroundForTheOther)
-{
-    const struct {
-        float phase;
-        bool out;
-    } cases[] = {{0.0f, false}, {0.01f, true}, {3.1f, true}, {3.2f, false}, {6.2f, false}, {2 * pi + 0.01f, true}};
-    for (const auto& c : cases) {
-        cabbage.growPhase = c.phase;
-        step(0.0f, 90.0f, 90.0f);
-        EXPECT_EQ(cabbage.sprite.visible, c.out) << "phase " << c.phase;
-    }
-}
-
-TEST_F(CabbageTest, BitesStrictlyWithin10Units)
-{
-    const struct {
-        float playerX, playerY;
-        int damage;
-    } cases[] = {
-        {10.0f, 0.0f, 0}, {6.0f, 8.0f, 0}, {0.0f, -10.0f, 0}, {std::nextafter(10.0f, 0.0f), 0.0f, 10}, {0.0f, 0.0f, 10},
-    };
-    for (const auto& c : cases) {
-        outAndReady();
-        EXPECT_EQ(step(0.0f, c.playerX, c.playerY), c.damage) << c.playerX << ", " << c.playerY;
-        EXPECT_EQ(cabbage.biteCooldown, c.damage ? 0.5f : -1.0f);
-    }
-}
-
-TEST_F(CabbageTest, NoBiteInTheFirstThreeSeconds)
+TEST_F(CabbageTest, BitesStrictlyWithin10AfterTheGraceAndTheCooldown)
 {
     step(0.125f, 90.0f, 90.0f); // comes out
-    ASSERT_TRUE(cabbage.sprite.visible);
-    const float x = cabbage.sprite.x;
-    const float y = cabbage.sprite.y;
     std::vector<int> bites;
-    for (int frame = 2; frame <= 25; ++frame) {
-        if (step(0.125f, x, y) == 10)
+    for (int frame = 2; frame <= 25; ++frame)
+        if (step(0.125f, c.sprite.x, c.sprite.y) == 10)
             bites.push_back(frame);
+    EXPECT_EQ(bites, std::vector<int>{25}) << "3 s of grace; a cooldown of 0 does not bite";
+
+    const struct { float px, py; int damage; } reach[] = {
+        {10, 0, 0}, {6, -8, 0}, {std::nextafter(10.0f, 0.0f), 0, 10}};
+    c.sprite.x = c.sprite.y = 0.0f;
+    for (auto r : reach) {
+        c.growPhase = pi / 2;
+        c.biteCooldown = -1.0f;
+        EXPECT_EQ(step(0.0f, r.px, r.py), r.damage) << r.px << ", " << r.py;
     }
-    // The cooldown is exactly 0 after 24 frames (not below 0); frame 25,
-    // 3.125 s in, is the first bite while the cabbage is still out.
-    EXPECT_EQ(bites, std::vector<int>{25});
-}
+    EXPECT_EQ(c.biteCooldown, 0.5f);
 
-TEST_F(CabbageTest, BitesAgainAfterTheCooldownRunsBelowZero)
-{
-    outAndReady();
-    std::vector<int> bites;
-    for (int frame = 1; frame <= 11; ++frame) {
-        if (step(0.125f, 0.0f, 0.0f) == 10)
-            bites.push_back(frame);
-    }
-    EXPECT_EQ(bites, (std::vector<int>{1, 6, 11}));
-}
-
-TEST_F(CabbageTest, TheCooldownRunsOnUndergroundSoASurfacingCabbageBitesAtOnce)
-{
-    cabbage.growPhase = 2 * pi - 0.3f;
-    cabbage.biteCooldown = 3.0f;
-    for (int frame = 0; frame < 3; ++frame)
-        EXPECT_EQ(step(0.05f, 0.0f, 0.0f), 0);
-    EXPECT_FALSE(cabbage.sprite.visible);
-    EXPECT_FLOAT_EQ(cabbage.biteCooldown, 2.85f);
-
-    cabbage.biteCooldown = -20.0f;
-    // It comes up where the last underground frame put it; the player waits there.
-    const float x = cabbage.sprite.x;
-    const float y = cabbage.sprite.y;
-    EXPECT_EQ(step(0.3f, x, y), 10);
-    EXPECT_TRUE(cabbage.sprite.visible);
-    EXPECT_EQ(cabbage.sprite.x, x);
-}
-
-TEST_F(CabbageTest, CabbagesOfALevelComeUpTogether)
-{
-    Cabbage other;
-    setUp(other);
-    for (int frame = 0; frame < 100; ++frame) {
-        step(0.1f, 90.0f, 90.0f);
-        other.update(90.0f, 90.0f);
-        ASSERT_EQ(cabbage.sprite.visible, other.sprite.visible) << "frame " << frame;
-    }
+    c.growPhase = 4.0f; // underground, the cooldown still runs
+    step(1.0f, c.sprite.x, c.sprite.y);
+    EXPECT_EQ(c.biteCooldown, -0.5f);
 }

@@ -1,263 +1,128 @@
-#include <cmath>
 #include <memory>
 #include <vector>
 
 #include "EntityTestSupport.h"
 #include "entities/Ninja.h"
 
-// Ninjas built the way the level loader builds them, each in `ninjas`.
-class NinjaTest : public SeededFrame {
+// Ninjas as the level loader builds them, lunge pictures 501 to 505.
+class NinjaTest : public Seeded {
 protected:
-    Ninja& addNinja(float x, float y)
+    // A ninja at (x, y) with the given lungeTimer (travelling by default),
+    // its leg ending at (tx, ty).
+    Ninja& add(float x, float y, float timer = -25.0f, float tx = 0.0f, float ty = 50.0f)
     {
-        auto ninja = std::make_unique<Ninja>();
-        ninja->sprite.texture = named(501);
-        ninja->sprite.width = 32.0f;
-        ninja->sprite.height = 32.0f;
-        ninja->sprite.depth = 2.0f;
-        ninja->sprite.x = x;
-        ninja->sprite.y = y;
-        ninja->spawn();
+        owned.push_back(std::make_unique<Ninja>());
+        Ninja& n = *owned.back();
+        n.sprite.width = n.sprite.height = 32.0f;
+        n.sprite.x = x;
+        n.sprite.y = y;
+        n.spawn();
         for (unsigned name = 501; name <= 505; ++name)
-            ninja->lungeFrames.push_back(named(name));
-        ninja->index = static_cast<int>(ninjas.size());
-        ninja->ninjas = &ninjas;
-        ninjas.push_back(ninja.get());
-        owned.push_back(std::move(ninja));
-        return *owned.back();
+            n.lungeFrames.push_back(named(name));
+        n.index = static_cast<int>(ninjas.size());
+        n.ninjas = &ninjas;
+        ninjas.push_back(&n);
+        n.lungeTimer = timer;
+        n.targetX = tx;
+        n.targetY = ty;
+        return n;
     }
-
-    // A ninja at (x, y) past its recovery, gliding towards (targetX, targetY).
-    Ninja& travelling(float x, float y, float targetX, float targetY)
-    {
-        Ninja& ninja = addNinja(x, y);
-        ninja.lungeTimer = -25.0f;
-        ninja.targetX = targetX;
-        ninja.targetY = targetY;
-        return ninja;
-    }
-
-    int step(Ninja& ninja, float dt, float playerX, float playerY)
+    int step(Ninja& n, float dt, float px, float py)
     {
         frameStep = dt;
-        return ninja.update(playerX, playerY);
+        return n.update(px, py);
     }
-
     std::vector<Ninja*> ninjas;
     std::vector<std::unique_ptr<Ninja>> owned;
 };
 
-TEST_F(NinjaTest, SpawnAimsAtItsOwnSpotAndAlternatesTheFirstLeg)
+TEST_F(NinjaTest, SpawnAlternatesTheFirstLegAcrossTheWholeRun)
 {
     const bool before = Ninja::nextNinjaHorizontal;
-    Ninja& a = addNinja(12.0f, -7.0f);
-    Ninja& b = addNinja(0.0f, 0.0f);
-    Ninja& c = addNinja(0.0f, 0.0f);
+    Ninja a, b;
+    a.sprite.x = 12.0f;
+    a.spawn();
+    b.spawn();
     EXPECT_EQ(a.horizontalNext, !before);
     EXPECT_EQ(b.horizontalNext, before);
-    EXPECT_EQ(c.horizontalNext, !before);
-    EXPECT_EQ(Ninja::nextNinjaHorizontal, !before);
+    EXPECT_EQ(Ninja::nextNinjaHorizontal, before);
     EXPECT_EQ(a.targetX, 12.0f);
-    EXPECT_EQ(a.targetY, -7.0f);
     EXPECT_EQ(a.lungeTimer, 0.0f);
-    EXPECT_EQ(thrask::randState(), seed) << "spawn draws nothing";
-    EXPECT_EQ(static_cast<int>(a.kind()), 2);
-
-    // A new level (or play screen) carries on from there.
-    Ninja next;
-    next.spawn();
-    EXPECT_EQ(next.horizontalNext, before);
 }
 
-TEST_F(NinjaTest, ANewNinjaRecoversStandingStillThenChoosesItsFirstLeg)
+TEST_F(NinjaTest, RecoversStandingStillThenItsFirstTravelIsAnArrival)
 {
-    Ninja& ninja = addNinja(10.0f, 20.0f);
-    ninja.horizontalNext = true;
-    ninja.sprite.texture = named(999);
-    const float timers[] = {-6.4f, -12.8f, -19.2f, -25.6f};
-    for (float timer : timers) {
-        EXPECT_EQ(step(ninja, 0.1f, 10.0f, 20.0f), 0) << "no lunge while recovering";
-        EXPECT_FLOAT_EQ(ninja.lungeTimer, timer);
-        EXPECT_EQ(ninja.sprite.texture.glName, 501u);
-        EXPECT_EQ(ninja.sprite.x, 10.0f);
+    Ninja& n = add(10.0f, 20.0f, 0.0f, 10.3f, 20.0f);
+    n.horizontalNext = true;
+    for (float timer : {-6.4f, -12.8f, -19.2f, -25.6f}) {
+        EXPECT_EQ(step(n, 0.1f, 10.0f, 20.0f), 0) << "no lunge while recovering";
+        EXPECT_FLOAT_EQ(n.lungeTimer, timer);
+        EXPECT_EQ(n.sprite.texture.glName, 501u);
     }
-    // First travelling frame: an arrival on its own spot, a horizontal leg.
-    EXPECT_EQ(step(ninja, 0.1f, -40.0f, 60.0f), 0);
-    ExpectedDraws expected(seed);
-    EXPECT_EQ(ninja.targetX, -40.0f + static_cast<float>(expected.next() % 10) - 5.0f);
-    EXPECT_EQ(ninja.targetY, 20.0f);
-    EXPECT_FALSE(ninja.horizontalNext);
-    EXPECT_EQ(ninja.sprite.x, 10.0f);
-    EXPECT_EQ(thrask::randState(), expected.state());
+    EXPECT_EQ(step(n, 0.1f, -40.0f, 60.0f), 0);
+    Lcg g{seed};
+    EXPECT_EQ(n.sprite.x, 10.3f) << "snapped onto the leg's end";
+    EXPECT_EQ(n.targetX, -40.0f + static_cast<float>(g.next() % 10) - 5.0f);
+    EXPECT_EQ(n.targetY, 20.0f);
+    EXPECT_FALSE(n.horizontalNext);
+    const float legEnd = n.targetX;
+    n.sprite.x = legEnd;
+    step(n, 0.0f, 50.0f, -30.0f); // the next arrival turns the corner
+    EXPECT_EQ(n.targetX, legEnd);
+    EXPECT_EQ(n.targetY, -30.0f + static_cast<float>(g.next() % 10) - 5.0f);
 }
 
-TEST_F(NinjaTest, ArrivalSnapsToTheTargetAndTurnsTheCorner)
+TEST_F(NinjaTest, LungeStartsUnder350SquaredAndHitsUnder400Squared)
 {
-    Ninja& ninja = travelling(0.3f, 0.2f, 0.0f, 0.0f);
-    ninja.horizontalNext = false;
-    EXPECT_EQ(step(ninja, 0.1f, 50.0f, -30.0f), 0);
-    ExpectedDraws expected(seed);
-    EXPECT_EQ(ninja.sprite.x, 0.0f);
-    EXPECT_EQ(ninja.sprite.y, 0.0f);
-    EXPECT_EQ(ninja.targetX, 0.0f);
-    EXPECT_EQ(ninja.targetY, -30.0f + static_cast<float>(expected.next() % 10) - 5.0f);
-    EXPECT_TRUE(ninja.horizontalNext);
-}
+    const Point edge = atSquared(350.0f), inside = atSquared(350.0f, true);
+    Ninja& far = add(0.0f, 0.0f);
+    step(far, 0.1f, edge.x, edge.y);
+    EXPECT_EQ(far.lungeTimer, -25.0f);
+    EXPECT_FLOAT_EQ(far.sprite.y, 32.0f);
+    Ninja& near = add(0.0f, 0.0f);
+    step(near, 0.1f, inside.x, inside.y);
+    EXPECT_EQ(near.lungeTimer, 12.0f);
+    EXPECT_EQ(near.sprite.y, 0.0f);
 
-TEST_F(NinjaTest, HalfAUnitAwayIsNoArrival)
-{
-    Ninja& ninja = travelling(0.5f, 0.0f, 0.0f, 0.0f);
-    step(ninja, 0.1f, 80.0f, 80.0f);
-    EXPECT_EQ(thrask::randState(), seed);
-    EXPECT_FLOAT_EQ(ninja.sprite.x, 0.5f - 0.5f * 0.64f);
-}
-
-TEST_F(NinjaTest, LungeStartsStrictlyUnder350Squared)
-{
-    const struct {
-        Offset player;
-        bool lunges;
-    } cases[] = {
-        {offsetAtSquaredDistance(350.0f), false},
-        {offsetJustUnder(350.0f), true},
-        {{0.0f, 0.0f}, true},
-    };
-    for (const auto& c : cases) {
-        Ninja& ninja = travelling(0.0f, 0.0f, 0.0f, 50.0f);
-        EXPECT_EQ(step(ninja, 0.1f, c.player.x, c.player.y), 0);
-        if (c.lunges) {
-            EXPECT_EQ(ninja.lungeTimer, 12.0f) << c.player.x << ", " << c.player.y;
-            EXPECT_EQ(ninja.sprite.y, 0.0f);
-        } else {
-            EXPECT_EQ(ninja.lungeTimer, -25.0f) << c.player.x << ", " << c.player.y;
-            EXPECT_FLOAT_EQ(ninja.sprite.y, 32.0f);
-        }
+    const struct { float px, py, dt; int damage; } ends[] = {
+        {20, 0, 1.0f / 32, 0}, {12, 16, 1.0f / 32, 0}, {std::nextafter(20.0f, 0.0f), 0, 1.0f / 32, 10},
+        {5, 5, 1.0f / 64, 0}, // the timer lands on 0, not below: no hit
+        {5, 5, 1.0f, 10}};    // a long frame far below 0 still hits once
+    for (auto c : ends) {
+        Ninja& n = add(0.0f, 0.0f, 1.0f);
+        EXPECT_EQ(step(n, c.dt, c.px, c.py), c.damage) << c.px << ", " << c.py << " dt " << c.dt;
+        EXPECT_EQ(n.sprite.texture.glName, 505u);
+        EXPECT_EQ(step(n, c.dt, c.px, c.py), 0);
     }
-}
-
-TEST_F(NinjaTest, TheHitIsDecidedUnder400SquaredWhenTheTimerDropsBelowZero)
-{
-    const struct {
-        float playerX, playerY;
-        int damage;
-    } cases[] = {
-        {20.0f, 0.0f, 0}, {12.0f, 16.0f, 0}, {std::nextafter(20.0f, 0.0f), 0.0f, 10}, {19.0f, 0.0f, 10},
-    };
-    for (const auto& c : cases) {
-        Ninja& ninja = addNinja(0.0f, 0.0f);
-        ninja.lungeTimer = 1.0f;
-        EXPECT_EQ(step(ninja, 1.0f / 32, c.playerX, c.playerY), c.damage) << c.playerX;
-        EXPECT_EQ(ninja.lungeTimer, -1.0f);
-        EXPECT_EQ(ninja.sprite.texture.glName, 505u);
-        // The next frame is recovery: nothing more.
-        EXPECT_EQ(step(ninja, 1.0f / 32, c.playerX, c.playerY), 0);
-        EXPECT_EQ(ninja.sprite.texture.glName, 501u);
-    }
-}
-
-TEST_F(NinjaTest, ATimerLandingOnZeroDecidesNoHit)
-{
-    Ninja& ninja = addNinja(0.0f, 0.0f);
-    ninja.lungeTimer = 2.0f;
-    EXPECT_EQ(step(ninja, 1.0f / 32, 0.0f, 0.0f), 0);
-    EXPECT_EQ(ninja.lungeTimer, 0.0f);
-    EXPECT_EQ(ninja.sprite.texture.glName, 505u);
-    EXPECT_EQ(step(ninja, 1.0f / 32, 0.0f, 0.0f), 0);
-    EXPECT_EQ(ninja.lungeTimer, -2.0f);
 }
 
 TEST_F(NinjaTest, LungePicturesFollowTheTimer)
 {
-    const struct {
-        float timerAfter;
-        unsigned picture;
-    } cases[] = {
-        {11.99f, 501}, {9.01f, 501}, {9.0f, 502}, {6.01f, 502}, {6.0f, 503},
-        {3.0f, 504},   {0.01f, 504}, {-0.01f, 505}, {-1000.0f, 505},
-    };
-    for (const auto& c : cases) {
-        Ninja& ninja = addNinja(0.0f, 0.0f);
-        ninja.lungeTimer = 12.0f;
-        // The frame step brings the timer from 12 down to timerAfter.
-        step(ninja, (12.0f - c.timerAfter) / 64.0f, 90.0f, 90.0f);
-        EXPECT_NEAR(ninja.lungeTimer, c.timerAfter, 1e-3f);
-        EXPECT_EQ(ninja.sprite.texture.glName, c.picture) << "timer " << c.timerAfter;
+    const struct { float after; unsigned picture; } cases[] = {
+        {11.99f, 501}, {9.01f, 501}, {9.0f, 502}, {6.0f, 503}, {3.0f, 504}, {0.01f, 504}, {-0.01f, 505}};
+    for (auto c : cases) {
+        Ninja& n = add(0.0f, 0.0f, 12.0f);
+        step(n, (12.0f - c.after) / 64.0f, 90.0f, 90.0f);
+        EXPECT_EQ(n.sprite.texture.glName, c.picture) << c.after;
     }
 }
 
-TEST_F(NinjaTest, ALongLastFrameStillShowsTheFifthPictureAndHits)
+TEST_F(NinjaTest, TheEarlierOfTwoOverlappingNinjasGivesWay)
 {
-    Ninja& ninja = addNinja(0.0f, 0.0f);
-    ninja.lungeTimer = 1.0f;
-    EXPECT_EQ(step(ninja, 1.0f, 5.0f, 5.0f), 10);
-    EXPECT_EQ(ninja.sprite.texture.glName, 505u);
-}
-
-TEST_F(NinjaTest, CrowdingSlowsOnlyTheEarlierOfTwoOverlappingNinjas)
-{
-    Ninja& first = travelling(0.0f, 0.0f, 50.0f, 0.0f);
-    Ninja& second = travelling(10.0f, 0.0f, 50.0f, 0.0f);
-    Ninja& third = travelling(20.0f, 0.0f, 50.0f, 0.0f);
-    Ninja& alone = travelling(-60.0f, -60.0f, -10.0f, -60.0f);
-    for (Ninja* ninja : ninjas)
-        step(*ninja, 0.1f, 90.0f, 90.0f);
+    Ninja& first = add(0.0f, 0.0f, -25.0f, 50.0f, 0.0f);
+    Ninja& second = add(10.0f, 0.0f, -25.0f, 50.0f, 0.0f);
+    Ninja& third = add(20.0f, 0.0f, -25.0f, 50.0f, 0.0f);
+    Ninja& alone = add(-60.0f, -60.0f, -25.0f, -10.0f, -60.0f);
+    for (Ninja* n : ninjas)
+        step(*n, 0.1f, 90.0f, 90.0f);
     EXPECT_EQ(first.speed, 1.2f);
     EXPECT_EQ(second.speed, 1.2f);
-    EXPECT_EQ(third.speed, 6.4f) << "the last-created one is never slowed";
+    EXPECT_EQ(third.speed, 6.4f);
     EXPECT_EQ(alone.speed, 6.4f);
     EXPECT_FLOAT_EQ(first.sprite.x, 50.0f * 0.12f);
-    EXPECT_FLOAT_EQ(third.sprite.x, 20.0f + 30.0f * 0.64f);
     EXPECT_FLOAT_EQ(alone.sprite.x, -60.0f + 50.0f * 0.64f);
-}
-
-TEST_F(NinjaTest, AnEqualIndexDoesNotCrowd)
-{
-    Ninja& a = travelling(0.0f, 0.0f, 50.0f, 0.0f);
-    Ninja& b = travelling(5.0f, 0.0f, 50.0f, 0.0f);
-    b.index = a.index;
-    step(a, 0.1f, 90.0f, 90.0f);
-    EXPECT_EQ(a.speed, 6.4f);
-}
-
-TEST_F(NinjaTest, ALongFrameOvershootsTheLeg)
-{
-    Ninja& ninja = travelling(0.0f, 0.0f, 10.0f, 0.0f);
-    step(ninja, 0.5f, 90.0f, 90.0f);
-    EXPECT_FLOAT_EQ(ninja.sprite.x, 32.0f);
-}
-
-TEST_F(NinjaTest, FacesItsTargetBeforeMoving)
-{
-    Ninja& right = travelling(0.0f, 0.0f, 40.0f, 0.0f);
-    step(right, 0.1f, 90.0f, 90.0f);
-    EXPECT_EQ(right.sprite.texture.u1, -1.0f);
-    Ninja& vertical = travelling(-50.0f, 0.0f, -50.0f, 40.0f);
-    vertical.sprite.texture.u1 = -1.0f;
-    step(vertical, 0.1f, 90.0f, 90.0f);
-    EXPECT_EQ(vertical.sprite.texture.u1, 1.0f);
-}
-
-TEST_F(NinjaTest, ZeroFrameStepMovesNothing)
-{
-    Ninja& ninja = travelling(0.0f, 0.0f, 40.0f, 30.0f);
-    step(ninja, 0.0f, 90.0f, 90.0f);
-    EXPECT_EQ(ninja.sprite.x, 0.0f);
-    EXPECT_EQ(ninja.sprite.y, 0.0f);
-    Ninja& recovering = addNinja(0.0f, 0.0f);
-    step(recovering, 0.0f, 0.0f, 0.0f);
-    EXPECT_EQ(recovering.lungeTimer, 0.0f);
-}
-
-TEST_F(NinjaTest, WithoutPicturesOrListItStillRuns)
-{
-    Ninja ninja;
-    ninja.spawn();
-    ninja.lungeTimer = 1.0f;
-    frameStep = 1.0f / 32;
-    EXPECT_EQ(ninja.update(0.0f, 0.0f), 10);
-    EXPECT_EQ(ninja.update(0.0f, 0.0f), 0);
-    ninja.lungeTimer = -25.0f;
-    ninja.targetX = 50.0f;
-    EXPECT_EQ(ninja.update(90.0f, 90.0f), 0);
-    EXPECT_EQ(ninja.speed, 6.4f);
+    EXPECT_EQ(first.sprite.texture.u1, -1.0f) << "faces the leg's end";
+    third.index = second.index;
+    step(second, 0.1f, 90.0f, 90.0f);
+    EXPECT_EQ(second.speed, 6.4f) << "an equal index does not crowd";
 }
