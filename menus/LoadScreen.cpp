@@ -31,6 +31,9 @@ constexpr float underlineWidth = 30.0f;
 constexpr float underlineHeight = 2.0f;
 constexpr float underlineDrop = 9.0f;        // below the button's centre
 constexpr float returnUnderlineShift = 10.0f; // left of the Return Game button's centre
+// The underline lies on the button's lower edge and is drawn after it; it sits
+// a little nearer than the button so the button's picture cannot hide it.
+constexpr float underlineDepth = 0.5f;
 
 constexpr float loadFade = 10.0f;
 constexpr float returnFade = 15.0f;
@@ -148,6 +151,7 @@ void LoadScreen::enter()
     underline.texture.loadKeyed("Textures/white.bmp");
     underline.width = underlineWidth;
     underline.height = underlineHeight;
+    underline.depth = underlineDepth;
     underline.visible = false;
     hovered = None;
 }
