@@ -113,8 +113,10 @@ bool writeSaveRecord(const std::string& path, const SaveRecord& record)
 SaveRecord readSaveRecord(const std::string& path)
 {
     std::string stored;
+    // Only plain files are read: a directory, a pipe or a device that happens
+    // to carry a save's name lists with zeros instead of blocking the game.
     std::error_code error;
-    if (!std::filesystem::is_directory(path, error)) {
+    if (std::filesystem::is_regular_file(path, error)) {
         if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
             char buffer[storedSizeLimit];
             const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);

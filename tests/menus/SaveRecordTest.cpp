@@ -2,6 +2,7 @@
 #include "menus/SaveRecord.h"
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <climits>
 #include <csignal>
@@ -94,6 +95,9 @@ TEST_F(SaveRecordFile, WritesIntoANewSaveDirectoryAndReadsOddFilesAsZeros)
     expectRecord(readSaveRecord("Save/short.sav"), {3, 0, 0, 0});
     expectRecord(readSaveRecord("Save/folder.sav"), {0, 0, 0, 0});
     expectRecord(readSaveRecord("Save/missing.sav"), {0, 0, 0, 0});
+    // A pipe with a save's name must not block the load list.
+    ASSERT_EQ(mkfifo("Save/pipe.sav", 0600), 0);
+    expectRecord(readSaveRecord("Save/pipe.sav"), {0, 0, 0, 0});
 }
 
 // A disk that fills up in the middle of a save must leave the game saved
