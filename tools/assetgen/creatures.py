@@ -398,3 +398,21 @@ def flame(seed=3):
         x, y = rng.randrange(0, 14), rng.randrange(3, 13)
         d.dot(x, y, (255, 170, 60))
     return img
+
+
+def pot():
+    """The feast pot, full of chili, with a wisp of steam."""
+    img = canvas(40, 36)
+    d = Pen(img)
+    d.line([(14, 10), (12, 6), (15, 2)], (236, 236, 244), 1)  # steam
+    d.line([(22, 10), (24, 5), (21, 1)], (236, 236, 244), 1)
+    d.rect(1, 17, 6, 20, GREY_DARK)  # handles
+    d.rect(33, 17, 38, 20, GREY_DARK)
+    d.rrect(4, 13, 35, 34, 6, GREY)
+    d.rect(7, 16, 9, 31, GREY_LIGHT)
+    d.rect(4, 12, 35, 15, GREY_DARK)  # rim
+    d.oval(6, 10, 33, 15, RED)  # the chili
+    for x, y in ((12, 12), (19, 11), (26, 12)):
+        d.dot(x, y, (250, 170, 60))
+    d.dot(16, 13, GREEN_DARK)
+    return outline(img)

@@ -111,12 +111,7 @@ def story():
     # 1: Thrask and the feast pot
     x0, y0 = boxes[0][:2]
     img.alpha_composite(sprite(creatures.player(), 6), (x0 + 40, y0 + 50))
-    d.ellipse([x0 + 220, y0 + 150, x0 + 380, y0 + 250], fill=rgba(OUTLINE))
-    d.rectangle([x0 + 226, y0 + 120, x0 + 374, y0 + 200], fill=rgba((110, 110, 130)))
-    d.ellipse([x0 + 226, y0 + 100, x0 + 374, y0 + 140], fill=rgba((200, 60, 40)))
-    for k in range(3):
-        d.arc([x0 + 250 + k * 40, y0 + 40, x0 + 280 + k * 40, y0 + 100], 100, 260,
-              fill=rgba(WHITE), width=5)
+    img.alpha_composite(sprite(creatures.pot(), 5), (x0 + 200, y0 + 50))
     # 2: the Cabbage Baron scatters the peppers
     x0, y0 = boxes[1][:2]
     img.alpha_composite(sprite(creatures.cabbage(2), 7), (x0 + 100, y0 + 20))
@@ -193,11 +188,7 @@ def win():
     for x in range(256, 768, 32):
         d.rectangle([x, 386, x + 15, 464], fill=rgba((230, 80, 80)))
     # the big pot of chili
-    d.ellipse([404, 300, 620, 420], fill=rgba(OUTLINE))
-    d.rectangle([410, 250, 614, 380], fill=rgba((120, 120, 140)))
-    d.ellipse([410, 230, 614, 280], fill=rgba((200, 60, 30)))
-    for k in range(4):
-        d.arc([440 + k * 40, 150, 470 + k * 40, 230], 100, 260, fill=rgba(WHITE), width=6)
+    img.alpha_composite(enlarge(creatures.pot(), 6), (392, 190))
     img.alpha_composite(enlarge(creatures.player(), 6), (150, 196))
     img.alpha_composite(enlarge(creatures.pepper(), 4), (660, 270))
     img.alpha_composite(enlarge(creatures.pepper(), 3), (740, 300))
