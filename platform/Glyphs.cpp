@@ -1,12 +1,129 @@
-// Temporary: empty glyph lists until the FreeType rasteriser is written.
 #include "platform/Glyphs.h"
 
 #include <GL/gl.h>
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 
-void buildGlyphLists(unsigned int listBase)
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int glyphCount = 128;
+constexpr const char* faceRequest = "Comic Sans MS:bold";
+constexpr int pixelHeight = 14;
+
+struct FaceFile {
+    std::string path;
+    int index = 0;
+};
+
+// The file of the face fontconfig picks for the request: Comic Sans MS bold
+// where it is installed, otherwise the substitute fontconfig's rules name
+// (Comic Neue Bold on Debian). Looked up once per run.
+const FaceFile& gameFace()
 {
-    for (unsigned int code = 0; code < 128; ++code) {
+    static const FaceFile face = [] {
+        FaceFile found;
+        FcConfig* config = FcInitLoadConfigAndFonts();
+        if (config == nullptr)
+            return found;
+        FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(faceRequest));
+        if (pattern != nullptr) {
+            FcConfigSubstitute(config, pattern, FcMatchPattern);
+            FcDefaultSubstitute(pattern);
+            FcResult result = FcResultNoMatch;
+            FcPattern* match = FcFontMatch(config, pattern, &result);
+            if (match != nullptr) {
+                FcChar8* file = nullptr;
+                if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file != nullptr)
+                    found.path = reinterpret_cast<const char*>(file);
+                FcPatternGetInteger(match, FC_INDEX, 0, &found.index);
+                FcPatternDestroy(match);
+            }
+            FcPatternDestroy(pattern);
+        }
+        FcConfigDestroy(config);
+        return found;
+    }();
+    return face;
+}
+
+// glBitmap wants rows bottom first, each row a whole number of bytes.
+std::vector<GLubyte> bottomUpRows(const FT_Bitmap& bitmap)
+{
+    const unsigned int rowBytes = (bitmap.width + 7) / 8;
+    std::vector<GLubyte> rows(static_cast<std::size_t>(rowBytes) * bitmap.rows);
+    for (unsigned int row = 0; row < bitmap.rows; ++row) {
+        const unsigned char* source = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
+        GLubyte* target = rows.data() + static_cast<std::size_t>(bitmap.rows - 1 - row) * rowBytes;
+        for (unsigned int byte = 0; byte < rowBytes; ++byte)
+            target[byte] = source[byte];
+    }
+    return rows;
+}
+
+void compileEmptyLists(unsigned int listBase, int from)
+{
+    for (int code = from; code < glyphCount; ++code) {
         glNewList(listBase + code, GL_COMPILE);
         glEndList();
     }
+}
+
+} // namespace
+
+void buildGlyphLists(unsigned int listBase)
+{
+    const FaceFile& file = gameFace();
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+    if (file.path.empty() || FT_Init_FreeType(&library) != 0) {
+        compileEmptyLists(listBase, 0);
+        return;
+    }
+    if (FT_New_Face(library, file.path.c_str(), file.index, &face) != 0
+        || FT_Set_Pixel_Sizes(face, 0, pixelHeight) != 0) {
+        if (face != nullptr)
+            FT_Done_Face(face);
+        FT_Done_FreeType(library);
+        compileEmptyLists(listBase, 0);
+        return;
+    }
+
+    // glBitmap copies its bitmap into the list when the list is compiled,
+    // under the unpack state of that moment.
+    GLint oldAlignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &oldAlignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+
+    for (int code = 0; code < glyphCount; ++code) {
+        glNewList(listBase + code, GL_COMPILE);
+        const FT_UInt index = FT_Get_Char_Index(face, static_cast<FT_ULong>(code));
+        // Control codes and characters the face lacks draw nothing.
+        if (index != 0 && code >= 0x20
+            && FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) == 0
+            && (face->glyph->bitmap.rows == 0
+                || face->glyph->bitmap.pixel_mode == FT_PIXEL_MODE_MONO)) {
+            const FT_GlyphSlot glyph = face->glyph;
+            const FT_Bitmap& bitmap = glyph->bitmap;
+            const std::vector<GLubyte> rows = bottomUpRows(bitmap);
+            const float advance = static_cast<float>(glyph->advance.x) / 64.0f;
+            glBitmap(static_cast<GLsizei>(bitmap.width), static_cast<GLsizei>(bitmap.rows),
+                     static_cast<GLfloat>(-glyph->bitmap_left),
+                     static_cast<GLfloat>(static_cast<int>(bitmap.rows) - glyph->bitmap_top),
+                     advance, 0.0f, rows.empty() ? nullptr : rows.data());
+        }
+        glEndList();
+    }
+
+    glPixelStorei(GL_UNPACK_ALIGNMENT, oldAlignment);
+    FT_Done_Face(face);
+    FT_Done_FreeType(library);
+}
+
+std::string glyphFaceFile()
+{
+    return gameFace().path;
 }

@@ -1,0 +1,56 @@
+#include "app/FrameLoop.h"
+
+#include <GL/gl.h>
+
+#include "app/Globals.h"
+#include "screens/Screen.h"
+
+namespace {
+
+constexpr float secondsPerTick = 0.001f;
+constexpr std::size_t durationsKept = 1;
+
+// The last pointer fractions handed to mouseMove, kept for frames in which
+// the client area has no size (a minimised window).
+float pointerX = 0.0f;
+float pointerY = 0.0f;
+
+} // namespace
+
+void advanceFrameClock(std::uint32_t now)
+{
+    const std::uint32_t elapsed = now - lastTick;
+    frameDurations.push_back(static_cast<float>(elapsed) * secondsPerTick);
+    if (frameDurations.size() > durationsKept)
+        frameDurations.pop_front();
+    float sum = 0.0f;
+    for (const float duration : frameDurations)
+        sum += duration;
+    const float mean = sum / static_cast<float>(frameDurations.size());
+    lastTick = now;
+    frameStep = gameSpeed * mean;
+}
+
+void runFrame(const std::function<std::uint32_t()>& tickCount,
+              const std::function<void()>& swapBuffers)
+{
+    freeRetiredScreens();
+    advanceFrameClock(tickCount());
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+
+    if (windowWidth > 0 && windowHeight > 0) {
+        pointerX = static_cast<float>(mouseX) / static_cast<float>(windowWidth);
+        pointerY = static_cast<float>(windowHeight - mouseY) / static_cast<float>(windowHeight);
+    }
+    if (currentScreen != nullptr)
+        currentScreen->mouseMove(pointerX, pointerY);
+    if (currentScreen != nullptr)
+        currentScreen->keysHeld(keyState);
+    if (currentScreen != nullptr)
+        currentScreen->update();
+    if (currentScreen != nullptr)
+        currentScreen->render();
+
+    if (swapBuffers)
+        swapBuffers();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+// The game-speed factor: frameStep is this share of the measured frame time.
+constexpr float gameSpeed = 0.85f;
+
+// The frame clock, steps 1-4 of a frame: measures the time since lastTick as
+// an unsigned 32-bit difference (a wrap of the tick counter gives the right
+// small duration), keeps it as the one entry of frameDurations, moves lastTick
+// to now and sets frameStep = 0.85 x the mean duration in seconds.
+void advanceFrameClock(std::uint32_t now);
+
+// One frame: frees the screens retired in the previous frame, advances the
+// frame clock with tickCount(), clears colour, depth and stencil, calls
+// mouseMove, keysHeld, update and render on currentScreen (read afresh before
+// each call, so a screen installed during the frame gets the rest of it),
+// then swapBuffers(). The pointer reaches mouseMove as fractions of the
+// client area, (0, 0) bottom-left; while the client area is 0 x 0 the
+// previous fractions are passed again.
+void runFrame(const std::function<std::uint32_t()>& tickCount,
+              const std::function<void()>& swapBuffers);

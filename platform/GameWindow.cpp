@@ -1,0 +1,271 @@
+#include "platform/GameWindow.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/KeyTable.h"
+
+namespace {
+
+constexpr const char* windowTitle = "Thrask";
+constexpr const char* noDisplay =
+    "no display available: no X server or Wayland compositor to open a window on "
+    "(set DISPLAY or WAYLAND_DISPLAY)";
+
+// Pixel formats tried in turn: the one the game asks for, then one any
+// software renderer offers, so a context is always one OpenGL can draw to.
+struct BufferFormat {
+    int depthBits;
+    int stencilBits;
+};
+constexpr BufferFormat bufferFormats[] = {{24, 8}, {16, 0}};
+
+void requestBufferFormat(const BufferFormat& format)
+{
+    SDL_GL_ResetAttributes();
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, format.depthBits);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, format.stencilBits);
+}
+
+Message translateKey(const SDL_KeyboardEvent& key)
+{
+    Message message;
+    const int vk = virtualKeyFromSdl(key.keysym.sym);
+    if (vk == 0 || isSystemKey(vk, (key.keysym.mod & KMOD_ALT) != 0))
+        return message;
+    message.kind = key.type == SDL_KEYDOWN ? Message::KeyDown : Message::KeyUp;
+    message.a = vk;
+    return message;
+}
+
+Message translateButton(const SDL_MouseButtonEvent& button)
+{
+    Message message;
+    if (button.button != SDL_BUTTON_LEFT && button.button != SDL_BUTTON_RIGHT)
+        return message;
+    message.kind = button.type == SDL_MOUSEBUTTONDOWN ? Message::ButtonDown : Message::ButtonUp;
+    message.left = button.button == SDL_BUTTON_LEFT;
+    message.right = button.button == SDL_BUTTON_RIGHT;
+    return message;
+}
+
+} // namespace
+
+GameWindow::~GameWindow()
+{
+    close();
+}
+
+bool GameWindow::openVideo()
+{
+    const auto isSet = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && value[0] != '\0';
+    };
+    const bool driverChosen = isSet("SDL_VIDEODRIVER");
+    // Nowhere to look for a display: say so before the window system's own
+    // probes write messages of their own.
+    if (!driverChosen && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !isSet("XDG_RUNTIME_DIR")) {
+        error_ = noDisplay;
+        return false;
+    }
+    // With only an X display named, only X is tried.
+    if (!driverChosen && isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    // The program handles SIGINT and SIGTERM itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // A click that activates the window is a click like any other.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        error_ = std::string(noDisplay) + ": " + SDL_GetError();
+        return false;
+    }
+    videoOpen_ = true;
+    // Without an X server or Wayland compositor SDL falls back to drivers
+    // that draw nowhere; the game is then unplayable, so it says so, unless
+    // such a driver was asked for by name.
+    const std::string driver = SDL_GetCurrentVideoDriver() != nullptr ? SDL_GetCurrentVideoDriver() : "";
+    if (!driverChosen && (driver == "offscreen" || driver == "dummy" || driver == "evdev")) {
+        error_ = noDisplay;
+        close();
+        return false;
+    }
+    return true;
+}
+
+std::vector<DisplayMode> GameWindow::displayModes() const
+{
+    std::vector<DisplayMode> modes;
+    const int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) != 0)
+            continue;
+        modes.push_back({static_cast<unsigned int>(mode.w), static_cast<unsigned int>(mode.h),
+                         SDL_BITSPERPIXEL(mode.format)});
+    }
+    return modes;
+}
+
+bool GameWindow::createWindow(int width, int height, unsigned int extraFlags)
+{
+    for (const BufferFormat& format : bufferFormats) {
+        requestBufferFormat(format);
+        window_ = SDL_CreateWindow(windowTitle, 0, 0,
+                                   width, height,
+                                   SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | extraFlags);
+        if (window_ != nullptr)
+            return true;
+    }
+    error_ = std::string("cannot open a window (") + SDL_GetError() + ")";
+    return false;
+}
+
+bool GameWindow::enterFullScreen(const DisplayMode& mode)
+{
+    if (window_ != nullptr)
+        return false;
+    const int width = static_cast<int>(mode.width);
+    const int height = static_cast<int>(mode.height);
+    if (!createWindow(width, height, SDL_WINDOW_FULLSCREEN))
+        return false;
+
+    SDL_DisplayMode wanted{};
+    SDL_DisplayMode closest{};
+    wanted.w = width;
+    wanted.h = height;
+    bool switched = SDL_GetClosestDisplayMode(0, &wanted, &closest) != nullptr
+                    && closest.w == width && closest.h == height
+                    && SDL_BITSPERPIXEL(closest.format) == mode.bits;
+    switched = switched && SDL_SetWindowDisplayMode(window_, &closest) == 0
+               && SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0;
+    if (!switched) {
+        SDL_DestroyWindow(window_);
+        window_ = nullptr;
+    }
+    return switched;
+}
+
+bool GameWindow::createWindowed(int width, int height)
+{
+    if (window_ != nullptr)
+        return true;
+    return createWindow(width > 0 ? width : 1, height > 0 ? height : 1, SDL_WINDOW_RESIZABLE);
+}
+
+bool GameWindow::createContext()
+{
+    if (window_ == nullptr)
+        return false;
+    context_ = SDL_GL_CreateContext(window_);
+    if (context_ == nullptr) {
+        error_ = std::string("cannot create an OpenGL context (") + SDL_GetError() + ")";
+        return false;
+    }
+    SDL_GL_MakeCurrent(window_, static_cast<SDL_GLContext>(context_));
+    if (SDL_GL_SetSwapInterval(1) != 0)
+        SDL_GL_SetSwapInterval(0);
+    return true;
+}
+
+void GameWindow::show()
+{
+    if (window_ != nullptr)
+        SDL_ShowWindow(window_);
+}
+
+void GameWindow::clientSize(int& width, int& height) const
+{
+    width = 0;
+    height = 0;
+    if (window_ != nullptr)
+        SDL_GL_GetDrawableSize(window_, &width, &height);
+}
+
+void GameWindow::swapBuffers()
+{
+    if (window_ != nullptr)
+        SDL_GL_SwapWindow(window_);
+}
+
+bool GameWindow::nextMessage(Message& message)
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        message = Message();
+        switch (event.type) {
+        case SDL_QUIT:
+            message.kind = Message::Quit;
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            message = translateKey(event.key);
+            break;
+        case SDL_MOUSEMOTION:
+            message.kind = Message::MouseMove;
+            message.a = event.motion.x;
+            message.b = event.motion.y;
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            message = translateButton(event.button);
+            break;
+        case SDL_WINDOWEVENT:
+            switch (event.window.event) {
+            case SDL_WINDOWEVENT_CLOSE:
+                message.kind = Message::Quit;
+                break;
+            case SDL_WINDOWEVENT_MINIMIZED:
+                // A minimised window has a 0 x 0 client area, as the game
+                // has always been told.
+                minimised_ = true;
+                message.kind = Message::Size;
+                break;
+            case SDL_WINDOWEVENT_SIZE_CHANGED:
+            case SDL_WINDOWEVENT_RESTORED:
+            case SDL_WINDOWEVENT_SHOWN:
+                minimised_ = false;
+                message.kind = Message::Size;
+                clientSize(message.a, message.b);
+                break;
+            default:
+                break;
+            }
+            break;
+        default:
+            break;
+        }
+        if (message.kind != Message::None)
+            return true;
+    }
+    return false;
+}
+
+void GameWindow::close()
+{
+    if (context_ != nullptr) {
+        SDL_GL_MakeCurrent(window_, nullptr);
+        SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context_));
+        context_ = nullptr;
+    }
+    if (window_ != nullptr) {
+        SDL_DestroyWindow(window_);
+        window_ = nullptr;
+    }
+    if (videoOpen_) {
+        SDL_Quit();
+        videoOpen_ = false;
+    }
+}
+
+void showWarning(const char* text, const char* caption)
+{
+    std::fprintf(stderr, "thrask: %s: %s\n", caption, text);
+    if (std::getenv("CI") != nullptr || std::getenv("THRASK_UNATTENDED") != nullptr)
+        return;
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption, text, nullptr);
+}

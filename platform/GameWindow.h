@@ -1,0 +1,76 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/DisplayMode.h"
+#include "platform/Message.h"
+
+struct SDL_Window;
+
+// The game's one window and its OpenGL context, on SDL2. Stands in for the
+// window class, window, device context, pixel format and rendering context
+// of the original platform; the start-up code calls it in the game's order:
+// openVideo, then enterFullScreen or createWindowed, createContext, show, and
+// messages and swaps every frame; close at the end.
+//
+// The context is an OpenGL compatibility context with double buffering,
+// 24 depth bits and 8 stencil bits; vsync is requested and dropped when the
+// driver refuses it.
+class GameWindow {
+public:
+    GameWindow() = default;
+    ~GameWindow();
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    // Starts the window system. False when no display can be reached;
+    // error() then says why in one line.
+    bool openVideo();
+
+    // The modes of the primary display in the window system's order.
+    std::vector<DisplayMode> displayModes() const;
+
+    // Creates the (hidden) window full screen in the given mode. False, with
+    // no window left behind, when the display refuses the mode.
+    bool enterFullScreen(const DisplayMode& mode);
+
+    // Creates a hidden, resizable window whose client area is width x height,
+    // unless enterFullScreen already created the window.
+    bool createWindowed(int width, int height);
+
+    // Creates the OpenGL context on the window and makes it current.
+    bool createContext();
+
+    // Shows the window.
+    void show();
+
+    // The client area's size in pixels.
+    void clientSize(int& width, int& height) const;
+
+    void swapBuffers();
+
+    // Takes the next pending message off the queue, skipping events the game
+    // does not handle. False when the queue is empty.
+    bool nextMessage(Message& message);
+
+    // Deletes the context, destroys the window (which restores the display
+    // mode) and shuts the window system down. Safe to call more than once.
+    void close();
+
+    const std::string& error() const { return error_; }
+
+private:
+    bool createWindow(int width, int height, unsigned int extraFlags);
+
+    SDL_Window* window_ = nullptr;
+    void* context_ = nullptr;
+    bool videoOpen_ = false;
+    bool minimised_ = false;
+    std::string error_;
+};
+
+// Shows a warning box with one OK button and waits for it, unless the run is
+// unattended (the environment variable CI or THRASK_UNATTENDED is set); the
+// text is also written to standard error, so it is never lost.
+void showWarning(const char* text, const char* caption);
