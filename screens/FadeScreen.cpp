@@ -25,7 +25,17 @@ void FadeScreen::update()
     delete oldScreen;
     oldScreen = nullptr;
     currentScreen = newScreen;
+    newScreen = nullptr; // handed over: no longer the fade's to free
     delete this;
+}
+
+FadeScreen::~FadeScreen()
+{
+    // Only a fade that never ended still holds screens: the program quit
+    // while it ran. Nothing else owns them then.
+    delete oldScreen;
+    if (newScreen != oldScreen)
+        delete newScreen;
 }
 
 void FadeScreen::render()

@@ -23,7 +23,9 @@ public:
     // old screen while progress is negative, the new one afterwards.
     void render() override;
 
-    ~FadeScreen() override = default;
+    // A fade destroyed before it ended (the game quit during it) frees both
+    // screens it still holds; one that ended holds none.
+    ~FadeScreen() override;
 
     float halfDuration = 0.0f;
     Screen* newScreen = nullptr;
