@@ -31,15 +31,6 @@ TEST(Collision, EdgesBelongToTheRectangleWhateverTheRotationOrVisibility)
     }
 }
 
-TEST(Collision, TheBareEntityIsKindZeroAndHarmless)
-{
-    Entity e;
-    frameStep = 1.0f;
-    EXPECT_EQ(e.update(0.0f, 0.0f), 0);
-    frameStep = 0.0f;
-    EXPECT_EQ(static_cast<int>(e.kind()), 0);
-}
-
 class Wander : public Seeded {};
 
 TEST_F(Wander, StepArrivalAndFacing)

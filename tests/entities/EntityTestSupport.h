@@ -9,8 +9,7 @@
 #include "entities/Random.h"
 #include "render/Texture.h"
 
-// An independent copy of the game's generator: the values, in order, that
-// the entities must have drawn.
+// An independent copy of the game's generator: what the entities must draw.
 struct Lcg {
     std::uint32_t state;
     int next()
@@ -39,24 +38,22 @@ inline Texture named(unsigned name)
     return t;
 }
 
-// A point whose squared distance from the origin, in float arithmetic, is
-// exactly `square` (or, with `under`, the nearest point inside it).
+// A point at squared distance exactly `square` from the origin in float
+// arithmetic; with `under`, the nearest point just inside.
 struct Point {
     float x, y;
 };
 inline Point atSquared(float square, bool under = false)
 {
     for (float x = 1.0f; x * x < square; x += 1.0f) {
-        float y = std::sqrt(square - x * x);
-        for (int i = 0; i < 4 && x * x + y * y > square; ++i)
+        float y = std::nextafter(std::sqrt(square - x * x), 0.0f);
+        for (int i = 0; i < 3 && x * x + y * y < square; ++i)
+            y = std::nextafter(y, 99.0f);
+        if (x * x + y * y != square)
+            continue;
+        while (under && x * x + y * y >= square)
             y = std::nextafter(y, 0.0f);
-        for (int i = 0; i < 4 && x * x + y * y < square; ++i)
-            y = std::nextafter(y, 1e9f);
-        if (x * x + y * y == square) {
-            while (under && x * x + y * y >= square)
-                y = std::nextafter(y, 0.0f);
-            return {x, y};
-        }
+        return {x, y};
     }
     ADD_FAILURE() << "no float point at " << square;
     return {0.0f, 0.0f};
