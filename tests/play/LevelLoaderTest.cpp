@@ -64,8 +64,10 @@ TEST_F(LevelLoaderTest, EveryPictureIsLoadedWithItsColourKey)
         writeRowPicture("Textures/" + name, {black, magenta});
     writeFile("Textures/player.gif", blackMagentaGif);
 
-    PlayScreen screen;
-    screen.enter();
+    writeRowPicture("Textures/bg.png", {black, magenta});
+    writeLevel(1, levelLines(1, 1, 1, 1, 1, 1, 1, 1));
+    auto owner = newGame(1);
+    PlayScreen& screen = *owner;
     const std::vector<const Texture*> black_ = {
         &screen.flameTexture, &screen.fireTexture, &screen.pepperTexture, &screen.knifeTexture,
         &screen.robotTexture, &screen.cabbageTextures[0], &screen.cabbageTextures[1],
@@ -94,6 +96,8 @@ TEST_F(LevelLoaderTest, EveryPictureIsLoadedWithItsColourKey)
         EXPECT_EQ(t[1], transparent) << "magenta-keyed picture " << i;
     }
     EXPECT_EQ(names.size(), black_.size() + magenta_.size()) << "every picture has its own name";
+    ASSERT_NE(screen.background.texture.glName, 0u);
+    names.insert(screen.background.texture.glName);
     EXPECT_EQ(screen.hp, 30);
     EXPECT_EQ(screen.level, 1);
     EXPECT_EQ(screen.score, 0);
@@ -103,6 +107,11 @@ TEST_F(LevelLoaderTest, EveryPictureIsLoadedWithItsColourKey)
     EXPECT_EQ(screen.deadPicture.depth, 0.5f);
     EXPECT_EQ(screen.healthBar.x, -87.5f);
     EXPECT_EQ(screen.healthBar.y, 97.0f);
+
+    // Destroying the screen releases every one of its pictures.
+    owner.reset();
+    for (unsigned int name : names)
+        EXPECT_FALSE(glIsTexture(name)) << "texture " << name;
 }
 
 TEST_F(LevelLoaderTest, ObjectsAreCreatedInTheLoadersOrderWithTheirLinks)

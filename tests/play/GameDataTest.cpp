@@ -1,0 +1,88 @@
+// The play screen on the game's own levels and pictures: every level loads
+// with all its pictures, and eating every pepper of every level leads from
+// level 1 to the ending with the full score.
+#include <filesystem>
+
+#include "PlayTestSupport.h"
+#include "app/Globals.h"
+#include "menus/EndingScreen.h"
+#include "play/LevelFile.h"
+#include "screens/FadeScreen.h"
+
+namespace {
+
+constexpr int vkReturn = 0x0D;
+
+} // namespace
+
+class GameDataTest : public PlayTest {
+protected:
+    void SetUp() override
+    {
+        PlayTest::SetUp();
+        std::filesystem::current_path(THRASK_DATA_DIR);
+    }
+};
+
+TEST_F(GameDataTest, EveryLevelLoadsWithItsPictures)
+{
+    auto screen = newGame(1);
+    for (const Texture* texture : {&screen->playerTexture, &screen->pepperTexture, &screen->healthBar.texture,
+                                   &screen->deadPicture.texture, &screen->zombieTextures[4],
+                                   &screen->ninjaTextures[3], &screen->pirateTextures[0]})
+        EXPECT_NE(texture->glName, 0u);
+    for (int level = 1; level <= 15; ++level) {
+        const LevelFile file = readLevelFile(levelFileName(level));
+        ASSERT_TRUE(file.opened) << "level " << level;
+        screen->setup(level);
+        EXPECT_NE(screen->background.texture.glName, 0u) << "level " << level << ": " << file.background;
+        EXPECT_GT(screen->peppersLeft, 0) << "level " << level;
+        if (file.hasIntro) {
+            EXPECT_FALSE(screen->introText.text.empty()) << "level " << level << ": " << file.introFile;
+        }
+    }
+}
+
+TEST_F(GameDataTest, EatingEveryPepperLeadsThroughAllLevelsToTheEnding)
+{
+    int expectedScore = 0;
+    for (int level = 1; level <= 15; ++level) {
+        const LevelFile file = readLevelFile(levelFileName(level));
+        expectedScore += file.peppers * file.pointsPerPepper;
+    }
+
+    auto* screen = newGame(1).release();
+    currentScreen = screen;
+    frameStep = 0.05f;
+    keyState[vkReturn] = 1; // every intro pause ends at once
+    int frames = 0;
+    int highestLevel = 1;
+    while (currentScreen == screen && frames < 20000) {
+        // The player visits the first pepper still lying in the field and
+        // shrugs off every bite: this run is about the way through the game.
+        for (const Sprite& pepper : screen->peppers) {
+            if (pepper.visible) {
+                screen->player.x = pepper.x;
+                screen->player.y = pepper.y;
+                break;
+            }
+        }
+        screen->hp = 30;
+        screen->keysHeld(keyState);
+        screen->update();
+        highestLevel = std::max(highestLevel, screen->level);
+        context.clear();
+        screen->render();
+        ++frames;
+    }
+    keyState[vkReturn] = 0;
+    EXPECT_EQ(highestLevel, 16);
+    auto* fade = dynamic_cast<FadeScreen*>(currentScreen);
+    ASSERT_NE(fade, nullptr) << "after " << frames << " frames";
+    auto* ending = dynamic_cast<EndingScreen*>(fade->newScreen);
+    ASSERT_NE(ending, nullptr);
+    EXPECT_EQ(ending->finalScore, expectedScore);
+    frameStep = 10.0f;
+    fade->update();
+    delete ending;
+}
