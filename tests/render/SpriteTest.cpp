@@ -1,0 +1,141 @@
+#include <GL/gl.h>
+
+#include "RenderTestSupport.h"
+#include "render/Sprite.h"
+#include "render/Texture.h"
+
+namespace {
+
+Sprite plain(Colour colour, float x, float y, float width, float height, float depth = 1.0f)
+{
+    Sprite sprite;
+    sprite.colour = colour;
+    sprite.x = x;
+    sprite.y = y;
+    sprite.width = width;
+    sprite.height = height;
+    sprite.depth = depth;
+    return sprite;
+}
+
+} // namespace
+
+TEST_F(RenderTest, TheNearerDepthWinsWhateverTheOrder)
+{
+    struct Case {
+        float firstDepth;
+        float secondDepth;
+        bool firstShows;
+    };
+    const Case cases[] = {
+        {1.0f, 5.0f, true},  // nearer drawn first
+        {5.0f, 1.0f, false}, // nearer drawn second
+        {3.0f, 3.0f, true},  // equal depth: the first drawn stays
+        {-5.0f, 500.0f, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.firstDepth << " then " << c.secondDepth);
+        context->clear();
+        plain(red, 0, 0, 40, 40, c.firstDepth).draw();
+        plain(green, 10, 0, 40, 40, c.secondDepth).draw();
+        EXPECT_TRUE(same(at(5, 0), c.firstShows ? red : green)) << describe(at(5, 0));
+        EXPECT_TRUE(same(at(-15, 0), red));
+        EXPECT_TRUE(same(at(25, 0), green));
+    }
+}
+
+TEST_F(RenderTest, TransparentTexelsLetLaterDrawingThrough)
+{
+    ASSERT_TRUE(testpicture::writePlainPng("hole.png", 2, 2, black));
+    Texture hole;
+    ASSERT_TRUE(hole.loadKeyed("hole.png"));
+    Sprite front = plain(white, 0, 0, 40, 40, 1.0f);
+    front.texture = hole;
+    front.draw();
+    glDisable(GL_TEXTURE_2D);
+    plain(green, 0, 0, 40, 40, 5.0f).draw();
+    EXPECT_TRUE(same(at(0, 0), green));
+    hole.release();
+}
+
+TEST_F(RenderTest, PositionSizeAndRotation)
+{
+    struct Case {
+        const char* what;
+        Sprite sprite;
+        float insideX, insideY, outsideX, outsideY;
+    };
+    Sprite turned = plain(red, 0, 0, 20, 10);
+    turned.rotation = 90.0f;
+    Sprite moved = plain(red, -60, 40, 10, 10);
+    Sprite diamond = plain(red, 0, 0, 40, 40);
+    diamond.rotation = 45.0f;
+    const Case cases[] = {
+        {"a 20 x 10 sprite turned 90 degrees still covers 20 x 10", turned, 9, 0, 0, 7},
+        {"centre and size in view units", moved, -56, 44, -54, 40},
+        {"a turned square leaves its corners", diamond, 0, 26, 18, 18},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        context->clear();
+        c.sprite.draw();
+        EXPECT_TRUE(same(at(c.insideX, c.insideY), red));
+        EXPECT_TRUE(same(at(c.outsideX, c.outsideY), background));
+    }
+}
+
+TEST_F(RenderTest, AnInvisibleSpriteIssuesNoDrawing)
+{
+    ASSERT_TRUE(testpicture::writePlainPng("plain.png", 2, 2, red));
+    Texture texture;
+    ASSERT_TRUE(texture.load("plain.png", noColourKey));
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_ALPHA_TEST);
+    glColor4ub(1, 2, 3, 4);
+
+    Sprite sprite = plain(green, 0, 0, 100, 100);
+    sprite.texture = texture;
+    sprite.visible = false;
+    sprite.draw();
+
+    EXPECT_EQ(drawnPixels(), 0);
+    GLint bound = -1;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(bound, 0) << "no bind";
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
+    GLfloat colour[4] = {};
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_NEAR(colour[0] * 255.0f, 1.0f, 0.01f) << "no colour change";
+    EXPECT_NEAR(colour[3] * 255.0f, 4.0f, 0.01f);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    texture.release();
+}
+
+TEST_F(RenderTest, ColourShowsUnlitAndTheAmbientShowsLit)
+{
+    ASSERT_TRUE(testpicture::writePlainPng("white.png", 2, 2, white));
+    Texture texture;
+    ASSERT_TRUE(texture.load("white.png", noColourKey));
+    const GLfloat full[4] = {1, 1, 1, 1};
+    const GLfloat half[4] = {0.5f, 0.5f, 0.5f, 1};
+    glMaterialfv(GL_FRONT, GL_AMBIENT, full);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, half);
+
+    Sprite lit = plain(red, -50, 0, 40, 40);
+    lit.texture = texture;
+    Sprite unlit = plain(red, 50, 0, 40, 40);
+    unlit.texture = texture;
+
+    glEnable(GL_LIGHTING);
+    lit.draw();
+    glDisable(GL_LIGHTING);
+    unlit.draw();
+
+    const Colour dimmed = at(-50, 0);
+    EXPECT_NEAR(dimmed.r, 128, 2) << "lit colour is the ambient, the sprite's colour has no effect";
+    EXPECT_NEAR(dimmed.g, 128, 2);
+    EXPECT_TRUE(same(at(50, 0), red)) << "unlit colour is the sprite's colour";
+    texture.release();
+}
