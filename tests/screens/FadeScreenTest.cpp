@@ -1,0 +1,210 @@
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "../render/RenderTestSupport.h"
+#include "app/Globals.h"
+#include "render/BitmapFont.h"
+#include "render/Sprite.h"
+#include "render/Texture.h"
+#include "screens/Camera.h"
+#include "screens/FadeScreen.h"
+#include "screens/Screen.h"
+
+namespace {
+
+// A screen that notes what happens to it.
+struct Probe : Screen {
+    explicit Probe(std::vector<const Probe*>* destroyed = nullptr) : destroyed(destroyed) {}
+    ~Probe() override
+    {
+        if (destroyed != nullptr)
+            destroyed->push_back(this);
+    }
+    void update() override { ++updates; }
+    void render() override { ++renders; }
+    void keyDown(int) override { ++inputs; }
+    void mouseUp(bool, bool) override { ++inputs; }
+    std::vector<const Probe*>* destroyed;
+    int updates = 0;
+    int renders = 0;
+    int inputs = 0;
+};
+
+// Draws a lit white sprite on the left, an unlit one on the right and a line
+// of white text, as the game's screens do.
+struct LitScreen : Screen {
+    explicit LitScreen(unsigned int white)
+    {
+        lit.texture.glName = white;
+        lit.x = -50;
+        lit.width = lit.height = 40;
+        unlit = lit;
+        unlit.x = 50;
+        font.colour = {255, 255, 255, 255};
+        font.text = "MMMM";
+    }
+    void render() override
+    {
+        Camera().apply();
+        const GLfloat full[4] = {1, 1, 1, 1};
+        glMaterialfv(GL_FRONT, GL_AMBIENT, full);
+        glEnable(GL_LIGHTING);
+        lit.draw();
+        glDisable(GL_LIGHTING);
+        unlit.draw();
+        font.print(-20, -60);
+    }
+    Sprite lit;
+    Sprite unlit;
+    BitmapFont font;
+};
+
+class FadeScreenTest : public RenderTest {
+protected:
+    void TearDown() override
+    {
+        frameStep = 0.0f;
+        currentScreen = nullptr;
+        RenderTest::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_F(FadeScreenTest, ConfigureSetsHalfDurationAndStartingProgress)
+{
+    for (const float duration : {10.0f, 15.0f, 25.0f}) {
+        FadeScreen fade;
+        Probe a, b;
+        fade.configure(&a, &b, duration);
+        EXPECT_EQ(fade.halfDuration, duration * 0.5f);
+        EXPECT_EQ(fade.progress, duration * -0.5f);
+        EXPECT_EQ(fade.oldScreen, &a);
+        EXPECT_EQ(fade.newScreen, &b);
+        fade.oldScreen = fade.newScreen = nullptr; // stack screens: not the fade's to free
+    }
+}
+
+TEST_F(FadeScreenTest, ProgressesSixteenUnitsPerSecondOfFrameStepAndEndsInstallingTheNewScreen)
+{
+    std::vector<const Probe*> destroyed;
+    auto* oldScreen = new Probe(&destroyed);
+    auto* newScreen = new Probe(&destroyed);
+    auto* fade = new FadeScreen;
+    fade->configure(oldScreen, newScreen, 15.0f);
+    currentScreen = fade;
+
+    frameStep = 0.0f; // a frame within one tick
+    fade->update();
+    EXPECT_EQ(fade->progress, -7.5f);
+
+    frameStep = 0.25f;
+    fade->update();
+    EXPECT_FLOAT_EQ(fade->progress, -3.5f);
+    fade->update();
+    fade->update();
+    EXPECT_FLOAT_EQ(fade->progress, 4.5f);
+    EXPECT_EQ(currentScreen, fade) << "still short of the half duration";
+
+    fade->keyDown(0x0D);
+    fade->mouseUp(true, false);
+    fade->keysHeld(keyState);
+    fade->mouseMove(0.5f, 0.5f);
+    EXPECT_EQ(oldScreen->inputs + newScreen->inputs, 0) << "input during a fade reaches no screen";
+    EXPECT_EQ(oldScreen->updates + newScreen->updates, 0);
+
+    fade->update(); // progress reaches 8.5 >= 7.5: the fade ends
+    EXPECT_EQ(currentScreen, newScreen);
+    ASSERT_EQ(destroyed.size(), 1u);
+    EXPECT_EQ(destroyed[0], oldScreen);
+    // The fade freed itself; under the leak checker a fade left behind fails.
+    delete newScreen;
+}
+
+TEST_F(FadeScreenTest, ALargeStepEndsTheFadeInOneFrame)
+{
+    std::vector<const Probe*> destroyed;
+    auto* newScreen = new Probe(&destroyed);
+    auto* fade = new FadeScreen;
+    fade->configure(new Probe(&destroyed), newScreen, 25.0f);
+    currentScreen = fade;
+    frameStep = 2.0f;
+    fade->update();
+    EXPECT_EQ(currentScreen, newScreen);
+    EXPECT_EQ(destroyed.size(), 1u);
+
+    // A fade without an old screen destroys nothing else.
+    fade = new FadeScreen;
+    fade->configure(nullptr, newScreen, 10.0f);
+    currentScreen = fade;
+    fade->update();
+    EXPECT_EQ(currentScreen, newScreen);
+    EXPECT_EQ(destroyed.size(), 1u);
+    delete newScreen;
+}
+
+TEST_F(FadeScreenTest, AFadeThatNeverEndsFreesBothScreens)
+{
+    std::vector<const Probe*> destroyed;
+    auto* fade = new FadeScreen;
+    fade->configure(new Probe(&destroyed), new Probe(&destroyed), 15.0f);
+    delete fade; // the game quit during the fade
+    EXPECT_EQ(destroyed.size(), 2u);
+}
+
+TEST_F(FadeScreenTest, RendersTheOldScreenThenTheNewOneUnderTheFadingAmbient)
+{
+    Probe oldScreen, newScreen;
+    FadeScreen fade;
+    fade.configure(&oldScreen, &newScreen, 20.0f);
+    struct Step {
+        float frameStep;
+        float level;
+        int oldRenders;
+        int newRenders;
+    };
+    // progress: -10, -5, 0, +5
+    const Step steps[] = {{0.0f, 1.0f, 1, 0}, {0.3125f, 0.5f, 2, 0}, {0.3125f, 0.0f, 2, 1}, {0.3125f, 0.5f, 2, 2}};
+    bool first = true;
+    for (const Step& step : steps) {
+        frameStep = step.frameStep;
+        if (!first)
+            fade.progress += frameStep * 16.0f; // as update would, without ending
+        first = false;
+        fade.render();
+        GLfloat ambient[4] = {};
+        glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+        EXPECT_FLOAT_EQ(ambient[0], step.level);
+        EXPECT_FLOAT_EQ(ambient[3], 1.0f);
+        EXPECT_EQ(oldScreen.renders, step.oldRenders);
+        EXPECT_EQ(newScreen.renders, step.newRenders);
+    }
+    fade.oldScreen = fade.newScreen = nullptr;
+}
+
+TEST_F(FadeScreenTest, TheFadeDimsLitDrawingButNotUnlitSpritesOrText)
+{
+    ASSERT_TRUE(testpicture::writePlainPng("white.png", 2, 2, white));
+    Texture texture;
+    ASSERT_TRUE(texture.load("white.png", noColourKey));
+    auto* oldScreen = new LitScreen(texture.glName);
+    auto* fade = new FadeScreen;
+    fade->configure(oldScreen, new Probe, 20.0f);
+    fade->progress = -5.0f; // a quarter of the way: level 0.5
+
+    fade->render();
+    const Colour lit = at(-50, 0);
+    EXPECT_NEAR(lit.r, 128, 2) << describe(lit);
+    EXPECT_TRUE(same(at(50, 0), white)) << describe(at(50, 0));
+    int fullTextPixels = 0;
+    for (int x = 70; x < 140; ++x)
+        for (int y = 30; y < 60; ++y)
+            fullTextPixels += same(context->pixel(x, y), white, 0) ? 1 : 0;
+    EXPECT_GT(fullTextPixels, 20) << "text keeps its full brightness";
+
+    delete fade; // frees both screens, the font's lists with them
+    texture.release();
+}
