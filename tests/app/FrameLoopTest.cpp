@@ -1,0 +1,163 @@
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "AppTestSupport.h"
+#include "app/FrameLoop.h"
+#include "platform/headless/HeadlessContext.h"
+
+namespace {
+
+// A screen that hands over to another screen in one of its frame calls.
+struct HandingOver : LoggingScreen {
+    HandingOver(std::vector<std::string>* log, Screen* next, std::string during)
+        : LoggingScreen(log, "first"), next(next), during(std::move(during)) {}
+    void handOver(const std::string& call)
+    {
+        if (call == during) {
+            currentScreen = next;
+            retireScreen(this);
+        }
+    }
+    void mouseMove(float x, float y) override { LoggingScreen::mouseMove(x, y); handOver("mouseMove"); }
+    void keysHeld(const unsigned char* k) override { LoggingScreen::keysHeld(k); handOver("keysHeld"); }
+    void update() override { LoggingScreen::update(); handOver("update"); }
+    Screen* next;
+    std::string during;
+};
+
+} // namespace
+
+class FrameClockTest : public AppTest {};
+
+TEST_F(FrameClockTest, FrameStepIsTheLastFrameTimeTimesTheGameSpeed)
+{
+    struct Case {
+        const char* what;
+        std::uint32_t previous;
+        std::uint32_t now;
+        float seconds;
+    };
+    const Case cases[] = {
+        {"two frames within one tick", 5000, 5000, 0.0f},
+        {"one tick of 16 ms", 5000, 5016, 0.016f},
+        {"a long frame", 0, 2000, 2.0f},
+        {"the tick counter wraps", 0xFFFFFFF0u, 0x00000006u, 0.022f},
+        {"wrap to exactly zero", 0xFFFFFFFFu, 0u, 0.001f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        lastTick = c.previous;
+        advanceFrameClock(c.now);
+        EXPECT_FLOAT_EQ(frameStep, 0.85f * c.seconds);
+        EXPECT_EQ(lastTick, c.now);
+        ASSERT_EQ(frameDurations.size(), 1u) << "one entry after every frame";
+        EXPECT_FLOAT_EQ(frameDurations.front(), c.seconds);
+    }
+}
+
+TEST_F(FrameClockTest, TheFirstFrameMeasuresFromStartUp)
+{
+    lastTick = 123456; // start-up notes the tick count
+    advanceFrameClock(123456);
+    EXPECT_EQ(frameStep, 0.0f);
+    advanceFrameClock(123466);
+    EXPECT_FLOAT_EQ(frameStep, 0.85f * 0.010f);
+    advanceFrameClock(123466);
+    EXPECT_EQ(frameStep, 0.0f) << "only the newest duration counts";
+}
+
+class FrameLoopTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        context = std::make_unique<HeadlessContext>(64, 64);
+        ASSERT_TRUE(context->valid());
+    }
+    void TearDown() override
+    {
+        AppTest::TearDown();
+        context.reset();
+    }
+    void frame(std::uint32_t now = 0)
+    {
+        runFrame([now] { return now; }, [this] { log.push_back("swap"); });
+    }
+    std::unique_ptr<HeadlessContext> context;
+};
+
+TEST_F(FrameLoopTest, OneFrameCallsTheScreenInOrderThenSwaps)
+{
+    LoggingScreen screen(&log, "s");
+    currentScreen = &screen;
+    glClearColor(1, 0, 0, 1);
+    lastTick = 100;
+    frame(140);
+    EXPECT_EQ(log, (std::vector<std::string>{"s.mouseMove", "s.keysHeld", "s.update", "s.render", "swap"}));
+    EXPECT_FLOAT_EQ(frameStep, 0.85f * 0.04f);
+    EXPECT_EQ(context->pixel(10, 10).r, 255) << "the frame clears the buffers";
+}
+
+TEST_F(FrameLoopTest, AScreenInstalledDuringTheFrameGetsTheRestOfIt)
+{
+    struct Case {
+        const char* during;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"mouseMove", {"first.mouseMove", "next.keysHeld", "next.update", "next.render", "swap"}},
+        {"keysHeld", {"first.mouseMove", "first.keysHeld", "next.update", "next.render", "swap"}},
+        {"update", {"first.mouseMove", "first.keysHeld", "first.update", "next.render", "swap"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.during);
+        log.clear();
+        LoggingScreen next(&log, "next");
+        currentScreen = new HandingOver(&log, &next, c.during);
+        frame();
+        EXPECT_EQ(log, c.expected);
+        log.clear();
+        frame();
+        // The screen that handed over is freed at the start of the next frame.
+        ASSERT_FALSE(log.empty());
+        EXPECT_EQ(log.front(), "first.destroyed");
+        currentScreen = nullptr;
+    }
+}
+
+TEST_F(FrameLoopTest, ThePointerReachesTheScreenAsFractionsOfTheClientArea)
+{
+    LoggingScreen screen(&log, "s");
+    currentScreen = &screen;
+    struct Case {
+        const char* what;
+        int width, height, x, y;
+        float fx, fy;
+    };
+    const Case cases[] = {
+        {"top-left pixel", 640, 480, 0, 0, 0.0f, 1.0f},
+        {"bottom-left pixel", 640, 480, 0, 479, 0.0f, 1.0f / 480.0f},
+        {"centre", 640, 480, 320, 240, 0.5f, 0.5f},
+        {"a minimised window keeps the previous fractions", 0, 0, 5, 5, 0.5f, 0.5f},
+        {"zero width alone too", 0, 480, 100, 100, 0.5f, 0.5f},
+        {"restored", 200, 100, 50, 25, 0.25f, 0.75f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        windowWidth = c.width;
+        windowHeight = c.height;
+        mouseX = c.x;
+        mouseY = c.y;
+        frame();
+        EXPECT_FLOAT_EQ(screen.lastX, c.fx);
+        EXPECT_FLOAT_EQ(screen.lastY, c.fy);
+    }
+}
+
+TEST_F(FrameLoopTest, AFrameWithoutAScreenOnlyClearsAndSwaps)
+{
+    frame(10);
+    EXPECT_EQ(log, std::vector<std::string>{"swap"});
+}

@@ -1,0 +1,79 @@
+#include <GL/gl.h>
+
+#include <memory>
+
+#include "AppTestSupport.h"
+#include "app/WindowProc.h"
+#include "platform/Message.h"
+#include "platform/headless/HeadlessContext.h"
+
+namespace {
+
+Message message(Message::Kind kind, int a = 0, int b = 0, bool left = false, bool right = false)
+{
+    Message m;
+    m.kind = kind;
+    m.a = a;
+    m.b = b;
+    m.left = left;
+    m.right = right;
+    return m;
+}
+
+} // namespace
+
+class WindowProcTest : public AppTest {};
+
+TEST_F(WindowProcTest, KeysReachTheScreenBeforeKeyStateChanges)
+{
+    LoggingScreen screen(&log, "s");
+    currentScreen = &screen;
+    // A held key auto-repeats: several key-downs, one key-up.
+    for (const Message& m : {message(Message::KeyDown, 0x25), message(Message::KeyDown, 0x25),
+                             message(Message::KeyDown, 0x25), message(Message::KeyUp, 0x25)})
+        windowProc(m);
+    EXPECT_EQ(log, (std::vector<std::string>{"s.keyDown 37 held=0", "s.keyDown 37 held=1",
+                                             "s.keyDown 37 held=1", "s.keyUp 37 held=1"}));
+    EXPECT_EQ(keyState[0x25], 0);
+    windowProc(message(Message::KeyDown, 0x0D));
+    EXPECT_EQ(keyState[0x0D], 1) << "held until its key-up";
+}
+
+TEST_F(WindowProcTest, ButtonsReachTheScreenAndTheMouseOnlyTheGlobals)
+{
+    LoggingScreen screen(&log, "s");
+    currentScreen = &screen;
+    windowProc(message(Message::MouseMove, 12, 34));
+    windowProc(message(Message::ButtonDown, 0, 0, true, false));
+    windowProc(message(Message::ButtonUp, 0, 0, true, false));
+    windowProc(message(Message::ButtonDown, 0, 0, false, true));
+    windowProc(message(Message::ButtonUp, 0, 0, false, true));
+    EXPECT_EQ(log, (std::vector<std::string>{"s.mouseDown L", "s.mouseUp L", "s.mouseDown R", "s.mouseUp R"}));
+    EXPECT_EQ(mouseX, 12);
+    EXPECT_EQ(mouseY, 34);
+}
+
+TEST_F(WindowProcTest, SizeSetsTheGlobalsAndTheViewport)
+{
+    HeadlessContext context(64, 64);
+    ASSERT_TRUE(context.valid());
+    for (const auto& size : {std::pair<int, int>{800, 600}, {0, 0}, {320, 200}}) {
+        windowProc(message(Message::Size, size.first, size.second));
+        EXPECT_EQ(windowWidth, size.first);
+        EXPECT_EQ(windowHeight, size.second);
+        GLint viewport[4] = {-1, -1, -1, -1};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        EXPECT_EQ(viewport[0], 0);
+        EXPECT_EQ(viewport[2], size.first);
+        EXPECT_EQ(viewport[3], size.second);
+    }
+}
+
+TEST_F(WindowProcTest, InputBeforeTheFirstScreenOnlyUpdatesTheGlobals)
+{
+    windowProc(message(Message::KeyDown, 0x41));
+    windowProc(message(Message::ButtonUp, 0, 0, true, false));
+    windowProc(message(Message::Quit));
+    EXPECT_EQ(keyState[0x41], 1);
+    EXPECT_TRUE(running) << "quitting is the frame loop's business";
+}
