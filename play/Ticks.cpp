@@ -1,23 +1,16 @@
 #include "play/Ticks.h"
 
-#include <chrono>
+#include "platform/Ticks.h"
 
 namespace {
 
-std::uint32_t steadyClockTicks()
-{
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
-    return static_cast<std::uint32_t>(ms);
-}
-
-PlayTickSource tickSource = steadyClockTicks;
+PlayTickSource tickSource = tickCount;
 
 } // namespace
 
 void setPlayTickSource(PlayTickSource source)
 {
-    tickSource = source != nullptr ? source : steadyClockTicks;
+    tickSource = source != nullptr ? source : tickCount;
 }
 
 std::uint32_t playTickCount()
