@@ -1,0 +1,33 @@
+// Asks a window to close the way a window manager does when its close button
+// is pressed: a WM_DELETE_WINDOW message. Used by the end-to-end tests, whose
+// X server runs without a window manager.
+//   thrask_close_window <window id>
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <window id>\n", argv[0]);
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        std::fprintf(stderr, "%s: cannot open the display\n", argv[0]);
+        return 1;
+    }
+    const Window window = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+    XCloseDisplay(display);
+    return 0;
+}
