@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "app/Globals.h"
@@ -15,6 +16,13 @@
 #include "screens/FadeScreen.h"
 
 namespace {
+
+// Adds as the game's 32-bit integers always have, wrapping around instead of
+// overflowing: a level file may give any number of points per pepper.
+int wrappingAdd(int a, int b)
+{
+    return static_cast<int>(static_cast<unsigned int>(a) + static_cast<unsigned int>(b));
+}
 
 void setAmbientLight(float brightness)
 {
@@ -44,7 +52,7 @@ void PlayScreen::collectPeppers()
 {
     for (Sprite& pepper : peppers) {
         if (pepper.visible && spritesOverlap(pepper, player)) {
-            score += pointsPerPepper;
+            score = wrappingAdd(score, pointsPerPepper);
             pepper.visible = false;
             --peppersLeft;
         }
@@ -98,7 +106,9 @@ void PlayScreen::checkCompletion()
     player.colour.g = 255;
     player.colour.b = 255;
     peppersLeft = static_cast<int>(peppers.size());
-    ++level;
+    // A saved game can hold any level number; the last one does not wrap.
+    if (level < INT_MAX)
+        ++level;
     if (level > play::lastLevel)
         winGame();
 }

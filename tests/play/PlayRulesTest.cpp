@@ -1,6 +1,8 @@
 // The play rules of one frame, the fade between levels, the win and the death.
 #include <GL/gl.h>
 
+#include <climits>
+
 #include "PlayTestSupport.h"
 #include "app/Globals.h"
 #include "entities/Knife.h"
@@ -391,4 +393,36 @@ TEST_F(PlayRulesTest, ATintWithoutPepperSpritesStaysWhite)
     peppered->peppersLeft = -1;
     peppered->update();
     EXPECT_EQ(peppered->player.colour, (Colour{255, 0, 0, 255}));
+}
+
+TEST_F(PlayRulesTest, ExtremeNumbersFromFilesWrapOrHoldInsteadOfOverflowing)
+{
+    // Points per pepper as large as the file allows: the score wraps as a
+    // 32-bit number.
+    writeLevel(1, {"0", "0", "0", "0", "0", "0", "2", "2147483647", "bg.png", "none"});
+    auto screen = newGame(1);
+    screen->score = 10;
+    screen->peppers[0].x = screen->player.x = -80.0f;
+    screen->peppers[0].y = screen->player.y = -80.0f;
+    screen->peppers[1].x = screen->peppers[1].y = 80.0f;
+    frameStep = 0.01f;
+    screen->update();
+    EXPECT_EQ(screen->score, static_cast<int>(10u + 2147483647u));
+
+    // A saved game at the largest level number: its missing level completes
+    // at once and the game is won without the number wrapping.
+    auto* last = new PlayScreen();
+    last->enter();
+    last->level = INT_MAX;
+    last->setup(INT_MAX);
+    currentScreen = last;
+    last->update();
+    EXPECT_EQ(last->level, INT_MAX);
+    EXPECT_TRUE(last->leaving);
+    auto* fade = dynamic_cast<FadeScreen*>(currentScreen);
+    ASSERT_NE(fade, nullptr);
+    Screen* ending = fade->newScreen;
+    frameStep = 10.0f;
+    fade->update();
+    delete ending;
 }
