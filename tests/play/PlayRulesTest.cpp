@@ -290,25 +290,6 @@ TEST_F(PlayRulesTest, ALevelWithoutPeppersClimbsOneLevelPerFrameToTheEnding)
     delete ending;
 }
 
-TEST_F(PlayRulesTest, TheLastPepperOfLevel15CountsInTheFinalScore)
-{
-    auto* screen = pepperLevel(15, 1, 40).release();
-    screen->score = 500;
-    currentScreen = screen;
-    screen->player.x = screen->peppers[0].x;
-    screen->player.y = screen->peppers[0].y;
-    frameStep = 0.02f;
-    screen->update();
-    auto* fade = dynamic_cast<FadeScreen*>(currentScreen);
-    ASSERT_NE(fade, nullptr);
-    auto* ending = dynamic_cast<EndingScreen*>(fade->newScreen);
-    ASSERT_NE(ending, nullptr);
-    EXPECT_EQ(ending->finalScore, 540);
-    frameStep = 10.0f;
-    fade->update();
-    delete ending;
-}
-
 TEST_F(PlayRulesTest, DeathDimsTheLightGrowsTheDeadPictureAndReturnsToTheMenu)
 {
     auto* screen = pepperLevel(1, 2, 5).release();
