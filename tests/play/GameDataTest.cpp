@@ -1,6 +1,5 @@
-// The play screen on the game's own levels and pictures: every level loads
-// with all its pictures, and eating every pepper of every level leads from
-// level 1 to the ending with the full score.
+// The play screen on the game's own levels and pictures: eating every pepper
+// of every level leads from level 1 to the ending with the full score.
 #include <filesystem>
 
 #include "PlayTestSupport.h"
@@ -23,25 +22,6 @@ protected:
         std::filesystem::current_path(THRASK_DATA_DIR);
     }
 };
-
-TEST_F(GameDataTest, EveryLevelLoadsWithItsPictures)
-{
-    auto screen = newGame(1);
-    for (const Texture* texture : {&screen->playerTexture, &screen->pepperTexture, &screen->healthBar.texture,
-                                   &screen->deadPicture.texture, &screen->zombieTextures[4],
-                                   &screen->ninjaTextures[3], &screen->pirateTextures[0]})
-        EXPECT_NE(texture->glName, 0u);
-    for (int level = 1; level <= 15; ++level) {
-        const LevelFile file = readLevelFile(levelFileName(level));
-        ASSERT_TRUE(file.opened) << "level " << level;
-        screen->setup(level);
-        EXPECT_NE(screen->background.texture.glName, 0u) << "level " << level << ": " << file.background;
-        EXPECT_GT(screen->peppersLeft, 0) << "level " << level;
-        if (file.hasIntro) {
-            EXPECT_FALSE(screen->introText.text.empty()) << "level " << level << ": " << file.introFile;
-        }
-    }
-}
 
 TEST_F(GameDataTest, EatingEveryPepperLeadsThroughAllLevelsToTheEnding)
 {
