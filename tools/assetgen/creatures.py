@@ -350,25 +350,26 @@ def cabbage(stage):
 
 
 def fire(seed=7):
-    """Flames filling a 32 x 64 tile; the pattern repeats left to right."""
+    """Tongues of flame filling a 32 x 64 tile, rounded at the bottom, pointed
+    at the top; the pattern repeats left to right (the game scrolls it)."""
     import random
     rng = random.Random(seed)
     img = canvas(32, 64)
     d = Pen(img)
-    layers = [((230, 60, 30), 1.0), ((250, 140, 40), 0.72), ((255, 220, 80), 0.45),
-              ((255, 250, 200), 0.2)]
-    tongues = [(x, rng.uniform(0.55, 1.0)) for x in range(0, 32, 8)]
+    layers = [((226, 56, 30), 1.0), ((250, 140, 40), 0.74), ((255, 214, 70), 0.5),
+              ((255, 246, 190), 0.26)]
+    tongues = [(4 + 8 * k, rng.uniform(0.6, 1.0), rng.randint(-2, 2), rng.randint(50, 58))
+               for k in range(4)]
     for colour, scale in layers:
-        for x, h in tongues:
-            top = 63 - int(60 * h * scale)
-            half = 5 if scale > 0.5 else 4
+        for x, h, lean, base in tongues:
+            half = 5.5 * scale + 0.5
+            bottom = base - (1.0 - scale) * 6
+            top = bottom - (54 * h) * (0.35 + 0.65 * scale)
             for off in (-32, 0, 32):  # drawn three times so the seams match
-                cx = x + 4 + off
-                d.poly([(cx - half, 63), (cx - half - 1, 63 - int((63 - top) * 0.5)),
-                        (cx - 1, top + 6), (cx, top), (cx + 2, top + 8),
-                        (cx + half + 1, 63 - int((63 - top) * 0.45)), (cx + half, 63)], colour)
-        base = 63 - int(20 * scale)
-        d.rect(0, base, 31, 63, colour)
+                cx = x + off
+                d.oval(cx - half, bottom - 2 * half, cx + half, bottom, colour)
+                d.poly([(cx - half, bottom - half), (cx + half, bottom - half),
+                        (cx + lean * scale + 1, top)], colour)
     return img
 
 

@@ -141,9 +141,9 @@ def castle():
             c = shade((196, 190, 184), rng.uniform(0.92, 1.06))
             d.rounded_rectangle([x + off + 1, row + 1, x + off + 22, row + 14], radius=4, fill=c,
                                 outline=(160, 152, 146))
-    for y in range(SIZE):  # a red carpet down the middle
-        for x in range(112, 144):
-            c = (196, 62, 70) if 115 < x < 141 else (230, 180, 60)
+    for y in range(SIZE):  # a red carpet to the gate, clear of the intro text
+        for x in range(200, 232):
+            c = (196, 62, 70) if 203 < x < 229 else (230, 180, 60)
             d.point((x, y), fill=shade(c, rng.uniform(0.96, 1.04)))
     return img
 
