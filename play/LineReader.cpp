@@ -2,7 +2,6 @@
 
 #include <climits>
 #include <fstream>
-#include <iterator>
 
 #include "platform/Paths.h"
 
@@ -53,7 +52,9 @@ bool LineReader::open(const std::string& path)
     std::ifstream file(resolveGamePath(path), std::ios::binary);
     if (!file)
         return false;
-    std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string raw(maxFileBytes, '\0');
+    file.read(raw.data(), static_cast<std::streamsize>(raw.size()));
+    raw.resize(static_cast<std::size_t>(file.gcount()));
     if (file.bad())
         return false;
     setText(raw);

@@ -14,9 +14,14 @@ public:
     LineReader() = default;
     virtual ~LineReader() = default;
 
-    // Reads the whole file at path (resolved through the game's path rules).
-    // Returns false, leaving the reader empty, when it cannot be opened.
+    // Reads the file at path (resolved through the game's path rules), at
+    // most its first maxFileBytes bytes: far more than any level or intro
+    // text needs, and a file name that leads to an endless device cannot
+    // hold the game. Returns false, leaving the reader empty, when the file
+    // cannot be opened.
     bool open(const std::string& path);
+
+    static constexpr std::size_t maxFileBytes = 1 << 20;
 
     // Sets the text to read directly.
     void setText(const std::string& text);

@@ -204,6 +204,10 @@ TEST_F(LevelFileTest, IntroTextKeepsItsLinesAndCutsThemAt1255Characters)
         + std::string(1255, 'y') + "\n" + "\n" + "z\n";
     EXPECT_EQ(text, expected);
 
+    // A name that leads to an endless device reads a bounded amount.
+    ASSERT_TRUE(readIntroText("/dev/zero", text));
+    EXPECT_LT(text.size(), 1000u);
+
     text = "left over";
     EXPECT_FALSE(readIntroText("Intro/missing.txt", text));
     EXPECT_EQ(text, "");
