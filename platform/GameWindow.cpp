@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/KeyTable.h"
+#include "platform/EventTranslation.h"
 
 namespace {
 
@@ -29,28 +29,6 @@ void requestBufferFormat(const BufferFormat& format)
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, format.depthBits);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, format.stencilBits);
-}
-
-Message translateKey(const SDL_KeyboardEvent& key)
-{
-    Message message;
-    const int vk = virtualKeyFromSdl(key.keysym.sym);
-    if (vk == 0 || isSystemKey(vk, (key.keysym.mod & KMOD_ALT) != 0))
-        return message;
-    message.kind = key.type == SDL_KEYDOWN ? Message::KeyDown : Message::KeyUp;
-    message.a = vk;
-    return message;
-}
-
-Message translateButton(const SDL_MouseButtonEvent& button)
-{
-    Message message;
-    if (button.button != SDL_BUTTON_LEFT && button.button != SDL_BUTTON_RIGHT)
-        return message;
-    message.kind = button.type == SDL_MOUSEBUTTONDOWN ? Message::ButtonDown : Message::ButtonUp;
-    message.left = button.button == SDL_BUTTON_LEFT;
-    message.right = button.button == SDL_BUTTON_RIGHT;
-    return message;
 }
 
 } // namespace
@@ -196,49 +174,9 @@ bool GameWindow::nextMessage(Message& message)
 {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-        message = Message();
-        switch (event.type) {
-        case SDL_QUIT:
-            message.kind = Message::Quit;
-            break;
-        case SDL_KEYDOWN:
-        case SDL_KEYUP:
-            message = translateKey(event.key);
-            break;
-        case SDL_MOUSEMOTION:
-            message.kind = Message::MouseMove;
-            message.a = event.motion.x;
-            message.b = event.motion.y;
-            break;
-        case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP:
-            message = translateButton(event.button);
-            break;
-        case SDL_WINDOWEVENT:
-            switch (event.window.event) {
-            case SDL_WINDOWEVENT_CLOSE:
-                message.kind = Message::Quit;
-                break;
-            case SDL_WINDOWEVENT_MINIMIZED:
-                // A minimised window has a 0 x 0 client area, as the game
-                // has always been told.
-                minimised_ = true;
-                message.kind = Message::Size;
-                break;
-            case SDL_WINDOWEVENT_SIZE_CHANGED:
-            case SDL_WINDOWEVENT_RESTORED:
-            case SDL_WINDOWEVENT_SHOWN:
-                minimised_ = false;
-                message.kind = Message::Size;
-                clientSize(message.a, message.b);
-                break;
-            default:
-                break;
-            }
-            break;
-        default:
-            break;
-        }
+        message = translateEvent(event);
+        if (message.kind == Message::Size && message.a < 0)
+            clientSize(message.a, message.b);
         if (message.kind != Message::None)
             return true;
     }

@@ -66,7 +66,6 @@ private:
     SDL_Window* window_ = nullptr;
     void* context_ = nullptr;
     bool videoOpen_ = false;
-    bool minimised_ = false;
     std::string error_;
 };
 

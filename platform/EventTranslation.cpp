@@ -1,0 +1,85 @@
+#include "platform/EventTranslation.h"
+
+#include "platform/KeyTable.h"
+
+namespace {
+
+Message translateKey(const SDL_KeyboardEvent& key)
+{
+    Message message;
+    const int vk = virtualKeyFromSdl(key.keysym.sym);
+    if (vk == 0 || isSystemKey(vk, (key.keysym.mod & KMOD_ALT) != 0))
+        return message;
+    message.kind = key.type == SDL_KEYDOWN ? Message::KeyDown : Message::KeyUp;
+    message.a = vk;
+    return message;
+}
+
+Message translateButton(const SDL_MouseButtonEvent& button)
+{
+    Message message;
+    if (button.button != SDL_BUTTON_LEFT && button.button != SDL_BUTTON_RIGHT)
+        return message;
+    message.kind = button.type == SDL_MOUSEBUTTONDOWN ? Message::ButtonDown : Message::ButtonUp;
+    message.left = button.button == SDL_BUTTON_LEFT;
+    message.right = button.button == SDL_BUTTON_RIGHT;
+    return message;
+}
+
+Message translateWindowEvent(const SDL_WindowEvent& window)
+{
+    Message message;
+    switch (window.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+        message.kind = Message::Quit;
+        break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+        message.kind = Message::Size; // 0 x 0, as a minimised window has always reported
+        break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        message.kind = Message::Size;
+        message.a = window.data1;
+        message.b = window.data2;
+        break;
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_SHOWN:
+        message.kind = Message::Size;
+        message.a = -1;
+        message.b = -1;
+        break;
+    default:
+        break;
+    }
+    return message;
+}
+
+} // namespace
+
+Message translateEvent(const SDL_Event& event)
+{
+    Message message;
+    switch (event.type) {
+    case SDL_QUIT:
+        message.kind = Message::Quit;
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        message = translateKey(event.key);
+        break;
+    case SDL_MOUSEMOTION:
+        message.kind = Message::MouseMove;
+        message.a = event.motion.x;
+        message.b = event.motion.y;
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        message = translateButton(event.button);
+        break;
+    case SDL_WINDOWEVENT:
+        message = translateWindowEvent(event.window);
+        break;
+    default:
+        break;
+    }
+    return message;
+}
