@@ -101,8 +101,9 @@ def ninja(frame):
     d.line([(36 - lean, top + 8), (44 - lean, top + 11 - wave), (50 - lean, top + 14)], NINJA_BAND, 2)
     # sword on the back while it is sheathed
     if frame in (0, 1):
-        d.line([(28, top + 40), (45, top + 4)], (120, 70, 50), 3)
-        d.rect(43, top + 1, 47, top + 6, (230, 190, 60))
+        d.line([(28, top + 40), (43, top + 8)], (120, 70, 50), 3)  # scabbard
+        d.rect(41, top + 6, 46, top + 7, (230, 190, 60))  # guard
+        d.line([(44, top + 6), (47, top)], (70, 44, 44), 2)  # hilt
     # legs
     if frame == 2:
         d.line([(30, 44 + crouch // 2), (18, 57)], NINJA_SUIT_DARK, 6)
