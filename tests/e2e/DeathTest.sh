@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Losing all health points: in a first level crowded with zombies a player who
-# stands still is caught, the death sequence shows the dead picture, and the
-# main menu follows by itself; a new game can be started from it.
+# stands still is caught, the death sequence runs, and the main menu follows
+# by itself; a new game can be started from it.
 . "$(dirname "$0")/harness.sh"
 . "$(dirname "$0")/flows.sh"
 
@@ -30,7 +30,10 @@ flow_settle 0
 menu=$(flow_shot 03-main-menu)
 flow_expect_main_menu "$menu" "after the death"
 
-# The menu works: a new game (with the same crowded level) starts.
+# The menu works: a new game starts (in the game's own first level, without
+# its zombies), and Esc opens the in-game menu.
+cp "$THRASK_DATA_DIR/Levels/l1.lvl" "$E2E_WORK/data/Levels/l1.lvl"
+flow_calm_level 1
 e2e_click $NEW_GAME_X $NEW_GAME_Y
 flow_settle
 flow_expect_no_menu "$(flow_shot 04-new-game)" "New Game after the death"
