@@ -5,49 +5,67 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <map>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr int glyphCount = 128;
-constexpr const char* faceRequest = "Comic Sans MS:bold";
-constexpr int pixelHeight = 14;
+constexpr int boldWeight = 700;
 
 struct FaceFile {
     std::string path;
     int index = 0;
 };
 
-// The file of the face fontconfig picks for the request: Comic Sans MS bold
-// where it is installed, otherwise the substitute fontconfig's rules name
-// (Comic Neue Bold on Debian). Looked up once per run.
-const FaceFile& gameFace()
+// The fontconfig request for a description: "Comic Sans MS:bold".
+std::string faceRequest(const FontDescription& description)
 {
-    static const FaceFile face = [] {
-        FaceFile found;
-        FcConfig* config = FcInitLoadConfigAndFonts();
-        if (config == nullptr)
-            return found;
-        FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(faceRequest));
-        if (pattern != nullptr) {
-            FcConfigSubstitute(config, pattern, FcMatchPattern);
-            FcDefaultSubstitute(pattern);
-            FcResult result = FcResultNoMatch;
-            FcPattern* match = FcFontMatch(config, pattern, &result);
-            if (match != nullptr) {
-                FcChar8* file = nullptr;
-                if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file != nullptr)
-                    found.path = reinterpret_cast<const char*>(file);
-                FcPatternGetInteger(match, FC_INDEX, 0, &found.index);
-                FcPatternDestroy(match);
-            }
-            FcPatternDestroy(pattern);
-        }
-        FcConfigDestroy(config);
+    std::string request = description.faceName;
+    if (description.weight >= boldWeight)
+        request += ":bold";
+    return request;
+}
+
+// The file of the face fontconfig picks for a request: the face itself where
+// it is installed, otherwise the substitute fontconfig's rules name (Comic
+// Neue Bold for Comic Sans MS on Debian).
+FaceFile matchFace(const std::string& request)
+{
+    FaceFile found;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (config == nullptr)
         return found;
-    }();
-    return face;
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(request.c_str()));
+    if (pattern != nullptr) {
+        FcConfigSubstitute(config, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result = FcResultNoMatch;
+        FcPattern* match = FcFontMatch(config, pattern, &result);
+        if (match != nullptr) {
+            FcChar8* file = nullptr;
+            if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file != nullptr)
+                found.path = reinterpret_cast<const char*>(file);
+            FcPatternGetInteger(match, FC_INDEX, 0, &found.index);
+            FcPatternDestroy(match);
+        }
+        FcPatternDestroy(pattern);
+    }
+    FcConfigDestroy(config);
+    return found;
+}
+
+// Fonts are built by every screen; the font files are looked up once per
+// request and run.
+const FaceFile& faceFor(const FontDescription& description)
+{
+    static std::map<std::string, FaceFile> known;
+    const std::string request = faceRequest(description);
+    auto it = known.find(request);
+    if (it == known.end())
+        it = known.emplace(request, matchFace(request)).first;
+    return it->second;
 }
 
 // glBitmap wants rows bottom first, each row a whole number of bytes.
@@ -74,9 +92,11 @@ void compileEmptyLists(unsigned int listBase, int from)
 
 } // namespace
 
-void buildGlyphLists(unsigned int listBase)
+void buildGlyphLists(unsigned int listBase, const FontDescription& description)
 {
-    const FaceFile& file = gameFace();
+    const FaceFile& file = faceFor(description);
+    const int pixelHeight = description.height < 0 ? -description.height : description.height;
+    const int pixelWidth = description.width > 0 ? description.width : 0;
     FT_Library library = nullptr;
     FT_Face face = nullptr;
     if (file.path.empty() || FT_Init_FreeType(&library) != 0) {
@@ -84,7 +104,7 @@ void buildGlyphLists(unsigned int listBase)
         return;
     }
     if (FT_New_Face(library, file.path.c_str(), file.index, &face) != 0
-        || FT_Set_Pixel_Sizes(face, 0, pixelHeight) != 0) {
+        || FT_Set_Pixel_Sizes(face, pixelWidth, pixelHeight) != 0) {
         if (face != nullptr)
             FT_Done_Face(face);
         FT_Done_FreeType(library);
@@ -123,7 +143,7 @@ void buildGlyphLists(unsigned int listBase)
     FT_Done_FreeType(library);
 }
 
-std::string glyphFaceFile()
+std::string glyphFaceFile(const FontDescription& description)
 {
-    return gameFace().path;
+    return faceFor(description).path;
 }

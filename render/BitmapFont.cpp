@@ -13,7 +13,7 @@ BitmapFont::BitmapFont()
 {
     listBase = glGenLists(glyphCount);
     if (listBase != 0)
-        buildGlyphLists(listBase);
+        buildGlyphLists(listBase, fontDescription);
 }
 
 BitmapFont::~BitmapFont()

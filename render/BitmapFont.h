@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/FontDescription.h"
 #include "render/Colour.h"
 
 // Text drawn with one bold 14-pixel typeface turned into 128 display lists of
@@ -23,6 +24,8 @@ public:
     void print(float x, float y) const;
 
     Colour colour{0, 0, 0, 255};
+    // The typeface the glyphs were built from: bold 14-pixel Comic Sans MS.
+    FontDescription fontDescription;
     float depth = 1.0f;
     std::string text;
     unsigned int listBase = 0;

@@ -57,7 +57,7 @@ protected:
 
 TEST_F(BitmapFontTest, TheFaceIsComicSansOrItsSubstitute)
 {
-    std::string file = glyphFaceFile();
+    std::string file = glyphFaceFile(font->fontDescription);
     std::transform(file.begin(), file.end(), file.begin(), [](unsigned char c) { return std::tolower(c); });
     EXPECT_NE(file.find("comic"), std::string::npos) << file;
     EXPECT_NE(file.find("bold"), std::string::npos) << file;
@@ -156,4 +156,30 @@ TEST_F(BitmapFontTest, TheDisplayListsAreFreedWithTheFont)
     BitmapFont first;
     BitmapFont second;
     EXPECT_GE(second.listBase, first.listBase + 128);
+}
+
+TEST_F(BitmapFontTest, TheDescriptionChoosesSizeAndWeight)
+{
+    const Extent small = printed("H");
+    FontDescription large;
+    large.height = -28;
+    BitmapFont big;
+    big.fontDescription = large;
+    // Lists are built when the font is constructed: rebuild them for the test.
+    buildGlyphLists(big.listBase, big.fontDescription);
+    big.colour = white;
+    big.text = "H";
+    context->clear();
+    big.print(-90.0f, 50.0f);
+    int top = -1;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x)
+            if (!same(context->pixel(x, y), background, 0))
+                top = std::max(top, y);
+    const int smallHeight = small.top - small.bottom + 1;
+    EXPECT_NEAR(top - 150 + 1, 2 * smallHeight, 2) << "twice the height, twice the letter";
+
+    FontDescription regular;
+    regular.weight = 400;
+    EXPECT_NE(glyphFaceFile(regular), glyphFaceFile(FontDescription())) << "bold and regular are different faces";
 }
