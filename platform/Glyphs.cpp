@@ -82,9 +82,9 @@ std::vector<GLubyte> bottomUpRows(const FT_Bitmap& bitmap)
     return rows;
 }
 
-void compileEmptyLists(unsigned int listBase, int from)
+void compileEmptyLists(unsigned int listBase)
 {
-    for (int code = from; code < glyphCount; ++code) {
+    for (int code = 0; code < glyphCount; ++code) {
         glNewList(listBase + code, GL_COMPILE);
         glEndList();
     }
@@ -100,7 +100,7 @@ void buildGlyphLists(unsigned int listBase, const FontDescription& description)
     FT_Library library = nullptr;
     FT_Face face = nullptr;
     if (file.path.empty() || FT_Init_FreeType(&library) != 0) {
-        compileEmptyLists(listBase, 0);
+        compileEmptyLists(listBase);
         return;
     }
     if (FT_New_Face(library, file.path.c_str(), file.index, &face) != 0
@@ -108,7 +108,7 @@ void buildGlyphLists(unsigned int listBase, const FontDescription& description)
         if (face != nullptr)
             FT_Done_Face(face);
         FT_Done_FreeType(library);
-        compileEmptyLists(listBase, 0);
+        compileEmptyLists(listBase);
         return;
     }
 
