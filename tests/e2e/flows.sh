@@ -179,9 +179,10 @@ print("none" if right is None else "%.1f" % ((right + 1) / width * 200 - 100))
 PYTHON
 }
 
-# Keys read by the play screen are seen only while held during a frame, so a
-# press is a short hold.
-flow_press() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; sleep 0.1; }
+# Keys read by the play screen are seen only while held at the start of a
+# frame, so a press is a hold long enough for a slow frame (a sanitizer build
+# under load).
+flow_press() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; sleep 0.1; }
 flow_hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; sleep 0.1; }
 
 flow_bytes() { od -An -v -tx1 "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
