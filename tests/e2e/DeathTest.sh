@@ -9,7 +9,7 @@ e2e_start_display
 flow_start
 # Fifteen zombies, five peppers, no intro text.
 printf '0\n0\n0\n15\n0\n0\n5\n10\nmeadow.png\nnone\n' >"$E2E_WORK/data/Levels/l1.lvl"
-e2e_click $NEW_GAME_X $NEW_GAME_Y
+flow_click $NEW_GAME_X $NEW_GAME_Y
 
 # Play, then the main menu; a picture of every step on the way is kept.
 started=$SECONDS
@@ -34,7 +34,7 @@ flow_expect_main_menu "$menu" "after the death"
 # its zombies), and Esc opens the in-game menu.
 cp "$THRASK_DATA_DIR/Levels/l1.lvl" "$E2E_WORK/data/Levels/l1.lvl"
 flow_calm_level 1
-e2e_click $NEW_GAME_X $NEW_GAME_Y
+flow_click $NEW_GAME_X $NEW_GAME_Y
 flow_settle
 flow_expect_no_menu "$(flow_shot 04-new-game)" "New Game after the death"
 flow_press Escape

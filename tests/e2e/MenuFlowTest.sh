@@ -13,7 +13,7 @@ menu=$(flow_shot 01-main-menu)
 flow_expect_main_menu "$menu" "start-up"
 
 # New Game: the first level holds play behind its intro text until Enter.
-e2e_click $NEW_GAME_X $NEW_GAME_Y
+flow_click $NEW_GAME_X $NEW_GAME_Y
 flow_settle
 intro=$(flow_shot 02-intro)
 flow_expect_no_menu "$intro" "New Game"
@@ -42,7 +42,7 @@ flow_above "$(flow_region_differ "$play" "$ingame" -75 -37.5 -25 -12.5)" 0.3 \
     || e2e_fail "the Return Game entry region looks as in play"
 
 # Return Game: the game again, without its intro text.
-e2e_click $RETURN_GAME_X $RETURN_GAME_Y
+flow_click $RETURN_GAME_X $RETURN_GAME_Y
 flow_settle
 resumed=$(flow_shot 06-resumed)
 flow_expect_no_menu "$resumed" "Return Game"

@@ -31,21 +31,21 @@ load_saved_game()
 {
     local index
     index=$(list_index "$1")
-    e2e_click $LOAD_GAME_X $LOAD_GAME_Y
+    flow_click $LOAD_GAME_X $LOAD_GAME_Y
     flow_settle
     local list
     list=$(flow_shot "list-$2")
     flow_expect_no_menu "$list" "Load Game"
     for ((i = 0; i < index; i++)); do e2e_key Down; done
     flow_shot "list-$2-selected" >/dev/null
-    e2e_click $LIST_LOAD_X $LIST_LOAD_Y
+    flow_click $LIST_LOAD_X $LIST_LOAD_Y
     flow_settle 10
 }
 
 # Saves the game held by the in-game menu on the screen under the name typed.
 save_as()
 {
-    e2e_click $SAVE_GAME_X $SAVE_GAME_Y
+    flow_click $SAVE_GAME_X $SAVE_GAME_Y
     sleep 0.3
     local prompt
     prompt=$(flow_shot "prompt-$2")
@@ -65,7 +65,7 @@ e2e_start_display
 # health is still full). Shift plays no part: "Anna" is saved as "anna".
 flow_start
 flow_calm_level 1
-e2e_click $NEW_GAME_X $NEW_GAME_Y
+flow_click $NEW_GAME_X $NEW_GAME_Y
 flow_settle
 intro=$(flow_shot 01-intro)
 cp "$intro" "$E2E_WORK/level1-intro.png"

@@ -1,6 +1,7 @@
 # Helpers for the whole-game flows, on top of harness.sh. Source harness.sh
 # first, then this file.
 #
+#   flow_click x y [button]     # e2e_click after letting the pointer rest there
 #   flow_shot name              # screenshot into $E2E_WORK/name.png, echoes the path
 #   flow_settle [fade units]    # waits until a fade is over and the picture settles
 #   flow_ncc shot ref [x0 y0 x1 y1]  # correlation of a screenshot with a picture
@@ -31,6 +32,16 @@ LIST_RETURN_X=-50; LIST_RETURN_Y=-50
 # 100 x 100, the corner x < -32 and y < -35 of it, that is below -64 and -70
 # in the 200 x 200 units e2e_click takes.
 STORY_BACK_X=-80; STORY_BACK_Y=-85
+
+# A click where the game has surely seen the pointer arrive: the menus pick
+# the entry under the pointer once per frame, and the release acts on that
+# pick, so the pointer rests for a few frames first (also when frames are slow).
+flow_click()
+{
+    e2e_move "$1" "$2"
+    sleep 0.2
+    e2e_click "$@"
+}
 
 flow_shot()
 {
@@ -206,7 +217,7 @@ flow_expect_bytes()
 
 flow_quit_from_menu()
 {
-    e2e_click $QUIT_GAME_X $QUIT_GAME_Y
+    flow_click $QUIT_GAME_X $QUIT_GAME_Y
     e2e_wait_exit 10
     [ "$GAME_STATUS" = 0 ] || e2e_fail "Quit Game: exit status $GAME_STATUS"
 }
