@@ -4,6 +4,7 @@
 #   . "$(dirname "$0")/harness.sh"
 #   e2e_start_display                 # own Xvfb on a free display; stopped on exit
 #   e2e_start_game [options]          # thrask -win [options] in a copy of data/
+#   e2e_start_game_full_screen [opts] # thrask [options], without -win
 #   e2e_key Return                    # press and release keys (xdotool key names)
 #   e2e_keydown Left; e2e_keyup Left  # hold and release
 #   e2e_type "anna"                   # type text
@@ -78,6 +79,17 @@ e2e_start_display()
 # window there; waits until its window titled "Thrask" exists (GAME_WINDOW).
 e2e_start_game()
 {
+    e2e_launch -win "$@"
+}
+
+# The same in full screen: the game picks the X server's display mode.
+e2e_start_game_full_screen()
+{
+    e2e_launch "$@"
+}
+
+e2e_launch()
+{
     rm -rf "$E2E_WORK/data"
     cp -r "$THRASK_DATA_DIR" "$E2E_WORK/data"
     mkdir -p "$E2E_WORK/data/Save" "$E2E_WORK/data/Textures" "$E2E_WORK/data/Levels" "$E2E_WORK/data/Intro"
@@ -86,7 +98,7 @@ e2e_start_game()
     # by then, so their own leftovers cannot be told apart by name. The
     # game's own objects are leak-checked by the unit tests.
     (cd "$E2E_WORK/data" && exec env THRASK_UNATTENDED=1 \
-        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$THRASK_BIN" -win "$@" \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$THRASK_BIN" "$@" \
         >"$E2E_WORK/game.out" 2>"$E2E_WORK/game.err") &
     GAME_PID=$!
     GAME_WINDOW=""
