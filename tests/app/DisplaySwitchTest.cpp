@@ -110,3 +110,17 @@ TEST(DisplaySwitchTest, StartUpFallsBackToAWindowOfTheChosenSizeWithOneWarning)
     fullScreen = true;
     colourDepth = 32;
 }
+
+TEST(DisplaySwitchTest, OnlyTheLowByteOfTheDepthReachesTheSearch)
+{
+    windowWidth = 640;
+    windowHeight = 480;
+    colourDepth = 272; // -depth 272 behaves as 16
+    fullScreen = true;
+    const WindowPlan plan = planWindow({{640, 480, 32}, {640, 480, 16}},
+                                       [](const DisplayMode&) { return true; },
+                                       [](const char*, const char*) {});
+    EXPECT_TRUE(plan.fullScreen);
+    EXPECT_EQ(colourDepth, 16);
+    colourDepth = 32;
+}
