@@ -81,9 +81,11 @@ flow_quit_from_menu
 cp "$SAVE_DIR/anna 7.sav" "$E2E_WORK/kept.sav"
 
 # A new start: the load list shows the saved game and the hand-made one.
+# Level 3's peppers are worth nothing here: one may lie where the player
+# starts, and eating it must not change the score the test compares.
 flow_start
 flow_calm_level 1
-flow_calm_level 3
+flow_calm_level 3 0
 cp "$E2E_WORK/kept.sav" "$SAVE_DIR/anna 7.sav"
 flow_write_save three "$HAND_MADE_RECORD"
 flow_expect_bytes "$SAVE_DIR/three.sav" "$HAND_MADE_RECORD"

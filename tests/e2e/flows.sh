@@ -266,10 +266,13 @@ flow_expect_story()
 # five lines of a level file count pirates, ninjas, robots, zombies and
 # cabbages), keeping its peppers, pickups, background and intro text. A test
 # that looks at the screen for a while in play cannot dodge, and level 1's
-# zombies catch a player who stands still within seconds.
+# zombies catch a player who stands still within seconds. With a second
+# argument, a pepper is worth that many points (line 8) instead.
 flow_calm_level()
 {
     local file="$E2E_WORK/data/Levels/l$1.lvl"
     [ -f "$file" ] || e2e_fail "no level file $file"
-    awk 'NR <= 5 { print 0; next } { print }' "$file" >"$file.calm" && mv "$file.calm" "$file"
+    awk -v points="${2-}" 'NR <= 5 { print 0; next }
+        NR == 8 && points != "" { print points; next }
+        { print }' "$file" >"$file.calm" && mv "$file.calm" "$file"
 }
