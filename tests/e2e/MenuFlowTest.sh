@@ -31,7 +31,7 @@ xdotool keydown Up keydown Down
 sleep 0.2
 xdotool keyup Up keyup Down
 moved=$(flow_shot 04-moved)
-flow_above "$(flow_region_differ "$play" "$moved" -8 -8 8 8)" 0.2 \
+flow_above "$(flow_region_differ "$play" "$moved" -5 -5 5 5)" 0.3 \
     || e2e_fail "the player did not leave the centre with the right arrow"
 # Esc: the in-game menu, with Return Game and Save Game.
 flow_press Escape

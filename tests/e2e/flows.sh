@@ -241,8 +241,8 @@ WIN_PICTURE="$THRASK_DATA_DIR/Textures/win.png"
 flow_expect_main_menu()
 {
     flow_expect_like "$2: not the title menu" 0.9 "$1" "$TITLE_PICTURE"
-    flow_expect_like "$2: an entry where the main menu has none" 0.98 "$1" "$TITLE_PICTURE" -75 -37.5 -25 -12.5
-    flow_expect_like "$2: an entry where the main menu has none" 0.98 "$1" "$TITLE_PICTURE" 30 -37.5 80 -12.5
+    flow_expect_like "$2: an entry where the main menu has none" 0.97 "$1" "$TITLE_PICTURE" -75 -37.5 -25 -12.5
+    flow_expect_like "$2: an entry where the main menu has none" 0.97 "$1" "$TITLE_PICTURE" 30 -37.5 80 -12.5
 }
 
 flow_expect_ingame_menu()
