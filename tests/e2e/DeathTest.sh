@@ -31,15 +31,15 @@ menu=$(flow_shot 03-main-menu)
 flow_expect_main_menu "$menu" "after the death"
 
 # The menu works: a new game starts (in the game's own first level, without
-# its zombies), and Esc opens the in-game menu.
+# its zombies), and Home, like Esc, opens the in-game menu.
 cp "$THRASK_DATA_DIR/Levels/l1.lvl" "$E2E_WORK/data/Levels/l1.lvl"
 flow_calm_level 1
 flow_click $NEW_GAME_X $NEW_GAME_Y
 flow_settle
 flow_expect_no_menu "$(flow_shot 04-new-game)" "New Game after the death"
-flow_press Escape
+flow_press Home
 flow_settle
-flow_expect_ingame_menu "$(flow_shot 05-ingame-menu)" "Esc in the new game"
+flow_expect_ingame_menu "$(flow_shot 05-ingame-menu)" "Home in the new game"
 flow_quit_from_menu
 
 echo "PASS"
