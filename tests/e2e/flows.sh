@@ -236,7 +236,7 @@ STORY_PICTURE="$THRASK_DATA_DIR/Textures/story.gif"
 WIN_PICTURE="$THRASK_DATA_DIR/Textures/win.png"
 
 # Which screen a screenshot shows. The menus lie over the title picture; the
-# in-game menu's Return Game and Save Game entries cover parts of it that the
+# in-game menu's Return Game and Save Game entries cover places that the
 # main menu leaves bare.
 flow_expect_main_menu()
 {
