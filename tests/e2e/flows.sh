@@ -5,7 +5,9 @@
 #   flow_shot name              # screenshot into $E2E_WORK/name.png, echoes the path
 #   flow_settle [fade units]    # waits until a fade is over and the picture settles
 #   flow_ncc shot ref [x0 y0 x1 y1]  # correlation of a screenshot with a picture
+#   flow_ncc_masked a b x0 y0 x1 y1  # flow_ncc with a rectangle blacked out
 #   flow_expect_like / flow_expect_unlike what limit shot ref [rect]
+#   flow_expect_above what value limit
 #   flow_bar_right shot         # right end of the health bar in view units
 #   flow_press key              # holds a key for a few frames, then releases it
 #   flow_hold key seconds       # holds a key for that long
@@ -146,6 +148,20 @@ flow_ncc_fit()
     flow_correlation "$crop" "$scaled"
 }
 
+# flow_ncc of two screenshots with a view-unit rectangle (x0 y0 x1 y1) blacked
+# out in both: for pictures whose lit parts a fade left at different light
+# levels, with the unlit player inside the rectangle.
+flow_ncc_masked()
+{
+    local size rectangle
+    size=$(identify -format '%w %h' "$1")
+    rectangle=$(awk -v w="${size% *}" -v h="${size#* }" -v x0="$3" -v y0="$4" -v x1="$5" -v y1="$6" 'BEGIN {
+        printf "rectangle %d,%d %d,%d", (x0 + 100) / 200 * w, (100 - y1) / 200 * h, (x1 + 100) / 200 * w, (100 - y0) / 200 * h }')
+    convert "$1" -fill black -draw "$rectangle" "$E2E_WORK/.mask-a.png"
+    convert "$2" -fill black -draw "$rectangle" "$E2E_WORK/.mask-b.png"
+    flow_correlation "$E2E_WORK/.mask-a.png" "$E2E_WORK/.mask-b.png"
+}
+
 flow_correlation() { compare -metric NCC "$1" "$2" null: 2>&1 >/dev/null | sed 's/ .*//'; }
 
 # The picture is (or is not) the one expected: correlation above (below) a
@@ -156,6 +172,12 @@ flow_expect_like()
     shift 2
     value=$(flow_ncc "$@")
     flow_above "$value" "$limit" || e2e_fail "$what (correlation $value, expected above $limit; $1)"
+}
+
+# A value (a correlation, a fraction) above a limit, or the test fails.
+flow_expect_above()
+{
+    flow_above "$2" "$3" || e2e_fail "$1 ($2, expected above $3)"
 }
 
 flow_expect_unlike()
