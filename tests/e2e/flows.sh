@@ -191,7 +191,8 @@ flow_expect_unlike()
 
 # The right end of the health bar, in view units: the rightmost column of the
 # window's top-left corner (x -100..-70, y 94..100) holding a pixel of the
-# bar's dark outline. Prints "none" when there is no bar.
+# bar's dark outline, dark against the background just below the bar (a fade
+# may leave the whole picture dimmer). Prints "none" when there is no bar.
 flow_bar_right()
 {
     # The distribution's Python, which has PIL (python3-pil).
@@ -202,10 +203,13 @@ image = Image.open(sys.argv[1]).convert("RGB")
 width, height = image.size
 def column(vx): return int((vx + 100) / 200 * width)
 def row(vy): return int((100 - vy) / 200 * height)
+below = sorted(max(image.getpixel((x, y)))
+               for x in range(column(-100), column(-70)) for y in range(row(93), row(88)))
+dark = 0.35 * below[len(below) // 2]
 right = None
 for x in range(column(-100), column(-70)):
     for y in range(row(100), row(94)):
-        if max(image.getpixel((x, y))) < 40:
+        if max(image.getpixel((x, y))) < dark:
             right = x
             break
 print("none" if right is None else "%.1f" % ((right + 1) / width * 200 - 100))
