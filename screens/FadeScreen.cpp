@@ -24,6 +24,11 @@ void FadeScreen::update()
         return;
     delete oldScreen;
     oldScreen = nullptr;
+    // The fade's last frame may have been drawn well short of full light when
+    // frames are slow (a long frame can jump from a third of the way to the
+    // end); the new screen is handed over fully lit instead of keeping that.
+    const GLfloat full[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, full);
     currentScreen = newScreen;
     newScreen = nullptr; // handed over: no longer the fade's to free
     delete this;

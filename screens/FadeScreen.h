@@ -15,8 +15,9 @@ public:
     void configure(Screen* oldScreen, Screen* newScreen, float duration);
 
     // Advances progress by 16 units per second of frameStep. In the frame it
-    // reaches the half duration it destroys the old screen, installs the new
-    // one and destroys this fade: nothing may touch the fade afterwards.
+    // reaches the half duration it destroys the old screen, sets the light to
+    // full, installs the new one and destroys this fade: nothing may touch the
+    // fade afterwards.
     void update() override;
 
     // Sets the light-model ambient to |progress| / halfDuration and draws the

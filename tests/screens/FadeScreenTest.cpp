@@ -124,17 +124,22 @@ TEST_F(FadeScreenTest, ProgressesSixteenUnitsPerSecondOfFrameStepAndEndsInstalli
     delete newScreen;
 }
 
-TEST_F(FadeScreenTest, ALargeStepEndsTheFadeInOneFrame)
+TEST_F(FadeScreenTest, ALargeStepEndsTheFadeInOneFrameAndHandsOverFullyLit)
 {
     std::vector<const Probe*> destroyed;
     auto* newScreen = new Probe(&destroyed);
     auto* fade = new FadeScreen;
     fade->configure(new Probe(&destroyed), newScreen, 25.0f);
     currentScreen = fade;
+    fade->progress = 4.0f; // the last frame drawn was about a third lit
+    fade->render();
     frameStep = 2.0f;
     fade->update();
     EXPECT_EQ(currentScreen, newScreen);
     EXPECT_EQ(destroyed.size(), 1u);
+    GLfloat ambient[4] = {};
+    glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    EXPECT_FLOAT_EQ(ambient[0], 1.0f) << "the new screen is handed over fully lit, not left dim";
 
     // A fade without an old screen destroys nothing else.
     fade = new FadeScreen;
