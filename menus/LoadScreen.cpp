@@ -7,6 +7,7 @@
 #include "menus/TitleScreen.h"
 #include "play/PlayScreen.h"
 #include "screens/FadeScreen.h"
+#include "screens/VirtualKeys.h"
 
 namespace {
 
@@ -37,8 +38,6 @@ constexpr float underlineDepth = 0.5f;
 
 constexpr float loadFade = 10.0f;
 constexpr float returnFade = 15.0f;
-constexpr int keyUpArrow = 0x26;
-constexpr int keyDownArrow = 0x28;
 
 enum Button { None = 0, LoadGame, ReturnGame };
 
@@ -65,9 +64,9 @@ LoadScreen::~LoadScreen()
 void LoadScreen::keyDown(int key)
 {
     const int count = static_cast<int>(entries.size());
-    if (key == keyDownArrow)
+    if (key == vk::down)
         selected = SaveList::moveSelection(selected, 1, count);
-    else if (key == keyUpArrow)
+    else if (key == vk::up)
         selected = SaveList::moveSelection(selected, -1, count);
 }
 

@@ -2,18 +2,10 @@
 
 #include <algorithm>
 
+#include "screens/VirtualKeys.h"
+
 namespace {
 
-constexpr int keyBackspace = 0x08;
-constexpr int keyEnter = 0x0D;
-constexpr int keyEsc = 0x1B;
-constexpr int keySpace = 0x20;
-constexpr int keyLeft = 0x25;
-constexpr int keyRight = 0x27;
-constexpr int keyDigit0 = 0x30;
-constexpr int keyDigit9 = 0x39;
-constexpr int keyA = 0x41;
-constexpr int keyZ = 0x5A;
 constexpr int lowerCaseOffset = 0x20;
 
 int clampCaret(int caret, const std::string& name)
@@ -35,24 +27,24 @@ SavePrompt::Outcome SavePrompt::edit(std::string& name, int& caret, int key)
 {
     caret = clampCaret(caret, name);
 
-    if (key >= keyDigit0 && key <= keyDigit9)
+    if (key >= vk::digit0 && key <= vk::digit9)
         insertAtCaret(name, caret, static_cast<char>(key));
-    if (key >= keyA && key <= keyZ)
+    if (key >= vk::letterA && key <= vk::letterZ)
         insertAtCaret(name, caret, static_cast<char>(key + lowerCaseOffset));
 
     switch (key) {
-    case keySpace:
+    case vk::space:
         insertAtCaret(name, caret, ' ');
         break;
-    case keyBackspace:
+    case vk::backspace:
         --caret;
         if (caret >= 0)
             name.erase(static_cast<std::size_t>(caret), 1);
         break;
-    case keyLeft:
+    case vk::left:
         --caret;
         break;
-    case keyRight:
+    case vk::right:
         ++caret;
         break;
     default:
@@ -60,9 +52,9 @@ SavePrompt::Outcome SavePrompt::edit(std::string& name, int& caret, int key)
     }
     caret = clampCaret(caret, name);
 
-    if (key == keyEsc)
+    if (key == vk::escape)
         return Outcome::Cancelled;
-    if (key == keyEnter)
+    if (key == vk::enter)
         return Outcome::Confirmed;
     return Outcome::Editing;
 }

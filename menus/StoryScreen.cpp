@@ -6,6 +6,7 @@
 #include "menus/TitleScreen.h"
 #include "play/PlayScreen.h"
 #include "screens/FadeScreen.h"
+#include "screens/VirtualKeys.h"
 
 namespace {
 
@@ -14,7 +15,6 @@ constexpr float viewSize = 100.0f;
 // The back region: the picture's lower-left corner, both bounds strict.
 constexpr float backBelowY = -35.0f;
 constexpr float backLeftOfX = -32.0f;
-constexpr int keyBackspace = 0x08;
 constexpr float menuFade = 15.0f;
 
 } // namespace
@@ -50,7 +50,7 @@ void StoryScreen::enter()
 
 void StoryScreen::keysHeld(const unsigned char* keys)
 {
-    if (keys[keyBackspace] != 0)
+    if (keys[vk::backspace] != 0)
         backToMenu();
 }
 

@@ -14,17 +14,9 @@
 #include "menus/TitleScreen.h"
 #include "play/PlayConstants.h"
 #include "screens/FadeScreen.h"
+#include "screens/VirtualKeys.h"
 
 namespace {
-
-// Windows virtual-key codes of the keys the play screen reads.
-constexpr int vkReturn = 0x0D;
-constexpr int vkEscape = 0x1B;
-constexpr int vkHome = 0x24;
-constexpr int vkLeft = 0x25;
-constexpr int vkUp = 0x26;
-constexpr int vkRight = 0x27;
-constexpr int vkDown = 0x28;
 
 // Copies the fields of an enemy that the in-game menu's copy keeps; the rest
 // starts afresh as the copy's own load of the level made it.
@@ -85,17 +77,17 @@ void PlayScreen::keysHeld(const unsigned char* keys)
     if (levelFading || dying || leaving || keys == nullptr)
         return;
     const float step = play::playerSpeed * frameStep;
-    if (keys[vkUp])
+    if (keys[vk::up])
         player.y += step;
-    if (keys[vkDown])
+    if (keys[vk::down])
         player.y -= step;
-    if (keys[vkRight])
+    if (keys[vk::right])
         player.x += step;
-    if (keys[vkLeft])
+    if (keys[vk::left])
         player.x -= step;
-    if (keys[vkReturn])
+    if (keys[vk::enter])
         introShowing = false;
-    if (keys[vkEscape] || keys[vkHome])
+    if (keys[vk::escape] || keys[vk::home])
         openInGameMenu();
 }
 
