@@ -18,28 +18,11 @@
 #include "screens/FadeScreen.h"
 #include "screens/Screen.h"
 
-// Runs each test in a fresh directory of its own under the test's scratch
-// working directory, so "Save" and "Textures" never leak between tests (and
-// tests of this executable may run side by side).
+// Shared file helpers of the menu tests. Each test already runs in a fresh
+// directory of its own (tests/TestMain.cpp), so "Save" and "Textures" never
+// leak between tests.
 class ScratchDirTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        namespace fs = std::filesystem;
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(info->test_suite_name()) + "." + info->name();
-        for (char& c : name)
-            if (c == '/')
-                c = '_';
-        home_ = fs::current_path();
-        const fs::path dir = home_ / "scratch" / name;
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        fs::current_path(dir);
-    }
-
-    void TearDown() override { std::filesystem::current_path(home_); }
-
     static std::string readFile(const std::string& path)
     {
         std::ifstream in(path, std::ios::binary);
@@ -53,9 +36,6 @@ protected:
             std::filesystem::create_directories(p.parent_path());
         std::ofstream(path, std::ios::binary) << bytes;
     }
-
-private:
-    std::filesystem::path home_;
 };
 
 // A headless OpenGL context and a clean screen flow: no current screen, the

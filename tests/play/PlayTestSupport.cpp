@@ -22,19 +22,8 @@ std::uint32_t readFixedTicks()
 
 void PlayTest::SetUp()
 {
-    namespace fs = std::filesystem;
+    // Each test already runs in a fresh directory of its own (tests/TestMain.cpp).
     ASSERT_TRUE(context.valid());
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "." + info->name();
-    for (char& c : name)
-        if (c == '/')
-            c = '_';
-    home_ = fs::current_path();
-    const fs::path dir = home_ / "scratch" / name;
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    fs::current_path(dir);
-
     setPlayTickSource(readFixedTicks);
     fixedTicks = 1000;
     frameStep = 0.0f;
@@ -49,7 +38,6 @@ void PlayTest::TearDown()
     setPlayTickSource(nullptr);
     frameStep = 0.0f;
     currentScreen = nullptr;
-    std::filesystem::current_path(home_);
 }
 
 void PlayTest::setTicks(std::uint32_t ticks)

@@ -43,9 +43,6 @@ protected:
     static std::unique_ptr<PlayScreen> newGame(int n);
 
     HeadlessContext context;
-
-private:
-    std::filesystem::path home_;
 };
 
 bool operator==(const Colour& a, const Colour& b);
