@@ -60,14 +60,3 @@ void parseCommandLine(const char* text)
         }
     }
 }
-
-std::string joinArguments(int argc, const char* const* argv)
-{
-    std::string line;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1)
-            line += ' ';
-        line += argv[i];
-    }
-    return line;
-}

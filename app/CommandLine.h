@@ -9,6 +9,3 @@
 // values are ignored; a later option overrides an earlier one. Only the
 // first 255 characters are read.
 void parseCommandLine(const char* text);
-
-// The command line as one text: argv[1..] joined by single spaces.
-std::string joinArguments(int argc, const char* const* argv);

@@ -9,10 +9,12 @@
 #include <csignal>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/CommandLine.h"
 #include "app/DisplaySwitch.h"
 #include "app/FrameLoop.h"
+#include "app/GameOptions.h"
 #include "app/Globals.h"
 #include "app/WindowProc.h"
 #include "menus/TitleScreen.h"
@@ -73,7 +75,23 @@ void sizeFromClientArea(const GameWindow& window)
 int main(int argc, char** argv)
 {
     installEndHandlers();
-    parseCommandLine(joinArguments(argc, argv).c_str());
+    std::vector<std::string> displayWords;
+    const GameOptions options = readGameOptions(argc, argv, displayWords);
+    if (options.help) {
+        std::fputs(gameOptionsHelp(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("thrask %s\n", THRASK_VERSION);
+        return 0;
+    }
+    if (!options.errors.empty()) {
+        for (const std::string& error : options.errors)
+            std::fprintf(stderr, "thrask: %s\n", error.c_str());
+        std::fputs("thrask: -help lists the options\n", stderr);
+        return 1;
+    }
+    parseCommandLine(joinWords(displayWords).c_str());
 
     GameWindow window;
     if (!window.openVideo())

@@ -87,13 +87,3 @@ TEST(CommandLineTest, ALongCommandLineIsCutAt255Characters)
     EXPECT_EQ(parsed(huge.c_str()).width, 640);
     EXPECT_EQ(parsed(nullptr).width, 640);
 }
-
-TEST(CommandLineTest, ArgumentsAreJoinedWithSpaces)
-{
-    const char* argv[] = {"thrask", "-w", "800", "-win"};
-    EXPECT_EQ(joinArguments(4, argv), "-w 800 -win");
-    EXPECT_EQ(joinArguments(1, argv), "");
-    const Options got = parsed(joinArguments(4, argv).c_str());
-    EXPECT_EQ(got.width, 800);
-    EXPECT_FALSE(got.fullScreen);
-}

@@ -1,0 +1,135 @@
+#include "app/GameOptions.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Reads a whole word as a decimal number within [low, high].
+bool readNumber(const char* word, int low, int high, int& value)
+{
+    if (word == nullptr || *word == '\0')
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    const long number = std::strtol(word, &end, 10);
+    if (errno != 0 || *end != '\0' || number < low || number > high)
+        return false;
+    value = static_cast<int>(number);
+    return true;
+}
+
+} // namespace
+
+GameOptions readGameOptions(int argc, const char* const* argv, std::vector<std::string>& rest)
+{
+    GameOptions options;
+    rest.clear();
+
+    struct Flag {
+        const char* name;
+        bool GameOptions::*field;
+    };
+    static const Flag flags[] = {
+        {"-fast", &GameOptions::fast},       {"-novsync", &GameOptions::noVsync},
+        {"-nopause", &GameOptions::noPause}, {"-nohud", &GameOptions::noHud},
+        {"-aspect", &GameOptions::aspect},   {"-nosound", &GameOptions::noSound},
+        {"-help", &GameOptions::help},       {"--help", &GameOptions::help},
+        {"-version", &GameOptions::version}, {"--version", &GameOptions::version},
+    };
+    struct Text {
+        const char* name;
+        std::string GameOptions::*field;
+        const char* what;
+    };
+    static const Text texts[] = {
+        {"-record", &GameOptions::recordPath, "a file name"},
+        {"-replay", &GameOptions::replayPath, "a file name"},
+        {"-data", &GameOptions::dataDir, "a folder"},
+        {"-saves", &GameOptions::savesDir, "a folder"},
+    };
+
+    for (int i = 1; i < argc; ++i) {
+        const char* word = argv[i];
+        const char* next = i + 1 < argc ? argv[i + 1] : nullptr;
+        bool used = false;
+        for (const Flag& flag : flags) {
+            if (std::strcmp(word, flag.name) == 0) {
+                options.*flag.field = true;
+                used = true;
+            }
+        }
+        for (const Text& text : texts) {
+            if (std::strcmp(word, text.name) != 0)
+                continue;
+            used = true;
+            if (next == nullptr || *next == '\0') {
+                options.errors.push_back(std::string(text.name) + " needs " + text.what);
+            } else {
+                options.*text.field = next;
+                ++i;
+            }
+        }
+        if (std::strcmp(word, "-fps") == 0 || std::strcmp(word, "-volume") == 0) {
+            used = true;
+            const bool fps = word[1] == 'f';
+            int value = 0;
+            if (!readNumber(next, 0, fps ? 1000 : 100, value)) {
+                options.errors.push_back(fps ? "-fps needs a number from 0 (unlimited) to 1000"
+                                             : "-volume needs a number from 0 to 100");
+                if (next != nullptr && next[0] != '-')
+                    ++i;
+            } else {
+                (fps ? options.fps : options.volume) = value;
+                ++i;
+            }
+        }
+        if (!used)
+            rest.emplace_back(word);
+    }
+    return options;
+}
+
+std::string joinWords(const std::vector<std::string>& words)
+{
+    std::string line;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0)
+            line += ' ';
+        line += words[i];
+    }
+    return line;
+}
+
+const char* gameOptionsHelp()
+{
+    return "Usage: thrask [options]\n"
+           "\n"
+           "Display:\n"
+           "  -width N, -w N      window or display width in pixels (640)\n"
+           "  -height N, -h N     window or display height in pixels (480)\n"
+           "  -depth N, -d N      colour depth in bits per pixel (32)\n"
+           "  -windowed, -win     play in a window instead of full screen\n"
+           "  -aspect             keep the 4:3 picture with black bars\n"
+           "  -fps N              frames per second when vsync does not pace (0 = unlimited)\n"
+           "  -novsync            do not ask for vsync\n"
+           "\n"
+           "Game:\n"
+           "  -nohud              show only the health bar over play\n"
+           "  -nopause            keep playing when the window loses focus\n"
+           "  -nosound            no sound and no music\n"
+           "  -volume N           volume of effects and music, 0 to 100 (100)\n"
+           "\n"
+           "Folders:\n"
+           "  -data DIR           where the pictures, levels and intro texts are\n"
+           "  -saves DIR          where saved games are kept\n"
+           "\n"
+           "Replays:\n"
+           "  -record FILE        record this run into FILE\n"
+           "  -replay FILE        watch a recorded run (Esc ends it)\n"
+           "  -fast               with -replay: as fast as the machine can\n"
+           "\n"
+           "  -help, -version\n";
+}
