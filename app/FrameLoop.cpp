@@ -31,6 +31,12 @@ void advanceFrameClock(std::uint32_t now)
     frameStep = gameSpeed * mean;
 }
 
+void resetPointerFractions()
+{
+    pointerX = 0.0f;
+    pointerY = 0.0f;
+}
+
 void runFrame(const std::function<std::uint32_t()>& tickCount,
               const std::function<void()>& swapBuffers)
 {

@@ -21,3 +21,7 @@ void advanceFrameClock(std::uint32_t now);
 // previous fractions are passed again.
 void runFrame(const std::function<std::uint32_t()>& tickCount,
               const std::function<void()>& swapBuffers);
+
+// Forgets the pointer fractions kept for frames with a client area of no
+// size: (0, 0), as at program start.
+void resetPointerFractions();

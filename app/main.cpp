@@ -2,12 +2,18 @@
 // a window, creates the title screen and runs the frame loop until the window
 // is closed, the menu's Quit Game clears running, or the process is asked to
 // end (SIGTERM, SIGINT). Exits with status 0 then, and with 1 when there is
-// no display to open a window on.
+// no display to open a window on or an option cannot be used.
+//
+// With -record FILE the run is written to FILE as it is played; with
+// -replay FILE a recorded run is shown again from its own input and ticks
+// (Esc ends it and the title menu takes over).
 #include <GL/gl.h>
 #include <IL/il.h>
 
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,16 +21,22 @@
 #include "app/DisplaySwitch.h"
 #include "app/FrameLoop.h"
 #include "app/GameOptions.h"
+#include "app/GameRun.h"
+#include "app/GameState.h"
 #include "app/Globals.h"
-#include "app/WindowProc.h"
-#include "menus/TitleScreen.h"
+#include "app/Playback.h"
+#include "app/Recorder.h"
+#include "app/ReplayData.h"
+#include "app/ReplayFile.h"
 #include "platform/GameWindow.h"
 #include "platform/Message.h"
 #include "platform/Ticks.h"
-#include "render/Texture.h"
-#include "screens/Screen.h"
+#include "screens/VirtualKeys.h"
 
 namespace {
+
+// A recording keeps the state hash of one frame in this many.
+constexpr std::uint16_t recordHashEvery = 8;
 
 volatile std::sig_atomic_t endRequested = 0;
 
@@ -48,27 +60,132 @@ int fail(const std::string& reason)
     return 1;
 }
 
-// Takes every pending message off the queue and hands it to the window
-// procedure. False when the quit message arrived: the rest of the queue is
-// then left unprocessed.
-bool drainMessages(GameWindow& window)
-{
-    Message message;
-    while (window.nextMessage(message)) {
-        if (message.kind == Message::Quit)
-            return false;
-        windowProc(message);
-    }
-    return endRequested == 0;
-}
-
 void sizeFromClientArea(const GameWindow& window)
 {
     Message size;
     size.kind = Message::Size;
     window.clientSize(size.a, size.b);
-    windowProc(size);
+    dispatchMessage(size);
 }
+
+// The words of the command line a recording keeps: all but -record and its file.
+std::vector<std::string> recordedWords(int argc, char** argv)
+{
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "-record" && i + 1 < argc)
+            ++i;
+        else
+            words.emplace_back(argv[i]);
+    }
+    return words;
+}
+
+// Watching a recorded run in the window: the game takes its ticks and
+// messages from the recording, in a folder of its own (so the player's
+// saves are neither read nor written), while the player's own input is
+// ignored but for Esc, which ends the replay, and closing the window.
+class Watch {
+public:
+    Watch(const Replay& replay, bool fast) : replay_(replay), playback_(replay), fast_(fast) {}
+
+    bool prepare(std::string& error)
+    {
+        std::error_code code;
+        home_ = std::filesystem::current_path(code);
+        if (!folder_.create(".", replay_.saves, error))
+            return false;
+        std::filesystem::current_path(folder_.path(), code);
+        if (code) {
+            error = "cannot enter " + folder_.path();
+            return false;
+        }
+        playback_.begin();
+        return true;
+    }
+
+    // Start-up's messages and first tick, as the recorded run had them.
+    void start()
+    {
+        playback_.dispatchInputs(dispatchMessage);
+        startTitleScreen();
+        lastTick = playback_.readTick();
+        realStart_ = tickCount();
+        recordedStart_ = lastTick;
+    }
+
+    bool finished() const { return playback_.finished(); }
+
+    // One recorded frame, shown no sooner than it was in the recorded run
+    // (unless fast).
+    void frame(GameWindow& window)
+    {
+        runFrame([this] { return nextFrameTick(); }, [&window] { window.swapBuffers(); });
+        Message message;
+        while (window.nextMessage(message)) {
+            if (message.kind == Message::Quit)
+                running = false;
+            if (message.kind == Message::KeyDown && message.a == vk::escape)
+                stopped_ = true;
+        }
+        playback_.dispatchInputs(dispatchMessage);
+        playback_.checkHash();
+        // The recorded window sizes place the pointer; the picture fills
+        // this window, whatever its size.
+        int width = 0;
+        int height = 0;
+        window.clientSize(width, height);
+        glViewport(0, 0, width, height);
+    }
+
+    bool stopped() const { return stopped_; }
+
+    // Says how the replay went, goes back to the game's own folder and
+    // hands the game to the player at the title menu.
+    void end(GameWindow& window)
+    {
+        report();
+        shutDownScreens();
+        std::fill(std::begin(keyState), std::end(keyState), static_cast<unsigned char>(0));
+        std::error_code code;
+        std::filesystem::current_path(home_, code);
+        sizeFromClientArea(window);
+        startTitleScreen();
+        lastTick = tickCount();
+    }
+
+    void report() const
+    {
+        if (!playback_.departure().empty())
+            std::fprintf(stderr, "thrask: the replay departs from the recording at %s\n",
+                         playback_.departure().c_str());
+        else if (stopped_)
+            std::printf("thrask: replay stopped at frame %d of %d\n", playback_.frame(),
+                        playback_.frameCount());
+        else if (replay_.finished && describeGameState() == replay_.finalState)
+            std::printf("thrask: the replay ended as recorded, after %d frames\n", playback_.frame());
+        else
+            std::printf("thrask: the replay ended after %d frames\n", playback_.frame());
+    }
+
+private:
+    std::uint32_t nextFrameTick()
+    {
+        const std::uint32_t tick = playback_.frameTick();
+        while (!fast_ && !endRequested && tickCount() - realStart_ < tick - recordedStart_)
+            sleepMilliseconds(1);
+        return tick;
+    }
+
+    const Replay& replay_;
+    Playback playback_;
+    ReplayFolder folder_;
+    std::filesystem::path home_;
+    bool fast_;
+    bool stopped_ = false;
+    std::uint32_t realStart_ = 0;
+    std::uint32_t recordedStart_ = 0;
+};
 
 } // namespace
 
@@ -76,7 +193,7 @@ int main(int argc, char** argv)
 {
     installEndHandlers();
     std::vector<std::string> displayWords;
-    const GameOptions options = readGameOptions(argc, argv, displayWords);
+    GameOptions options = readGameOptions(argc, argv, displayWords);
     if (options.help) {
         std::fputs(gameOptionsHelp(), stdout);
         return 0;
@@ -85,13 +202,44 @@ int main(int argc, char** argv)
         std::printf("thrask %s\n", THRASK_VERSION);
         return 0;
     }
+    if (!options.recordPath.empty() && !options.replayPath.empty())
+        options.errors.push_back("-record and -replay cannot be used together");
     if (!options.errors.empty()) {
         for (const std::string& error : options.errors)
             std::fprintf(stderr, "thrask: %s\n", error.c_str());
         std::fputs("thrask: -help lists the options\n", stderr);
         return 1;
     }
+
+    // A replay shows the recorded run's window unless the command line asks
+    // for another size.
+    Replay replay;
+    std::unique_ptr<Watch> watch;
+    if (!options.replayPath.empty()) {
+        std::string error;
+        if (!readReplayFile(options.replayPath, replay, error))
+            return fail(error);
+        const std::string changed = compareGameData(replay.dataFiles, scanGameData("."));
+        if (!changed.empty())
+            return fail(options.replayPath + " was recorded with other game data (" + changed
+                        + "), so it would not show the same game");
+        std::vector<std::string> recordedDisplay;
+        std::vector<const char*> words{argv[0]};
+        for (const std::string& word : replay.commandLine)
+            words.push_back(word.c_str());
+        readGameOptions(static_cast<int>(words.size()), words.data(), recordedDisplay);
+        parseCommandLine(joinWords(recordedDisplay).c_str());
+        watch = std::make_unique<Watch>(replay, options.fast);
+    }
     parseCommandLine(joinWords(displayWords).c_str());
+
+    Recorder recorder;
+    if (!options.recordPath.empty()) {
+        std::string error;
+        if (!recorder.start(options.recordPath, recordedWords(argc, argv), ".", "Save",
+                            recordHashEvery, tickCount, error))
+            return fail(error);
+    }
 
     GameWindow window;
     if (!window.openVideo())
@@ -108,29 +256,71 @@ int main(int argc, char** argv)
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     window.show();
-    sizeFromClientArea(window);
+    if (watch != nullptr) {
+        std::string error;
+        if (!watch->prepare(error))
+            return fail(error);
+    }
     ilInit();
     glEnable(GL_DEPTH_TEST);
 
-    TitleScreen* title = new TitleScreen;
-    currentScreen = title;
-    title->enter();
-    title->setup(1);
-
-    lastTick = tickCount();
+    const auto record = [&recorder](const Message& message) {
+        if (recorder.recording())
+            recorder.input(message);
+        dispatchMessage(message);
+    };
+    const auto clock = [&recorder] {
+        return recorder.recording() ? recorder.frameTick() : tickCount();
+    };
     const auto swap = [&window] { window.swapBuffers(); };
-    while (running) {
-        runFrame(tickCount, swap);
-        if (!drainMessages(window))
-            running = false;
+
+    if (watch != nullptr) {
+        watch->start();
+    } else {
+        Message size;
+        size.kind = Message::Size;
+        window.clientSize(size.a, size.b);
+        record(size);
+        startTitleScreen();
+        lastTick = recorder.recording() ? recorder.readTick() : tickCount();
     }
 
+    while (running && !endRequested) {
+        if (watch != nullptr) {
+            if (watch->finished() || watch->stopped()) {
+                watch->end(window);
+                watch.reset();
+                continue;
+            }
+            watch->frame(window);
+            continue;
+        }
+        runFrame(clock, swap);
+        // Takes every pending message off the queue and hands it on; a quit
+        // message ends the run and leaves the rest of the queue unprocessed.
+        Message message;
+        while (window.nextMessage(message)) {
+            record(message);
+            if (message.kind == Message::Quit)
+                break;
+        }
+        if (recorder.recording())
+            recorder.endFrame();
+    }
+
+    if (watch != nullptr)
+        watch->report();
+    if (recorder.recording()) {
+        std::string error;
+        if (recorder.finish(error))
+            std::printf("thrask: recorded %d frames into %s\n", recorder.frames(),
+                        options.recordPath.c_str());
+        else
+            std::fprintf(stderr, "thrask: %s\n", error.c_str());
+    }
     // Screens release their textures and fonts, so they go while the context
     // is still current.
-    delete currentScreen;
-    currentScreen = nullptr;
-    freeRetiredScreens();
-    titleTexture.release();
+    shutDownScreens();
     window.close();
     return 0;
 }

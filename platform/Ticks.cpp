@@ -6,3 +6,8 @@ std::uint32_t tickCount()
 {
     return SDL_GetTicks();
 }
+
+void sleepMilliseconds(std::uint32_t ms)
+{
+    SDL_Delay(ms);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/ReplayFile.h"
+
+struct Message;
+
+// Records a run as it is played (-record FILE): every tick count the game
+// reads and every message before it reaches the window procedure, with the
+// state hash every hashEvery frames, so that Playback can run the same game
+// again. While a recorder is recording, the play screen's tick reads (the
+// level's random seed) go through it.
+class Recorder {
+public:
+    Recorder() = default;
+    // Ends a recording that was not finished without writing its end, as a
+    // crash would leave it, and gives the tick reads back to the platform.
+    ~Recorder();
+    Recorder(const Recorder&) = delete;
+    Recorder& operator=(const Recorder&) = delete;
+
+    // Writes the header: the game's version, the random generator's state,
+    // the command line, the checksums of the data in dataDir and the saved
+    // games in savesDir. `clock` is the tick source being recorded. False,
+    // with the reason in `error`, when the file cannot be created.
+    bool start(const std::string& path, const std::vector<std::string>& commandLine,
+               const std::string& dataDir, const std::string& savesDir, std::uint16_t hashEvery,
+               std::function<std::uint32_t()> clock, std::string& error);
+
+    // A tick read by the frame clock: starts a frame.
+    std::uint32_t frameTick();
+    // Any other tick read: before the first frame and the levels' seeds.
+    std::uint32_t readTick();
+    // A message, just before the window procedure acts on it.
+    void input(const Message& message);
+    // After the frame's messages: writes the state hash on every
+    // hashEvery-th frame.
+    void endFrame();
+
+    // Writes the final state and closes the file. False, with the reason in
+    // `error`, when the recording could not be written completely.
+    bool finish(std::string& error);
+
+    bool recording() const { return writer_.ok(); }
+    int frames() const { return frames_; }
+
+private:
+    static std::uint32_t playTick();
+
+    ReplayWriter writer_;
+    std::function<std::uint32_t()> clock_;
+    std::uint16_t hashEvery_ = 0;
+    int frames_ = 0;
+};
