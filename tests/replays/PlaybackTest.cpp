@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/ReplayFile.h"
+#include "platform/headless/HeadlessContext.h"
+#include "tools/replay/Director.h"
+#include "tools/replay/HeadlessReplay.h"
+#include "tools/replay/Scenarios.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A run through the menus and a little play, recorded with the state hash
+// of every frame.
+class RecordedRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(context.valid());
+        for (Scenario scenario : goldenScenarios()) {
+            if (scenario.name != "menu-flow")
+                continue;
+            scenario.hashEvery = 1;
+            std::string error;
+            ASSERT_TRUE(recordScenario(scenario, THRASK_DATA_DIR, "run.replay", error)) << error;
+        }
+        std::string error;
+        ASSERT_TRUE(readReplayFile("run.replay", replay, error)) << error;
+    }
+
+    int frameOf(std::size_t eventIndex) const
+    {
+        int frames = 0;
+        for (std::size_t i = 0; i <= eventIndex; ++i)
+            frames += replay.events[i].type == ReplayEvent::Frame ? 1 : 0;
+        return frames;
+    }
+
+    HeadlessContext context{64, 48};
+    Replay replay;
+};
+
+void copyData(const fs::path& to)
+{
+    fs::copy(THRASK_DATA_DIR, to, fs::copy_options::recursive);
+}
+
+} // namespace
+
+TEST_F(RecordedRun, PlaysBackTheSameStateAtEveryFrameEveryTime)
+{
+    const ReplayOutcome first = runReplay(replay, THRASK_DATA_DIR, true);
+    const ReplayOutcome second = runReplay(replay, THRASK_DATA_DIR, true);
+    ASSERT_TRUE(first.error.empty()) << first.error;
+    EXPECT_TRUE(first.matches(replay)) << first.departure;
+    EXPECT_TRUE(second.matches(replay)) << second.departure;
+    EXPECT_GT(first.frames, 100);
+    EXPECT_EQ(first.hashesChecked, first.frames);
+    EXPECT_EQ(first.frameHashes, second.frameHashes);
+    EXPECT_NE(first.finalState.find("screen in-game-menu"), std::string::npos) << first.finalState;
+}
+
+TEST_F(RecordedRun, OtherGameDataIsRefusedNamingTheFile)
+{
+    copyData("data");
+    EXPECT_TRUE(runReplay(replay, "data").error.empty());
+
+    // One bit of the first level.
+    {
+        std::fstream level("data/Levels/l1.lvl", std::ios::in | std::ios::out | std::ios::binary);
+        char c = 0;
+        level.get(c);
+        level.seekp(0);
+        level.put(static_cast<char>(c ^ 1));
+    }
+    const ReplayOutcome changed = runReplay(replay, "data");
+    EXPECT_NE(changed.error.find("Levels/l1.lvl has changed"), std::string::npos) << changed.error;
+    EXPECT_EQ(changed.frames, 0);
+
+    fs::remove_all("data");
+    copyData("data");
+    fs::remove("data/Intro/l1.txt");
+    EXPECT_NE(runReplay(replay, "data").error.find("Intro/l1.txt is missing"), std::string::npos);
+
+    fs::remove_all("data");
+    copyData("data");
+    std::ofstream("data/Textures/extra.png") << "x";
+    EXPECT_NE(runReplay(replay, "data").error.find("Textures/extra.png is new"), std::string::npos);
+}
+
+TEST_F(RecordedRun, ADepartureNamesTheFirstFrameThatDiffers)
+{
+    // A recorded hash that no run can match: the departure is that frame.
+    std::size_t hashAt = 0;
+    int seen = 0;
+    for (std::size_t i = 0; i < replay.events.size(); ++i)
+        if (replay.events[i].type == ReplayEvent::Hash && ++seen == 120)
+            hashAt = i;
+    ASSERT_GT(hashAt, 0u);
+    Replay tampered = replay;
+    tampered.events[hashAt].hash ^= 1;
+    const ReplayOutcome outcome = runReplay(tampered, THRASK_DATA_DIR);
+    EXPECT_EQ(outcome.departure, "frame " + std::to_string(frameOf(hashAt))
+                                     + ": the state differs from the recorded run's");
+    EXPECT_FALSE(outcome.matches(tampered));
+
+    // Another key than the one recorded: the game goes elsewhere from then on.
+    Replay otherKey = replay;
+    std::size_t keyAt = 0;
+    for (std::size_t i = 0; i < otherKey.events.size() && keyAt == 0; ++i) {
+        Message& m = otherKey.events[i].message;
+        if (otherKey.events[i].type == ReplayEvent::Input && m.kind == Message::KeyDown && m.a == 0x27)
+            keyAt = i;
+    }
+    ASSERT_GT(keyAt, 0u);
+    otherKey.events[keyAt].message.a = 0x25; // left instead of right
+    const ReplayOutcome moved = runReplay(otherKey, THRASK_DATA_DIR);
+    // The held keys are part of the state, so the frame whose messages
+    // held the other key is the first to differ.
+    EXPECT_EQ(moved.departure, "frame " + std::to_string(frameOf(keyAt))
+                                   + ": the state differs from the recorded run's");
+}
+
+TEST_F(RecordedRun, ARunCutShortStillPlaysAsFarAsItGoes)
+{
+    Replay cut = replay;
+    cut.events.resize(cut.events.size() / 2);
+    cut.finished = false;
+    const ReplayOutcome outcome = runReplay(cut, THRASK_DATA_DIR);
+    EXPECT_TRUE(outcome.matches(cut)) << outcome.departure;
+    EXPECT_LT(outcome.frames, runReplay(replay, THRASK_DATA_DIR).frames);
+}

@@ -1,0 +1,170 @@
+#include "tools/replay/Director.h"
+
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+#include "app/FrameLoop.h"
+#include "app/GameRun.h"
+#include "app/Globals.h"
+#include "app/Recorder.h"
+#include "app/ReplayData.h"
+
+namespace {
+
+// The recorded window.
+constexpr int windowPixelsWide = 640;
+constexpr int windowPixelsHigh = 480;
+constexpr float viewSize = 200.0f;
+
+Message keyMessage(Message::Kind kind, int key)
+{
+    Message message;
+    message.kind = kind;
+    message.a = key;
+    return message;
+}
+
+enum class Attempt { Succeeded, ScriptFailed, Broken };
+
+Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::string& path,
+                std::string& error)
+{
+    resetGameGlobals(windowPixelsWide, windowPixelsHigh);
+    std::uint32_t now = startTick;
+    Recorder recorder;
+    if (!recorder.start(path, {"-win", "-w", "640", "-h", "480"}, ".", "Save", scenario.hashEvery,
+                        [&now] { return now; }, error))
+        return Attempt::Broken;
+
+    const auto send = [&recorder](const Message& message) {
+        recorder.input(message);
+        dispatchMessage(message);
+    };
+    Message size;
+    size.kind = Message::Size;
+    size.a = windowPixelsWide;
+    size.b = windowPixelsHigh;
+    send(size);
+    startTitleScreen();
+    lastTick = recorder.readTick();
+
+    std::vector<Step> steps = scenario.script();
+    std::size_t step = 0;
+    Script script;
+    Attempt result = Attempt::ScriptFailed;
+    for (int frame = 0; frame < scenario.maxFrames; ++frame) {
+        if (!running) {
+            // The game has ended: the script got through only if its last
+            // step asked for exactly that.
+            if (step + 1 == steps.size() && steps[step](script) == StepResult::Done)
+                result = Attempt::Succeeded;
+            break;
+        }
+        now += scenario.frameSteps[static_cast<std::size_t>(frame) % scenario.frameSteps.size()];
+        runFrame([&recorder] { return recorder.frameTick(); }, nullptr);
+        const StepResult outcome = steps[step](script);
+        ++script.stepFrame;
+        for (const Message& message : script.takeMessages())
+            send(message);
+        recorder.endFrame();
+        if (outcome == StepResult::Failed)
+            break;
+        if (outcome == StepResult::Done) {
+            script.stepFrame = 0;
+            if (++step == steps.size()) {
+                result = Attempt::Succeeded;
+                break;
+            }
+        }
+    }
+    if (result == Attempt::ScriptFailed)
+        error = "step " + std::to_string(step + 1) + " of " + std::to_string(steps.size())
+            + " did not get through";
+    if (!recorder.finish(error))
+        result = Attempt::Broken;
+    shutDownScreens();
+    return result;
+}
+
+} // namespace
+
+void Script::move(float viewX, float viewY)
+{
+    Message message;
+    message.kind = Message::MouseMove;
+    message.a = static_cast<int>(std::lround((viewX + viewSize / 2) / viewSize * windowPixelsWide));
+    message.b = static_cast<int>(std::lround((viewSize / 2 - viewY) / viewSize * windowPixelsHigh));
+    queued_.push_back(message);
+}
+
+void Script::keyDown(int key)
+{
+    held_[key & 0xFF] = true;
+    queued_.push_back(keyMessage(Message::KeyDown, key));
+}
+
+void Script::keyUp(int key)
+{
+    held_[key & 0xFF] = false;
+    queued_.push_back(keyMessage(Message::KeyUp, key));
+}
+
+void Script::buttonDown()
+{
+    Message message;
+    message.kind = Message::ButtonDown;
+    message.left = true;
+    queued_.push_back(message);
+}
+
+void Script::buttonUp()
+{
+    Message message;
+    message.kind = Message::ButtonUp;
+    message.left = true;
+    queued_.push_back(message);
+}
+
+void Script::releaseKeys()
+{
+    for (int key = 0; key < 256; ++key)
+        if (held_[key])
+            keyUp(key);
+}
+
+std::vector<Message> Script::takeMessages()
+{
+    std::vector<Message> messages;
+    messages.swap(queued_);
+    return messages;
+}
+
+bool recordScenario(const Scenario& scenario, const std::string& dataDir, const std::string& path,
+                    std::string& error)
+{
+    namespace fs = std::filesystem;
+    std::error_code code;
+    const fs::path home = fs::current_path(code);
+    const fs::path target = fs::absolute(path, code);
+    std::string reasons;
+    for (const std::uint32_t startTick : scenario.startTicks) {
+        ReplayFolder folder;
+        if (!folder.create(dataDir, scenario.saves, error))
+            return false;
+        fs::current_path(folder.path(), code);
+        std::string why;
+        const Attempt result = attempt(scenario, startTick, target.string(), why);
+        fs::current_path(home, code);
+        if (result == Attempt::Succeeded)
+            return true;
+        if (result == Attempt::Broken) {
+            error = why;
+            return false;
+        }
+        reasons = "start tick " + std::to_string(startTick) + ": " + why;
+    }
+    fs::remove(target, code);
+    error = "no start tick got the script through (last: " + reasons + ")";
+    return false;
+}

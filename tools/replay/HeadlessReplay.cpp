@@ -1,0 +1,59 @@
+#include "tools/replay/HeadlessReplay.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/FrameLoop.h"
+#include "app/GameRun.h"
+#include "app/GameState.h"
+#include "app/Globals.h"
+#include "app/Playback.h"
+#include "app/ReplayData.h"
+
+ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool keepHashes,
+                        const std::function<void(int frame)>& afterFrame)
+{
+    ReplayOutcome outcome;
+    const std::string changed = compareGameData(replay.dataFiles, scanGameData(dataDir));
+    if (!changed.empty()) {
+        outcome.error = "recorded with other game data (" + changed + ")";
+        return outcome;
+    }
+    ReplayFolder folder;
+    if (!folder.create(dataDir, replay.saves, outcome.error))
+        return outcome;
+    std::error_code code;
+    const std::filesystem::path home = std::filesystem::current_path(code);
+    std::filesystem::current_path(folder.path(), code);
+    if (code) {
+        outcome.error = "cannot enter " + folder.path();
+        return outcome;
+    }
+
+    resetGameGlobals(640, 480);
+    Playback playback(replay);
+    playback.begin();
+    playback.dispatchInputs(dispatchMessage);
+    startTitleScreen();
+    lastTick = playback.readTick();
+    while (running && !playback.finished()) {
+        runFrame([&playback] { return playback.frameTick(); }, nullptr);
+        playback.dispatchInputs(dispatchMessage);
+        playback.checkHash();
+        if (keepHashes)
+            outcome.frameHashes.push_back(gameStateHash());
+        if (afterFrame)
+            afterFrame(playback.frame());
+    }
+    outcome.frames = playback.frame();
+    outcome.departure = playback.departure();
+    if (outcome.departure.empty() && !playback.finished())
+        outcome.departure = "frame " + std::to_string(playback.frame())
+            + ": the game ended before the recorded run did";
+    outcome.hashesChecked = playback.hashesChecked();
+    outcome.finalState = describeGameState();
+
+    shutDownScreens();
+    std::filesystem::current_path(home, code);
+    return outcome;
+}

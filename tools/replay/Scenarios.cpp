@@ -1,0 +1,563 @@
+#include "tools/replay/Scenarios.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <memory>
+
+#include "app/Globals.h"
+#include "entities/Knife.h"
+#include "entities/Zombie.h"
+#include "menus/EndingScreen.h"
+#include "menus/LoadScreen.h"
+#include "menus/SaveRecord.h"
+#include "menus/StoryScreen.h"
+#include "menus/TitleScreen.h"
+#include "play/PlayScreen.h"
+#include "screens/FadeScreen.h"
+#include "screens/VirtualKeys.h"
+#include "tools/levelcheck/PlayBot.h"
+
+namespace {
+
+// ---- where things are on screen (the menus' 200 x 200 view) ----
+
+struct Point {
+    float x, y;
+};
+constexpr Point newGame{5, -15};
+constexpr Point loadGame{5, -35};
+constexpr Point gameStory{12, -55};
+constexpr Point quitGame{5, -75};
+constexpr Point returnGame{-50, -25};
+constexpr Point saveGame{55, -25};
+constexpr Point listLoadGame{50, -50};
+constexpr Point listReturnGame{-50, -50};
+constexpr Point storyBackCorner{-80, -85};
+
+// Frames a scripted wait may last before the script counts as stuck.
+constexpr int patience = 600;
+
+// ---- what the game shows ----
+
+template <class T>
+T* showing()
+{
+    return dynamic_cast<T*>(currentScreen);
+}
+
+PlayScreen* playing()
+{
+    return showing<PlayScreen>();
+}
+
+bool inPlay()
+{
+    const PlayScreen* play = playing();
+    return play != nullptr && !play->introShowing && !play->levelFading;
+}
+
+bool mainMenu()
+{
+    const TitleScreen* menu = showing<TitleScreen>();
+    return menu != nullptr && !menu->inGame;
+}
+
+bool inGameMenu()
+{
+    const TitleScreen* menu = showing<TitleScreen>();
+    return menu != nullptr && menu->inGame;
+}
+
+bool knifeFlying(const PlayScreen& play)
+{
+    for (const auto& knife : play.projectiles)
+        if (knife->sprite.visible)
+            return true;
+    return false;
+}
+
+// ---- steps ----
+
+Step waitUntil(std::function<bool()> condition, int limit = patience)
+{
+    return [condition, limit](Script& script) {
+        if (condition())
+            return StepResult::Done;
+        return script.stepFrame >= limit ? StepResult::Failed : StepResult::Running;
+    };
+}
+
+// Fails the script unless `condition` holds now: what a scenario checks
+// on the way, so that a golden replay is recorded only from a run that
+// behaved as it should.
+Step check(std::function<bool()> condition)
+{
+    return [condition](Script&) { return condition() ? StepResult::Done : StepResult::Failed; };
+}
+
+Step waitFrames(int frames)
+{
+    return [frames](Script& script) {
+        return script.stepFrame + 1 >= frames ? StepResult::Done : StepResult::Running;
+    };
+}
+
+// The pointer goes to the point; a frame later (the menus pick the entry
+// under the pointer once per frame) the left button goes down and up.
+Step click(Point at)
+{
+    return [at](Script& script) {
+        if (script.stepFrame == 0) {
+            script.move(at.x, at.y);
+            return StepResult::Running;
+        }
+        script.buttonDown();
+        script.buttonUp();
+        return StepResult::Done;
+    };
+}
+
+// Holds a key for `frames` frames.
+Step press(int key, int frames = 3)
+{
+    return [key, frames](Script& script) {
+        if (script.stepFrame == 0) {
+            script.keyDown(key);
+            return StepResult::Running;
+        }
+        if (script.stepFrame < frames)
+            return StepResult::Running;
+        script.keyUp(key);
+        return StepResult::Done;
+    };
+}
+
+// Types a save name, one key per frame.
+Step type(std::string text)
+{
+    return [text](Script& script) {
+        const std::size_t index = static_cast<std::size_t>(script.stepFrame / 2);
+        if (index >= text.size())
+            return StepResult::Done;
+        const char c = text[index];
+        const int key = c >= 'a' && c <= 'z' ? c - 'a' + vk::letterA : c;
+        if (script.stepFrame % 2 == 0)
+            script.keyDown(key);
+        else
+            script.keyUp(key);
+        return StepResult::Running;
+    };
+}
+
+// Presses and releases the arrows so that exactly those in `wanted` are held.
+void holdArrows(Script& script, const unsigned char* wanted)
+{
+    for (const int key : {vk::left, vk::up, vk::right, vk::down}) {
+        if (wanted[key] && !script.holding(key))
+            script.keyDown(key);
+        if (!wanted[key] && script.holding(key))
+            script.keyUp(key);
+    }
+}
+
+// The arrows that walk the player towards (x, y).
+void arrowsTowards(const PlayScreen& play, float x, float y, unsigned char* keys)
+{
+    const float dx = x - play.player.x;
+    const float dy = y - play.player.y;
+    keys[vk::right] = dx > 2.0f;
+    keys[vk::left] = dx < -2.0f;
+    keys[vk::up] = dy > 2.0f;
+    keys[vk::down] = dy < -2.0f;
+}
+
+// Presses Enter (down on one frame, up on the next) while an intro text
+// holds play, with every arrow released. False when no intro is showing.
+bool passIntro(Script& script)
+{
+    const PlayScreen* play = playing();
+    if (play == nullptr || !play->introShowing) {
+        if (script.holding(vk::enter))
+            script.keyUp(vk::enter);
+        return false;
+    }
+    const unsigned char none[256] = {};
+    holdArrows(script, none);
+    if (script.holding(vk::enter))
+        script.keyUp(vk::enter);
+    else
+        script.keyDown(vk::enter);
+    return true;
+}
+
+// Plays as the level play-tester's careful bot does, pressing Enter on
+// every intro text, until `done`; fails when `lost` holds first or when it
+// takes longer than `limit` frames.
+Step playUntil(std::function<bool()> done, std::function<bool()> lost, int limit)
+{
+    auto bot = std::make_shared<PlayBot>();
+    return [bot, done, lost, limit](Script& script) {
+        if (done()) {
+            script.releaseKeys();
+            return StepResult::Done;
+        }
+        if (lost() || script.stepFrame >= limit)
+            return StepResult::Failed;
+        unsigned char keys[256] = {};
+        const PlayScreen* play = playing();
+        if (passIntro(script))
+            return StepResult::Running;
+        if (play != nullptr)
+            bot->chooseKeys(*play, keys);
+        holdArrows(script, keys);
+        return StepResult::Running;
+    };
+}
+
+// Plays with the bot, but walks straight to a heart whenever one is out,
+// until one has been taken.
+Step takeAHeart(int limit)
+{
+    auto bot = std::make_shared<PlayBot>();
+    return [bot, limit](Script& script) {
+        const PlayScreen* play = playing();
+        if (play == nullptr)
+            return mainMenu() || script.stepFrame >= limit ? StepResult::Failed : StepResult::Running;
+        for (const HealthPickup& pickup : play->healthPickups) {
+            if (!pickup.available) {
+                script.releaseKeys();
+                return StepResult::Done;
+            }
+        }
+        if (script.stepFrame >= limit)
+            return StepResult::Failed;
+        if (passIntro(script))
+            return StepResult::Running;
+        unsigned char keys[256] = {};
+        bot->chooseKeys(*play, keys);
+        for (const HealthPickup& pickup : play->healthPickups) {
+            if (pickup.sprite.visible) {
+                std::fill(std::begin(keys), std::end(keys), static_cast<unsigned char>(0));
+                arrowsTowards(*play, pickup.sprite.x, pickup.sprite.y, keys);
+                break;
+            }
+        }
+        holdArrows(script, keys);
+        return StepResult::Running;
+    };
+}
+
+// Plays on for `frames` frames (fails only if the game ends on the way).
+Step playFor(int frames)
+{
+    auto played = std::make_shared<int>(0);
+    return playUntil([played, frames] { return ++*played > frames; }, [] { return false; }, frames + 1);
+}
+
+
+// Walks straight at the nearest zombie until `done`.
+Step seekZombies(std::function<bool()> done, int limit)
+{
+    return [done, limit](Script& script) {
+        if (done()) {
+            script.releaseKeys();
+            return StepResult::Done;
+        }
+        if (script.stepFrame >= limit)
+            return StepResult::Failed;
+        unsigned char keys[256] = {};
+        if (const PlayScreen* play = playing()) {
+            const Sprite* nearest = nullptr;
+            float best = 1e9f;
+            for (const auto& entity : play->entities) {
+                const float d = std::hypot(entity->sprite.x - play->player.x,
+                                           entity->sprite.y - play->player.y);
+                if (entity->kind() == EntityKind::Zombie && d < best) {
+                    best = d;
+                    nearest = &entity->sprite;
+                }
+            }
+            if (nearest != nullptr)
+                arrowsTowards(*play, nearest->x, nearest->y, keys);
+        }
+        holdArrows(script, keys);
+        return StepResult::Running;
+    };
+}
+
+// Stands still until `done`.
+Step standUntil(std::function<bool()> done, int limit)
+{
+    return [done, limit](Script& script) {
+        script.releaseKeys();
+        if (done())
+            return StepResult::Done;
+        return script.stepFrame >= limit ? StepResult::Failed : StepResult::Running;
+    };
+}
+
+// ---- saved games the scenarios start from ----
+
+ReplaySave save(const char* name, int level, int hp, int score)
+{
+    SaveRecord record;
+    record.level = level;
+    record.hp = hp;
+    record.score = score;
+    return {name, encodeSaveRecord(record)};
+}
+
+// From the title menu into the only saved game of the list.
+std::vector<Step> loadTheSave()
+{
+    return {
+        click(loadGame),
+        waitUntil([] { return showing<LoadScreen>() != nullptr; }),
+        click(listLoadGame),
+        waitUntil(inPlay),
+    };
+}
+
+std::vector<Step> then(std::vector<Step> first, const std::vector<Step>& more)
+{
+    first.insert(first.end(), more.begin(), more.end());
+    return first;
+}
+
+std::function<bool()> gameOver()
+{
+    return [] { return mainMenu(); };
+}
+
+} // namespace
+
+std::vector<Scenario> goldenScenarios()
+{
+    std::vector<Scenario> all;
+
+    Scenario menu;
+    menu.name = "menu-flow";
+    menu.proves = "New Game, walking, Esc to the in-game menu, Return Game to the same game, "
+                  "Esc again and Quit Game";
+    menu.script = [] {
+        return std::vector<Step>{
+            click(newGame),
+            waitUntil([] { return playing() != nullptr; }),
+            press(vk::enter),
+            press(vk::right, 30),
+            press(vk::up, 12),
+            press(vk::escape),
+            waitUntil(inGameMenu),
+            click(returnGame),
+            waitUntil(inPlay),
+            press(vk::left, 20),
+            press(vk::home),
+            waitUntil(inGameMenu),
+            click(quitGame),
+            waitUntil([] { return !running; }),
+        };
+    };
+    all.push_back(menu);
+
+    Scenario level1;
+    level1.name = "level1-cleared";
+    level1.proves = "a new game's first level played to its end and the fade into level 2";
+    level1.script = [] {
+        return std::vector<Step>{
+            click(newGame),
+            waitUntil([] { return playing() != nullptr; }),
+            playUntil([] { return playing() != nullptr && playing()->level == 2 && !playing()->levelFading; },
+                      gameOver(), 20000),
+        };
+    };
+    all.push_back(level1);
+
+    Scenario death;
+    death.name = "death-by-zombies";
+    death.proves = "a weak player walks into level 2's zombies, dies, the death sequence ends in "
+                   "the main menu and a new game starts from it";
+    death.saves = {save("weak.sav", 2, 5, 700)};
+    death.script = [] {
+        return then(loadTheSave(), {
+            seekZombies([] { return playing() != nullptr && playing()->dying; }, 3000),
+            waitUntil(mainMenu),
+            click(newGame),
+            waitUntil([] { return playing() != nullptr; }),
+            waitFrames(10),
+        });
+    };
+    all.push_back(death);
+
+    Scenario knife;
+    knife.name = "knife-hit";
+    knife.proves = "a pirate's knife flies at a player standing still and takes 3 health points";
+    knife.saves = {save("pirate.sav", 5, 30, 0)};
+    knife.script = [] {
+        return then(loadTheSave(), {
+            standUntil([] { return playing() != nullptr && playing()->hp < 30; }, 3000),
+            waitFrames(30),
+        });
+    };
+    all.push_back(knife);
+
+    Scenario fire;
+    fire.name = "robot-fire";
+    fire.proves = "a robot's flame sets a zombie burning while the bot plays level 7";
+    fire.saves = {save("robot.sav", 7, 30, 500)};
+    fire.startTicks = {1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000};
+    fire.script = [] {
+        const auto burning = [] {
+            const PlayScreen* play = playing();
+            if (play == nullptr)
+                return false;
+            for (const auto& entity : play->entities)
+                if (entity->kind() == EntityKind::Zombie && static_cast<const Zombie&>(*entity).burning)
+                    return true;
+            return false;
+        };
+        return then(loadTheSave(), {
+            playUntil(burning, [] { return playing() == nullptr || playing()->level != 7; }, 6000),
+            playFor(60),
+        });
+    };
+    all.push_back(fire);
+
+    Scenario heart;
+    heart.name = "health-pickup";
+    heart.proves = "a hurt player takes a heart on level 6 and gets health back";
+    heart.saves = {save("hurt.sav", 6, 12, 300)};
+    heart.startTicks = {1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000};
+    heart.script = [] {
+        return then(loadTheSave(), {
+            takeAHeart(6000),
+            playFor(30),
+        });
+    };
+    all.push_back(heart);
+
+    Scenario saveLoad;
+    saveLoad.name = "save-load";
+    saveLoad.proves = "Esc, Save Game under a typed name, Load Game, the list, and the saved game "
+                      "resumed and played on";
+    saveLoad.script = [] {
+        return std::vector<Step>{
+            click(newGame),
+            waitUntil([] { return playing() != nullptr; }),
+            playFor(150),
+            press(vk::escape),
+            waitUntil(inGameMenu),
+            click(saveGame),
+            type("golden 1"),
+            press(vk::enter),
+            click(loadGame),
+            waitUntil([] { return showing<LoadScreen>() != nullptr; }),
+            press(vk::down),
+            click(listLoadGame),
+            waitUntil(inPlay),
+            playFor(150),
+        };
+    };
+    all.push_back(saveLoad);
+
+    Scenario midKnife;
+    midKnife.name = "return-mid-knife";
+    midKnife.proves = "Esc while a knife is in flight and Return Game: the knife flies on in the "
+                      "resumed game";
+    midKnife.saves = {save("pirate.sav", 5, 30, 0)};
+    midKnife.script = [] {
+        return then(loadTheSave(), {
+            standUntil([] { return playing() != nullptr && knifeFlying(*playing()); }, 3000),
+            waitFrames(5),
+            press(vk::escape),
+            waitUntil(inGameMenu),
+            click(returnGame),
+            waitUntil(inPlay),
+            standUntil([] { return playing() != nullptr && !knifeFlying(*playing()); }, 3000),
+            waitFrames(10),
+        });
+    };
+    all.push_back(midKnife);
+
+    Scenario screens;
+    screens.name = "story-and-lists";
+    screens.proves = "the story screen left by its corner and by Backspace but not by other clicks, "
+                     "the empty load list and its way back, from the main menu and from the "
+                     "in-game menu, which still resumes its game";
+    screens.script = [] {
+        const auto story = [] { return showing<StoryScreen>() != nullptr; };
+        const auto list = [] { return showing<LoadScreen>() != nullptr; };
+        const auto emptyList = [] {
+            const LoadScreen* shown = showing<LoadScreen>();
+            return shown != nullptr && !shown->hasEntries;
+        };
+        return std::vector<Step>{
+            click(gameStory),     waitUntil(story),
+            click({0, 0}),        click({-60, -85}),     waitFrames(30),          check(story),
+            click(storyBackCorner), waitUntil(mainMenu),
+            click(gameStory),     waitUntil(story),      press(vk::backspace),    waitUntil(mainMenu),
+            click(loadGame),      waitUntil(list),       check(emptyList),
+            press(vk::down),      click(listLoadGame),   waitFrames(30),          check(emptyList),
+            click(listReturnGame), waitUntil(mainMenu),
+            click(newGame),       waitUntil([] { return playing() != nullptr; }),
+            press(vk::right, 20), press(vk::enter),      press(vk::up, 20),
+            press(vk::escape),    waitUntil(inGameMenu),
+            click(gameStory),     waitUntil(story),      press(vk::backspace),    waitUntil(inGameMenu),
+            click(loadGame),      waitUntil(list),       click(listReturnGame),   waitUntil(inGameMenu),
+            click(returnGame),    waitUntil(inPlay),     waitFrames(10),
+        };
+    };
+    all.push_back(screens);
+
+    Scenario handMade;
+    handMade.name = "hand-made-save";
+    handMade.proves = "a saved game written by hand (level 3, 10 health points stored as 0D 0A, "
+                      "score 26 = 0x1A) loads with that level, health and score and plays on";
+    handMade.saves = {save("three.sav", 3, 10, 26)};
+    handMade.script = [] {
+        // The restored game is checked while the fade brings it in, before
+        // its first update (a pepper under the player would add to the score).
+        const auto restored = [] {
+            const FadeScreen* fade = showing<FadeScreen>();
+            return fade != nullptr ? dynamic_cast<const PlayScreen*>(fade->newScreen) : nullptr;
+        };
+        return std::vector<Step>{
+            click(loadGame),
+            waitUntil([] { return showing<LoadScreen>() != nullptr; }),
+            click(listLoadGame),
+            waitUntil([restored] { return restored() != nullptr; }),
+            check([restored] {
+                const PlayScreen* play = restored();
+                return play->level == 3 && play->hp == 10 && play->score == 26 && !play->introShowing;
+            }),
+            waitUntil(inPlay),
+            playFor(60),
+            press(vk::escape),
+            waitUntil(inGameMenu),
+        };
+    };
+    all.push_back(handMade);
+
+    Scenario whole;
+    whole.name = "whole-game";
+    whole.proves = "all fifteen levels played by the careful bot, the ending screen with the final "
+                   "score, and a key back to the main menu";
+    whole.frameSteps = {33, 33, 34};
+    whole.hashEvery = 8;
+    whole.maxFrames = 200000;
+    whole.startTicks.clear();
+    for (std::uint32_t tick = 1000; tick < 60000; tick += 1000)
+        whole.startTicks.push_back(tick);
+    whole.script = [] {
+        return std::vector<Step>{
+            click(newGame),
+            playUntil([] { return showing<EndingScreen>() != nullptr; }, gameOver(), 150000),
+            waitFrames(30),
+            press(vk::space),
+            waitUntil(mainMenu),
+        };
+    };
+    all.push_back(whole);
+
+    return all;
+}
