@@ -20,7 +20,8 @@
 # so saved games appear in $E2E_WORK/data/Save). The game's output goes to
 # $E2E_WORK/game.out and $E2E_WORK/game.err.
 #
-# CTest passes THRASK_BIN (the game), THRASK_DATA_DIR (the data to copy),
+# CTest passes THRASK_BIN (the game), THRASK_REPLAY (the replay checker),
+# THRASK_DATA_DIR (the data to copy),
 # THRASK_CLOSE_WINDOW (the close-button helper) and E2E_WORK.
 
 set -u
@@ -75,8 +76,9 @@ e2e_start_display()
     unset WAYLAND_DISPLAY
 }
 
-# Copies the game's data into the scratch directory and starts the game in a
-# window there; waits until its window titled "Thrask" exists (GAME_WINDOW).
+# Copies the game's data into the scratch directory, without saved games
+# (then calls the test's e2e_prepare_data, if it defines one), and starts the game in a window there;
+# waits until its window titled "Thrask" exists (GAME_WINDOW).
 e2e_start_game()
 {
     e2e_launch -win "$@"
@@ -93,6 +95,10 @@ e2e_launch()
     rm -rf "$E2E_WORK/data"
     cp -r "$THRASK_DATA_DIR" "$E2E_WORK/data"
     mkdir -p "$E2E_WORK/data/Save" "$E2E_WORK/data/Textures" "$E2E_WORK/data/Levels" "$E2E_WORK/data/Intro"
+    # The game starts with no saved games (a local checkout may have some).
+    rm -f "$E2E_WORK/data/Save/"*.sav
+    # A test may change its copy of the data before the game reads it.
+    if [ "$(type -t e2e_prepare_data)" = function ]; then e2e_prepare_data; fi
     # In the sanitizer build the game runs under AddressSanitizer and UBSan,
     # but without the leak report at exit: the GL driver modules are unloaded
     # by then, so their own leftovers cannot be told apart by name. The
