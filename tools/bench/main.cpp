@@ -3,7 +3,10 @@
 // a steady 16 ms tick source, and prints the time each frame takes to compute
 // and draw. Speed is measured here, never in the tests.
 //
-//   thrask_bench [data directory] [frames]
+//   thrask_bench [data directory] [frames] [recording...]
+//
+// Each recording given (a replay, such as tests/replays/whole-game.replay) is
+// run as thrask-replay runs it, and its frames per second are printed.
 #include <GL/gl.h>
 
 #include <chrono>
@@ -21,6 +24,7 @@
 #include "play/PlayScreen.h"
 #include "render/Texture.h"
 #include "screens/Screen.h"
+#include "tools/replay/HeadlessReplay.h"
 
 namespace {
 
@@ -84,5 +88,27 @@ int main(int argc, char** argv)
         measure(("play, level " + std::to_string(level)).c_str(), play, frames);
     }
     titleTexture.release();
+    titleTexture.glName = 0;
+
+    for (int i = 3; i < argc; ++i) {
+        Replay replay;
+        std::string error;
+        if (!readReplayFile(argv[i], replay, error)) {
+            std::fprintf(stderr, "thrask_bench: %s\n", error.c_str());
+            return 1;
+        }
+        const auto start = std::chrono::steady_clock::now();
+        const ReplayOutcome outcome = runReplay(replay, ".");
+        const auto end = std::chrono::steady_clock::now();
+        if (!outcome.error.empty()) {
+            std::fprintf(stderr, "thrask_bench: %s: %s\n", argv[i], outcome.error.c_str());
+            return 1;
+        }
+        const double ms = std::chrono::duration<double, std::milli>(end - start).count();
+        std::printf("replay %-17s %8.3f ms/frame  %8.1f frames/s  (%d frames%s)\n",
+                    std::filesystem::path(argv[i]).filename().c_str(), ms / outcome.frames,
+                    outcome.frames * 1000.0 / ms, outcome.frames,
+                    outcome.matches(replay) ? "" : ", departs from the recording");
+    }
     return 0;
 }
