@@ -1,18 +1,20 @@
 #!/usr/bin/python3
-"""Builds every sound effect of Thrask into data/Sounds.
+"""Builds every sound of Thrask into data/Sounds and data/Music.
 
     /usr/bin/python3 tools/soundgen/soundgen.py [--out DIR] [--list] [NAME ...]
 
---out DIR writes into DIR/Sounds instead of the game's data
+--out DIR writes into DIR/Sounds and DIR/Music instead of the game's data
 folder; names (such as pepper.wav) limit the run to those files. Needs Debian's
-python3-numpy. Everything is synthesised and seeded, and only exactly rounded
-arithmetic is used (see dsp.py), so every run on every machine writes the same
-bytes.
+python3-numpy and vorbis-tools. Everything is synthesised and seeded, and only
+exactly rounded arithmetic is used (see dsp.py), so every run writes the same
+bytes: effects as 16-bit WAV, music as Ogg Vorbis encoded by oggenc with a
+fixed stream serial number.
 """
 
 import argparse
 import os
 import struct
+import subprocess
 import sys
 
 sys.dont_write_bytecode = True  # keep the source folder clean
@@ -21,8 +23,13 @@ sys.path.insert(0, HERE)
 
 import dsp  # noqa: E402
 import effects  # noqa: E402
+import sequencer  # noqa: E402
+import songs  # noqa: E402
 
 EFFECT_PEAK = 0.7   # about -3 dB: headroom when several effects sound at once
+MUSIC_PEAK = 0.4    # about -8 dB: the music sits below the effects
+OGG_QUALITY = "5"   # oggenc's scale; about 55 kbit/s for these mono loops
+OGG_SERIAL = "1"    # oggenc picks a random stream serial number unless told
 
 # file name -> recipe, in data/Sounds
 EFFECTS = {
@@ -46,6 +53,16 @@ EFFECTS = {
     "fanfare.wav": effects.ending,
 }
 
+# file name -> song, in data/Music
+MUSIC = {
+    "menu.ogg": songs.MENU,
+    "levels_1_5.ogg": songs.FIELDS,
+    "levels_6_10.ogg": songs.DARK,
+    "levels_11_15.ogg": songs.FINAL,
+    "ending.ogg": songs.ENDING,
+}
+
+
 def wav_bytes(signal):
     """A canonical 44-byte-header WAV file: PCM, mono, 16-bit, dsp.RATE Hz, and
     nothing else (no date, no tool name)."""
@@ -55,20 +72,33 @@ def wav_bytes(signal):
     return header + data
 
 
-def effect_signal(recipe):
-    return dsp.normalise(dsp.fade(recipe()), EFFECT_PEAK)
+def ogg_bytes(signal):
+    """The signal's WAV encoded as Ogg Vorbis by oggenc (vorbis-tools)."""
+    result = subprocess.run(["oggenc", "--quiet", "--quality", OGG_QUALITY,
+                             "--serial", OGG_SERIAL, "--output", "-", "-"],
+                            input=wav_bytes(signal), capture_output=True, check=True)
+    return result.stdout
+
+
+def effect_file(recipe):
+    return wav_bytes(dsp.normalise(dsp.fade(recipe()), EFFECT_PEAK))
+
+
+def music_file(song):
+    return ogg_bytes(dsp.normalise(sequencer.render(song), MUSIC_PEAK))
 
 
 def targets():
-    """(folder, file name, function making the signal) of every file."""
-    out = [("Sounds", name, lambda r=recipe: effect_signal(r)) for name, recipe in EFFECTS.items()]
+    """(folder, file name, function making the file's bytes) of every file."""
+    out = [("Sounds", name, lambda r=recipe: effect_file(r)) for name, recipe in EFFECTS.items()]
+    out += [("Music", name, lambda s=song: music_file(s)) for name, song in MUSIC.items()]
     return out
 
 
 def main():
     parser = argparse.ArgumentParser(description="Builds Thrask's sounds.")
     parser.add_argument("--out", default=os.path.join(HERE, "..", "..", "data"),
-                        help="data folder to write Sounds/ into")
+                        help="data folder to write Sounds/ and Music/ into")
     parser.add_argument("--list", action="store_true", help="only list the files")
     parser.add_argument("names", nargs="*", help="build only these files")
     args = parser.parse_args()
@@ -82,12 +112,11 @@ def main():
             continue
         if args.names and name not in args.names:
             continue
-        blob = wav_bytes(make())
+        blob = make()
         os.makedirs(os.path.join(args.out, folder), exist_ok=True)
         with open(os.path.join(args.out, folder, name), "wb") as f:
             f.write(blob)
-        print("%-6s %-18s %6.2f s %8d bytes" % (folder, name, (len(blob) - 44) / 2 / dsp.RATE,
-                                              len(blob)))
+        print("%-6s %-18s %8d bytes" % (folder, name, len(blob)))
 
 
 if __name__ == "__main__":
