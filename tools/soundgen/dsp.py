@@ -12,6 +12,8 @@ Signals are float64 numpy arrays at RATE samples per second, nominally within
 [-1, 1]. Phases are in cycles (1.0 is one period).
 """
 
+import functools
+
 import numpy as np
 
 RATE = 22050
@@ -32,7 +34,7 @@ def times(n):
 # ---------------------------------------------------------------- arithmetic
 
 def exp2(x):
-    """2 ** x, elementwise, to about 1e-8 relative."""
+    """2 to the power x, elementwise, to about 1e-8 relative."""
     x = np.asarray(x, dtype=np.float64)
     k = np.floor(x)
     y = (x - k) * LN2  # 2**f = e**(f ln 2) with f in [0, 1)
@@ -155,6 +157,7 @@ def sweep(n, start_hz, end_hz, half_life):
     return start_hz * exp2(octaves * (1.0 - decay(n, half_life)))
 
 
+@functools.lru_cache(maxsize=None)
 def _log2(x):
     """log2 of a positive number, by bisection on exp2 (for constants only)."""
     lo, hi = -64.0, 64.0

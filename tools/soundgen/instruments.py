@@ -5,9 +5,24 @@ that starts from silence and ends in silence: it sounds for the gate and then
 for its release. Drums are one-shot and take no pitch.
 """
 
+import functools
+
 import numpy as np
 
 import dsp
+
+
+def _cached(make):
+    """Keeps every note a voice has made: songs repeat the same notes many
+    times. The arrays are shared, so they are made read-only."""
+    @functools.lru_cache(maxsize=None)
+    def cached(*args, **kwargs):
+        out = make(*args, **kwargs)
+        out.flags.writeable = False
+        return out
+    cached.__doc__ = make.__doc__
+    return cached
+
 
 NAMES = {"C": 0, "D": 2, "E": 4, "F": 5, "G": 7, "A": 9, "B": 11}
 
@@ -43,6 +58,7 @@ def vibrato(freq, n, depth=0.006, rate=5.5, delay=0.18):
     return freq * (1.0 + amount * dsp.sine(t * rate))
 
 
+@_cached
 def pulse_note(freq, n_gate, duty=0.25, attack=0.004, half_life=0.1, sustain=0.6,
                release=0.05, vib=0.006):
     """Lead or harmony note on a pulse channel."""
@@ -51,6 +67,7 @@ def pulse_note(freq, n_gate, duty=0.25, attack=0.004, half_life=0.1, sustain=0.6
     return dsp.pulse(dsp.phase_of(f, len(env)), f, duty) * env
 
 
+@_cached
 def bass_note(freq, n_gate, release=0.02):
     """Bass note on the stepped triangle channel, full for its gate."""
     env = envelope(n_gate, 0.003, 0.3, 0.85, release)
@@ -76,6 +93,7 @@ def _attack(n, seconds):
 
 # ---------------------------------------------------------------- drums
 
+@_cached
 def kick(seed=0):
     """Low thump: a sine gliding down from 160 Hz."""
     n = dsp.samples(0.18)
@@ -83,6 +101,7 @@ def kick(seed=0):
     return dsp.sine(dsp.phase_of(f, n)) * dsp.decay(n, 0.045) * _attack(n, 0.001)
 
 
+@_cached
 def snare(seed=0):
     """Noise burst over a short low tone."""
     n = dsp.samples(0.16)
@@ -91,6 +110,7 @@ def snare(seed=0):
     return (0.6 * body + 0.7 * rattle) * _attack(n, 0.001)
 
 
+@_cached
 def hat(seed=0, half_life=0.012):
     """Closed hi-hat: bright, very short noise."""
     n = dsp.samples(half_life * 6)
@@ -102,6 +122,7 @@ def open_hat(seed=0):
     return hat(seed, 0.05)
 
 
+@_cached
 def crash(seed=0):
     """Long bright noise for the end of a phrase."""
     n = dsp.samples(0.9)
@@ -109,6 +130,7 @@ def crash(seed=0):
         * dsp.decay(n, 0.16) * _attack(n, 0.002)
 
 
+@_cached
 def tom(seed=0):
     """Pitched drum gliding from 220 Hz to 110 Hz."""
     n = dsp.samples(0.2)
