@@ -81,13 +81,14 @@ def _blep(t, dt):
 
 def pulse(phase, freq, duty=0.5):
     """Pulse wave of the given duty cycle (0.5 is a square), band-limited so
-    high notes do not fold back as harsh whistles."""
+    high notes do not fold back as harsh whistles, and centred on zero (a
+    narrow pulse is shifted up), so a note's envelope adds no thump."""
     t = phase - np.floor(phase)
     dt = np.asarray(freq, dtype=np.float64) / RATE
     naive = np.where(t < duty, 1.0, -1.0)
     u = t + (1.0 - duty)
     u = u - np.floor(u)
-    return naive + _blep(t, dt) - _blep(u, dt)
+    return naive + _blep(t, dt) - _blep(u, dt) + (1.0 - 2.0 * duty)
 
 
 def saw(phase, freq):

@@ -25,6 +25,7 @@ def _cached(make):
 
 
 NAMES = {"C": 0, "D": 2, "E": 4, "F": 5, "G": 7, "A": 9, "B": 11}
+BELL_TOP = 10000.0  # Hz
 
 
 def midi(name):
@@ -75,12 +76,14 @@ def bass_note(freq, n_gate, release=0.02):
 
 
 def bell_note(freq, n, half_life=0.15):
-    """Struck bell: a sine with two inharmonic partials, bright at first."""
-    t = n
-    out = dsp.sine(dsp.phase_of(freq, t)) * dsp.decay(t, half_life)
-    out += 0.35 * dsp.sine(dsp.phase_of(freq * 2.76, t)) * dsp.decay(t, half_life * 0.5)
-    out += 0.15 * dsp.sine(dsp.phase_of(freq * 5.40, t)) * dsp.decay(t, half_life * 0.25)
-    return out * _attack(t, 0.002)
+    """Struck bell: a sine with two inharmonic partials, bright at first.
+    Partials at or above 10 kHz are left out: they would fold back below
+    the 11025 Hz limit of the sample rate as stray tones."""
+    out = np.zeros(n)
+    for ratio, gain, life in ((1.0, 1.0, 1.0), (2.76, 0.35, 0.5), (5.40, 0.15, 0.25)):
+        if freq * ratio < BELL_TOP:
+            out += gain * dsp.sine(dsp.phase_of(freq * ratio, n)) * dsp.decay(n, half_life * life)
+    return out * _attack(n, 0.002)
 
 
 def _attack(n, seconds):
