@@ -61,7 +61,8 @@ def tint():
 def health():
     """A health pickup taken: a warm rising arpeggio on triangle and pulse."""
     def voice(f, g):
-        tri = ins.envelope(g, 0.003, 0.12, 0.5, 0.1) * dsp.triangle(dsp.phase_of(f, g + dsp.samples(0.1)))
+        env = ins.envelope(g, 0.003, 0.12, 0.5, 0.1)
+        tri = env * dsp.triangle(dsp.phase_of(f, len(env)))
         return tri + 0.3 * ins.pulse_note(f * 2, g, 0.125, 0.003, 0.08, 0.3, 0.1, 0.0)
     return _notes(0.6, [(0.0, 0.07, "C5"), (0.07, 0.07, "E5"), (0.14, 0.07, "G5"),
                         (0.21, 0.25, "C6")], voice)
