@@ -3,7 +3,7 @@
 Every sample is computed from +, -, *, /, sqrt, floor, comparisons and integer
 bit operations only. IEEE 754 rounds those the same way on every processor.
 Library sine, exp, log and pow (numpy's and the C library's) choose
-processor-specific code at run time and may differ in the last bit, which after
+processor-dependent code at run time and may differ in the last bit, which after
 rounding to 16 bits changes a file now and then; array sums may be reordered the
 same way. So this module computes sine and powers of two from polynomials,
 noise from an integer hash, and recursive filters sample by sample in Python.
