@@ -166,6 +166,8 @@ public:
             std::printf("thrask: the replay ended as recorded, after %d frames\n", playback_.frame());
         else
             std::printf("thrask: the replay ended after %d frames\n", playback_.frame());
+        // The game goes on after a replay; the line is not held back until it ends.
+        std::fflush(stdout);
     }
 
 private:
