@@ -325,6 +325,22 @@ std::vector<Step> then(std::vector<Step> first, const std::vector<Step>& more)
     return first;
 }
 
+// A scenario that loads its one saved game from the title menu, then goes on
+// with `more`. With several start ticks, each gives the level other seeds.
+Scenario fromSave(const char* name, const char* proves, const ReplaySave& saved,
+                  std::function<std::vector<Step>()> more, int startTicks = 1)
+{
+    Scenario scenario;
+    scenario.name = name;
+    scenario.proves = proves;
+    scenario.saves = {saved};
+    scenario.startTicks.clear();
+    for (int i = 1; i <= startTicks; ++i)
+        scenario.startTicks.push_back(1000u * static_cast<std::uint32_t>(i));
+    scenario.script = [more] { return then(loadTheSave(), more()); };
+    return scenario;
+}
+
 std::function<bool()> gameOver()
 {
     return [] { return mainMenu(); };
@@ -373,68 +389,51 @@ std::vector<Scenario> goldenScenarios()
     };
     all.push_back(level1);
 
-    Scenario death;
-    death.name = "death-by-zombies";
-    death.proves = "a weak player walks into level 2's zombies, dies, the death sequence ends in "
-                   "the main menu and a new game starts from it";
-    death.saves = {save("weak.sav", 2, 5, 700)};
-    death.script = [] {
-        return then(loadTheSave(), {
-            seekZombies([] { return playing() != nullptr && playing()->dying; }, 3000),
-            waitUntil(mainMenu),
-            click(newGame),
-            waitUntil([] { return playing() != nullptr; }),
-            waitFrames(10),
-        });
-    };
-    all.push_back(death);
+    all.push_back(fromSave(
+        "death-by-zombies",
+        "a weak player walks into level 2's zombies, dies, the death sequence ends in the main menu "
+        "and a new game starts from it",
+        save("weak.sav", 2, 5, 700), [] {
+            return std::vector<Step>{
+                seekZombies([] { return playing() != nullptr && playing()->dying; }, 3000),
+                waitUntil(mainMenu),
+                click(newGame),
+                waitUntil([] { return playing() != nullptr; }),
+                waitFrames(10),
+            };
+        }));
 
-    Scenario knife;
-    knife.name = "knife-hit";
-    knife.proves = "a pirate's knife flies at a player standing still and takes 3 health points";
-    knife.saves = {save("pirate.sav", 5, 30, 0)};
-    knife.script = [] {
-        return then(loadTheSave(), {
-            standUntil([] { return playing() != nullptr && playing()->hp < 30; }, 3000),
-            waitFrames(30),
-        });
-    };
-    all.push_back(knife);
+    all.push_back(fromSave(
+        "knife-hit", "a pirate's knife flies at a player standing still and takes 3 health points",
+        save("pirate.sav", 5, 30, 0), [] {
+            return std::vector<Step>{
+                standUntil([] { return playing() != nullptr && playing()->hp < 30; }, 3000),
+                waitFrames(30),
+            };
+        }));
 
-    Scenario fire;
-    fire.name = "robot-fire";
-    fire.proves = "a robot's flame sets a zombie burning while the bot plays level 7";
-    fire.saves = {save("robot.sav", 7, 30, 500)};
-    fire.startTicks = {1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000};
-    fire.script = [] {
-        const auto burning = [] {
-            const PlayScreen* play = playing();
-            if (play == nullptr)
+    all.push_back(fromSave(
+        "robot-fire", "a robot's flame sets a zombie burning while the bot plays level 7",
+        save("robot.sav", 7, 30, 500), [] {
+            const auto burning = [] {
+                const PlayScreen* play = playing();
+                if (play == nullptr)
+                    return false;
+                for (const auto& entity : play->entities)
+                    if (entity->kind() == EntityKind::Zombie && static_cast<const Zombie&>(*entity).burning)
+                        return true;
                 return false;
-            for (const auto& entity : play->entities)
-                if (entity->kind() == EntityKind::Zombie && static_cast<const Zombie&>(*entity).burning)
-                    return true;
-            return false;
-        };
-        return then(loadTheSave(), {
-            playUntil(burning, [] { return playing() == nullptr || playing()->level != 7; }, 6000),
-            playFor(60),
-        });
-    };
-    all.push_back(fire);
+            };
+            return std::vector<Step>{
+                playUntil(burning, [] { return playing() == nullptr || playing()->level != 7; }, 6000),
+                playFor(60),
+            };
+        }, 8));
 
-    Scenario heart;
-    heart.name = "health-pickup";
-    heart.proves = "a hurt player takes a heart on level 6 and gets health back";
-    heart.saves = {save("hurt.sav", 6, 12, 300)};
-    heart.startTicks = {1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000};
-    heart.script = [] {
-        return then(loadTheSave(), {
-            takeAHeart(6000),
-            playFor(30),
-        });
-    };
-    all.push_back(heart);
+    all.push_back(fromSave(
+        "health-pickup", "a hurt player takes a heart on level 6 and gets health back",
+        save("hurt.sav", 6, 12, 300), [] { return std::vector<Step>{takeAHeart(6000), playFor(30)}; },
+        8));
 
     Scenario saveLoad;
     saveLoad.name = "save-load";
@@ -460,24 +459,21 @@ std::vector<Scenario> goldenScenarios()
     };
     all.push_back(saveLoad);
 
-    Scenario midKnife;
-    midKnife.name = "return-mid-knife";
-    midKnife.proves = "Esc while a knife is in flight and Return Game: the knife flies on in the "
-                      "resumed game";
-    midKnife.saves = {save("pirate.sav", 5, 30, 0)};
-    midKnife.script = [] {
-        return then(loadTheSave(), {
-            standUntil([] { return playing() != nullptr && knifeFlying(*playing()); }, 3000),
-            waitFrames(5),
-            press(vk::escape),
-            waitUntil(inGameMenu),
-            click(returnGame),
-            waitUntil(inPlay),
-            standUntil([] { return playing() != nullptr && !knifeFlying(*playing()); }, 3000),
-            waitFrames(10),
-        });
-    };
-    all.push_back(midKnife);
+    all.push_back(fromSave(
+        "return-mid-knife",
+        "Esc while a knife is in flight and Return Game: the knife flies on in the resumed game",
+        save("pirate.sav", 5, 30, 0), [] {
+            return std::vector<Step>{
+                standUntil([] { return playing() != nullptr && knifeFlying(*playing()); }, 3000),
+                waitFrames(5),
+                press(vk::escape),
+                waitUntil(inGameMenu),
+                click(returnGame),
+                waitUntil(inPlay),
+                standUntil([] { return playing() != nullptr && !knifeFlying(*playing()); }, 3000),
+                waitFrames(10),
+            };
+        }));
 
     Scenario screens;
     screens.name = "story-and-lists";
