@@ -2,7 +2,7 @@
 // a window, creates the title screen and runs the frame loop until the window
 // is closed, the menu's Quit Game clears running, or the process is asked to
 // end (SIGTERM, SIGINT). Exits with status 0 then, and with 1 when there is
-// no display to open a window on.
+// no display to open a window on or no game data to show.
 #include <GL/gl.h>
 #include <IL/il.h>
 
@@ -13,6 +13,7 @@
 
 #include "app/CommandLine.h"
 #include "app/DisplaySwitch.h"
+#include "app/Folders.h"
 #include "app/FrameLoop.h"
 #include "app/GameOptions.h"
 #include "app/Globals.h"
@@ -96,6 +97,11 @@ int main(int argc, char** argv)
     GameWindow window;
     if (!window.openVideo())
         return fail(window.error());
+
+    // Start-up's folders: the data folder becomes the working directory
+    // before anything is loaded, and saved games get their folder.
+    if (!Folders::settle(options.dataDir, options.savesDir))
+        return 1;
 
     const WindowPlan plan = planWindow(
         fullScreen ? window.displayModes() : std::vector<DisplayMode>(),
