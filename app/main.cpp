@@ -27,6 +27,9 @@
 
 namespace {
 
+// The picture the window system shows for the game's window, in the data folder.
+constexpr const char* windowIconFile = "Textures/icon.bmp";
+
 volatile std::sig_atomic_t endRequested = 0;
 
 void requestEnd(int)
@@ -111,6 +114,7 @@ int main(int argc, char** argv)
         return fail(window.error());
     if (!window.createContext())
         return fail(window.error());
+    window.setIcon(windowIconFile);
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     window.show();

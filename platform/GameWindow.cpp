@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/EventTranslation.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -147,6 +148,18 @@ bool GameWindow::createContext()
     SDL_GL_MakeCurrent(window_, static_cast<SDL_GLContext>(context_));
     if (SDL_GL_SetSwapInterval(1) != 0)
         SDL_GL_SetSwapInterval(0);
+    return true;
+}
+
+bool GameWindow::setIcon(const std::string& bmpFile)
+{
+    if (window_ == nullptr)
+        return false;
+    SDL_Surface* icon = SDL_LoadBMP(resolveGamePath(bmpFile).c_str());
+    if (icon == nullptr)
+        return false;
+    SDL_SetWindowIcon(window_, icon);
+    SDL_FreeSurface(icon);
     return true;
 }
 
