@@ -55,6 +55,11 @@ bool GameWindow::openVideo()
     // With only an X display named, only X is tried.
     if (!driverChosen && isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    // The window's class (X11) and app id (Wayland) name the game's desktop
+    // entry, so the desktop shows the entry's name and icon for the window;
+    // a class the player set is kept.
+    setenv("SDL_VIDEO_X11_WMCLASS", THRASK_APP_ID, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", THRASK_APP_ID, 0);
     // The program handles SIGINT and SIGTERM itself.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // A click that activates the window is a click like any other.
