@@ -37,7 +37,6 @@ grep -q '/Save/' "$E2E_WORK/contents.txt" && e2e_fail "the package holds saved g
 
 # The unpacked program, started from / with nothing naming its data.
 dpkg-deb -x "$deb" "$E2E_WORK/root"
-unset THRASK_DATA
 export XDG_DATA_HOME="$E2E_WORK/player"
 e2e_start_display
 e2e_start_program / "$E2E_WORK/root/usr/bin/thrask" -win

@@ -18,7 +18,6 @@ cmake --install "$THRASK_BUILD_DIR" --prefix "$PREFIX" >"$E2E_WORK/install.log" 
     || e2e_fail "cmake --install failed: $(tail -n 3 "$E2E_WORK/install.log")"
 mkdir -p "$PLAYER/home"
 export HOME="$PLAYER/home" XDG_DATA_HOME="$PLAYER/data"
-unset THRASK_DATA
 [ -e /Save ] && e2e_fail "/Save exists before the test; it could not tell where a save went"
 
 e2e_start_display

@@ -26,6 +26,9 @@
 # tree, for cmake --install) and E2E_WORK.
 
 set -u
+# The game takes THRASK_DATA over its working directory; a test names its
+# data itself.
+unset THRASK_DATA
 
 : "${E2E_WORK:=$(mktemp -d)}"
 E2E_XVFB_PID=""
