@@ -5,6 +5,7 @@ int windowHeight = 480;
 int colourDepth = 32;
 bool fullScreen = true;
 bool running = true;
+std::string saveFolder = "Save";
 Screen* currentScreen = nullptr;
 unsigned char keyState[256] = {};
 int mouseX = 0;

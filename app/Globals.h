@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <string>
 #include <vector>
 
 class Screen;
@@ -14,6 +15,10 @@ extern int windowHeight;    // client height in pixels
 extern int colourDepth;     // requested bits per pixel; only the low byte is used
 extern bool fullScreen;     // full-screen requested; cleared by -win / -windowed
 extern bool running;        // the frame loop runs while this is true
+
+// The folder saved games are written to and listed from. "Save" (in the
+// working directory) until start-up chooses the player's own (Folders::settle).
+extern std::string saveFolder;
 
 // The one screen that receives input, update and render. Written by start-up,
 // by screens that hand over to the next screen, and by FadeScreen::update.

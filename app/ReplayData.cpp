@@ -99,26 +99,16 @@ ReplayFolder::~ReplayFolder()
     fs::remove_all(path_, error);
 }
 
-bool ReplayFolder::create(const std::string& dataDir, const std::vector<ReplaySave>& saves,
-                          std::string& error)
+bool ReplayFolder::create(const std::vector<ReplaySave>& saves, std::string& error)
 {
     std::error_code code;
-    const fs::path data = fs::absolute(dataDir, code);
     std::string pattern = (fs::temp_directory_path(code) / "thrask-replay-XXXXXX").string();
     if (code || mkdtemp(pattern.data()) == nullptr) {
-        error = "cannot create a folder for the replay in " + fs::temp_directory_path(code).string();
+        error = "cannot create a folder for the replay's saved games in "
+            + fs::temp_directory_path(code).string();
         return false;
     }
     path_ = pattern;
-    for (const char* folder : dataFolders) {
-        fs::create_directory_symlink(data / folder, fs::path(path_) / folder, code);
-        if (code) {
-            error = "cannot link " + (data / folder).string() + ": " + code.message();
-            return false;
-        }
-    }
-    const fs::path saveDir = fs::path(path_) / "Save";
-    fs::create_directory(saveDir, code);
     for (const ReplaySave& save : saves) {
         // Only a plain name: a recording cannot write outside its folder.
         if (save.name.empty() || save.name.find('/') != std::string::npos || save.name == "."
@@ -126,7 +116,7 @@ bool ReplayFolder::create(const std::string& dataDir, const std::vector<ReplaySa
             error = "the recording names a saved game \"" + save.name + "\" that is not a file name";
             return false;
         }
-        std::ofstream out(saveDir / save.name, std::ios::binary);
+        std::ofstream out(fs::path(path_) / save.name, std::ios::binary);
         out.write(save.bytes.data(), static_cast<std::streamsize>(save.bytes.size()));
         if (!out) {
             error = "cannot write the recording's saved game " + save.name;

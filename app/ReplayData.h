@@ -21,10 +21,9 @@ std::string compareGameData(const std::vector<ReplayDataFile>& recorded,
 // folder lists them, each cut to the bytes the game could read of it.
 std::vector<ReplaySave> scanSaves(const std::string& savesDir);
 
-// A private folder in which a replay runs: Textures, Levels and Intro are
-// links to the data folder's, and Save holds the recording's saved games,
-// so a replay never reads or writes the player's own saves. Removed with
-// everything in it when the object goes.
+// A private save folder for a replay, holding the recording's saved games,
+// so that a replay never reads or writes the player's own saves. Removed
+// with everything in it when the object goes.
 class ReplayFolder {
 public:
     ReplayFolder() = default;
@@ -32,8 +31,8 @@ public:
     ReplayFolder(const ReplayFolder&) = delete;
     ReplayFolder& operator=(const ReplayFolder&) = delete;
 
-    // Creates the folder. False with the reason in `error`.
-    bool create(const std::string& dataDir, const std::vector<ReplaySave>& saves, std::string& error);
+    // Creates the folder with the saves in it. False with the reason in `error`.
+    bool create(const std::vector<ReplaySave>& saves, std::string& error);
 
     const std::string& path() const { return path_; }
 

@@ -2,7 +2,8 @@
 // a window, creates the title screen and runs the frame loop until the window
 // is closed, the menu's Quit Game clears running, or the process is asked to
 // end (SIGTERM, SIGINT). Exits with status 0 then, and with 1 when there is
-// no display to open a window on or an option cannot be used.
+// no display to open a window on, no game data to show, or an option that
+// cannot be used.
 //
 // With -record FILE the run is written to FILE as it is played; with
 // -replay FILE a recorded run is shown again from its own input and ticks
@@ -19,6 +20,7 @@
 
 #include "app/CommandLine.h"
 #include "app/DisplaySwitch.h"
+#include "app/Folders.h"
 #include "app/FrameLoop.h"
 #include "app/GameOptions.h"
 #include "app/GameRun.h"
@@ -37,6 +39,9 @@ namespace {
 
 // A recording keeps the state hash of one frame in this many.
 constexpr std::uint16_t recordHashEvery = 8;
+
+// The picture the window system shows for the game's window, in the data folder.
+constexpr const char* windowIconFile = "Textures/icon.bmp";
 
 volatile std::sig_atomic_t endRequested = 0;
 
@@ -82,8 +87,8 @@ std::vector<std::string> recordedWords(int argc, char** argv)
 }
 
 // Watching a recorded run in the window: the game takes its ticks and
-// messages from the recording, in a folder of its own (so the player's
-// saves are neither read nor written), while the player's own input is
+// messages from the recording, with a save folder of its own holding the
+// recording's saved games (so the player's are neither read nor written), while the player's own input is
 // ignored but for Esc, which ends the replay, and closing the window.
 class Watch {
 public:
@@ -91,15 +96,10 @@ public:
 
     bool prepare(std::string& error)
     {
-        std::error_code code;
-        home_ = std::filesystem::current_path(code);
-        if (!folder_.create(".", replay_.saves, error))
+        if (!folder_.create(replay_.saves, error))
             return false;
-        std::filesystem::current_path(folder_.path(), code);
-        if (code) {
-            error = "cannot enter " + folder_.path();
-            return false;
-        }
+        playersSaves_ = saveFolder;
+        saveFolder = folder_.path();
         playback_.begin();
         return true;
     }
@@ -147,8 +147,7 @@ public:
         report();
         shutDownScreens();
         std::fill(std::begin(keyState), std::end(keyState), static_cast<unsigned char>(0));
-        std::error_code code;
-        std::filesystem::current_path(home_, code);
+        saveFolder = playersSaves_;
         sizeFromClientArea(window);
         startTitleScreen();
         lastTick = tickCount();
@@ -182,7 +181,7 @@ private:
     const Replay& replay_;
     Playback playback_;
     ReplayFolder folder_;
-    std::filesystem::path home_;
+    std::string playersSaves_;
     bool fast_;
     bool stopped_ = false;
     std::uint32_t realStart_ = 0;
@@ -213,6 +212,23 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // The files named on the command line are where the player started the
+    // game, whatever folder the game then works in.
+    for (std::string* path : {&options.recordPath, &options.replayPath}) {
+        std::error_code code;
+        if (!path->empty())
+            *path = std::filesystem::absolute(*path, code).string();
+    }
+
+    GameWindow window;
+    if (!window.openVideo())
+        return fail(window.error());
+
+    // Start-up's folders: the data folder becomes the working directory
+    // before anything is loaded, and saved games get their folder.
+    if (!Folders::settle(options.dataDir, options.savesDir))
+        return 1;
+
     // A replay shows the recorded run's window unless the command line asks
     // for another size.
     Replay replay;
@@ -238,14 +254,10 @@ int main(int argc, char** argv)
     Recorder recorder;
     if (!options.recordPath.empty()) {
         std::string error;
-        if (!recorder.start(options.recordPath, recordedWords(argc, argv), ".", "Save",
+        if (!recorder.start(options.recordPath, recordedWords(argc, argv), ".", saveFolder,
                             recordHashEvery, tickCount, error))
             return fail(error);
     }
-
-    GameWindow window;
-    if (!window.openVideo())
-        return fail(window.error());
 
     const WindowPlan plan = planWindow(
         fullScreen ? window.displayModes() : std::vector<DisplayMode>(),
@@ -255,6 +267,7 @@ int main(int argc, char** argv)
         return fail(window.error());
     if (!window.createContext())
         return fail(window.error());
+    window.setIcon(windowIconFile);
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     window.show();

@@ -11,7 +11,6 @@
 
 namespace {
 
-const char* const saveDirectory = "Save";
 const char* const emptyListMessage = "Couldn't find any saved files.\n";
 constexpr Colour listColour{0, 255, 255, 255};
 constexpr float listX = -75.0f;
@@ -125,7 +124,7 @@ void LoadScreen::mouseMove(float x, float y)
 
 void LoadScreen::enter()
 {
-    entries = SaveList::scan(saveDirectory);
+    entries = SaveList::scan(saveFolder);
     selected = 0;
     camera.viewWidth = viewSize;
     camera.viewHeight = viewSize;

@@ -10,9 +10,10 @@
 
 class PlayScreen;
 
-// The list of saved games found in "Save": the arrow keys move the selection,
-// Load Game resumes the selected game, Return Game goes back to the menu it
-// came from (with the same suspended game).
+// The list of saved games found in saveFolder ("Save" unless start-up chose
+// another): the arrow keys move the selection, Load Game resumes the selected
+// game, Return Game goes back to the menu it came from (with the same
+// suspended game).
 class LoadScreen : public Screen {
 public:
     LoadScreen() = default;

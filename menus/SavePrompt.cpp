@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/Globals.h"
 #include "screens/VirtualKeys.h"
 
 namespace {
@@ -68,5 +69,5 @@ std::string SavePrompt::text(const std::string& name, int caret)
 
 std::string SavePrompt::path(const std::string& name)
 {
-    return "Save/" + name + ".sav";
+    return saveFolder + "/" + name + ".sav";
 }

@@ -4,7 +4,8 @@
 
 // The rules of the in-game menu's save-name prompt: which keys edit the name
 // and how, and what the prompt shows. Names hold only a-z, 0-9 and spaces, at
-// most maxSaveNameLength characters, so a save path never leaves "Save".
+// most maxSaveNameLength characters, so a save path never leaves the
+// saved-games folder.
 class SavePrompt {
 public:
     // What a key did to the prompt.
@@ -26,6 +27,7 @@ public:
     // The prompt's text: "Save To: " + the name with "|" at the caret + a line feed.
     static std::string text(const std::string& name, int caret);
 
-    // The file a name is saved to: "Save/" + name + ".sav".
+    // The file a name is saved to: saveFolder + "/" + name + ".sav" (by
+    // default "Save/" + name + ".sav").
     static std::string path(const std::string& name);
 };

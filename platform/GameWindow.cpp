@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/EventTranslation.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -54,6 +55,11 @@ bool GameWindow::openVideo()
     // With only an X display named, only X is tried.
     if (!driverChosen && isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    // The window's class (X11) and app id (Wayland) name the game's desktop
+    // entry, so the desktop shows the entry's name and icon for the window;
+    // a class the player set is kept.
+    setenv("SDL_VIDEO_X11_WMCLASS", THRASK_APP_ID, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", THRASK_APP_ID, 0);
     // The program handles SIGINT and SIGTERM itself.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // A click that activates the window is a click like any other.
@@ -147,6 +153,18 @@ bool GameWindow::createContext()
     SDL_GL_MakeCurrent(window_, static_cast<SDL_GLContext>(context_));
     if (SDL_GL_SetSwapInterval(1) != 0)
         SDL_GL_SetSwapInterval(0);
+    return true;
+}
+
+bool GameWindow::setIcon(const std::string& bmpFile)
+{
+    if (window_ == nullptr)
+        return false;
+    SDL_Surface* icon = SDL_LoadBMP(resolveGamePath(bmpFile).c_str());
+    if (icon == nullptr)
+        return false;
+    SDL_SetWindowIcon(window_, icon);
+    SDL_FreeSurface(icon);
     return true;
 }
 

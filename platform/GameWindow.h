@@ -42,6 +42,12 @@ public:
     // Creates the OpenGL context on the window and makes it current.
     bool createContext();
 
+    // Gives the window the picture the window system shows for it (title
+    // bar, task switcher): a BMP file, alpha kept, path as the game writes
+    // it. False, and the window keeps the system's default, when the file
+    // cannot be read or there is no window yet.
+    bool setIcon(const std::string& bmpFile);
+
     // Shows the window.
     void show();
 

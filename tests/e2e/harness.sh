@@ -5,6 +5,7 @@
 #   e2e_start_display                 # own Xvfb on a free display; stopped on exit
 #   e2e_start_game [options]          # thrask -win [options] in a copy of data/
 #   e2e_start_game_full_screen [opts] # thrask [options], without -win
+#   e2e_start_program dir bin [opts]  # any program file of the game, started in dir
 #   e2e_key Return                    # press and release keys (xdotool key names)
 #   e2e_keydown Left; e2e_keyup Left  # hold and release
 #   e2e_type "anna"                   # type text
@@ -21,10 +22,13 @@
 # $E2E_WORK/game.out and $E2E_WORK/game.err.
 #
 # CTest passes THRASK_BIN (the game), THRASK_REPLAY (the replay checker),
-# THRASK_DATA_DIR (the data to copy),
-# THRASK_CLOSE_WINDOW (the close-button helper) and E2E_WORK.
+# THRASK_DATA_DIR (the data to copy), THRASK_CLOSE_WINDOW (the close-button
+# helper), THRASK_BUILD_DIR (the build tree, for cmake --install) and E2E_WORK.
 
 set -u
+# The game takes THRASK_DATA over its working directory; a test names its
+# data itself.
+unset THRASK_DATA
 
 : "${E2E_WORK:=$(mktemp -d)}"
 E2E_XVFB_PID=""
@@ -99,12 +103,21 @@ e2e_launch()
     rm -f "$E2E_WORK/data/Save/"*.sav
     # A test may change its copy of the data before the game reads it.
     if [ "$(type -t e2e_prepare_data)" = function ]; then e2e_prepare_data; fi
+    e2e_start_program "$E2E_WORK/data" "$THRASK_BIN" "$@"
+}
+
+# Starts the program file $2 with working directory $1 and the options that
+# follow, unattended, as e2e_start_game does; waits for its window.
+e2e_start_program()
+{
+    local dir="$1" program="$2"
+    shift 2
     # In the sanitizer build the game runs under AddressSanitizer and UBSan,
     # but without the leak report at exit: the GL driver modules are unloaded
     # by then, so their own leftovers cannot be told apart by name. The
     # game's own objects are leak-checked by the unit tests.
-    (cd "$E2E_WORK/data" && exec env THRASK_UNATTENDED=1 \
-        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$THRASK_BIN" "$@" \
+    (cd "$dir" && exec env THRASK_UNATTENDED=1 \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$program" "$@" \
         >"$E2E_WORK/game.out" 2>"$E2E_WORK/game.err") &
     GAME_PID=$!
     GAME_WINDOW=""

@@ -1,7 +1,10 @@
 #!/usr/bin/python3
-"""Builds every picture Thrask opens into data/Textures.
+"""Builds every picture Thrask opens into data/Textures, and the icons.
 
-    /usr/bin/python3 tools/assetgen/assetgen.py [output directory]
+    /usr/bin/python3 tools/assetgen/assetgen.py [output directory [names]]
+
+Without names it also draws the desktop icons into dist/icons (NxN.png for
+each size); the window's own icon is icon.bmp among the pictures.
 
 Needs Debian's python3-pil and fonts-comic-neue. The output is the same on
 every run (all randomness is seeded), so regenerated files only change when
@@ -19,6 +22,7 @@ sys.path.insert(0, HERE)
 
 import creatures  # noqa: E402
 import grounds  # noqa: E402
+import icons  # noqa: E402
 import panels  # noqa: E402
 import scenes  # noqa: E402
 from gfx import KEY_BLACK, KEY_MAGENTA, enlarge, flatten  # noqa: E402
@@ -54,6 +58,15 @@ def save_gif(rgb, path):
 
 def save_bmp(rgb, path):
     rgb.convert("RGB").save(path, "BMP")
+
+
+def save_bmp_alpha(rgba, path):
+    """32-bit BMP with its alpha channel, as SDL loads a window icon."""
+    rgba.convert("RGBA").save(path, "BMP")
+
+
+# The size of the window's icon in pixels.
+WINDOW_ICON = 64
 
 
 def keyed(img, factor, key=KEY_BLACK):
@@ -118,6 +131,17 @@ def main():
         else:
             save_png(img, path)
         print("%-16s %4d x %-4d" % (name, img.width, img.height))
+    drawn = icons.icons()
+    if not only or "icon.bmp" in only:
+        save_bmp_alpha(drawn[WINDOW_ICON], os.path.join(out, "icon.bmp"))
+        print("%-16s %4d x %-4d" % ("icon.bmp", WINDOW_ICON, WINDOW_ICON))
+    if not only:
+        folder = os.path.join(HERE, "..", "..", "dist", "icons")
+        os.makedirs(folder, exist_ok=True)
+        for size, img in drawn.items():
+            name = "%dx%d.png" % (size, size)
+            save_png(img, os.path.join(folder, name))
+            print("%-16s %4d x %-4d" % ("icons/" + name, size, size))
 
 
 if __name__ == "__main__":

@@ -33,7 +33,7 @@ Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::st
     resetGameGlobals(windowPixelsWide, windowPixelsHigh);
     std::uint32_t now = startTick;
     Recorder recorder;
-    if (!recorder.start(path, {"-win", "-w", "640", "-h", "480"}, ".", "Save", scenario.hashEvery,
+    if (!recorder.start(path, {"-win", "-w", "640", "-h", "480"}, ".", saveFolder, scenario.hashEvery,
                         [&now] { return now; }, error))
         return Attempt::Broken;
 
@@ -148,13 +148,16 @@ bool recordScenario(const Scenario& scenario, const std::string& dataDir, const 
     const fs::path home = fs::current_path(code);
     const fs::path target = fs::absolute(path, code);
     std::string reasons;
+    const std::string playersSaves = saveFolder;
     for (const std::uint32_t startTick : scenario.startTicks) {
         ReplayFolder folder;
-        if (!folder.create(dataDir, scenario.saves, error))
+        if (!folder.create(scenario.saves, error))
             return false;
-        fs::current_path(folder.path(), code);
+        fs::current_path(dataDir, code);
+        saveFolder = folder.path();
         std::string why;
         const Attempt result = attempt(scenario, startTick, target.string(), why);
+        saveFolder = playersSaves;
         fs::current_path(home, code);
         if (result == Attempt::Succeeded)
             return true;

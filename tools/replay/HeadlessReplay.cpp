@@ -20,15 +20,17 @@ ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool k
         return outcome;
     }
     ReplayFolder folder;
-    if (!folder.create(dataDir, replay.saves, outcome.error))
+    if (!folder.create(replay.saves, outcome.error))
         return outcome;
     std::error_code code;
     const std::filesystem::path home = std::filesystem::current_path(code);
-    std::filesystem::current_path(folder.path(), code);
+    std::filesystem::current_path(dataDir, code);
     if (code) {
-        outcome.error = "cannot enter " + folder.path();
+        outcome.error = "cannot enter " + dataDir;
         return outcome;
     }
+    const std::string playersSaves = saveFolder;
+    saveFolder = folder.path();
 
     resetGameGlobals(640, 480);
     Playback playback(replay);
@@ -54,6 +56,7 @@ ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool k
     outcome.finalState = describeGameState();
 
     shutDownScreens();
+    saveFolder = playersSaves;
     std::filesystem::current_path(home, code);
     return outcome;
 }
