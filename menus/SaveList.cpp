@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "menus/SaveRecord.h"
+#include "play/SaveRecord.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
+// PlayScreen's life: its pictures, clearing a level, and saving the game.
 #include "play/PlayScreen.h"
 
 #include <GL/gl.h>
 
 #include "entities/Knife.h"
 #include "entities/Ninja.h"
-#include "menus/SaveRecord.h"
+#include "play/SaveRecord.h"
 #include "play/PlayConstants.h"
 
 namespace {

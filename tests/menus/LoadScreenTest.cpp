@@ -5,7 +5,7 @@
 #include <GL/gl.h>
 
 #include "MenuTestSupport.h"
-#include "menus/SaveRecord.h"
+#include "play/SaveRecord.h"
 
 namespace {
 

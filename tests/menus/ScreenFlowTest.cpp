@@ -3,7 +3,7 @@
 // sanitizer build reports any screen a path leaves behind.
 #include "MenuTestSupport.h"
 #include "menus/LoadScreen.h"
-#include "menus/SaveRecord.h"
+#include "play/SaveRecord.h"
 #include "menus/StoryScreen.h"
 
 namespace {

@@ -45,14 +45,6 @@ void PlayTest::setTicks(std::uint32_t ticks)
     fixedTicks = ticks;
 }
 
-void PlayTest::writeFile(const std::string& path, const std::string& bytes)
-{
-    const std::filesystem::path p(path);
-    if (p.has_parent_path())
-        std::filesystem::create_directories(p.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 void PlayTest::writeLevel(int n, const std::vector<std::string>& lines)
 {
     std::string text;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "TestFiles.h"
 #include "platform/headless/HeadlessContext.h"
 #include "play/PlayScreen.h"
 #include "render/Colour.h"
@@ -23,9 +24,6 @@ protected:
 
     // The tick count the next setup() seeds the random generator with.
     static void setTicks(std::uint32_t ticks);
-
-    // Writes a text file, creating its directory.
-    static void writeFile(const std::string& path, const std::string& bytes);
 
     // Writes "Levels/l<n>.lvl" from its lines, each ended by "\n".
     static void writeLevel(int n, const std::vector<std::string>& lines);

@@ -1,20 +1,12 @@
-// The player's controls and the copy of the running game that the in-game
-// menu holds.
+// PlayScreen's copy of the running game, the one the in-game menu holds.
 #include "play/PlayScreen.h"
 
-#include <algorithm>
-
-#include "app/Globals.h"
 #include "entities/Cabbage.h"
 #include "entities/Knife.h"
 #include "entities/Ninja.h"
 #include "entities/Pirate.h"
 #include "entities/Robot.h"
 #include "entities/Zombie.h"
-#include "menus/TitleScreen.h"
-#include "play/PlayConstants.h"
-#include "screens/FadeScreen.h"
-#include "screens/VirtualKeys.h"
 
 namespace {
 
@@ -71,41 +63,6 @@ void copyEnemyState(const Entity& from, Entity& to)
 }
 
 } // namespace
-
-void PlayScreen::keysHeld(const unsigned char* keys)
-{
-    if (levelFading || dying || leaving || keys == nullptr)
-        return;
-    const float step = play::playerSpeed * frameStep;
-    if (keys[vk::up])
-        player.y += step;
-    if (keys[vk::down])
-        player.y -= step;
-    if (keys[vk::right])
-        player.x += step;
-    if (keys[vk::left])
-        player.x -= step;
-    if (keys[vk::enter])
-        introShowing = false;
-    if (keys[vk::escape] || keys[vk::home])
-        openInGameMenu();
-}
-
-void PlayScreen::openInGameMenu()
-{
-    auto* menu = new TitleScreen();
-    PlayScreen* copy = snapshot();
-    menu->suspended = copy;
-    menu->enter();
-    menu->setup(2);
-    menu->suspended = copy;
-    auto* fade = new FadeScreen();
-    fade->enter();
-    // The fade draws this screen, frozen, while it darkens, and destroys it
-    // when it ends.
-    fade->configure(this, menu, play::menuFadeDuration);
-    currentScreen = fade;
-}
 
 PlayScreen* PlayScreen::snapshot() const
 {

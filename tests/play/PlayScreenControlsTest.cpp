@@ -11,7 +11,7 @@
 #include "entities/Pirate.h"
 #include "entities/Robot.h"
 #include "entities/Zombie.h"
-#include "menus/SaveRecord.h"
+#include "play/SaveRecord.h"
 #include "menus/TitleScreen.h"
 #include "screens/FadeScreen.h"
 

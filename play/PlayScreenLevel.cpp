@@ -1,5 +1,4 @@
-// The level loader: setup(n) replaces the objects of the previous level by
-// those of level n, read from its level file.
+// PlayScreen's level loader: setup(n) replaces the previous level's objects by those of level n.
 #include "play/PlayScreen.h"
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// The play rules: what happens to a level each frame, the fade between two
-// levels, the win after the last level and the death of the player.
+// PlayScreen's rules: a level's frame, the fade between levels, the win and the player's death.
 #include "play/PlayScreen.h"
 
 #include <GL/gl.h>

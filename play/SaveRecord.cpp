@@ -1,4 +1,4 @@
-#include "menus/SaveRecord.h"
+#include "play/SaveRecord.h"
 
 #include <cstdio>
 #include <filesystem>

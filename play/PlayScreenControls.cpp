@@ -1,0 +1,43 @@
+// PlayScreen's controls: the arrow keys, Enter and the way into the in-game menu.
+#include "play/PlayScreen.h"
+
+#include "app/Globals.h"
+#include "menus/TitleScreen.h"
+#include "play/PlayConstants.h"
+#include "screens/FadeScreen.h"
+#include "screens/VirtualKeys.h"
+
+void PlayScreen::keysHeld(const unsigned char* keys)
+{
+    if (levelFading || dying || leaving || keys == nullptr)
+        return;
+    const float step = play::playerSpeed * frameStep;
+    if (keys[vk::up])
+        player.y += step;
+    if (keys[vk::down])
+        player.y -= step;
+    if (keys[vk::right])
+        player.x += step;
+    if (keys[vk::left])
+        player.x -= step;
+    if (keys[vk::enter])
+        introShowing = false;
+    if (keys[vk::escape] || keys[vk::home])
+        openInGameMenu();
+}
+
+void PlayScreen::openInGameMenu()
+{
+    auto* menu = new TitleScreen();
+    PlayScreen* copy = snapshot();
+    menu->suspended = copy;
+    menu->enter();
+    menu->setup(2);
+    menu->suspended = copy;
+    auto* fade = new FadeScreen();
+    fade->enter();
+    // The fade draws this screen, frozen, while it darkens, and destroys it
+    // when it ends.
+    fade->configure(this, menu, play::menuFadeDuration);
+    currentScreen = fade;
+}
