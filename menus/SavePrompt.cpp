@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "screens/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "menus/TitleScreen.h"
 #include "play/PlayScreen.h"
 #include "screens/FadeScreen.h"
-#include "screens/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "menus/TitleScreen.h"
 #include "play/PlayConstants.h"
 #include "screens/FadeScreen.h"
-#include "screens/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 
 void PlayScreen::keysHeld(const unsigned char* keys)
 {

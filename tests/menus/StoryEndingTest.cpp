@@ -4,6 +4,7 @@
 #include "MenuTestSupport.h"
 #include "menus/EndingScreen.h"
 #include "menus/StoryScreen.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ TEST_F(StoryEndingTest, HeldBackspaceCreatesOnlyOneMenu)
     unsigned char keys[256] = {};
     story->keysHeld(keys);
     EXPECT_EQ(currentScreen, story);
-    keys[0x08] = 1;
+    keys[vk::backspace] = 1;
     story->keysHeld(keys);
     Screen* fade = currentScreen;
     ASSERT_NE(dynamic_cast<FadeScreen*>(fade), nullptr);
@@ -119,11 +120,11 @@ TEST_F(StoryEndingTest, EndingLeavesForTheMainMenuOnTheFirstKeyRelease)
     EndingScreen* ending = makeEnding(10);
     ending->mouseUp(true, false);
     EXPECT_EQ(currentScreen, ending);
-    ending->keyUp(0x41);
+    ending->keyUp(vk::letter('A'));
     auto* fade = dynamic_cast<FadeScreen*>(currentScreen);
     ASSERT_NE(fade, nullptr);
     EXPECT_FLOAT_EQ(fade->halfDuration, 5.0f);
-    ending->keyUp(0x20);
+    ending->keyUp(vk::space);
     EXPECT_EQ(currentScreen, fade);
     auto* menu = dynamic_cast<TitleScreen*>(finishFade());
     ASSERT_NE(menu, nullptr);

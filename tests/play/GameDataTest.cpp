@@ -7,12 +7,7 @@
 #include "menus/EndingScreen.h"
 #include "play/LevelFile.h"
 #include "screens/FadeScreen.h"
-
-namespace {
-
-constexpr int vkReturn = 0x0D;
-
-} // namespace
+#include "platform/VirtualKeys.h"
 
 class GameDataTest : public PlayTest {
 protected:
@@ -34,7 +29,7 @@ TEST_F(GameDataTest, EatingEveryPepperLeadsThroughAllLevelsToTheEnding)
     auto* screen = newGame(1).release();
     currentScreen = screen;
     frameStep = 0.05f;
-    keyState[vkReturn] = 1; // every intro pause ends at once
+    keyState[vk::enter] = 1; // every intro pause ends at once
     int frames = 0;
     int highestLevel = 1;
     while (currentScreen == screen && frames < 20000) {
@@ -55,7 +50,7 @@ TEST_F(GameDataTest, EatingEveryPepperLeadsThroughAllLevelsToTheEnding)
         screen->render();
         ++frames;
     }
-    keyState[vkReturn] = 0;
+    keyState[vk::enter] = 0;
     EXPECT_EQ(highestLevel, 16);
     auto* fade = dynamic_cast<FadeScreen*>(currentScreen);
     ASSERT_NE(fade, nullptr) << "after " << frames << " frames";

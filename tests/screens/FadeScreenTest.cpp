@@ -12,6 +12,7 @@
 #include "screens/Camera.h"
 #include "screens/FadeScreen.h"
 #include "screens/Screen.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ TEST_F(FadeScreenTest, ProgressesSixteenUnitsPerSecondOfFrameStepAndEndsInstalli
     EXPECT_FLOAT_EQ(fade->progress, 4.5f);
     EXPECT_EQ(currentScreen, fade) << "still short of the half duration";
 
-    fade->keyDown(0x0D);
+    fade->keyDown(vk::enter);
     fade->mouseUp(true, false);
     fade->keysHeld(keyState);
     fade->mouseMove(0.5f, 0.5f);
