@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/headless/HeadlessContext.h"
-#include "render/Colour.h"
+#include "platform/Colour.h"
 #include "screens/Camera.h"
 #include "TestPicture.h"
 
