@@ -4,7 +4,6 @@
 // end (SIGTERM, SIGINT). Exits with status 0 then, and with 1 when there is
 // no display to open a window on.
 #include <GL/gl.h>
-#include <IL/il.h>
 
 #include <csignal>
 #include <cstdio>
@@ -20,6 +19,7 @@
 #include "menus/TitleScreen.h"
 #include "platform/GameWindow.h"
 #include "platform/Message.h"
+#include "platform/PictureDecoder.h"
 #include "platform/Ticks.h"
 #include "render/Texture.h"
 #include "screens/Screen.h"
@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     window.show();
     sizeFromClientArea(window);
-    ilInit();
+    initPictureDecoder();
     glEnable(GL_DEPTH_TEST);
 
     TitleScreen* title = new TitleScreen;
