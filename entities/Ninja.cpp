@@ -2,9 +2,9 @@
 
 #include <cstddef>
 
-#include "app/Globals.h"
 #include "entities/Random.h"
 #include "entities/Wander.h"
+#include "platform/FrameStep.h"
 
 bool Ninja::nextNinjaHorizontal = false;
 

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "app/Globals.h"
 #include "entities/Random.h"
 #include "entities/Wander.h"
 #include "entities/Zombie.h"
+#include "platform/FrameStep.h"
 
 namespace {
 constexpr float roamSpeed = 36.0f;

@@ -2,11 +2,9 @@
 
 #include <GL/gl.h>
 
-#include "app/Globals.h"
-#include "menus/TitleScreen.h"
-#include "play/PlayScreen.h"
-#include "screens/FadeScreen.h"
 #include "platform/VirtualKeys.h"
+#include "play/PlayScreen.h"
+#include "screens/ScreenFlow.h"
 
 namespace {
 
@@ -15,14 +13,12 @@ constexpr float viewSize = 100.0f;
 // The back region: the picture's lower-left corner, both bounds strict.
 constexpr float backBelowY = -35.0f;
 constexpr float backLeftOfX = -32.0f;
-constexpr float menuFade = 15.0f;
 
 } // namespace
 
 StoryScreen::~StoryScreen()
 {
     picture.texture.release();
-    delete suspended;
 }
 
 void StoryScreen::mouseUp(bool /*left*/, bool /*right*/)
@@ -68,12 +64,5 @@ void StoryScreen::backToMenu()
     if (leaving)
         return;
     leaving = true;
-    auto* fade = new FadeScreen;
-    auto* menu = new TitleScreen;
-    menu->suspended = suspended;
-    suspended = nullptr;
-    menu->enter();
-    menu->setup(inGame ? 2 : 1);
-    fade->configure(this, menu, menuFade);
-    currentScreen = fade;
+    fadeTo(this, inGame ? makeInGameMenu(std::move(suspended)) : makeMainMenu(), fadeDuration::menu);
 }

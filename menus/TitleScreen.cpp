@@ -2,13 +2,12 @@
 
 #include <GL/gl.h>
 
-#include "app/Globals.h"
 #include "entities/Entity.h"
 #include "menus/LoadScreen.h"
 #include "menus/SavePrompt.h"
 #include "menus/StoryScreen.h"
 #include "play/PlayScreen.h"
-#include "screens/FadeScreen.h"
+#include "screens/ScreenFlow.h"
 
 namespace {
 
@@ -18,8 +17,6 @@ constexpr float entryHeight = 25.0f;
 constexpr float markerWidth = 35.0f;
 constexpr float markerHeight = 2.0f;
 constexpr float backgroundDepth = 10.0f;
-constexpr float menuFade = 15.0f;
-constexpr int inGameMode = 2;
 
 constexpr Colour promptColour{0, 255, 255, 255};
 constexpr float promptX = -50.0f;
@@ -72,6 +69,25 @@ void removeEntry(Sprite& item)
 
 } // namespace
 
+Texture titleTexture;
+
+Screen* makeMainMenu()
+{
+    auto* menu = new TitleScreen;
+    menu->enter();
+    menu->setup(menuMode::title);
+    return menu;
+}
+
+Screen* makeInGameMenu(std::unique_ptr<PlayScreen> suspended)
+{
+    auto* menu = new TitleScreen;
+    menu->enter();
+    menu->setup(menuMode::inGame);
+    menu->suspended = std::move(suspended);
+    return menu;
+}
+
 TitleScreen::TitleScreen()
 {
     if (titleTexture.glName == 0)
@@ -89,7 +105,6 @@ TitleScreen::~TitleScreen()
         returnGameItem.texture.release();
     if (saveGameItem.visible)
         saveGameItem.texture.release();
-    delete suspended;
 }
 
 void TitleScreen::keyDown(int key)
@@ -104,7 +119,7 @@ void TitleScreen::keyDown(int key)
         break;
     case SavePrompt::Outcome::Confirmed:
         prompting = false;
-        if (suspended != nullptr)
+        if (suspended)
             suspended->saveGame(SavePrompt::path(saveName));
         break;
     }
@@ -117,55 +132,36 @@ void TitleScreen::mouseUp(bool left, bool /*right*/)
 
     switch (hovered) {
     case NewGame: {
-        auto* fade = new FadeScreen;
         auto* play = new PlayScreen;
         play->enter();
         play->setup(1);
         // A suspended game stays with this menu and is freed with it.
-        fade->configure(this, play, menuFade);
-        currentScreen = fade;
-        leaving = true;
+        leaveFor(play);
         break;
     }
     case LoadGame: {
-        auto* fade = new FadeScreen;
         auto* list = new LoadScreen;
         list->inGame = inGame;
-        list->suspended = suspended;
-        suspended = nullptr;
+        list->suspended = std::move(suspended);
         list->enter();
-        list->setup(1);
-        fade->configure(this, list, menuFade);
-        currentScreen = fade;
-        leaving = true;
+        leaveFor(list);
         break;
     }
     case GameStory: {
-        auto* fade = new FadeScreen;
         auto* story = new StoryScreen;
         story->inGame = inGame;
-        story->suspended = suspended;
-        suspended = nullptr;
+        story->suspended = std::move(suspended);
         story->enter();
-        story->setup(1);
-        fade->configure(this, story, menuFade);
-        currentScreen = fade;
-        leaving = true;
+        leaveFor(story);
         break;
     }
     case QuitGame:
         running = false;
         break;
-    case ReturnGame: {
-        if (suspended == nullptr)
-            break;
-        auto* fade = new FadeScreen;
-        fade->configure(this, suspended, menuFade);
-        suspended = nullptr;
-        currentScreen = fade;
-        leaving = true;
+    case ReturnGame:
+        if (suspended)
+            leaveFor(suspended.release());
         break;
-    }
     case SaveGame:
         prompting = true;
         caret = 0;
@@ -173,6 +169,12 @@ void TitleScreen::mouseUp(bool left, bool /*right*/)
     default:
         break;
     }
+}
+
+void TitleScreen::leaveFor(Screen* next)
+{
+    fadeTo(this, next, fadeDuration::menu);
+    leaving = true;
 }
 
 void TitleScreen::mouseMove(float x, float y)
@@ -260,7 +262,7 @@ void TitleScreen::setup(int mode)
     removeEntry(returnGameItem);
     removeEntry(saveGameItem);
     inGame = false;
-    if (mode == inGameMode) {
+    if (mode == menuMode::inGame) {
         inGame = true;
         placeEntry(returnGameItem, "Textures/ReturnGame.png", ReturnGame);
         placeEntry(saveGameItem, "Textures/SaveGame.png", SaveGame);

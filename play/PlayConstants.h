@@ -13,7 +13,5 @@ constexpr float deathFadeRate = 40.0f;     // fadePhase units per second
 constexpr float fadeStart = -50.0f;        // fadePhase at the start of either fade
 constexpr float fadeEnd = 50.0f;           // fadePhase at which the level fade ends
 constexpr float fadeBrightness = 0.02f;    // brightness = |fadePhase| * fadeBrightness
-constexpr float endingFadeDuration = 25.0f;
-constexpr float menuFadeDuration = 15.0f;
 
 } // namespace play

@@ -5,8 +5,8 @@
 
 #include "entities/Knife.h"
 #include "entities/Ninja.h"
-#include "play/SaveRecord.h"
 #include "play/PlayConstants.h"
+#include "play/SaveRecord.h"
 
 namespace {
 

@@ -1,11 +1,10 @@
 // PlayScreen's controls: the arrow keys, Enter and the way into the in-game menu.
 #include "play/PlayScreen.h"
 
-#include "app/Globals.h"
-#include "menus/TitleScreen.h"
-#include "play/PlayConstants.h"
-#include "screens/FadeScreen.h"
+#include "platform/FrameStep.h"
 #include "platform/VirtualKeys.h"
+#include "play/PlayConstants.h"
+#include "screens/ScreenFlow.h"
 
 void PlayScreen::keysHeld(const unsigned char* keys)
 {
@@ -28,16 +27,7 @@ void PlayScreen::keysHeld(const unsigned char* keys)
 
 void PlayScreen::openInGameMenu()
 {
-    auto* menu = new TitleScreen();
-    PlayScreen* copy = snapshot();
-    menu->suspended = copy;
-    menu->enter();
-    menu->setup(2);
-    menu->suspended = copy;
-    auto* fade = new FadeScreen();
-    fade->enter();
     // The fade draws this screen, frozen, while it darkens, and destroys it
     // when it ends.
-    fade->configure(this, menu, play::menuFadeDuration);
-    currentScreen = fade;
+    fadeTo(this, makeInGameMenu(snapshot()), fadeDuration::menu);
 }

@@ -64,9 +64,9 @@ void copyEnemyState(const Entity& from, Entity& to)
 
 } // namespace
 
-PlayScreen* PlayScreen::snapshot() const
+std::unique_ptr<PlayScreen> PlayScreen::snapshot() const
 {
-    auto* copy = new PlayScreen();
+    auto copy = std::make_unique<PlayScreen>();
     copy->enter();
     copy->level = level;
     copy->setup(level);

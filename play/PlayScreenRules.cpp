@@ -7,12 +7,10 @@
 #include <climits>
 #include <cmath>
 
-#include "app/Globals.h"
 #include "entities/Knife.h"
-#include "menus/EndingScreen.h"
-#include "menus/TitleScreen.h"
+#include "platform/FrameStep.h"
 #include "play/PlayConstants.h"
-#include "screens/FadeScreen.h"
+#include "screens/ScreenFlow.h"
 
 namespace {
 
@@ -131,12 +129,7 @@ void PlayScreen::tintPlayer()
 
 void PlayScreen::winGame()
 {
-    auto* ending = new EndingScreen();
-    ending->finalScore = score;
-    ending->enter();
-    auto* fade = new FadeScreen();
-    fade->configure(this, ending, play::endingFadeDuration);
-    currentScreen = fade;
+    fadeTo(this, makeEndingScreen(score), fadeDuration::ending);
     leaving = true;
 }
 
@@ -187,10 +180,7 @@ bool PlayScreen::deathStep()
         // screen.
         if (currentScreen != this)
             return true;
-        auto* title = new TitleScreen();
-        title->enter();
-        title->setup(1);
-        currentScreen = title;
+        currentScreen = makeMainMenu();
         // Nothing holds this screen any more; the frame loop frees it at the
         // start of the next frame, after this render has returned.
         retireScreen(this);

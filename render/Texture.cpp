@@ -8,8 +8,6 @@
 
 #include "platform/Paths.h"
 
-Texture titleTexture;
-
 bool Texture::load(const std::string& path, std::uint32_t colourKey)
 {
     ILuint image = 0;

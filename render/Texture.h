@@ -44,7 +44,3 @@ public:
     float v1 = 1.0f;
     unsigned int glName = 0;
 };
-
-// The title picture shared by every title screen; loaded by the first title
-// screen that finds it empty, released once at shut-down.
-extern Texture titleTexture;

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 #include <cmath>
 
-#include "app/Globals.h"
+#include "platform/FrameStep.h"
 
 namespace {
 constexpr float fadeUnitsPerSecond = 16.0f;

@@ -5,8 +5,8 @@
 #include "AppTestSupport.h"
 #include "app/WindowProc.h"
 #include "platform/Message.h"
-#include "platform/headless/HeadlessContext.h"
 #include "platform/VirtualKeys.h"
+#include "platform/headless/HeadlessContext.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <GL/gl.h>
 
 #include "MenuTestSupport.h"
-#include "play/SaveRecord.h"
 #include "platform/VirtualKeys.h"
+#include "play/SaveRecord.h"
 
 namespace {
 

@@ -74,7 +74,7 @@ protected:
         auto* menu = new TitleScreen;
         menu->enter();
         menu->setup(mode);
-        menu->suspended = suspended;
+        menu->suspended.reset(suspended);
         currentScreen = menu;
         return menu;
     }

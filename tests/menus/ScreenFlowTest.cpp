@@ -3,8 +3,8 @@
 // sanitizer build reports any screen a path leaves behind.
 #include "MenuTestSupport.h"
 #include "menus/LoadScreen.h"
-#include "play/SaveRecord.h"
 #include "menus/StoryScreen.h"
+#include "play/SaveRecord.h"
 
 namespace {
 
@@ -60,14 +60,14 @@ TEST_F(ScreenFlowTest, LoadListAndStoryHandTheSuspendedGameBack)
         auto* list = clickThrough<LoadScreen>(menu, 0, -35, 15.0f);
         ASSERT_NE(list, nullptr);
         EXPECT_TRUE(list->inGame);
-        EXPECT_EQ(list->suspended, game);
+        EXPECT_EQ(list->suspended.get(), game);
         menu = clickThrough<TitleScreen>(list, -50, -50, 15.0f);
         ASSERT_NE(menu, nullptr);
         EXPECT_TRUE(menu->inGame);
 
         auto* story = clickThrough<StoryScreen>(menu, 12, -55, 15.0f);
         ASSERT_NE(story, nullptr);
-        EXPECT_EQ(story->suspended, game);
+        EXPECT_EQ(story->suspended.get(), game);
         menu = clickThrough<TitleScreen>(story, -95, -95, 15.0f);
         ASSERT_NE(menu, nullptr);
         EXPECT_TRUE(menu->inGame);

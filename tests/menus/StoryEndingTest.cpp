@@ -14,7 +14,7 @@ protected:
     {
         auto* story = new StoryScreen;
         story->inGame = inGame;
-        story->suspended = suspended;
+        story->suspended.reset(suspended);
         story->enter();
         currentScreen = story;
         return story;
@@ -80,7 +80,7 @@ TEST_F(StoryEndingTest, HeldBackspaceCreatesOnlyOneMenu)
     auto* menu = dynamic_cast<TitleScreen*>(finishFade());
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->inGame);
-    EXPECT_EQ(menu->suspended, game);
+    EXPECT_EQ(menu->suspended.get(), game);
     EXPECT_EQ(destroyed, 0);
 }
 

@@ -5,9 +5,9 @@
 #include "PlayTestSupport.h"
 #include "app/Globals.h"
 #include "menus/EndingScreen.h"
+#include "platform/VirtualKeys.h"
 #include "play/LevelFile.h"
 #include "screens/FadeScreen.h"
-#include "platform/VirtualKeys.h"
 
 class GameDataTest : public PlayTest {
 protected:

@@ -11,10 +11,10 @@
 #include "entities/Pirate.h"
 #include "entities/Robot.h"
 #include "entities/Zombie.h"
-#include "play/SaveRecord.h"
 #include "menus/TitleScreen.h"
-#include "screens/FadeScreen.h"
 #include "platform/VirtualKeys.h"
+#include "play/SaveRecord.h"
+#include "screens/FadeScreen.h"
 
 namespace {
 
@@ -55,8 +55,7 @@ protected:
         EXPECT_EQ(fade->oldScreen, screen);
         EXPECT_EQ(fade->halfDuration, 7.5f);
         EXPECT_TRUE(menu->inGame);
-        std::unique_ptr<PlayScreen> copy(menu->suspended);
-        menu->suspended = nullptr;
+        std::unique_ptr<PlayScreen> copy = std::move(menu->suspended);
         frameStep = 10.0f;
         fade->update();
         delete menu;

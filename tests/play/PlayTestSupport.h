@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "TestFiles.h"
+#include "platform/Colour.h"
 #include "platform/headless/HeadlessContext.h"
 #include "play/PlayScreen.h"
-#include "platform/Colour.h"
 
 // Runs each test in a directory of its own (Levels/, Textures/ and Save/ are
 // written there), with a fixed tick count for the level loader's seed, a

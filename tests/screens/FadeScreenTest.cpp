@@ -6,13 +6,13 @@
 
 #include "../render/RenderTestSupport.h"
 #include "app/Globals.h"
+#include "platform/VirtualKeys.h"
 #include "render/BitmapFont.h"
 #include "render/Sprite.h"
 #include "render/Texture.h"
 #include "screens/Camera.h"
 #include "screens/FadeScreen.h"
 #include "screens/Screen.h"
-#include "platform/VirtualKeys.h"
 
 namespace {
 

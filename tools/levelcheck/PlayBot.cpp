@@ -7,8 +7,8 @@
 #include "entities/Ninja.h"
 #include "entities/Robot.h"
 #include "entities/Zombie.h"
-#include "play/PlayScreen.h"
 #include "platform/VirtualKeys.h"
+#include "play/PlayScreen.h"
 
 namespace {
 
