@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "render/Lighting.h"
 #include "screens/Camera.h"
 #include "screens/ScreenFlow.h"
 
@@ -44,9 +45,7 @@ void EndingScreen::keyUp(int /*key*/)
 
 void EndingScreen::enter()
 {
-    const GLfloat full[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, full);
-    glMaterialfv(GL_FRONT, GL_AMBIENT, full);
+    setFullLight();
 
     picture.texture.loadKeyed("Textures/win.png");
     picture.width = pictureWidth;

@@ -1,9 +1,8 @@
 #include "menus/StoryScreen.h"
 
-#include <GL/gl.h>
-
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
+#include "render/Lighting.h"
 #include "screens/ScreenFlow.h"
 
 namespace {
@@ -52,9 +51,7 @@ void StoryScreen::keysHeld(const unsigned char* keys)
 
 void StoryScreen::render()
 {
-    glEnable(GL_LIGHTING);
-    const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glMaterialfv(GL_FRONT, GL_AMBIENT, white);
+    beginLitDrawing();
     camera.apply();
     picture.draw();
 }

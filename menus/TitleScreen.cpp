@@ -7,6 +7,7 @@
 #include "menus/SavePrompt.h"
 #include "menus/StoryScreen.h"
 #include "play/PlayScreen.h"
+#include "render/Lighting.h"
 #include "screens/ScreenFlow.h"
 
 namespace {
@@ -38,13 +39,6 @@ constexpr EntryPlace places[] = {
     {-50.0f, -25.0f, -55.0f, -37.5f}, // Return Game
     {55.0f, -25.0f, 55.0f, -37.5f},   // Save Game
 };
-
-void setFullBrightness()
-{
-    const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, white);
-    glMaterialfv(GL_FRONT, GL_AMBIENT, white);
-}
 
 // Gives the entry its picture (opaque black transparent) and its place. A
 // picture loaded by an earlier setup of this menu is released first.
@@ -217,9 +211,7 @@ void TitleScreen::enter()
 
 void TitleScreen::render()
 {
-    glEnable(GL_LIGHTING);
-    const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glMaterialfv(GL_FRONT, GL_AMBIENT, white);
+    beginLitDrawing();
     camera.apply();
     background.draw();
 
@@ -244,7 +236,7 @@ void TitleScreen::render()
 void TitleScreen::setup(int mode)
 {
     prompting = false;
-    setFullBrightness();
+    setFullLight();
 
     marker.texture.release();
     marker.texture = Texture();
