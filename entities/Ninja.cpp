@@ -28,11 +28,6 @@ float squaredDistance(float ax, float ay, float bx, float by)
 }
 }
 
-void Ninja::draw()
-{
-    sprite.draw();
-}
-
 void Ninja::spawn()
 {
     // The first leg ends where the ninja stands, so its first travelling

@@ -21,7 +21,7 @@ constexpr float fireOffset = 5.0f;     // the fire sits this far behind the body
 constexpr float fireScrollRate = 2.0f; // picture widths per second
 }
 
-void Zombie::draw()
+void Zombie::draw() const
 {
     sprite.draw();
     if (burning)

@@ -53,7 +53,7 @@ bool Texture::loadKeyed(const std::string& path)
     return load(path, blackColourKey);
 }
 
-void Texture::bind()
+void Texture::bind() const
 {
     if (glName == 0)
         return;

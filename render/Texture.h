@@ -30,7 +30,7 @@ public:
     // Makes the texture current with the game's sampling state: alpha test
     // (alpha > 0.0001 passes), clamp in t, repeat in s, linear filtering,
     // modulate. Does nothing while glName is 0.
-    virtual void bind();
+    virtual void bind() const;
 
     // load() with opaque black as the colour key.
     bool loadKeyed(const std::string& path);
