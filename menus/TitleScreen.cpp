@@ -13,6 +13,7 @@
 namespace {
 
 constexpr float viewSize = 200.0f;
+constexpr int firstLevel = 1; // where New Game starts
 constexpr float entryWidth = 50.0f;
 constexpr float entryHeight = 25.0f;
 constexpr float markerWidth = 35.0f;
@@ -59,6 +60,18 @@ void removeEntry(Sprite& item)
     item.texture.release();
     item.texture = Texture();
     item.visible = false;
+}
+
+// A screen that returns to the menu it was opened from (the load list, the
+// story): it learns the menu's mode and holds the suspended game meanwhile.
+template <class Next>
+Next* makeReturning(bool inGame, std::unique_ptr<PlayScreen> suspended)
+{
+    auto* next = new Next;
+    next->inGame = inGame;
+    next->suspended = std::move(suspended);
+    next->enter();
+    return next;
 }
 
 } // namespace
@@ -128,27 +141,17 @@ void TitleScreen::mouseUp(bool left, bool /*right*/)
     case NewGame: {
         auto* play = new PlayScreen;
         play->enter();
-        play->setup(1);
+        play->setup(firstLevel);
         // A suspended game stays with this menu and is freed with it.
         leaveFor(play);
         break;
     }
-    case LoadGame: {
-        auto* list = new LoadScreen;
-        list->inGame = inGame;
-        list->suspended = std::move(suspended);
-        list->enter();
-        leaveFor(list);
+    case LoadGame:
+        leaveFor(makeReturning<LoadScreen>(inGame, std::move(suspended)));
         break;
-    }
-    case GameStory: {
-        auto* story = new StoryScreen;
-        story->inGame = inGame;
-        story->suspended = std::move(suspended);
-        story->enter();
-        leaveFor(story);
+    case GameStory:
+        leaveFor(makeReturning<StoryScreen>(inGame, std::move(suspended)));
         break;
-    }
     case QuitGame:
         running = false;
         break;
