@@ -23,7 +23,7 @@ Message message(Message::Kind kind, int a = 0, int b = 0, bool left = false, boo
 
 } // namespace
 
-class WindowProcTest : public AppTest {};
+class WindowProcTest : public FreshGlobals {};
 
 TEST_F(WindowProcTest, KeysReachTheScreenBeforeKeyStateChanges)
 {

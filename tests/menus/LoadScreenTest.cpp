@@ -10,7 +10,7 @@
 
 namespace {
 
-class LoadScreenTest : public ScreenTest {
+class LoadScreenTest : public CleanScreenFlow {
 protected:
     static LoadScreen* makeList()
     {

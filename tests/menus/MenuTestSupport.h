@@ -22,7 +22,7 @@
 // A headless OpenGL context and a clean screen flow: no current screen, the
 // loop running, no title picture loaded. Whatever screen a test leaves
 // current is destroyed afterwards, after any fade has run to its end.
-class ScreenTest : public ::testing::Test {
+class CleanScreenFlow : public ::testing::Test {
 protected:
     void SetUp() override
     {

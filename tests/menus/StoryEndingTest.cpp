@@ -8,7 +8,7 @@
 
 namespace {
 
-class StoryEndingTest : public ScreenTest {
+class StoryEndingTest : public CleanScreenFlow {
 protected:
     static StoryScreen* makeStory(bool inGame = false, PlayScreen* suspended = nullptr)
     {

@@ -13,7 +13,7 @@ namespace {
 constexpr int mainMenu = 1;
 constexpr int inGameMenu = 2;
 
-class TitleScreenTest : public ScreenTest {
+class TitleScreenTest : public CleanScreenFlow {
 protected:
     static void pointAt(TitleScreen* menu, float x, float y) { menu->mouseMove(fraction(x), fraction(y)); }
 

@@ -9,11 +9,11 @@
 #include "play/LevelFile.h"
 #include "screens/FadeScreen.h"
 
-class GameDataTest : public PlayTest {
+class GameDataTest : public SeededPlay {
 protected:
     void SetUp() override
     {
-        PlayTest::SetUp();
+        SeededPlay::SetUp();
         std::filesystem::current_path(THRASK_DATA_DIR);
     }
 };

@@ -30,12 +30,12 @@ using Place = std::tuple<float, float, float, float>; // target x, y, centre x, 
 
 } // namespace
 
-class PlayControlsTest : public PlayTest {
+class PlayControlsTest : public SeededPlay {
 protected:
     void TearDown() override
     {
         holdOnly({});
-        PlayTest::TearDown();
+        SeededPlay::TearDown();
     }
 
     // Holds the keys over a play screen made with new, checks that it fades

@@ -17,7 +17,7 @@
 // written there), with a fixed tick count for the level loader's seed, a
 // headless OpenGL context and a clean screen flow. Screens the test leaves
 // current or retired are freed afterwards.
-class PlayTest : public ::testing::Test {
+class SeededPlay : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;

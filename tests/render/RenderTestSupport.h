@@ -14,7 +14,7 @@
 // A 200 x 200 off-screen context with the default camera applied, so one
 // pixel is one view unit, and a blue background that transparent texels
 // show through.
-class RenderTest : public ::testing::Test {
+class OffscreenView : public ::testing::Test {
 protected:
     void SetUp() override
     {

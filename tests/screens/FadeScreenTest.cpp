@@ -63,13 +63,13 @@ struct LitScreen : Screen {
     BitmapFont font;
 };
 
-class FadeScreenTest : public RenderTest {
+class FadeScreenTest : public OffscreenView {
 protected:
     void TearDown() override
     {
         frameStep = 0.0f;
         currentScreen = nullptr;
-        RenderTest::TearDown();
+        OffscreenView::TearDown();
     }
 };
 
