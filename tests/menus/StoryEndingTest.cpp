@@ -84,15 +84,22 @@ TEST_F(StoryEndingTest, HeldBackspaceCreatesOnlyOneMenu)
     EXPECT_EQ(destroyed, 0);
 }
 
-TEST_F(StoryEndingTest, EndingTextsCarryTheFinalScore)
+TEST_F(StoryEndingTest, TheScoreLineEndsInTheWholeFinalScoreWhateverItsSign)
 {
-    for (int score : {0, -120}) {
+    for (int score : {0, -120, 2147483647, -2147483647 - 1}) {
+        SCOPED_TRACE(score);
         EndingScreen* ending = makeEnding(score);
-        EXPECT_EQ(ending->scoreFont.text, "Your final score was: " + std::to_string(score)
-                                              + "\n\nPress Any Key to Continue\n");
-        EXPECT_EQ(ending->creditsFont.text, "Programming, Art, Story and Design by Tolvane\n");
-        EXPECT_EQ(ending->scoreFont.colour.b, 255);
-        EXPECT_EQ(ending->creditsFont.colour.r, 255);
+        const std::string& text = ending->scoreFont.text;
+        const std::string scoreLine = text.substr(0, text.find('\n'));
+        const std::size_t number = scoreLine.find_last_of(' ') + 1;
+        EXPECT_EQ(std::stoll(scoreLine.substr(number)), score);
+        EXPECT_EQ(scoreLine.substr(number), std::to_string(score)) << "nothing before or after it";
+        EXPECT_NE(text.find("\n\nPress Any Key"), std::string::npos) << "a blank line, then the prompt";
+        EXPECT_FALSE(ending->creditsFont.text.empty());
+        // White on the dark win picture: text is drawn unlit, in its own colour.
+        for (const BitmapFont* font : {&ending->scoreFont, &ending->creditsFont}) {
+            EXPECT_EQ(font->colour.r + font->colour.g + font->colour.b, 3 * 255);
+        }
         delete ending;
         currentScreen = nullptr;
     }

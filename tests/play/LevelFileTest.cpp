@@ -17,11 +17,19 @@ std::string join(const std::vector<std::string>& lines, const std::string& end =
 
 } // namespace
 
-TEST(LevelFileTest, NamesCarryTheLevelNumberWithoutLeadingZeros)
+TEST(LevelFileTest, LevelNOpensLevelsLnWithoutLeadingZeros)
 {
-    EXPECT_EQ(levelFileName(1), "Levels\\l1.lvl");
-    EXPECT_EQ(levelFileName(10), "Levels\\l10.lvl");
-    EXPECT_EQ(levelFileName(15), "Levels\\l15.lvl");
+    // Each file holds its own number of pirates.
+    writeFile("Levels/l1.lvl", "101\n");
+    writeFile("Levels/l01.lvl", "99\n");
+    writeFile("Levels/l10.lvl", "110\n");
+    writeFile("Levels/l15.lvl", "115\n");
+    writeFile("Levels/L2.LVL", "102\n");
+    EXPECT_EQ(readLevelFile(levelFileName(1)).pirates, 101);
+    EXPECT_EQ(readLevelFile(levelFileName(10)).pirates, 110);
+    EXPECT_EQ(readLevelFile(levelFileName(15)).pirates, 115);
+    EXPECT_EQ(readLevelFile(levelFileName(2)).pirates, 102) << "names match whatever their case";
+    EXPECT_FALSE(readLevelFile(levelFileName(3)).opened);
 }
 
 TEST(LevelFileTest, LinesGoToTheirCountsInFileOrder)

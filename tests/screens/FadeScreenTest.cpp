@@ -75,16 +75,26 @@ protected:
 
 } // namespace
 
-TEST_F(FadeScreenTest, ConfigureSetsHalfDurationAndStartingProgress)
+TEST_F(FadeScreenTest, EveryDurationStartsFullyLitOnTheOldScreenAndIsBlackHalfWay)
 {
     for (const float duration : {10.0f, 15.0f, 25.0f}) {
+        SCOPED_TRACE(duration);
         FadeScreen fade;
         Probe a, b;
         fade.configure(&a, &b, duration);
-        EXPECT_EQ(fade.halfDuration, duration * 0.5f);
-        EXPECT_EQ(fade.progress, duration * -0.5f);
-        EXPECT_EQ(fade.oldScreen, &a);
-        EXPECT_EQ(fade.newScreen, &b);
+        frameStep = 0.0f;
+        fade.render();
+        GLfloat ambient[4] = {};
+        glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+        EXPECT_EQ(ambient[0], 1.0f);
+        EXPECT_EQ(a.renders, 1);
+        // Half way through the fade's time: duration / 32 seconds.
+        frameStep = duration / 32.0f;
+        fade.progress += frameStep * 16.0f; // as update would, without ending
+        fade.render();
+        glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+        EXPECT_EQ(ambient[0], 0.0f);
+        EXPECT_EQ(b.renders, 1) << "the new screen from the darkest point on";
         fade.oldScreen = fade.newScreen = nullptr; // stack screens: not the fade's to free
     }
 }
