@@ -13,7 +13,7 @@
 // before each call.
 class Screen {
 public:
-    // A key was released; key is the Windows virtual-key code (0-255).
+    // A key was released; key is its virtual-key code (platform/VirtualKeys.h).
     virtual void keyUp(int key) { (void)key; }
     // A key was pressed (auto-repeat included).
     virtual void keyDown(int key) { (void)key; }
