@@ -33,8 +33,9 @@ TEST_F(WindowProcTest, KeysReachTheScreenBeforeKeyStateChanges)
     for (const Message& m : {message(Message::KeyDown, vk::left), message(Message::KeyDown, vk::left),
                              message(Message::KeyDown, vk::left), message(Message::KeyUp, vk::left)})
         windowProc(m);
-    EXPECT_EQ(log, (std::vector<std::string>{"s.keyDown 37 held=0", "s.keyDown 37 held=1",
-                                             "s.keyDown 37 held=1", "s.keyUp 37 held=1"}));
+    const std::string left = std::to_string(vk::left);
+    EXPECT_EQ(log, (std::vector<std::string>{"s.keyDown " + left + " held=0", "s.keyDown " + left + " held=1",
+                                             "s.keyDown " + left + " held=1", "s.keyUp " + left + " held=1"}));
     EXPECT_EQ(keyState[vk::left], 0);
     windowProc(message(Message::KeyDown, vk::enter));
     EXPECT_EQ(keyState[vk::enter], 1) << "held until its key-up";
