@@ -10,11 +10,6 @@ namespace {
 constexpr float secondsPerTick = 0.001f;
 constexpr std::size_t durationsKept = 1;
 
-// The last pointer fractions handed to mouseMove, kept for frames in which
-// the client area has no size (a minimised window).
-float pointerX = 0.0f;
-float pointerY = 0.0f;
-
 } // namespace
 
 void advanceFrameClock(std::uint32_t now)

@@ -184,7 +184,7 @@ void addScreen(StateHash& h, const Screen* screen, int depth = 0)
         h.add(menu->caret);
         h.add(menu->leaving);
         addSprite(h, menu->marker);
-        addScreen(h, menu->suspended, depth + 1);
+        addScreen(h, menu->suspended.get(), depth + 1);
     } else if (const auto* list = dynamic_cast<const LoadScreen*>(screen)) {
         h.add(3);
         h.add(list->inGame);
@@ -194,14 +194,14 @@ void addScreen(StateHash& h, const Screen* screen, int depth = 0)
         h.add(static_cast<unsigned>(list->entries.size()));
         for (const SaveEntry& entry : list->entries)
             h.add(entry.line);
-        addScreen(h, list->suspended, depth + 1);
+        addScreen(h, list->suspended.get(), depth + 1);
     } else if (const auto* story = dynamic_cast<const StoryScreen*>(screen)) {
         h.add(4);
         h.add(story->inGame);
         h.add(story->pointerX);
         h.add(story->pointerY);
         h.add(story->leaving);
-        addScreen(h, story->suspended, depth + 1);
+        addScreen(h, story->suspended.get(), depth + 1);
     } else if (const auto* ending = dynamic_cast<const EndingScreen*>(screen)) {
         h.add(5);
         h.add(ending->finalScore);
@@ -245,11 +245,11 @@ const PlayScreen* gameOf(const Screen* screen, int depth = 0)
     if (const auto* play = dynamic_cast<const PlayScreen*>(screen))
         return play;
     if (const auto* menu = dynamic_cast<const TitleScreen*>(screen))
-        return menu->suspended;
+        return menu->suspended.get();
     if (const auto* list = dynamic_cast<const LoadScreen*>(screen))
-        return list->suspended;
+        return list->suspended.get();
     if (const auto* story = dynamic_cast<const StoryScreen*>(screen))
-        return story->suspended;
+        return story->suspended.get();
     if (const auto* fade = dynamic_cast<const FadeScreen*>(screen)) {
         const PlayScreen* game = gameOf(fade->newScreen, depth + 1);
         return game != nullptr ? game : gameOf(fade->oldScreen, depth + 1);

@@ -2,46 +2,46 @@
 
 #include <cstdint>
 #include <deque>
-#include <string>
-#include <vector>
 
-class Screen;
-
-// The process-wide state of the game. Everything the whole program shares
-// lives here and nowhere else.
+// The process-wide state of the game, listed in one place.
+//
+// The state that only app/ uses is declared below. The state that the layers
+// under app/ read is declared in their own headers, because no folder below
+// app/ may include app/ (docs/architecture.md); those headers are included
+// here, so app/ reaches every global through this one:
+//   frameStep                      platform/FrameStep.h  entities, screens and play advance by it
+//   currentScreen, retiredScreens  screens/Screen.h      every screen hands over through them
+//   running                        screens/ScreenFlow.h  the title menu's Quit Game clears it
+// Three more belong to the one class that uses them and live beside it:
+//   titleTexture                   menus/TitleScreen.h   the picture every title menu shares
+//   Ninja::nextNinjaHorizontal     entities/Ninja.h      the first leg of the next ninja spawned
+//   the random generator's state   entities/Random.h     thrask::srand, thrask::rand
+//   saveFolder                     play/SaveRecord.h     the save prompt and the load list share it
+#include "platform/FrameStep.h"
+#include "play/SaveRecord.h"
+#include "screens/Screen.h"
+#include "screens/ScreenFlow.h"
 
 extern int windowWidth;     // client width in pixels (the request before the window exists)
 extern int windowHeight;    // client height in pixels
 extern int colourDepth;     // requested bits per pixel; only the low byte is used
 extern bool fullScreen;     // full-screen requested; cleared by -win / -windowed
-extern bool running;        // the frame loop runs while this is true
 
-// The folder saved games are written to and listed from. "Save" (in the
-// working directory) until start-up chooses the player's own (Folders::settle).
-extern std::string saveFolder;
-
-// The one screen that receives input, update and render. Written by start-up,
-// by screens that hand over to the next screen, and by FadeScreen::update.
-extern Screen* currentScreen;
-
-// 1 while the key with that Windows virtual-key code is held.
+// 1 while the key with that virtual-key code (platform/VirtualKeys.h) is held.
 extern unsigned char keyState[256];
 
 // Last pointer position in client pixels, y measured from the top edge.
 extern int mouseX;
 extern int mouseY;
 
-// Seconds of game time in the current frame. Every rate in the game is per
-// second of game time, so a quantity with rate r grows by r * frameStep.
-extern float frameStep;
+// The pointer as the current screen last received it in mouseMove: fractions
+// of the client area, (0, 0) bottom-left. While the client area has no size
+// (a minimised window) the frame loop passes these again.
+extern float pointerX;
+extern float pointerY;
 
 // Millisecond tick count taken at the start of the previous frame.
 extern std::uint32_t lastTick;
 
 // The frame clock's queue of recent frame durations in seconds.
 extern std::deque<float> frameDurations;
-
-// Screens that have been replaced without a fade and are waiting to be freed.
-// They cannot be deleted on the spot (the replacement happens inside their own
-// render), so the frame loop frees them at the start of the next frame.
-extern std::vector<Screen*> retiredScreens;

@@ -9,7 +9,6 @@
 // -replay FILE a recorded run is shown again from its own input and ticks
 // (Esc ends it and the title menu takes over).
 #include <GL/gl.h>
-#include <IL/il.h>
 
 #include <csignal>
 #include <cstdio>
@@ -32,8 +31,9 @@
 #include "app/ReplayFile.h"
 #include "platform/GameWindow.h"
 #include "platform/Message.h"
+#include "platform/PictureDecoder.h"
 #include "platform/Ticks.h"
-#include "screens/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 
@@ -276,7 +276,7 @@ int main(int argc, char** argv)
         if (!watch->prepare(error))
             return fail(error);
     }
-    ilInit();
+    initPictureDecoder();
     glEnable(GL_DEPTH_TEST);
 
     const auto record = [&recorder](const Message& message) {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstddef>
 
-#include "app/Globals.h"
 #include "entities/Random.h"
 #include "entities/Wander.h"
+#include "platform/FrameStep.h"
 
 namespace {
 constexpr float cabbageSize = 12.0f;

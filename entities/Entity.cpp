@@ -1,6 +1,6 @@
 #include "entities/Entity.h"
 
-void Entity::draw()
+void Entity::draw() const
 {
     sprite.draw();
 }

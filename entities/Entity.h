@@ -26,7 +26,7 @@ public:
     Entity() = default;
 
     // Draws the sprite (nothing while it is invisible).
-    virtual void draw();
+    virtual void draw() const;
     // Sets the kind's starting values.
     virtual void spawn();
     virtual EntityKind kind() const;

@@ -1,8 +1,8 @@
 #include "entities/HealthPickup.h"
 
-#include "app/Globals.h"
 #include "entities/Entity.h"
 #include "entities/Random.h"
+#include "platform/FrameStep.h"
 
 namespace {
 constexpr int longestWait = 45;     // waits are 0 to 44 seconds

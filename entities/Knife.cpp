@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/Globals.h"
+#include "platform/FrameStep.h"
 
 namespace {
 constexpr float knifeWidth = 11.5f;

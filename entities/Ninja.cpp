@@ -2,9 +2,9 @@
 
 #include <cstddef>
 
-#include "app/Globals.h"
 #include "entities/Random.h"
 #include "entities/Wander.h"
+#include "platform/FrameStep.h"
 
 bool Ninja::nextNinjaHorizontal = false;
 
@@ -26,11 +26,6 @@ float squaredDistance(float ax, float ay, float bx, float by)
     const float dy = by - ay;
     return dx * dx + dy * dy;
 }
-}
-
-void Ninja::draw()
-{
-    sprite.draw();
 }
 
 void Ninja::spawn()

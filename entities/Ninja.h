@@ -10,7 +10,6 @@
 // earlier-created one giving way.
 class Ninja : public Entity {
 public:
-    void draw() override;
     void spawn() override;
     EntityKind kind() const override;
     int update(float playerX, float playerY) override;
@@ -26,7 +25,8 @@ public:
 
     // Flipped by every spawn across the whole run of the program (levels and
     // play screens alike); starts false, so the first ninja ever spawned
-    // starts with a horizontal leg.
+    // starts with a horizontal leg. A global of the game kept with the one
+    // class that uses it (entities/ may not include app/Globals.h).
     static bool nextNinjaHorizontal;
 
 private:

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <utility>
 
-#include "app/Globals.h"
 #include "entities/Random.h"
 #include "entities/Wander.h"
+#include "platform/FrameStep.h"
 
 namespace {
 constexpr float roamSpeed = 36.0f;

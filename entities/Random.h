@@ -12,7 +12,7 @@ namespace thrask {
 void srand(std::uint32_t seed);
 int rand();
 
-// The generator's state, for tests and for saving a replay.
+// The generator's state, for tests that check which values were drawn.
 std::uint32_t randState();
 
 } // namespace thrask

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "app/Globals.h"
 #include "entities/Random.h"
 #include "entities/Wander.h"
 #include "entities/Zombie.h"
+#include "platform/FrameStep.h"
 
 namespace {
 constexpr float roamSpeed = 36.0f;
@@ -22,7 +22,7 @@ constexpr float flameReach = 13.0f;    // gap from the robot's centre to the fla
 constexpr float flameDrop = 3.5f;      // the flame is held this far below the centre
 }
 
-void Robot::draw()
+void Robot::draw() const
 {
     sprite.draw();
     flame.draw();

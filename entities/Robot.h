@@ -10,7 +10,7 @@
 // every half second, and sets zombies inside it burning.
 class Robot : public Entity {
 public:
-    void draw() override;
+    void draw() const override;
     void spawn() override;
     EntityKind kind() const override;
     int update(float playerX, float playerY) override;

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/Globals.h"
 #include "entities/Random.h"
+#include "platform/FrameStep.h"
 #include "render/Sprite.h"
 
 namespace {

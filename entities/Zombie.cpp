@@ -2,9 +2,9 @@
 
 #include <cstddef>
 
-#include "app/Globals.h"
 #include "entities/Random.h"
 #include "entities/Wander.h"
+#include "platform/FrameStep.h"
 
 namespace {
 constexpr float walkSpeed = 24.0f;
@@ -21,7 +21,7 @@ constexpr float fireOffset = 5.0f;     // the fire sits this far behind the body
 constexpr float fireScrollRate = 2.0f; // picture widths per second
 }
 
-void Zombie::draw()
+void Zombie::draw() const
 {
     sprite.draw();
     if (burning)

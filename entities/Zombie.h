@@ -10,7 +10,7 @@
 // it burning: faster, with a scrolling fire picture.
 class Zombie : public Entity {
 public:
-    void draw() override;
+    void draw() const override;
     void spawn() override;
     EntityKind kind() const override;
     int update(float playerX, float playerY) override;

@@ -4,10 +4,9 @@
 
 #include <string>
 
-#include "app/Globals.h"
-#include "menus/TitleScreen.h"
+#include "render/Lighting.h"
 #include "screens/Camera.h"
-#include "screens/FadeScreen.h"
+#include "screens/ScreenFlow.h"
 
 namespace {
 
@@ -20,9 +19,16 @@ constexpr float scoreX = -30.0f;
 constexpr float scoreY = -10.0f;
 constexpr float creditsX = -50.0f;
 constexpr float creditsY = -80.0f;
-constexpr float menuFade = 10.0f;
 
 } // namespace
+
+Screen* makeEndingScreen(int finalScore)
+{
+    auto* ending = new EndingScreen;
+    ending->finalScore = finalScore;
+    ending->enter();
+    return ending;
+}
 
 EndingScreen::~EndingScreen()
 {
@@ -34,19 +40,12 @@ void EndingScreen::keyUp(int /*key*/)
     if (leaving)
         return;
     leaving = true;
-    auto* fade = new FadeScreen;
-    auto* menu = new TitleScreen;
-    menu->enter();
-    menu->setup(1);
-    fade->configure(this, menu, menuFade);
-    currentScreen = fade;
+    fadeTo(this, makeMainMenu(), fadeDuration::endingToMenu);
 }
 
 void EndingScreen::enter()
 {
-    const GLfloat full[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, full);
-    glMaterialfv(GL_FRONT, GL_AMBIENT, full);
+    setFullLight();
 
     picture.texture.loadKeyed("Textures/win.png");
     picture.width = pictureWidth;

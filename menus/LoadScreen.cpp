@@ -2,12 +2,11 @@
 
 #include <GL/gl.h>
 
-#include "app/Globals.h"
 #include "entities/Entity.h"
-#include "menus/TitleScreen.h"
+#include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
-#include "screens/FadeScreen.h"
-#include "screens/VirtualKeys.h"
+#include "play/SaveRecord.h"
+#include "screens/ScreenFlow.h"
 
 namespace {
 
@@ -35,9 +34,6 @@ constexpr float returnUnderlineShift = 10.0f; // left of the Return Game button'
 // a little nearer than the button so the button's picture cannot hide it.
 constexpr float underlineDepth = 0.5f;
 
-constexpr float loadFade = 10.0f;
-constexpr float returnFade = 15.0f;
-
 enum Button { None = 0, LoadGame, ReturnGame };
 
 void place(Sprite& sprite, float x, float y, float width, float height)
@@ -57,7 +53,6 @@ LoadScreen::~LoadScreen()
     returnGameButton.texture.release();
     loadGameButton.texture.release();
     underline.texture.release();
-    delete suspended;
 }
 
 void LoadScreen::keyDown(int key)
@@ -85,21 +80,16 @@ void LoadScreen::mouseUp(bool left, bool /*right*/)
         play->level = entry.level;
         // A suspended game stays with this list and is freed with it: the
         // player chose another game over it.
-        auto* fade = new FadeScreen;
-        fade->configure(this, play, loadFade);
-        currentScreen = fade;
-        leaving = true;
+        leaveFor(play, fadeDuration::loadedGame);
     } else if (hovered == ReturnGame) {
-        auto* fade = new FadeScreen;
-        auto* menu = new TitleScreen;
-        menu->enter();
-        menu->setup(inGame ? 2 : 1);
-        menu->suspended = suspended;
-        suspended = nullptr;
-        fade->configure(this, menu, returnFade);
-        currentScreen = fade;
-        leaving = true;
+        leaveFor(inGame ? makeInGameMenu(std::move(suspended)) : makeMainMenu(), fadeDuration::menu);
     }
+}
+
+void LoadScreen::leaveFor(Screen* next, float duration)
+{
+    fadeTo(this, next, duration);
+    leaving = true;
 }
 
 void LoadScreen::mouseMove(float x, float y)

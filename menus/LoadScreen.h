@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "menus/SaveList.h"
@@ -17,8 +18,8 @@ class PlayScreen;
 class LoadScreen : public Screen {
 public:
     LoadScreen() = default;
-    // Releases the textures the list loaded, and frees a suspended game that
-    // was never handed back to a menu (the player loaded another game).
+    // Releases the textures the list loaded; a suspended game that was never
+    // handed back to a menu (the player loaded another game) goes with it.
     ~LoadScreen() override;
 
     void keyDown(int key) override;
@@ -30,9 +31,8 @@ public:
     int hovered = 0; // 0 none, 1 Load Game, 2 Return Game
     bool inGame = false;
     bool hasEntries = false;
-    // The in-game menu's suspended game: handed back on Return Game (the
-    // pointer is cleared then); freed with the list if it was never handed back.
-    PlayScreen* suspended = nullptr;
+    // The in-game menu's suspended game, handed back to the menu on Return Game.
+    std::unique_ptr<PlayScreen> suspended;
     BitmapFont font;
     std::vector<SaveEntry> entries;
     int selected = 0;
@@ -46,4 +46,8 @@ public:
     // A button has started the fade away from this list; further clicks are
     // ignored so the list is never handed to two fades.
     bool leaving = false;
+
+private:
+    // Fades from this list to next for `duration` and ignores later clicks.
+    void leaveFor(Screen* next, float duration);
 };

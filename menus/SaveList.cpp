@@ -1,13 +1,11 @@
 #include "menus/SaveList.h"
 
-#include <filesystem>
-#include <system_error>
-
-#include "menus/SaveRecord.h"
+#include "platform/DirectoryListing.h"
+#include "play/SaveRecord.h"
 
 namespace {
 
-const std::string saveSuffix = ".sav";
+const char* const saveSuffix = ".sav";
 
 // Scroll-bar geometry in view units: the track the thumb may fill and the
 // span its centre moves over.
@@ -15,25 +13,13 @@ constexpr float thumbTrack = 150.0f;
 constexpr float thumbTravel = 140.0f;
 constexpr float thumbTravelBottom = -70.0f;
 
-bool endsWithSaveSuffix(const std::string& name)
-{
-    return name.size() >= saveSuffix.size()
-        && name.compare(name.size() - saveSuffix.size(), saveSuffix.size(), saveSuffix) == 0;
-}
-
 } // namespace
 
 std::vector<SaveEntry> SaveList::scan(const std::string& directory)
 {
-    namespace fs = std::filesystem;
     std::vector<SaveEntry> entries;
-    std::error_code error;
-    fs::directory_iterator it(directory, error);
-    for (const fs::directory_iterator end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (endsWithSaveSuffix(name))
-            entries.push_back(read(directory, name));
-    }
+    for (const std::string& name : listFiles(directory, saveSuffix))
+        entries.push_back(read(directory, name));
     return entries;
 }
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/Globals.h"
-#include "screens/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
+#include "play/SaveRecord.h"
 
 namespace {
 

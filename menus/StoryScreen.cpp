@@ -1,12 +1,9 @@
 #include "menus/StoryScreen.h"
 
-#include <GL/gl.h>
-
-#include "app/Globals.h"
-#include "menus/TitleScreen.h"
+#include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
-#include "screens/FadeScreen.h"
-#include "screens/VirtualKeys.h"
+#include "render/Lighting.h"
+#include "screens/ScreenFlow.h"
 
 namespace {
 
@@ -15,14 +12,12 @@ constexpr float viewSize = 100.0f;
 // The back region: the picture's lower-left corner, both bounds strict.
 constexpr float backBelowY = -35.0f;
 constexpr float backLeftOfX = -32.0f;
-constexpr float menuFade = 15.0f;
 
 } // namespace
 
 StoryScreen::~StoryScreen()
 {
     picture.texture.release();
-    delete suspended;
 }
 
 void StoryScreen::mouseUp(bool /*left*/, bool /*right*/)
@@ -56,9 +51,7 @@ void StoryScreen::keysHeld(const unsigned char* keys)
 
 void StoryScreen::render()
 {
-    glEnable(GL_LIGHTING);
-    const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glMaterialfv(GL_FRONT, GL_AMBIENT, white);
+    beginLitDrawing();
     camera.apply();
     picture.draw();
 }
@@ -68,12 +61,5 @@ void StoryScreen::backToMenu()
     if (leaving)
         return;
     leaving = true;
-    auto* fade = new FadeScreen;
-    auto* menu = new TitleScreen;
-    menu->suspended = suspended;
-    suspended = nullptr;
-    menu->enter();
-    menu->setup(inGame ? 2 : 1);
-    fade->configure(this, menu, menuFade);
-    currentScreen = fade;
+    fadeTo(this, inGame ? makeInGameMenu(std::move(suspended)) : makeMainMenu(), fadeDuration::menu);
 }

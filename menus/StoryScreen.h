@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "render/Sprite.h"
 #include "screens/Camera.h"
 #include "screens/Screen.h"
@@ -11,8 +13,8 @@ class PlayScreen;
 class StoryScreen : public Screen {
 public:
     StoryScreen() = default;
-    // Releases the picture, and frees a suspended game that was never handed
-    // back to a menu.
+    // Releases the picture; a suspended game that was never handed back to a
+    // menu goes with it.
     ~StoryScreen() override;
 
     void mouseUp(bool left, bool right) override;
@@ -22,9 +24,8 @@ public:
     void render() override;
 
     bool inGame = false;
-    // The in-game menu's suspended game: handed back to the menu (the pointer
-    // is cleared then); freed with the screen if it was never handed back.
-    PlayScreen* suspended = nullptr;
+    // The in-game menu's suspended game, handed back to the menu.
+    std::unique_ptr<PlayScreen> suspended;
     float pointerY = 0.0f;
     float pointerX = 0.0f;
     Camera camera;

@@ -2,24 +2,23 @@
 
 #include <GL/gl.h>
 
-#include "app/Globals.h"
 #include "entities/Entity.h"
 #include "menus/LoadScreen.h"
 #include "menus/SavePrompt.h"
 #include "menus/StoryScreen.h"
 #include "play/PlayScreen.h"
-#include "screens/FadeScreen.h"
+#include "render/Lighting.h"
+#include "screens/ScreenFlow.h"
 
 namespace {
 
 constexpr float viewSize = 200.0f;
+constexpr int firstLevel = 1; // where New Game starts
 constexpr float entryWidth = 50.0f;
 constexpr float entryHeight = 25.0f;
 constexpr float markerWidth = 35.0f;
 constexpr float markerHeight = 2.0f;
 constexpr float backgroundDepth = 10.0f;
-constexpr float menuFade = 15.0f;
-constexpr int inGameMode = 2;
 
 constexpr Colour promptColour{0, 255, 255, 255};
 constexpr float promptX = -50.0f;
@@ -42,13 +41,6 @@ constexpr EntryPlace places[] = {
     {55.0f, -25.0f, 55.0f, -37.5f},   // Save Game
 };
 
-void setFullBrightness()
-{
-    const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, white);
-    glMaterialfv(GL_FRONT, GL_AMBIENT, white);
-}
-
 // Gives the entry its picture (opaque black transparent) and its place. A
 // picture loaded by an earlier setup of this menu is released first.
 void placeEntry(Sprite& item, const char* picture, Entry entry)
@@ -70,7 +62,38 @@ void removeEntry(Sprite& item)
     item.visible = false;
 }
 
+// A screen that returns to the menu it was opened from (the load list, the
+// story): it learns the menu's mode and holds the suspended game meanwhile.
+template <class Next>
+Next* makeReturning(bool inGame, std::unique_ptr<PlayScreen> suspended)
+{
+    auto* next = new Next;
+    next->inGame = inGame;
+    next->suspended = std::move(suspended);
+    next->enter();
+    return next;
+}
+
 } // namespace
+
+Texture titleTexture;
+
+Screen* makeMainMenu()
+{
+    auto* menu = new TitleScreen;
+    menu->enter();
+    menu->setup(menuMode::title);
+    return menu;
+}
+
+Screen* makeInGameMenu(std::unique_ptr<PlayScreen> suspended)
+{
+    auto* menu = new TitleScreen;
+    menu->enter();
+    menu->setup(menuMode::inGame);
+    menu->suspended = std::move(suspended);
+    return menu;
+}
 
 TitleScreen::TitleScreen()
 {
@@ -89,7 +112,6 @@ TitleScreen::~TitleScreen()
         returnGameItem.texture.release();
     if (saveGameItem.visible)
         saveGameItem.texture.release();
-    delete suspended;
 }
 
 void TitleScreen::keyDown(int key)
@@ -104,7 +126,7 @@ void TitleScreen::keyDown(int key)
         break;
     case SavePrompt::Outcome::Confirmed:
         prompting = false;
-        if (suspended != nullptr)
+        if (suspended)
             suspended->saveGame(SavePrompt::path(saveName));
         break;
     }
@@ -117,55 +139,26 @@ void TitleScreen::mouseUp(bool left, bool /*right*/)
 
     switch (hovered) {
     case NewGame: {
-        auto* fade = new FadeScreen;
         auto* play = new PlayScreen;
         play->enter();
-        play->setup(1);
+        play->setup(firstLevel);
         // A suspended game stays with this menu and is freed with it.
-        fade->configure(this, play, menuFade);
-        currentScreen = fade;
-        leaving = true;
+        leaveFor(play);
         break;
     }
-    case LoadGame: {
-        auto* fade = new FadeScreen;
-        auto* list = new LoadScreen;
-        list->inGame = inGame;
-        list->suspended = suspended;
-        suspended = nullptr;
-        list->enter();
-        list->setup(1);
-        fade->configure(this, list, menuFade);
-        currentScreen = fade;
-        leaving = true;
+    case LoadGame:
+        leaveFor(makeReturning<LoadScreen>(inGame, std::move(suspended)));
         break;
-    }
-    case GameStory: {
-        auto* fade = new FadeScreen;
-        auto* story = new StoryScreen;
-        story->inGame = inGame;
-        story->suspended = suspended;
-        suspended = nullptr;
-        story->enter();
-        story->setup(1);
-        fade->configure(this, story, menuFade);
-        currentScreen = fade;
-        leaving = true;
+    case GameStory:
+        leaveFor(makeReturning<StoryScreen>(inGame, std::move(suspended)));
         break;
-    }
     case QuitGame:
         running = false;
         break;
-    case ReturnGame: {
-        if (suspended == nullptr)
-            break;
-        auto* fade = new FadeScreen;
-        fade->configure(this, suspended, menuFade);
-        suspended = nullptr;
-        currentScreen = fade;
-        leaving = true;
+    case ReturnGame:
+        if (suspended)
+            leaveFor(suspended.release());
         break;
-    }
     case SaveGame:
         prompting = true;
         caret = 0;
@@ -173,6 +166,12 @@ void TitleScreen::mouseUp(bool left, bool /*right*/)
     default:
         break;
     }
+}
+
+void TitleScreen::leaveFor(Screen* next)
+{
+    fadeTo(this, next, fadeDuration::menu);
+    leaving = true;
 }
 
 void TitleScreen::mouseMove(float x, float y)
@@ -215,9 +214,7 @@ void TitleScreen::enter()
 
 void TitleScreen::render()
 {
-    glEnable(GL_LIGHTING);
-    const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glMaterialfv(GL_FRONT, GL_AMBIENT, white);
+    beginLitDrawing();
     camera.apply();
     background.draw();
 
@@ -242,7 +239,7 @@ void TitleScreen::render()
 void TitleScreen::setup(int mode)
 {
     prompting = false;
-    setFullBrightness();
+    setFullLight();
 
     marker.texture.release();
     marker.texture = Texture();
@@ -260,7 +257,7 @@ void TitleScreen::setup(int mode)
     removeEntry(returnGameItem);
     removeEntry(saveGameItem);
     inGame = false;
-    if (mode == inGameMode) {
+    if (mode == menuMode::inGame) {
         inGame = true;
         placeEntry(returnGameItem, "Textures/ReturnGame.png", ReturnGame);
         placeEntry(saveGameItem, "Textures/SaveGame.png", SaveGame);

@@ -1,28 +1,31 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "render/BitmapFont.h"
 #include "render/Sprite.h"
+#include "render/Texture.h"
 #include "screens/Camera.h"
 #include "screens/Screen.h"
 
 class PlayScreen;
 
-// The title menu (setup(1): New Game, Load Game, Game Story, Quit Game) and
-// the in-game menu (setup(2): the same plus Return Game and Save Game, with
-// the save-name prompt). Driven by the mouse: hovering an entry shows the
-// marker under it, releasing the left button over it performs its action.
+// The title menu (setup(menuMode::title): New Game, Load Game, Game Story,
+// Quit Game) and the in-game menu (setup(menuMode::inGame): the same plus
+// Return Game and Save Game, with the save-name prompt). Driven by the mouse:
+// hovering an entry shows the marker under it, releasing the left button over
+// it performs its action.
 //
 // Created with the constructor, enter() and setup(mode); in in-game mode the
-// creator also stores the suspended game.
+// creator also hands it the suspended game (makeInGameMenu in ScreenFlow.h).
 class TitleScreen : public Screen {
 public:
     // Loads titleTexture from "Textures/title.png" if no menu has yet.
     TitleScreen();
-    // Releases the textures the menu loaded (never titleTexture), and frees a
-    // suspended game the menu still holds: one the player abandoned by
-    // starting a new game or quitting.
+    // Releases the textures the menu loaded (never titleTexture); a suspended
+    // game the menu still holds (one the player abandoned by starting a new
+    // game or quitting) goes with it.
     ~TitleScreen() override;
 
     void keyDown(int key) override;
@@ -32,11 +35,9 @@ public:
     void render() override;
     void setup(int mode) override;
 
-    // The suspended game in in-game mode; null in main-menu mode. Return Game
-    // hands it back to the screen flow and Load Game and Game Story pass it
-    // on, each clearing this pointer; whatever is still here when the menu is
-    // destroyed is freed with it.
-    PlayScreen* suspended = nullptr;
+    // The suspended game in in-game mode; empty in main-menu mode. Return Game
+    // hands it back to the screen flow, Load Game and Game Story pass it on.
+    std::unique_ptr<PlayScreen> suspended;
     int caret = 0;
     std::string saveName;
     BitmapFont font;
@@ -55,4 +56,14 @@ public:
     // An entry has started the fade away from this menu; further clicks are
     // ignored so the menu is never handed to two fades.
     bool leaving = false;
+
+private:
+    // Fades from this menu to next and ignores every later click.
+    void leaveFor(Screen* next);
 };
+
+// The title picture shared by every title menu: loaded by the first menu that
+// finds it empty, released once at shut-down. It belongs to the menus, so it
+// is declared here rather than with the app's globals (menus/ may not include
+// app/).
+extern Texture titleTexture;

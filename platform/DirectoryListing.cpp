@@ -1,25 +1,27 @@
 #include "platform/DirectoryListing.h"
 
-#include <strings.h>
-
 #include <filesystem>
 #include <system_error>
 
-#include "platform/Paths.h"
+namespace {
+
+bool endsWith(const std::string& name, const std::string& suffix)
+{
+    return name.size() >= suffix.size()
+        && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+} // namespace
 
 std::vector<std::string> listFiles(const std::string& directory, const std::string& suffix)
 {
     namespace fs = std::filesystem;
     std::vector<std::string> names;
     std::error_code error;
-    const fs::path folder(resolveGamePath(directory.empty() ? "." : directory));
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (!it->is_regular_file(error))
-            continue;
+    fs::directory_iterator it(directory, error);
+    for (const fs::directory_iterator end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
-        if (name.size() < suffix.size())
-            continue;
-        if (strcasecmp(name.c_str() + (name.size() - suffix.size()), suffix.c_str()) == 0)
+        if (endsWith(name, suffix))
             names.push_back(name);
     }
     return names;

@@ -34,7 +34,7 @@ Message translateWindowEvent(const SDL_WindowEvent& window)
         message.kind = Message::Quit;
         break;
     case SDL_WINDOWEVENT_MINIMIZED:
-        message.kind = Message::Size; // 0 x 0, as a minimised window has always reported
+        message.kind = Message::Size; // a minimised window has no client area: 0 x 0
         break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
         message.kind = Message::Size;

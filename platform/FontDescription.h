@@ -2,9 +2,9 @@
 
 #include <string>
 
-// The typeface a bitmap font asks for, in the terms the game has always used:
-// a negative height is the character height in pixels without the internal
-// leading; a weight of 700 or more is bold.
+// The typeface a bitmap font asks for: a negative height is the character
+// height in pixels without the internal leading (how a typeface's size is
+// usually given); a weight of 700 or more is bold.
 struct FontDescription {
     int height = -14;
     int width = 0; // the platform's choice

@@ -8,11 +8,10 @@
 
 struct SDL_Window;
 
-// The game's one window and its OpenGL context, on SDL2. Stands in for the
-// window class, window, device context, pixel format and rendering context
-// of the original platform; the start-up code calls it in the game's order:
-// openVideo, then enterFullScreen or createWindowed, createContext, show, and
-// messages and swaps every frame; close at the end.
+// The game's one window and its OpenGL context, on SDL2: the only code that
+// knows the window system. Start-up calls it in this order: openVideo, then
+// enterFullScreen or createWindowed, createContext, show; then messages and
+// swaps every frame; close at the end.
 //
 // The context is an OpenGL compatibility context with double buffering,
 // 24 depth bits and 8 stencil bits; vsync is requested and dropped when the

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "render/Colour.h"
+#include "platform/Colour.h"
 
 // The contents of one level file, read the way the game reads it: eleven text
 // lines, at most 254 characters taken per line, CR LF read as LF, integers as

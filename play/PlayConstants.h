@@ -13,7 +13,17 @@ constexpr float deathFadeRate = 40.0f;     // fadePhase units per second
 constexpr float fadeStart = -50.0f;        // fadePhase at the start of either fade
 constexpr float fadeEnd = 50.0f;           // fadePhase at which the level fade ends
 constexpr float fadeBrightness = 0.02f;    // brightness = |fadePhase| * fadeBrightness
-constexpr float endingFadeDuration = 25.0f;
-constexpr float menuFadeDuration = 15.0f;
+
+// The picture of the death sequence, in front of everything; it starts at
+// this size and grows as the light dims.
+constexpr float deadPictureDepth = 0.5f;
+constexpr float deadPictureWidth = 25.0f;
+constexpr float deadPictureHeight = 12.5f;
+
+// The health bar along the top edge; its width and x follow the health at
+// every draw.
+constexpr float healthBarDepth = 1.0f;
+constexpr float healthBarHeight = 3.0f;
+constexpr float healthBarY = 97.0f;
 
 } // namespace play

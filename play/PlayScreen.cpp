@@ -1,11 +1,11 @@
+// PlayScreen's life: its pictures, clearing a level, and saving the game.
 #include "play/PlayScreen.h"
-
-#include <GL/gl.h>
 
 #include "entities/Knife.h"
 #include "entities/Ninja.h"
-#include "menus/SaveRecord.h"
 #include "play/PlayConstants.h"
+#include "play/SaveRecord.h"
+#include "render/Lighting.h"
 
 namespace {
 
@@ -36,24 +36,20 @@ void PlayScreen::enter()
 
     leaving = false;
     deadPicture.texture.loadKeyed("Textures\\dead.png");
-    deadPicture.depth = 0.5f;
-    deadPicture.width = 25.0f;
-    deadPicture.height = 12.5f;
+    deadPicture.depth = play::deadPictureDepth;
+    deadPicture.width = play::deadPictureWidth;
+    deadPicture.height = play::deadPictureHeight;
     hp = play::maxHealth;
-    healthBar.depth = 1.0f;
+    healthBar.depth = play::healthBarDepth;
     healthBar.texture.loadKeyed("Textures\\HealthBar.png");
-    healthBar.width = 25.0f;
-    healthBar.height = 3.0f;
-    healthBar.x = -87.5f;
-    healthBar.y = 97.0f;
+    healthBar.height = play::healthBarHeight;
+    healthBar.y = play::healthBarY;
     level = 1;
     levelFading = false;
     dying = false;
     score = 0;
 
-    const GLfloat fullLight[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, fullLight);
-    glMaterialfv(GL_FRONT, GL_AMBIENT, fullLight);
+    setFullLight();
 
     flameTexture.load("Textures/flame.png", blackColourKey);
     fireTexture.load("Textures/fire.png", blackColourKey);

@@ -50,9 +50,8 @@ public:
     // Builds the copy of the running game that the in-game menu holds: a new
     // play screen (enter, setup(level)) that takes over this screen's health,
     // score, peppers, player position, the listed fields of every enemy, the
-    // knives in flight and the state of the health pickups. The caller owns
-    // the result.
-    PlayScreen* snapshot() const;
+    // knives in flight and the state of the health pickups.
+    std::unique_ptr<PlayScreen> snapshot() const;
 
     int hp = 30;
     int level = 1;

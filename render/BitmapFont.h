@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "platform/Colour.h"
 #include "platform/FontDescription.h"
-#include "render/Colour.h"
 
 // Text drawn with one bold 14-pixel typeface turned into 128 display lists of
 // glyph bitmaps, one per character code 0-127. Owners put text into the

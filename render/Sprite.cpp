@@ -6,9 +6,7 @@ void Sprite::draw() const
 {
     if (!visible)
         return;
-    // bind() does not change the texture, only the GL state; the sprite's
-    // copy is drawn as it stands.
-    const_cast<Texture&>(texture).bind();
+    texture.bind();
     glPushMatrix();
     glTranslatef(x, y, -depth);
     glScalef(width, height, 1.0f);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/Colour.h"
+#include "platform/Colour.h"
 #include "render/Texture.h"
 
 // The one drawable picture of the game: a textured rectangle centred on

@@ -8,8 +8,6 @@
 
 #include "platform/Paths.h"
 
-Texture titleTexture;
-
 bool Texture::load(const std::string& path, std::uint32_t colourKey)
 {
     ILuint image = 0;
@@ -55,7 +53,7 @@ bool Texture::loadKeyed(const std::string& path)
     return load(path, blackColourKey);
 }
 
-void Texture::bind()
+void Texture::bind() const
 {
     if (glName == 0)
         return;

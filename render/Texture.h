@@ -30,7 +30,7 @@ public:
     // Makes the texture current with the game's sampling state: alpha test
     // (alpha > 0.0001 passes), clamp in t, repeat in s, linear filtering,
     // modulate. Does nothing while glName is 0.
-    virtual void bind();
+    virtual void bind() const;
 
     // load() with opaque black as the colour key.
     bool loadKeyed(const std::string& path);
@@ -44,7 +44,3 @@ public:
     float v1 = 1.0f;
     unsigned int glName = 0;
 };
-
-// The title picture shared by every title screen; loaded by the first title
-// screen that finds it empty, released once at shut-down.
-extern Texture titleTexture;

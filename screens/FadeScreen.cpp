@@ -1,9 +1,9 @@
 #include "screens/FadeScreen.h"
 
-#include <GL/gl.h>
 #include <cmath>
 
-#include "app/Globals.h"
+#include "platform/FrameStep.h"
+#include "render/Lighting.h"
 
 namespace {
 constexpr float fadeUnitsPerSecond = 16.0f;
@@ -27,8 +27,7 @@ void FadeScreen::update()
     // The fade's last frame may have been drawn well short of full light when
     // frames are slow (a long frame can jump from a third of the way to the
     // end); the new screen is handed over fully lit instead of keeping that.
-    const GLfloat full[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, full);
+    setAmbientLight(1.0f);
     currentScreen = newScreen;
     newScreen = nullptr; // handed over: no longer the fade's to free
     delete this;
@@ -46,8 +45,7 @@ FadeScreen::~FadeScreen()
 void FadeScreen::render()
 {
     const float level = halfDuration > 0.0f ? std::fabs(progress) / halfDuration : 1.0f;
-    const GLfloat ambient[4] = {level, level, level, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    setAmbientLight(level);
     Screen* shown = progress < 0.0f ? oldScreen : newScreen;
     if (shown != nullptr)
         shown->render();

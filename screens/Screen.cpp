@@ -1,6 +1,7 @@
 #include "screens/Screen.h"
 
-#include "app/Globals.h"
+Screen* currentScreen = nullptr;
+std::vector<Screen*> retiredScreens;
 
 void retireScreen(Screen* screen)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 // A state of the game: title menu, in-game menu, saved-game list, story,
 // play, ending, or the fade between two of them. Exactly one screen is
 // current (currentScreen); the frame loop and the input handlers call its
@@ -11,7 +13,7 @@
 // before each call.
 class Screen {
 public:
-    // A key was released; key is the Windows virtual-key code (0-255).
+    // A key was released; key is its virtual-key code (platform/VirtualKeys.h).
     virtual void keyUp(int key) { (void)key; }
     // A key was pressed (auto-repeat included).
     virtual void keyDown(int key) { (void)key; }
@@ -30,10 +32,20 @@ public:
     // Draw the screen.
     virtual void render() {}
     // Preparation that needs a number, called after enter(): the level for the
-    // play screen, the mode for the title screen (2 = in-game menu).
+    // play screen, the mode for the title screen (menuMode in ScreenFlow.h).
     virtual void setup(int n) { (void)n; }
     virtual ~Screen() = default;
 };
+
+// The one screen that receives input, update and render. Written by start-up,
+// by a screen that hands over to the next one (fadeTo), and by
+// FadeScreen::update.
+extern Screen* currentScreen;
+
+// Screens that have been replaced without a fade and are waiting to be freed.
+// They cannot be deleted on the spot (the replacement happens inside their own
+// render), so the frame loop frees them at the start of the next frame.
+extern std::vector<Screen*> retiredScreens;
 
 // Hands a screen that was replaced without a fade to the frame loop, which
 // frees it at the start of the next frame. Safe to call from inside the

@@ -1,7 +1,8 @@
 #include "platform/headless/HeadlessContext.h"
 
 #include <GL/osmesa.h>
-#include <IL/il.h>
+
+#include "platform/PictureDecoder.h"
 
 HeadlessContext::HeadlessContext(int width, int height)
     : width_(width), height_(height),
@@ -15,7 +16,7 @@ HeadlessContext::HeadlessContext(int width, int height)
         return;
     }
     context_ = context;
-    ilInit();
+    initPictureDecoder();
     glViewport(0, 0, width, height);
     glEnable(GL_DEPTH_TEST);
     clear();

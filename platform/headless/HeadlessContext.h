@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "render/Colour.h"
+#include "platform/Colour.h"
 
 // An off-screen OpenGL context (Mesa's software renderer) that stands in for
 // the game's window in tests and tools: the same fixed-function pipeline,
 // drawn into memory and read back pixel by pixel. Constructing one makes it
-// current, initialises DevIL, enables the depth test and sets the viewport
-// to the whole buffer, as the game's start-up does for its window.
+// current, starts the picture decoder, enables the depth test and sets the
+// viewport to the whole buffer, as the game's start-up does for its window.
 class HeadlessContext {
 public:
     explicit HeadlessContext(int width = 200, int height = 200);

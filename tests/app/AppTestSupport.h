@@ -35,7 +35,7 @@ struct LoggingScreen : Screen {
 };
 
 // Puts the shared state back as the program starts with it.
-class AppTest : public ::testing::Test {
+class FreshGlobals : public ::testing::Test {
 protected:
     void SetUp() override { reset(); }
     void TearDown() override

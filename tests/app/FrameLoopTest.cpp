@@ -29,7 +29,7 @@ struct HandingOver : LoggingScreen {
 
 } // namespace
 
-class FrameClockTest : public AppTest {};
+class FrameClockTest : public FreshGlobals {};
 
 TEST_F(FrameClockTest, FrameStepIsTheLastFrameTimeTimesTheGameSpeed)
 {
@@ -68,17 +68,17 @@ TEST_F(FrameClockTest, TheFirstFrameMeasuresFromStartUp)
     EXPECT_EQ(frameStep, 0.0f) << "only the newest duration counts";
 }
 
-class FrameLoopTest : public AppTest {
+class FrameLoopTest : public FreshGlobals {
 protected:
     void SetUp() override
     {
-        AppTest::SetUp();
+        FreshGlobals::SetUp();
         context = std::make_unique<HeadlessContext>(64, 64);
         ASSERT_TRUE(context->valid());
     }
     void TearDown() override
     {
-        AppTest::TearDown();
+        FreshGlobals::TearDown();
         context.reset();
     }
     void frame(std::uint32_t now = 0)

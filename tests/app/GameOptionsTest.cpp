@@ -66,7 +66,7 @@ TEST(GameOptionsTest, MissingOrBadValuesAreReportedNotGuessed)
 
 TEST(GameOptionsTest, UnknownWordsAreLeftForTheDisplayOptions)
 {
-    // The display options ignore what they do not know, as they always do.
+    // The display options ignore what they do not know.
     const Read got = read({"-Width", "800", "-wid", "-fastest"});
     EXPECT_TRUE(got.options.errors.empty());
     EXPECT_FALSE(got.options.fast);

@@ -5,6 +5,7 @@
 #include "AppTestSupport.h"
 #include "app/WindowProc.h"
 #include "platform/Message.h"
+#include "platform/VirtualKeys.h"
 #include "platform/headless/HeadlessContext.h"
 
 namespace {
@@ -22,21 +23,22 @@ Message message(Message::Kind kind, int a = 0, int b = 0, bool left = false, boo
 
 } // namespace
 
-class WindowProcTest : public AppTest {};
+class WindowProcTest : public FreshGlobals {};
 
 TEST_F(WindowProcTest, KeysReachTheScreenBeforeKeyStateChanges)
 {
     LoggingScreen screen(&log, "s");
     currentScreen = &screen;
     // A held key auto-repeats: several key-downs, one key-up.
-    for (const Message& m : {message(Message::KeyDown, 0x25), message(Message::KeyDown, 0x25),
-                             message(Message::KeyDown, 0x25), message(Message::KeyUp, 0x25)})
+    for (const Message& m : {message(Message::KeyDown, vk::left), message(Message::KeyDown, vk::left),
+                             message(Message::KeyDown, vk::left), message(Message::KeyUp, vk::left)})
         windowProc(m);
-    EXPECT_EQ(log, (std::vector<std::string>{"s.keyDown 37 held=0", "s.keyDown 37 held=1",
-                                             "s.keyDown 37 held=1", "s.keyUp 37 held=1"}));
-    EXPECT_EQ(keyState[0x25], 0);
-    windowProc(message(Message::KeyDown, 0x0D));
-    EXPECT_EQ(keyState[0x0D], 1) << "held until its key-up";
+    const std::string left = std::to_string(vk::left);
+    EXPECT_EQ(log, (std::vector<std::string>{"s.keyDown " + left + " held=0", "s.keyDown " + left + " held=1",
+                                             "s.keyDown " + left + " held=1", "s.keyUp " + left + " held=1"}));
+    EXPECT_EQ(keyState[vk::left], 0);
+    windowProc(message(Message::KeyDown, vk::enter));
+    EXPECT_EQ(keyState[vk::enter], 1) << "held until its key-up";
 }
 
 TEST_F(WindowProcTest, ButtonsReachTheScreenAndTheMouseOnlyTheGlobals)
@@ -71,9 +73,9 @@ TEST_F(WindowProcTest, SizeSetsTheGlobalsAndTheViewport)
 
 TEST_F(WindowProcTest, InputBeforeTheFirstScreenOnlyUpdatesTheGlobals)
 {
-    windowProc(message(Message::KeyDown, 0x41));
+    windowProc(message(Message::KeyDown, vk::letter('A')));
     windowProc(message(Message::ButtonUp, 0, 0, true, false));
     windowProc(message(Message::Quit));
-    EXPECT_EQ(keyState[0x41], 1);
+    EXPECT_EQ(keyState[vk::letter('A')], 1);
     EXPECT_TRUE(running) << "quitting is the frame loop's business";
 }

@@ -1,4 +1,5 @@
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "EntityTestSupport.h"
@@ -60,16 +61,32 @@ TEST_F(NinjaTest, RecoversStandingStillThenItsFirstTravelIsAnArrival)
         EXPECT_EQ(n.sprite.texture.glName, 501u);
     }
     EXPECT_EQ(step(n, 0.1f, -40.0f, 60.0f), 0);
-    Lcg g{seed};
     EXPECT_EQ(n.sprite.x, 10.3f) << "snapped onto the leg's end";
-    EXPECT_EQ(n.targetX, -40.0f + static_cast<float>(g.next() % 10) - 5.0f);
+    // The seed's draws 7584 and 19164 end both legs 1 short of the player.
+    EXPECT_EQ(n.targetX, -41.0f);
     EXPECT_EQ(n.targetY, 20.0f);
     EXPECT_FALSE(n.horizontalNext);
     const float legEnd = n.targetX;
     n.sprite.x = legEnd;
     step(n, 0.0f, 50.0f, -30.0f); // the next arrival turns the corner
     EXPECT_EQ(n.targetX, legEnd);
-    EXPECT_EQ(n.targetY, -30.0f + static_cast<float>(g.next() % 10) - 5.0f);
+    EXPECT_EQ(n.targetY, -31.0f);
+}
+
+TEST_F(NinjaTest, LegsEndFrom5BelowTo4AboveThePlayersCoordinate)
+{
+    Ninja& n = add(0.0f, 0.0f, -25.0f, 0.0f, 0.0f);
+    std::set<float> ends;
+    for (int leg = 0; leg < 400; ++leg) {
+        n.sprite.x = n.targetX;
+        n.sprite.y = n.targetY;
+        step(n, 0.0f, 30.0f, -30.0f);
+        // An arrival flips horizontalNext: the leg just chosen is the other kind.
+        ends.insert(n.horizontalNext ? n.targetY + 30.0f : n.targetX - 30.0f);
+    }
+    EXPECT_EQ(ends.size(), 10u);
+    EXPECT_EQ(*ends.begin(), -5.0f);
+    EXPECT_EQ(*ends.rbegin(), 4.0f);
 }
 
 TEST_F(NinjaTest, LungeStartsUnder350SquaredAndHitsUnder400Squared)

@@ -5,14 +5,12 @@
 #include <GL/gl.h>
 
 #include "MenuTestSupport.h"
-#include "menus/SaveRecord.h"
+#include "platform/VirtualKeys.h"
+#include "play/SaveRecord.h"
 
 namespace {
 
-constexpr int keyUp = 0x26;
-constexpr int keyDown = 0x28;
-
-class LoadScreenTest : public ScreenTest {
+class LoadScreenTest : public CleanScreenFlow {
 protected:
     static LoadScreen* makeList()
     {
@@ -30,10 +28,11 @@ TEST_F(LoadScreenTest, WithoutSavesOnlyTheMessageAndReturnGame)
 {
     LoadScreen* list = makeList();
     EXPECT_FALSE(list->hasEntries);
-    list->keyDown(keyUp);
+    list->keyDown(vk::up);
     EXPECT_EQ(list->selected, 0);
     list->render();
-    EXPECT_EQ(list->font.text, "Couldn't find any saved files.\n");
+    EXPECT_EQ(list->font.text.find("->"), std::string::npos) << "no selection to show";
+    EXPECT_NE(list->font.text.find("saved"), std::string::npos) << "the list says why it is empty";
     clickAt(list, 50, -50); // where Load Game would be
     EXPECT_EQ(list->hovered, 0);
     EXPECT_FALSE(list->underline.visible);
@@ -46,12 +45,12 @@ TEST_F(LoadScreenTest, ShowsTenLinesAroundTheSelectionAndWraps)
         writeSaveRecord("Save/s" + std::to_string(i) + ".sav", {1, 30, i, 0});
     LoadScreen* list = makeList();
     ASSERT_EQ(list->entries.size(), 20u);
-    list->keyDown(keyUp);
+    list->keyDown(vk::up);
     EXPECT_EQ(list->selected, 19);
-    list->keyDown(keyDown);
+    list->keyDown(vk::down);
     for (int i = 0; i < 6; ++i)
-        list->keyDown(keyDown);
-    list->keyDown(0x0D); // Enter does nothing here
+        list->keyDown(vk::down);
+    list->keyDown(vk::enter); // Enter does nothing here
     ASSERT_EQ(list->selected, 6);
     list->render();
     std::string expected;

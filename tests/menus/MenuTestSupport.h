@@ -10,6 +10,7 @@
 
 #include <IL/il.h>
 
+#include "TestFiles.h"
 #include "app/Globals.h"
 #include "menus/TitleScreen.h"
 #include "platform/headless/HeadlessContext.h"
@@ -18,34 +19,13 @@
 #include "screens/FadeScreen.h"
 #include "screens/Screen.h"
 
-// Shared file helpers of the menu tests. Each test already runs in a fresh
-// directory of its own (tests/TestMain.cpp), so "Save" and "Textures" never
-// leak between tests.
-class ScratchDirTest : public ::testing::Test {
-protected:
-    static std::string readFile(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    static void writeFile(const std::string& path, const std::string& bytes)
-    {
-        std::filesystem::path p(path);
-        if (p.has_parent_path())
-            std::filesystem::create_directories(p.parent_path());
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-};
-
 // A headless OpenGL context and a clean screen flow: no current screen, the
 // loop running, no title picture loaded. Whatever screen a test leaves
 // current is destroyed afterwards, after any fade has run to its end.
-class ScreenTest : public ScratchDirTest {
+class CleanScreenFlow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ScratchDirTest::SetUp();
         context_ = std::make_unique<HeadlessContext>();
         ASSERT_TRUE(context_->valid());
         currentScreen = nullptr;
@@ -63,7 +43,6 @@ protected:
         titleTexture = Texture();
         running = true;
         context_.reset();
-        ScratchDirTest::TearDown();
     }
 
     // Drives the current fade with the frame loop's calls until it has
@@ -95,7 +74,7 @@ protected:
         auto* menu = new TitleScreen;
         menu->enter();
         menu->setup(mode);
-        menu->suspended = suspended;
+        menu->suspended.reset(suspended);
         currentScreen = menu;
         return menu;
     }

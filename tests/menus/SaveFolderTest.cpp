@@ -3,16 +3,16 @@
 #include "MenuTestSupport.h"
 #include "menus/LoadScreen.h"
 #include "menus/SavePrompt.h"
-#include "menus/SaveRecord.h"
+#include "play/SaveRecord.h"
 
 namespace {
 
-class SaveFolderTest : public ScreenTest {
+class SaveFolderTest : public CleanScreenFlow {
 protected:
     void TearDown() override
     {
         saveFolder = "Save";
-        ScreenTest::TearDown();
+        CleanScreenFlow::TearDown();
     }
 };
 

@@ -3,7 +3,7 @@
 #include "menus/SaveList.h"
 
 #include "MenuTestSupport.h"
-#include "menus/SaveRecord.h"
+#include "play/SaveRecord.h"
 
 TEST(SaveListLayout, WindowAndThumbFollowTheSelection)
 {
@@ -45,9 +45,7 @@ TEST(SaveListLayout, SelectionWrapsAndLinesAreCut)
     EXPECT_EQ(SaveList::line(std::string(300, 'n') + ".sav", 1, 2, 3), std::string(255, 'n'));
 }
 
-using SaveListScan = ScratchDirTest;
-
-TEST_F(SaveListScan, ListsOnlySavesInTheDirectorysOwnOrder)
+TEST(SaveListScan, ListsOnlySavesInTheDirectorysOwnOrder)
 {
     EXPECT_TRUE(SaveList::scan("Save").empty()); // no directory yet
 
@@ -81,7 +79,7 @@ TEST_F(SaveListScan, ListsOnlySavesInTheDirectorysOwnOrder)
     }
 }
 
-TEST_F(SaveListScan, FiveHundredSavesAllList)
+TEST(SaveListScan, FiveHundredSavesAllList)
 {
     for (int i = 0; i < 500; ++i)
         writeSaveRecord("Save/game " + std::to_string(i) + ".sav", {i % 15 + 1, i % 31, i, 0});

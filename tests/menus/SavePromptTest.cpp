@@ -6,12 +6,7 @@
 
 #include <vector>
 
-namespace {
-
-constexpr int keyBackspace = 0x08, keyEnter = 0x0D, keyShift = 0x10, keyEsc = 0x1B;
-constexpr int keySpace = 0x20, keyLeft = 0x25, keyRight = 0x27;
-
-} // namespace
+#include "platform/VirtualKeys.h"
 
 TEST(SavePromptEditing, KeysTypeAndMoveTheCaret)
 {
@@ -24,22 +19,23 @@ TEST(SavePromptEditing, KeysTypeAndMoveTheCaret)
         std::string expectedName;
         int expectedCaret;
     } cases[] = {
-        {"letters are lower case whatever Shift", "", 0, {keyShift, 'A', 'B'}, "ab", 2},
-        {"digits and space", "", 0, {'1', keySpace, '9'}, "1 9", 3},
-        {"insert in the middle", "abc", 1, {'X'}, "axbc", 2},
-        {"backspace removes before the caret", "abc", 2, {keyBackspace}, "ac", 1},
-        {"backspace at 0 removes nothing", "abc", 0, {keyBackspace}, "abc", 0},
-        {"arrows stop at the ends", "abc", 0, {keyLeft, keyRight, keyRight, keyRight, keyRight},
+        {"letters are lower case whatever Shift", "", 0, {vk::shift, vk::letter('A'), vk::letter('B')}, "ab", 2},
+        {"digits and space", "", 0, {vk::digit(1), vk::space, vk::digit(9)}, "1 9", 3},
+        {"insert in the middle", "abc", 1, {vk::letter('X')}, "axbc", 2},
+        {"backspace removes before the caret", "abc", 2, {vk::backspace}, "ac", 1},
+        {"backspace at 0 removes nothing", "abc", 0, {vk::backspace}, "abc", 0},
+        {"arrows stop at the ends", "abc", 0, {vk::left, vk::right, vk::right, vk::right, vk::right},
          "abc", 3},
         {"other keys are ignored", "ab", 1,
-         {0x2E /* Delete */, 0x24 /* Home */, 0x60 /* keypad 0 */, 0xBE /* . */, 0xBF /* / */,
-          0xDC /* \ */, 0x3A, 0x40, 0x5B, 'a', 0x00, 0xFF},
+         {vk::del, vk::home, vk::numpad0, vk::period, vk::slash, vk::backslash,
+          // codes on either side of the digit and letter runs, and the byte's ends
+          vk::digit9 + 1, vk::letterA - 1, vk::letterZ + 1, 'a', 0x00, 0xFF},
          "ab", 1},
-        {"a caret beyond the name is clamped first", "ab", 7, {'C'}, "abc", 3},
-        {"the 29th letter is refused", full, 5, {'A'}, full, 5},
-        {"the 29th digit is refused", full, 5, {'0'}, full, 5},
-        {"the 29th space is refused", full, 5, {keySpace}, full, 5},
-        {"backspace and arrows work at the limit", full, 28, {keyLeft, keyBackspace, keyRight, 'K'},
+        {"a caret beyond the name is clamped first", "ab", 7, {vk::letter('C')}, "abc", 3},
+        {"the 29th letter is refused", full, 5, {vk::letter('A')}, full, 5},
+        {"the 29th digit is refused", full, 5, {vk::digit(0)}, full, 5},
+        {"the 29th space is refused", full, 5, {vk::space}, full, 5},
+        {"backspace and arrows work at the limit", full, 28, {vk::left, vk::backspace, vk::right, vk::letter('K')},
          std::string(27, 'q') + "k", 28},
     };
     for (const auto& c : cases) {
@@ -57,10 +53,10 @@ TEST(SavePromptEditing, EscCancelsEnterConfirmsAndTheTextShowsTheCaret)
 {
     std::string name = "abc";
     int caret = 1;
-    EXPECT_EQ(SavePrompt::edit(name, caret, keyEsc), SavePrompt::Outcome::Cancelled);
-    EXPECT_EQ(SavePrompt::edit(name, caret, keyEnter), SavePrompt::Outcome::Confirmed);
+    EXPECT_EQ(SavePrompt::edit(name, caret, vk::escape), SavePrompt::Outcome::Cancelled);
+    EXPECT_EQ(SavePrompt::edit(name, caret, vk::enter), SavePrompt::Outcome::Confirmed);
     EXPECT_EQ(name, "abc");
-    SavePrompt::edit(name, caret, 'X');
+    SavePrompt::edit(name, caret, vk::letter('X'));
     EXPECT_EQ(SavePrompt::text(name, caret), "Save To: ax|bc\n");
     EXPECT_EQ(SavePrompt::text("", 0), "Save To: |\n");
     EXPECT_EQ(SavePrompt::path("my game 2"), "Save/my game 2.sav");

@@ -4,16 +4,17 @@
 #include "MenuTestSupport.h"
 #include "menus/EndingScreen.h"
 #include "menus/StoryScreen.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 
-class StoryEndingTest : public ScreenTest {
+class StoryEndingTest : public CleanScreenFlow {
 protected:
     static StoryScreen* makeStory(bool inGame = false, PlayScreen* suspended = nullptr)
     {
         auto* story = new StoryScreen;
         story->inGame = inGame;
-        story->suspended = suspended;
+        story->suspended.reset(suspended);
         story->enter();
         currentScreen = story;
         return story;
@@ -68,7 +69,7 @@ TEST_F(StoryEndingTest, HeldBackspaceCreatesOnlyOneMenu)
     unsigned char keys[256] = {};
     story->keysHeld(keys);
     EXPECT_EQ(currentScreen, story);
-    keys[0x08] = 1;
+    keys[vk::backspace] = 1;
     story->keysHeld(keys);
     Screen* fade = currentScreen;
     ASSERT_NE(dynamic_cast<FadeScreen*>(fade), nullptr);
@@ -79,19 +80,26 @@ TEST_F(StoryEndingTest, HeldBackspaceCreatesOnlyOneMenu)
     auto* menu = dynamic_cast<TitleScreen*>(finishFade());
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->inGame);
-    EXPECT_EQ(menu->suspended, game);
+    EXPECT_EQ(menu->suspended.get(), game);
     EXPECT_EQ(destroyed, 0);
 }
 
-TEST_F(StoryEndingTest, EndingTextsCarryTheFinalScore)
+TEST_F(StoryEndingTest, TheScoreLineEndsInTheWholeFinalScoreWhateverItsSign)
 {
-    for (int score : {0, -120}) {
+    for (int score : {0, -120, 2147483647, -2147483647 - 1}) {
+        SCOPED_TRACE(score);
         EndingScreen* ending = makeEnding(score);
-        EXPECT_EQ(ending->scoreFont.text, "Your final score was: " + std::to_string(score)
-                                              + "\n\nPress Any Key to Continue\n");
-        EXPECT_EQ(ending->creditsFont.text, "Programming, Art, Story and Design by Tolvane\n");
-        EXPECT_EQ(ending->scoreFont.colour.b, 255);
-        EXPECT_EQ(ending->creditsFont.colour.r, 255);
+        const std::string& text = ending->scoreFont.text;
+        const std::string scoreLine = text.substr(0, text.find('\n'));
+        const std::size_t number = scoreLine.find_last_of(' ') + 1;
+        EXPECT_EQ(std::stoll(scoreLine.substr(number)), score);
+        EXPECT_EQ(scoreLine.substr(number), std::to_string(score)) << "nothing before or after it";
+        EXPECT_NE(text.find("\n\nPress Any Key"), std::string::npos) << "a blank line, then the prompt";
+        EXPECT_FALSE(ending->creditsFont.text.empty());
+        // White on the dark win picture: text is drawn unlit, in its own colour.
+        for (const BitmapFont* font : {&ending->scoreFont, &ending->creditsFont}) {
+            EXPECT_EQ(font->colour.r + font->colour.g + font->colour.b, 3 * 255);
+        }
         delete ending;
         currentScreen = nullptr;
     }
@@ -119,11 +127,11 @@ TEST_F(StoryEndingTest, EndingLeavesForTheMainMenuOnTheFirstKeyRelease)
     EndingScreen* ending = makeEnding(10);
     ending->mouseUp(true, false);
     EXPECT_EQ(currentScreen, ending);
-    ending->keyUp(0x41);
+    ending->keyUp(vk::letter('A'));
     auto* fade = dynamic_cast<FadeScreen*>(currentScreen);
     ASSERT_NE(fade, nullptr);
     EXPECT_FLOAT_EQ(fade->halfDuration, 5.0f);
-    ending->keyUp(0x20);
+    ending->keyUp(vk::space);
     EXPECT_EQ(currentScreen, fade);
     auto* menu = dynamic_cast<TitleScreen*>(finishFade());
     ASSERT_NE(menu, nullptr);

@@ -5,14 +5,15 @@
 #include <GL/gl.h>
 
 #include "MenuTestSupport.h"
-#include "menus/SaveRecord.h"
+#include "platform/VirtualKeys.h"
+#include "play/SaveRecord.h"
 
 namespace {
 
 constexpr int mainMenu = 1;
 constexpr int inGameMenu = 2;
 
-class TitleScreenTest : public ScreenTest {
+class TitleScreenTest : public CleanScreenFlow {
 protected:
     static void pointAt(TitleScreen* menu, float x, float y) { menu->mouseMove(fraction(x), fraction(y)); }
 
@@ -87,10 +88,10 @@ TEST_F(TitleScreenTest, SavePromptTypesAndWritesTheSuspendedGame)
     game->introShowing = true;
     TitleScreen* menu = makeMenu(inGameMenu, game);
 
-    menu->keyDown('A'); // not prompting yet: ignored
+    menu->keyDown(vk::letter('A')); // not prompting yet: ignored
     clickAt(menu, 55, -25);
     ASSERT_TRUE(menu->prompting);
-    for (int key : {int('M'), int('Y'), 0x20, int('2')})
+    for (int key : {vk::letter('M'), vk::letter('Y'), vk::space, vk::digit(2)})
         menu->keyDown(key);
     menu->render();
     EXPECT_EQ(menu->font.text, "Save To: my 2|\n");
@@ -102,7 +103,7 @@ TEST_F(TitleScreenTest, SavePromptTypesAndWritesTheSuspendedGame)
     EXPECT_EQ(currentScreen, menu);
     EXPECT_EQ(menu->hovered, 1);
 
-    menu->keyDown(0x0D);
+    menu->keyDown(vk::enter);
     EXPECT_FALSE(menu->prompting);
     EXPECT_EQ(readFile("Save/my 2.sav"), encodeSaveRecord({5, 10, 26, 1}));
 
@@ -112,8 +113,8 @@ TEST_F(TitleScreenTest, SavePromptTypesAndWritesTheSuspendedGame)
     clickAt(menu, 55, -25);
     menu->render();
     EXPECT_EQ(menu->font.text, "Save To: |my 2\n");
-    menu->keyDown('Q');
-    menu->keyDown(0x1B);
+    menu->keyDown(vk::letter('Q'));
+    menu->keyDown(vk::escape);
     EXPECT_FALSE(menu->prompting);
     EXPECT_EQ(menu->saveName, "qmy 2");
     EXPECT_FALSE(std::filesystem::exists("Save"));

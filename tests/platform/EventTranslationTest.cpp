@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/EventTranslation.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 
@@ -56,10 +57,10 @@ TEST(EventTranslationTest, EventsBecomeTheGamesMessages)
         bool left, right;
     };
     const Case cases[] = {
-        {"key down", key(SDL_KEYDOWN, SDLK_LEFT), Message::KeyDown, 0x25, 0, false, false},
-        {"auto-repeat is another key down", key(SDL_KEYDOWN, SDLK_LEFT, KMOD_NONE, 1), Message::KeyDown, 0x25, 0, false, false},
-        {"key up", key(SDL_KEYUP, SDLK_RETURN), Message::KeyUp, 0x0D, 0, false, false},
-        {"shift and caps lock do not change a letter", key(SDL_KEYDOWN, SDLK_q, KMOD_LSHIFT | KMOD_CAPS), Message::KeyDown, 0x51, 0, false, false},
+        {"key down", key(SDL_KEYDOWN, SDLK_LEFT), Message::KeyDown, vk::left, 0, false, false},
+        {"auto-repeat is another key down", key(SDL_KEYDOWN, SDLK_LEFT, KMOD_NONE, 1), Message::KeyDown, vk::left, 0, false, false},
+        {"key up", key(SDL_KEYUP, SDLK_RETURN), Message::KeyUp, vk::enter, 0, false, false},
+        {"shift and caps lock do not change a letter", key(SDL_KEYDOWN, SDLK_q, KMOD_LSHIFT | KMOD_CAPS), Message::KeyDown, vk::letter('Q'), 0, false, false},
         {"Alt+A is a system key", key(SDL_KEYDOWN, SDLK_a, KMOD_LALT), Message::None, 0, 0, false, false},
         {"Alt alone is a system key", key(SDL_KEYDOWN, SDLK_LALT), Message::None, 0, 0, false, false},
         {"F10 is a system key", key(SDL_KEYUP, SDLK_F10), Message::None, 0, 0, false, false},

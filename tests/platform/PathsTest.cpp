@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -49,13 +48,19 @@ TEST_F(PathsTest, GamePathsOpenWhateverTheirSlashesAndCase)
     EXPECT_EQ(resolveGamePath(absolute), fs::absolute("Tree").string() + "/Textures/LoadGame.png");
 }
 
-TEST_F(PathsTest, ListingFindsSavedGamesByTheirEnding)
+TEST_F(PathsTest, ListingKeepsTheDirectorysOrderAndMatchesTheEndingExactly)
 {
-    for (const char* folder : {"Tree/Save", "Tree\\Save\\", "tree/save"}) {
-        SCOPED_TRACE(folder);
-        std::vector<std::string> names = listFiles(folder, ".sav");
-        std::sort(names.begin(), names.end());
-        EXPECT_EQ(names, (std::vector<std::string>{"BOB.SAV", "anna.sav"}));
+    // Saves are written as "<name>.sav"; BOB.SAV was not written by the game.
+    std::vector<std::string> expected;
+    for (const auto& entry : fs::directory_iterator("Tree/Save")) {
+        const std::string name = entry.path().filename().string();
+        if (name == "anna.sav" || name == "folder.sav")
+            expected.push_back(name);
     }
+    ASSERT_EQ(expected.size(), 2u);
+    EXPECT_EQ(listFiles("Tree/Save", ".sav"), expected);
+    EXPECT_EQ(listFiles("Tree/Save/", ".sav"), expected);
+    EXPECT_EQ(listFiles("Tree/Save", ".SAV"), std::vector<std::string>{"BOB.SAV"});
     EXPECT_TRUE(listFiles("Tree/Nowhere", ".sav").empty());
+    EXPECT_TRUE(listFiles("Tree/Save/anna.sav", ".sav").empty()) << "a file is no directory";
 }

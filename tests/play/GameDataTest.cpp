@@ -5,20 +5,15 @@
 #include "PlayTestSupport.h"
 #include "app/Globals.h"
 #include "menus/EndingScreen.h"
+#include "platform/VirtualKeys.h"
 #include "play/LevelFile.h"
 #include "screens/FadeScreen.h"
 
-namespace {
-
-constexpr int vkReturn = 0x0D;
-
-} // namespace
-
-class GameDataTest : public PlayTest {
+class GameDataTest : public SeededPlay {
 protected:
     void SetUp() override
     {
-        PlayTest::SetUp();
+        SeededPlay::SetUp();
         std::filesystem::current_path(THRASK_DATA_DIR);
     }
 };
@@ -34,7 +29,7 @@ TEST_F(GameDataTest, EatingEveryPepperLeadsThroughAllLevelsToTheEnding)
     auto* screen = newGame(1).release();
     currentScreen = screen;
     frameStep = 0.05f;
-    keyState[vkReturn] = 1; // every intro pause ends at once
+    keyState[vk::enter] = 1; // every intro pause ends at once
     int frames = 0;
     int highestLevel = 1;
     while (currentScreen == screen && frames < 20000) {
@@ -55,7 +50,7 @@ TEST_F(GameDataTest, EatingEveryPepperLeadsThroughAllLevelsToTheEnding)
         screen->render();
         ++frames;
     }
-    keyState[vkReturn] = 0;
+    keyState[vk::enter] = 0;
     EXPECT_EQ(highestLevel, 16);
     auto* fade = dynamic_cast<FadeScreen*>(currentScreen);
     ASSERT_NE(fade, nullptr) << "after " << frames << " frames";

@@ -17,16 +17,22 @@ std::string join(const std::vector<std::string>& lines, const std::string& end =
 
 } // namespace
 
-using LevelFileTest = PlayTest;
-
-TEST_F(LevelFileTest, NamesCarryTheLevelNumberWithoutLeadingZeros)
+TEST(LevelFileTest, LevelNOpensLevelsLnWithoutLeadingZeros)
 {
-    EXPECT_EQ(levelFileName(1), "Levels\\l1.lvl");
-    EXPECT_EQ(levelFileName(10), "Levels\\l10.lvl");
-    EXPECT_EQ(levelFileName(15), "Levels\\l15.lvl");
+    // Each file holds its own number of pirates.
+    writeFile("Levels/l1.lvl", "101\n");
+    writeFile("Levels/l01.lvl", "99\n");
+    writeFile("Levels/l10.lvl", "110\n");
+    writeFile("Levels/l15.lvl", "115\n");
+    writeFile("Levels/L2.LVL", "102\n");
+    EXPECT_EQ(readLevelFile(levelFileName(1)).pirates, 101);
+    EXPECT_EQ(readLevelFile(levelFileName(10)).pirates, 110);
+    EXPECT_EQ(readLevelFile(levelFileName(15)).pirates, 115);
+    EXPECT_EQ(readLevelFile(levelFileName(2)).pirates, 102) << "names match whatever their case";
+    EXPECT_FALSE(readLevelFile(levelFileName(3)).opened);
 }
 
-TEST_F(LevelFileTest, LinesGoToTheirCountsInFileOrder)
+TEST(LevelFileTest, LinesGoToTheirCountsInFileOrder)
 {
     writeFile("Levels/l3.lvl", join({"1", "2", "3", "4", "5", "6", "7", "8", "back.png", "none"}));
     const LevelFile file = readLevelFile(levelFileName(3));
@@ -43,7 +49,7 @@ TEST_F(LevelFileTest, LinesGoToTheirCountsInFileOrder)
     EXPECT_FALSE(file.hasIntro);
 }
 
-TEST_F(LevelFileTest, IntegersReadAsAtoiReadsThem)
+TEST(LevelFileTest, IntegersReadAsAtoiReadsThem)
 {
     struct Case {
         std::string line;
@@ -62,7 +68,7 @@ TEST_F(LevelFileTest, IntegersReadAsAtoiReadsThem)
     }
 }
 
-TEST_F(LevelFileTest, IntroColourIsClampedAndMissingValuesAreZero)
+TEST(LevelFileTest, IntroColourIsClampedAndMissingValuesAreZero)
 {
     struct Case {
         std::string line;
@@ -89,7 +95,7 @@ TEST_F(LevelFileTest, IntroColourIsClampedAndMissingValuesAreZero)
     }
 }
 
-TEST_F(LevelFileTest, OnlyTheExactWordNoneMeansNoIntro)
+TEST(LevelFileTest, OnlyTheExactWordNoneMeansNoIntro)
 {
     struct Case {
         std::string line;
@@ -109,7 +115,7 @@ TEST_F(LevelFileTest, OnlyTheExactWordNoneMeansNoIntro)
     }
 }
 
-TEST_F(LevelFileTest, CrLfFilesReadLikeLfFiles)
+TEST(LevelFileTest, CrLfFilesReadLikeLfFiles)
 {
     const std::vector<std::string> lines = {"3", "0", "0", "2", "0", "1", "4", "25", "bg.png", "none"};
     writeFile("Levels/l1.lvl", join(lines, "\r\n"));
@@ -125,7 +131,7 @@ TEST_F(LevelFileTest, CrLfFilesReadLikeLfFiles)
     EXPECT_EQ(second.introColour, (Colour{1, 2, 3, 255}));
 }
 
-TEST_F(LevelFileTest, LongLinesAreCutAfter254CharactersAndTheRestIsTheNextLine)
+TEST(LevelFileTest, LongLinesAreCutAfter254CharactersAndTheRestIsTheNextLine)
 {
     const std::string head(254, 'a');
     // 300 characters on line 9: its last 46 become line 10.
@@ -163,7 +169,7 @@ TEST_F(LevelFileTest, LongLinesAreCutAfter254CharactersAndTheRestIsTheNextLine)
     EXPECT_EQ(file.robots, 6);
 }
 
-TEST_F(LevelFileTest, MissingAndShortFilesReadAsEmptyLines)
+TEST(LevelFileTest, MissingAndShortFilesReadAsEmptyLines)
 {
     const LevelFile missing = readLevelFile(levelFileName(7));
     EXPECT_FALSE(missing.opened);
@@ -191,7 +197,7 @@ TEST_F(LevelFileTest, MissingAndShortFilesReadAsEmptyLines)
     EXPECT_TRUE(empty.hasIntro);
 }
 
-TEST_F(LevelFileTest, IntroTextKeepsItsLinesAndCutsThemAt1255Characters)
+TEST(LevelFileTest, IntroTextKeepsItsLinesAndCutsThemAt1255Characters)
 {
     std::string text;
     writeFile("intro.txt", "First line\r\nSecond line\n\nlast without end");

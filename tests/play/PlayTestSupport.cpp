@@ -20,7 +20,7 @@ std::uint32_t readFixedTicks()
 
 } // namespace
 
-void PlayTest::SetUp()
+void SeededPlay::SetUp()
 {
     // Each test already runs in a fresh directory of its own (tests/TestMain.cpp).
     ASSERT_TRUE(context.valid());
@@ -32,7 +32,7 @@ void PlayTest::SetUp()
         key = 0;
 }
 
-void PlayTest::TearDown()
+void SeededPlay::TearDown()
 {
     freeRetiredScreens();
     setPlayTickSource(nullptr);
@@ -40,20 +40,12 @@ void PlayTest::TearDown()
     currentScreen = nullptr;
 }
 
-void PlayTest::setTicks(std::uint32_t ticks)
+void SeededPlay::setTicks(std::uint32_t ticks)
 {
     fixedTicks = ticks;
 }
 
-void PlayTest::writeFile(const std::string& path, const std::string& bytes)
-{
-    const std::filesystem::path p(path);
-    if (p.has_parent_path())
-        std::filesystem::create_directories(p.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-void PlayTest::writeLevel(int n, const std::vector<std::string>& lines)
+void SeededPlay::writeLevel(int n, const std::vector<std::string>& lines)
 {
     std::string text;
     for (const std::string& line : lines)
@@ -61,7 +53,7 @@ void PlayTest::writeLevel(int n, const std::vector<std::string>& lines)
     writeFile("Levels/l" + std::to_string(n) + ".lvl", text);
 }
 
-std::vector<std::string> PlayTest::levelLines(int pirates, int ninjas, int robots, int zombies,
+std::vector<std::string> SeededPlay::levelLines(int pirates, int ninjas, int robots, int zombies,
                                               int cabbages, int pickups, int peppers, int points)
 {
     return {std::to_string(pirates), std::to_string(ninjas), std::to_string(robots),
@@ -69,7 +61,7 @@ std::vector<std::string> PlayTest::levelLines(int pirates, int ninjas, int robot
             std::to_string(peppers), std::to_string(points), "bg.png", "none"};
 }
 
-void PlayTest::writeRowPicture(const std::string& path, const std::vector<Colour>& columns, int rows)
+void SeededPlay::writeRowPicture(const std::string& path, const std::vector<Colour>& columns, int rows)
 {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::vector<unsigned char> pixels;
@@ -91,7 +83,7 @@ void PlayTest::writeRowPicture(const std::string& path, const std::vector<Colour
     ASSERT_TRUE(saved) << path;
 }
 
-std::unique_ptr<PlayScreen> PlayTest::newGame(int n)
+std::unique_ptr<PlayScreen> SeededPlay::newGame(int n)
 {
     auto screen = std::make_unique<PlayScreen>();
     screen->enter();

@@ -8,24 +8,22 @@
 #include <string>
 #include <vector>
 
+#include "TestFiles.h"
+#include "platform/Colour.h"
 #include "platform/headless/HeadlessContext.h"
 #include "play/PlayScreen.h"
-#include "render/Colour.h"
 
 // Runs each test in a directory of its own (Levels/, Textures/ and Save/ are
 // written there), with a fixed tick count for the level loader's seed, a
 // headless OpenGL context and a clean screen flow. Screens the test leaves
 // current or retired are freed afterwards.
-class PlayTest : public ::testing::Test {
+class SeededPlay : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
     // The tick count the next setup() seeds the random generator with.
     static void setTicks(std::uint32_t ticks);
-
-    // Writes a text file, creating its directory.
-    static void writeFile(const std::string& path, const std::string& bytes);
 
     // Writes "Levels/l<n>.lvl" from its lines, each ended by "\n".
     static void writeLevel(int n, const std::vector<std::string>& lines);

@@ -18,7 +18,7 @@ struct Extent {
 
 } // namespace
 
-class BitmapFontTest : public RenderTest {
+class BitmapFontTest : public OffscreenView {
 protected:
     // Where the text drew, in pixels (= view units + 100).
     Extent printed(const std::string& text, float x = -90.0f, float y = 50.0f)
@@ -41,7 +41,7 @@ protected:
 
     void SetUp() override
     {
-        RenderTest::SetUp();
+        OffscreenView::SetUp();
         font = std::make_unique<BitmapFont>();
         font->colour = white;
     }
@@ -49,7 +49,7 @@ protected:
     void TearDown() override
     {
         font.reset();
-        RenderTest::TearDown();
+        OffscreenView::TearDown();
     }
 
     std::unique_ptr<BitmapFont> font;

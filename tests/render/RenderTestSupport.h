@@ -6,15 +6,15 @@
 #include <memory>
 #include <string>
 
-#include "platform/headless/HeadlessContext.h"
-#include "render/Colour.h"
-#include "screens/Camera.h"
 #include "TestPicture.h"
+#include "platform/Colour.h"
+#include "platform/headless/HeadlessContext.h"
+#include "screens/Camera.h"
 
 // A 200 x 200 off-screen context with the default camera applied, so one
 // pixel is one view unit, and a blue background that transparent texels
 // show through.
-class RenderTest : public ::testing::Test {
+class OffscreenView : public ::testing::Test {
 protected:
     void SetUp() override
     {

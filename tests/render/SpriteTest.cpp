@@ -18,9 +18,11 @@ Sprite plain(Colour colour, float x, float y, float width, float height, float d
     return sprite;
 }
 
+using SpriteTest = OffscreenView;
+
 } // namespace
 
-TEST_F(RenderTest, TheNearerDepthWinsWhateverTheOrder)
+TEST_F(SpriteTest, TheNearerDepthWinsWhateverTheOrder)
 {
     struct Case {
         float firstDepth;
@@ -44,7 +46,7 @@ TEST_F(RenderTest, TheNearerDepthWinsWhateverTheOrder)
     }
 }
 
-TEST_F(RenderTest, TransparentTexelsLetLaterDrawingThrough)
+TEST_F(SpriteTest, TransparentTexelsLetLaterDrawingThrough)
 {
     ASSERT_TRUE(testpicture::writePlainPng("hole.png", 2, 2, black));
     Texture hole;
@@ -58,7 +60,7 @@ TEST_F(RenderTest, TransparentTexelsLetLaterDrawingThrough)
     hole.release();
 }
 
-TEST_F(RenderTest, PositionSizeAndRotation)
+TEST_F(SpriteTest, PositionSizeAndRotation)
 {
     struct Case {
         const char* what;
@@ -84,7 +86,7 @@ TEST_F(RenderTest, PositionSizeAndRotation)
     }
 }
 
-TEST_F(RenderTest, AnInvisibleSpriteIssuesNoDrawing)
+TEST_F(SpriteTest, AnInvisibleSpriteIssuesNoDrawing)
 {
     ASSERT_TRUE(testpicture::writePlainPng("plain.png", 2, 2, red));
     Texture texture;
@@ -113,7 +115,7 @@ TEST_F(RenderTest, AnInvisibleSpriteIssuesNoDrawing)
     texture.release();
 }
 
-TEST_F(RenderTest, ColourShowsUnlitAndTheAmbientShowsLit)
+TEST_F(SpriteTest, ColourShowsUnlitAndTheAmbientShowsLit)
 {
     ASSERT_TRUE(testpicture::writePlainPng("white.png", 2, 2, white));
     Texture texture;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "render/Colour.h"
+#include "platform/Colour.h"
 
 // Small pictures made at test time: an RGBA PNG written byte by byte
 // (uncompressed deflate blocks), so a test states every pixel exactly.

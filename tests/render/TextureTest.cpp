@@ -20,9 +20,11 @@ Sprite fullView(const Texture& texture)
     return sprite;
 }
 
+using TextureTest = OffscreenView;
+
 } // namespace
 
-TEST_F(RenderTest, ColourKeyMakesExactlyTheKeyedPixelsVanish)
+TEST_F(TextureTest, ColourKeyMakesExactlyTheKeyedPixelsVanish)
 {
     struct Case {
         const char* what;
@@ -62,7 +64,7 @@ TEST_F(RenderTest, ColourKeyMakesExactlyTheKeyedPixelsVanish)
     }
 }
 
-TEST_F(RenderTest, LoadKeyedUsesOpaqueBlack)
+TEST_F(TextureTest, LoadKeyedUsesOpaqueBlack)
 {
     ASSERT_TRUE(testpicture::writePlainPng("black.png", 2, 2, black));
     Texture texture;
@@ -72,7 +74,7 @@ TEST_F(RenderTest, LoadKeyedUsesOpaqueBlack)
     texture.release();
 }
 
-TEST_F(RenderTest, PictureOrientationAndMirroring)
+TEST_F(TextureTest, PictureOrientationAndMirroring)
 {
     // Top two rows red, bottom two green; left two columns red, right green
     // in a second picture.
@@ -109,7 +111,7 @@ TEST_F(RenderTest, PictureOrientationAndMirroring)
     columns.release();
 }
 
-TEST_F(RenderTest, MissingOrBrokenPicturesLeaveTheTextureEmpty)
+TEST_F(TextureTest, MissingOrBrokenPicturesLeaveTheTextureEmpty)
 {
     std::ofstream("broken.png") << "not a picture at all";
     std::ofstream("empty.png");
@@ -123,7 +125,7 @@ TEST_F(RenderTest, MissingOrBrokenPicturesLeaveTheTextureEmpty)
     }
 }
 
-TEST_F(RenderTest, BackslashesAndCaseFindThePicture)
+TEST_F(TextureTest, BackslashesAndCaseFindThePicture)
 {
     std::filesystem::create_directories("Textures");
     ASSERT_TRUE(testpicture::writePlainPng("Textures/LoadGame.png", 2, 2, red));
@@ -137,7 +139,7 @@ TEST_F(RenderTest, BackslashesAndCaseFindThePicture)
     }
 }
 
-TEST_F(RenderTest, ReleaseDeletesTheNameOnceAndReloadMakesANewOne)
+TEST_F(TextureTest, ReleaseDeletesTheNameOnceAndReloadMakesANewOne)
 {
     ASSERT_TRUE(testpicture::writePlainPng("plain.png", 3, 5, red)); // not a power of two
     Texture texture;
@@ -157,7 +159,7 @@ TEST_F(RenderTest, ReleaseDeletesTheNameOnceAndReloadMakesANewOne)
     EXPECT_FALSE(glIsTexture(first));
 }
 
-TEST_F(RenderTest, BindAppliesTheSamplingState)
+TEST_F(TextureTest, BindAppliesTheSamplingState)
 {
     ASSERT_TRUE(testpicture::writePlainPng("plain.png", 2, 2, red));
     Texture texture;

@@ -3,7 +3,6 @@
 #include "../render/RenderTestSupport.h"
 #include "render/Sprite.h"
 #include "screens/Camera.h"
-#include "screens/Screen.h"
 
 namespace {
 
@@ -18,9 +17,11 @@ Sprite square(float x, float y, float depth = 1.0f)
     return sprite;
 }
 
+using CameraTest = OffscreenView;
+
 } // namespace
 
-TEST_F(RenderTest, CameraShowsItsViewWhateverTheWindow)
+TEST_F(CameraTest, CameraShowsItsViewWhateverTheWindow)
 {
     struct Case {
         const char* what;
@@ -48,7 +49,7 @@ TEST_F(RenderTest, CameraShowsItsViewWhateverTheWindow)
     }
 }
 
-TEST_F(RenderTest, CameraDepthRange)
+TEST_F(CameraTest, CameraDepthRange)
 {
     struct Case {
         float depth;
@@ -62,21 +63,4 @@ TEST_F(RenderTest, CameraDepthRange)
         square(0, 0, c.depth).draw();
         EXPECT_EQ(same(at(0, 0), red), c.visible);
     }
-}
-
-TEST(ScreenTest, TheBaseScreenIgnoresEveryCall)
-{
-    Screen screen;
-    unsigned char keys[256] = {};
-    screen.keyUp(1);
-    screen.keyDown(1);
-    screen.update();
-    screen.mouseDown(true, false);
-    screen.mouseUp(false, true);
-    screen.mouseMove(0.5f, 0.5f);
-    screen.enter();
-    screen.keysHeld(keys);
-    screen.render();
-    screen.setup(2);
-    SUCCEED();
 }

@@ -6,6 +6,7 @@
 
 #include "../render/RenderTestSupport.h"
 #include "app/Globals.h"
+#include "platform/VirtualKeys.h"
 #include "render/BitmapFont.h"
 #include "render/Sprite.h"
 #include "render/Texture.h"
@@ -62,28 +63,38 @@ struct LitScreen : Screen {
     BitmapFont font;
 };
 
-class FadeScreenTest : public RenderTest {
+class FadeScreenTest : public OffscreenView {
 protected:
     void TearDown() override
     {
         frameStep = 0.0f;
         currentScreen = nullptr;
-        RenderTest::TearDown();
+        OffscreenView::TearDown();
     }
 };
 
 } // namespace
 
-TEST_F(FadeScreenTest, ConfigureSetsHalfDurationAndStartingProgress)
+TEST_F(FadeScreenTest, EveryDurationStartsFullyLitOnTheOldScreenAndIsBlackHalfWay)
 {
     for (const float duration : {10.0f, 15.0f, 25.0f}) {
+        SCOPED_TRACE(duration);
         FadeScreen fade;
         Probe a, b;
         fade.configure(&a, &b, duration);
-        EXPECT_EQ(fade.halfDuration, duration * 0.5f);
-        EXPECT_EQ(fade.progress, duration * -0.5f);
-        EXPECT_EQ(fade.oldScreen, &a);
-        EXPECT_EQ(fade.newScreen, &b);
+        frameStep = 0.0f;
+        fade.render();
+        GLfloat ambient[4] = {};
+        glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+        EXPECT_EQ(ambient[0], 1.0f);
+        EXPECT_EQ(a.renders, 1);
+        // Half way through the fade's time: duration / 32 seconds.
+        frameStep = duration / 32.0f;
+        fade.progress += frameStep * 16.0f; // as update would, without ending
+        fade.render();
+        glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+        EXPECT_EQ(ambient[0], 0.0f);
+        EXPECT_EQ(b.renders, 1) << "the new screen from the darkest point on";
         fade.oldScreen = fade.newScreen = nullptr; // stack screens: not the fade's to free
     }
 }
@@ -109,7 +120,7 @@ TEST_F(FadeScreenTest, ProgressesSixteenUnitsPerSecondOfFrameStepAndEndsInstalli
     EXPECT_FLOAT_EQ(fade->progress, 4.5f);
     EXPECT_EQ(currentScreen, fade) << "still short of the half duration";
 
-    fade->keyDown(0x0D);
+    fade->keyDown(vk::enter);
     fade->mouseUp(true, false);
     fade->keysHeld(keyState);
     fade->mouseMove(0.5f, 0.5f);

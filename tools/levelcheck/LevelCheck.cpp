@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/Paths.h"
+#include "platform/PictureDecoder.h"
 #include "play/LevelFile.h"
 
 namespace {
@@ -30,11 +31,7 @@ bool isFile(const std::string& path)
 // Decodes a picture with DevIL as the game does; no OpenGL needed for that.
 bool decodes(const std::string& path)
 {
-    static bool initialised = false;
-    if (!initialised) {
-        ilInit();
-        initialised = true;
-    }
+    initPictureDecoder();
     ILuint image = 0;
     ilGenImages(1, &image);
     ilBindImage(image);

@@ -7,14 +7,10 @@
 #include "entities/Ninja.h"
 #include "entities/Robot.h"
 #include "entities/Zombie.h"
+#include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 
 namespace {
-
-constexpr unsigned char upKey = 0x26;
-constexpr unsigned char downKey = 0x28;
-constexpr unsigned char rightKey = 0x27;
-constexpr unsigned char leftKey = 0x25;
 
 constexpr float playerSpeed = 80.0f;
 constexpr float fieldLimit = 95.0f;
@@ -109,7 +105,7 @@ float danger(const PlayScreen& play, float x, float y, float t)
 
 void PlayBot::chooseKeys(const PlayScreen& play, unsigned char* keys)
 {
-    keys[upKey] = keys[downKey] = keys[rightKey] = keys[leftKey] = 0;
+    keys[vk::up] = keys[vk::down] = keys[vk::right] = keys[vk::left] = 0;
     const float px = play.player.x;
     const float py = play.player.y;
 
@@ -161,8 +157,8 @@ void PlayBot::chooseKeys(const PlayScreen& play, unsigned char* keys)
                 bestDy = dy;
             }
         }
-    keys[rightKey] = bestDx > 0;
-    keys[leftKey] = bestDx < 0;
-    keys[upKey] = bestDy > 0;
-    keys[downKey] = bestDy < 0;
+    keys[vk::right] = bestDx > 0;
+    keys[vk::left] = bestDx < 0;
+    keys[vk::up] = bestDy > 0;
+    keys[vk::down] = bestDy < 0;
 }

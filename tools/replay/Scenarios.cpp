@@ -10,12 +10,12 @@
 #include "entities/Zombie.h"
 #include "menus/EndingScreen.h"
 #include "menus/LoadScreen.h"
-#include "menus/SaveRecord.h"
+#include "play/SaveRecord.h"
 #include "menus/StoryScreen.h"
 #include "menus/TitleScreen.h"
 #include "play/PlayScreen.h"
 #include "screens/FadeScreen.h"
-#include "screens/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 #include "tools/levelcheck/PlayBot.h"
 
 namespace {

@@ -1,5 +1,4 @@
-// The level loader: setup(n) replaces the objects of the previous level by
-// those of level n, read from its level file.
+// PlayScreen's level loader: setup(n) replaces the previous level's objects by those of level n.
 #include "play/PlayScreen.h"
 
 #include <algorithm>
@@ -20,6 +19,18 @@ namespace {
 // kind would only exhaust memory, so larger counts are cut to it.
 constexpr int maxObjectsPerKind = 1000;
 
+// The level's sprites: sizes in view units, depths (smaller is nearer).
+constexpr float backgroundSize = 200.0f; // the whole field
+constexpr float backgroundDepth = 9.0f;  // behind everything
+constexpr float introTextDepth = 1.0f;
+constexpr float playerSize = 10.0f;
+constexpr float playerDepth = 3.0f;
+constexpr float pepperSize = 10.0f;
+constexpr float pepperDepth = 5.0f;
+constexpr float pickupDepth = 4.0f;
+constexpr float enemySize = 32.0f; // zombies, ninjas, pirates and robots
+constexpr float enemyDepth = 2.0f;
+
 int objectCount(int count)
 {
     return std::clamp(count, 0, maxObjectsPerKind);
@@ -31,6 +42,17 @@ Texture nameOf(const Texture& picture)
     Texture named;
     named.glName = picture.glName;
     return named;
+}
+
+// Gives an enemy its size and depth and puts it at a random spot of the
+// field, drawing x and then y.
+void placeEnemy(Sprite& sprite)
+{
+    sprite.width = enemySize;
+    sprite.height = enemySize;
+    sprite.depth = enemyDepth;
+    sprite.x = randomFieldCoordinate();
+    sprite.y = randomFieldCoordinate();
 }
 
 } // namespace
@@ -48,23 +70,23 @@ void PlayScreen::setup(int n)
     pointsPerPepper = file.pointsPerPepper;
 
     background.texture.loadKeyed("Textures\\" + file.background);
-    background.width = 200.0f;
-    background.height = 200.0f;
-    background.depth = 9.0f;
+    background.width = backgroundSize;
+    background.height = backgroundSize;
+    background.depth = backgroundDepth;
 
     if (file.hasIntro) {
         introText.colour = file.introColour;
         introText.colour.a = 255;
         introShowing = true;
         introText.text.clear();
-        introText.depth = 1.0f;
+        introText.depth = introTextDepth;
         readIntroText(file.introFile, introText.text);
     }
 
     player.texture = nameOf(playerTexture);
-    player.width = 10.0f;
-    player.height = 10.0f;
-    player.depth = 3.0f;
+    player.width = playerSize;
+    player.height = playerSize;
+    player.depth = playerDepth;
 
     thrask::srand(playTickCount());
 
@@ -82,9 +104,9 @@ void PlayScreen::createPeppers(int count)
     for (int i = 0; i < count; ++i) {
         Sprite pepper;
         pepper.texture = nameOf(pepperTexture);
-        pepper.width = 10.0f;
-        pepper.height = 10.0f;
-        pepper.depth = 5.0f;
+        pepper.width = pepperSize;
+        pepper.height = pepperSize;
+        pepper.depth = pepperDepth;
         pepper.x = randomFieldCoordinate();
         pepper.y = randomFieldCoordinate();
         peppers.push_back(pepper);
@@ -95,7 +117,7 @@ void PlayScreen::createHealthPickups(int count)
 {
     for (int i = 0; i < count; ++i) {
         HealthPickup pickup;
-        pickup.sprite.depth = 4.0f;
+        pickup.sprite.depth = pickupDepth;
         pickup.sprite.texture = nameOf(healthTexture);
         pickup.reset();
         healthPickups.push_back(pickup);
@@ -108,11 +130,7 @@ void PlayScreen::createZombies(int count)
         auto zombie = std::make_unique<Zombie>();
         zombie->idleTexture = nameOf(zombieStillTexture);
         zombie->spawn();
-        zombie->sprite.depth = 2.0f;
-        zombie->sprite.width = 32.0f;
-        zombie->sprite.height = 32.0f;
-        zombie->sprite.x = randomFieldCoordinate();
-        zombie->sprite.y = randomFieldCoordinate();
+        placeEnemy(zombie->sprite);
         zombie->fire.texture = nameOf(fireTexture);
         zombie->lungeFrames.assign(zombieTextures.begin(), zombieTextures.end());
         entities.push_back(std::move(zombie));
@@ -124,11 +142,7 @@ void PlayScreen::createNinjas(int count)
     for (int i = 0; i < count; ++i) {
         auto ninja = std::make_unique<Ninja>();
         ninja->sprite.texture = nameOf(ninjaTextures[0]);
-        ninja->sprite.width = 32.0f;
-        ninja->sprite.height = 32.0f;
-        ninja->sprite.depth = 2.0f;
-        ninja->sprite.x = randomFieldCoordinate();
-        ninja->sprite.y = randomFieldCoordinate();
+        placeEnemy(ninja->sprite);
         ninja->spawn();
         ninja->lungeFrames.assign(ninjaTextures.begin(), ninjaTextures.end());
         ninja->lungeFrames.push_back(zombieStillTexture);
@@ -154,11 +168,7 @@ void PlayScreen::createPirates(int count)
 {
     for (int i = 0; i < count; ++i) {
         auto pirate = std::make_unique<Pirate>();
-        pirate->sprite.width = 32.0f;
-        pirate->sprite.height = 32.0f;
-        pirate->sprite.depth = 2.0f;
-        pirate->sprite.x = randomFieldCoordinate();
-        pirate->sprite.y = randomFieldCoordinate();
+        placeEnemy(pirate->sprite);
         pirate->sprite.texture = nameOf(pirateTextures[0]);
         pirate->projectiles = &projectiles;
         pirate->knifeTexture = nameOf(knifeTexture);
@@ -174,11 +184,7 @@ void PlayScreen::createRobots(int count)
         robot->flame.texture = nameOf(flameTexture);
         robot->entities = &entities;
         robot->sprite.texture = nameOf(robotTexture);
-        robot->sprite.width = 32.0f;
-        robot->sprite.height = 32.0f;
-        robot->sprite.depth = 2.0f;
-        robot->sprite.x = randomFieldCoordinate();
-        robot->sprite.y = randomFieldCoordinate();
+        placeEnemy(robot->sprite);
         robot->spawn();
         entities.push_back(std::move(robot));
     }

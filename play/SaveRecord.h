@@ -13,6 +13,11 @@ struct SaveRecord {
     std::uint8_t introShowing = 0; // 1 while the level's intro text holds play
 };
 
+// The folder saved games are written to and listed from: "Save" in the
+// working directory until start-up chooses the player's own (Folders::settle
+// in app/), or a replay gives itself a private one.
+extern std::string saveFolder;
+
 // The bytes stored on disk: the 13-byte record with every 0x0A byte written
 // as 0x0D 0x0A (the form every Thrask save file has, on every platform).
 std::string encodeSaveRecord(const SaveRecord& record);

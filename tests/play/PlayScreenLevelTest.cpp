@@ -38,7 +38,7 @@ const std::string blackMagentaGif(
 
 } // namespace
 
-using LevelLoaderTest = PlayTest;
+using LevelLoaderTest = SeededPlay;
 
 TEST_F(LevelLoaderTest, EveryPictureIsLoadedWithItsColourKeyAndReleasedWithTheScreen)
 {

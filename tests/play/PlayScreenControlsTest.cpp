@@ -11,19 +11,12 @@
 #include "entities/Pirate.h"
 #include "entities/Robot.h"
 #include "entities/Zombie.h"
-#include "menus/SaveRecord.h"
 #include "menus/TitleScreen.h"
+#include "platform/VirtualKeys.h"
+#include "play/SaveRecord.h"
 #include "screens/FadeScreen.h"
 
 namespace {
-
-constexpr int vkReturn = 0x0D;
-constexpr int vkEscape = 0x1B;
-constexpr int vkHome = 0x24;
-constexpr int vkLeft = 0x25;
-constexpr int vkUp = 0x26;
-constexpr int vkRight = 0x27;
-constexpr int vkDown = 0x28;
 
 void holdOnly(std::initializer_list<int> keys)
 {
@@ -37,12 +30,12 @@ using Place = std::tuple<float, float, float, float>; // target x, y, centre x, 
 
 } // namespace
 
-class PlayControlsTest : public PlayTest {
+class PlayControlsTest : public SeededPlay {
 protected:
     void TearDown() override
     {
         holdOnly({});
-        PlayTest::TearDown();
+        SeededPlay::TearDown();
     }
 
     // Holds the keys over a play screen made with new, checks that it fades
@@ -62,8 +55,7 @@ protected:
         EXPECT_EQ(fade->oldScreen, screen);
         EXPECT_EQ(fade->halfDuration, 7.5f);
         EXPECT_TRUE(menu->inGame);
-        std::unique_ptr<PlayScreen> copy(menu->suspended);
-        menu->suspended = nullptr;
+        std::unique_ptr<PlayScreen> copy = std::move(menu->suspended);
         frameStep = 10.0f;
         fade->update();
         delete menu;
@@ -81,9 +73,9 @@ TEST_F(PlayControlsTest, ArrowsMoveThePlayer80UnitsASecondOnEachAxis)
         float dx, dy;
     };
     const Case cases[] = {
-        {{vkUp}, 0, 40},           {{vkDown}, 0, -40},          {{vkRight}, 40, 0},
-        {{vkLeft}, -40, 0},        {{vkUp, vkRight}, 40, 40},   {{vkUp, vkDown}, 0, 0},
-        {{vkLeft, vkRight}, 0, 0}, {{vkDown, vkLeft}, -40, -40}, {{}, 0, 0},
+        {{vk::up}, 0, 40},           {{vk::down}, 0, -40},          {{vk::right}, 40, 0},
+        {{vk::left}, -40, 0},        {{vk::up, vk::right}, 40, 40},   {{vk::up, vk::down}, 0, 0},
+        {{vk::left, vk::right}, 0, 0}, {{vk::down, vk::left}, -40, -40}, {{}, 0, 0},
     };
     frameStep = 0.5f;
     for (const Case& c : cases) {
@@ -99,10 +91,10 @@ TEST_F(PlayControlsTest, ArrowsMoveThePlayer80UnitsASecondOnEachAxis)
     // field by the first update after the pause.
     screen->introShowing = true;
     screen->player.x = 90.0f;
-    holdOnly({vkRight});
+    holdOnly({vk::right});
     screen->keysHeld(keyState);
     EXPECT_EQ(screen->player.x, 130.0f);
-    holdOnly({vkReturn});
+    holdOnly({vk::enter});
     screen->keysHeld(keyState);
     EXPECT_FALSE(screen->introShowing);
     screen->update();
@@ -113,7 +105,7 @@ TEST_F(PlayControlsTest, ArrowsMoveThePlayer80UnitsASecondOnEachAxis)
         screen.get()->*flag = true;
         screen->introShowing = true;
         currentScreen = screen.get();
-        holdOnly({vkUp, vkReturn, vkEscape, vkHome});
+        holdOnly({vk::up, vk::enter, vk::escape, vk::home});
         screen->keysHeld(keyState);
         EXPECT_EQ(screen->player.y, 0.0f);
         EXPECT_TRUE(screen->introShowing);
@@ -185,7 +177,7 @@ TEST_F(PlayControlsTest, TheMenuCopyKeepsTheStateOfTheRunningGame)
 
     setTicks(777); // the copy's load draws other spots
     const bool ninjaHorizontal = ninja.horizontalNext;
-    std::unique_ptr<PlayScreen> copy = openMenu(screen, {vkEscape});
+    std::unique_ptr<PlayScreen> copy = openMenu(screen, {vk::escape});
     ASSERT_NE(copy, nullptr);
 
     EXPECT_EQ(std::make_tuple(copy->level, copy->hp, copy->score, copy->peppersLeft, copy->pointsPerPepper),
@@ -254,7 +246,7 @@ TEST_F(PlayControlsTest, EnterWithHomeEndsThePauseFirstAndAVanishedLevelFileCopi
     screen->level = 2;
     screen->introShowing = true;
     std::remove("Levels/l2.lvl");
-    std::unique_ptr<PlayScreen> copy = openMenu(screen, {vkReturn, vkHome});
+    std::unique_ptr<PlayScreen> copy = openMenu(screen, {vk::enter, vk::home});
     ASSERT_NE(copy, nullptr);
     EXPECT_FALSE(copy->introShowing);
     EXPECT_TRUE(copy->entities.empty());

@@ -3,12 +3,12 @@
 // sanitizer build reports any screen a path leaves behind.
 #include "MenuTestSupport.h"
 #include "menus/LoadScreen.h"
-#include "menus/SaveRecord.h"
 #include "menus/StoryScreen.h"
+#include "play/SaveRecord.h"
 
 namespace {
 
-class ScreenFlowTest : public ScreenTest {
+class MenuFlowTest : public CleanScreenFlow {
 protected:
     // Clicks at a view point, checks that a fade of the given duration
     // started from the screen, runs it and returns the screen it installed.
@@ -32,7 +32,7 @@ protected:
 
 } // namespace
 
-TEST_F(ScreenFlowTest, NewGameStartsPlayAndFreesAnAbandonedGame)
+TEST_F(MenuFlowTest, NewGameStartsPlayAndFreesAnAbandonedGame)
 {
     clickThrough<PlayScreen>(makeMenu(1), 0, -15, 15.0f);
     delete currentScreen;
@@ -43,7 +43,7 @@ TEST_F(ScreenFlowTest, NewGameStartsPlayAndFreesAnAbandonedGame)
     EXPECT_EQ(destroyed, 1);
 }
 
-TEST_F(ScreenFlowTest, ReturnGameResumesTheSuspendedGameUntouched)
+TEST_F(MenuFlowTest, ReturnGameResumesTheSuspendedGameUntouched)
 {
     auto* game = new TrackedPlay(&destroyed);
     game->score = 77;
@@ -52,7 +52,7 @@ TEST_F(ScreenFlowTest, ReturnGameResumesTheSuspendedGameUntouched)
     EXPECT_EQ(game->score, 77);
 }
 
-TEST_F(ScreenFlowTest, LoadListAndStoryHandTheSuspendedGameBack)
+TEST_F(MenuFlowTest, LoadListAndStoryHandTheSuspendedGameBack)
 {
     auto* game = new TrackedPlay(&destroyed);
     TitleScreen* menu = makeMenu(2, game);
@@ -60,14 +60,14 @@ TEST_F(ScreenFlowTest, LoadListAndStoryHandTheSuspendedGameBack)
         auto* list = clickThrough<LoadScreen>(menu, 0, -35, 15.0f);
         ASSERT_NE(list, nullptr);
         EXPECT_TRUE(list->inGame);
-        EXPECT_EQ(list->suspended, game);
+        EXPECT_EQ(list->suspended.get(), game);
         menu = clickThrough<TitleScreen>(list, -50, -50, 15.0f);
         ASSERT_NE(menu, nullptr);
         EXPECT_TRUE(menu->inGame);
 
         auto* story = clickThrough<StoryScreen>(menu, 12, -55, 15.0f);
         ASSERT_NE(story, nullptr);
-        EXPECT_EQ(story->suspended, game);
+        EXPECT_EQ(story->suspended.get(), game);
         menu = clickThrough<TitleScreen>(story, -95, -95, 15.0f);
         ASSERT_NE(menu, nullptr);
         EXPECT_TRUE(menu->inGame);
@@ -76,7 +76,7 @@ TEST_F(ScreenFlowTest, LoadListAndStoryHandTheSuspendedGameBack)
     EXPECT_EQ(destroyed, 0);
 }
 
-TEST_F(ScreenFlowTest, MainMenuRoundTripsStayInMainMenuMode)
+TEST_F(MenuFlowTest, MainMenuRoundTripsStayInMainMenuMode)
 {
     auto* list = clickThrough<LoadScreen>(makeMenu(1), 0, -35, 15.0f);
     ASSERT_NE(list, nullptr);
@@ -87,7 +87,7 @@ TEST_F(ScreenFlowTest, MainMenuRoundTripsStayInMainMenuMode)
     EXPECT_FALSE(menu->returnGameItem.visible);
 }
 
-TEST_F(ScreenFlowTest, LoadingASaveFreesTheSuspendedGame)
+TEST_F(MenuFlowTest, LoadingASaveFreesTheSuspendedGame)
 {
     writeSaveRecord("Save/other.sav", {2, 18, 450, 0});
     auto* game = new TrackedPlay(&destroyed);
@@ -99,7 +99,7 @@ TEST_F(ScreenFlowTest, LoadingASaveFreesTheSuspendedGame)
     EXPECT_EQ(destroyed, 1);
 }
 
-TEST_F(ScreenFlowTest, QuitWithASuspendedGameFreesItAtShutDown)
+TEST_F(MenuFlowTest, QuitWithASuspendedGameFreesItAtShutDown)
 {
     TitleScreen* menu = makeMenu(2, new TrackedPlay(&destroyed));
     clickAt(menu, 0, -75);

@@ -39,11 +39,11 @@ bool nearPlayer(const Colour& a, const Colour& b)
 
 } // namespace
 
-class PlayRenderTest : public PlayTest {
+class PlayRenderTest : public SeededPlay {
 protected:
     void SetUp() override
     {
-        PlayTest::SetUp();
+        SeededPlay::SetUp();
         // A health bar picture of three stripes, ten columns each.
         std::vector<Colour> stripes;
         for (const Colour& c : {red, green, blue})

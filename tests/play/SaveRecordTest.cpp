@@ -1,13 +1,15 @@
 // The saved-game file: its exact bytes, reading odd files, and saving safely.
-#include "menus/SaveRecord.h"
+#include "play/SaveRecord.h"
 
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <climits>
 #include <csignal>
+#include <filesystem>
 
-#include "MenuTestSupport.h"
+#include "TestFiles.h"
 
 namespace {
 
@@ -26,8 +28,6 @@ void expectRecord(const SaveRecord& got, const SaveRecord& want)
     EXPECT_EQ(got.score, want.score);
     EXPECT_EQ(got.introShowing, want.introShowing);
 }
-
-using SaveRecordFile = ScratchDirTest;
 
 } // namespace
 
@@ -80,7 +80,7 @@ TEST(SaveRecordBytes, OddStoredFormsReadWithZerosForMissingBytes)
     }
 }
 
-TEST_F(SaveRecordFile, WritesIntoANewSaveDirectoryAndReadsOddFilesAsZeros)
+TEST(SaveRecordFile, WritesIntoANewSaveDirectoryAndReadsOddFilesAsZeros)
 {
     ASSERT_TRUE(writeSaveRecord("Save/bob.sav", {4, 10, 26, 1}));
     EXPECT_EQ(readFile("Save/bob.sav"), encodeSaveRecord({4, 10, 26, 1}));
@@ -102,7 +102,7 @@ TEST_F(SaveRecordFile, WritesIntoANewSaveDirectoryAndReadsOddFilesAsZeros)
 
 // A disk that fills up in the middle of a save must leave the game saved
 // earlier under that name as it was.
-TEST_F(SaveRecordFile, AFailedWriteKeepsTheOldSave)
+TEST(SaveRecordFile, AFailedWriteKeepsTheOldSave)
 {
     ASSERT_TRUE(writeSaveRecord("Save/keep.sav", {7, 21, 3300, 0}));
     const std::string before = readFile("Save/keep.sav");

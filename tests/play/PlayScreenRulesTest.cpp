@@ -52,7 +52,7 @@ float ambientLevel()
 
 } // namespace
 
-class PlayRulesTest : public PlayTest {
+class PlayRulesTest : public SeededPlay {
 protected:
     // A level with the given peppers in a row along y = -80 and nothing else.
     std::unique_ptr<PlayScreen> pepperLevel(int level, int peppers, int points)

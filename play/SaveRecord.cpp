@@ -1,4 +1,4 @@
-#include "menus/SaveRecord.h"
+#include "play/SaveRecord.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -7,6 +7,8 @@
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
 #endif
+
+std::string saveFolder = "Save";
 
 namespace {
 

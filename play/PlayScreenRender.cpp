@@ -1,5 +1,4 @@
-// Drawing a level: the player, its objects, the health bar, the background
-// and the intro text, with the level fade and the death sequence in between.
+// PlayScreen's drawing: the level, the health bar and the intro text, between the fades.
 #include "play/PlayScreen.h"
 
 #include <GL/gl.h>

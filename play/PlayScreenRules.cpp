@@ -1,34 +1,33 @@
-// The play rules: what happens to a level each frame, the fade between two
-// levels, the win after the last level and the death of the player.
+// PlayScreen's rules: a level's frame, the fade between levels, the win and the player's death.
 #include "play/PlayScreen.h"
-
-#include <GL/gl.h>
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 
-#include "app/Globals.h"
 #include "entities/Knife.h"
-#include "menus/EndingScreen.h"
-#include "menus/TitleScreen.h"
+#include "platform/FrameStep.h"
 #include "play/PlayConstants.h"
-#include "screens/FadeScreen.h"
+#include "render/Lighting.h"
+#include "screens/ScreenFlow.h"
 
 namespace {
 
-// Adds as the game's 32-bit integers always have, wrapping around instead of
-// overflowing: a level file may give any number of points per pepper.
+// Adds as 32-bit integers wrapping around, instead of overflowing (which C++
+// leaves undefined): a level file may give any number of points per pepper,
+// and the score must come out the same on every machine.
 int wrappingAdd(int a, int b)
 {
     return static_cast<int>(static_cast<unsigned int>(a) + static_cast<unsigned int>(b));
 }
 
-void setAmbientLight(float brightness)
-{
-    const GLfloat ambient[4] = {brightness, brightness, brightness, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
-}
+// The dead picture grows as the light of the death sequence dims: below each
+// brightness it is drawn this many times its starting size.
+struct DeadPictureGrowth {
+    float belowBrightness;
+    float scale;
+};
+constexpr DeadPictureGrowth deadPictureGrowth[] = {{0.75f, 1.0f}, {0.6f, 2.0f}, {0.35f, 3.0f}};
 
 } // namespace
 
@@ -132,12 +131,7 @@ void PlayScreen::tintPlayer()
 
 void PlayScreen::winGame()
 {
-    auto* ending = new EndingScreen();
-    ending->finalScore = score;
-    ending->enter();
-    auto* fade = new FadeScreen();
-    fade->configure(this, ending, play::endingFadeDuration);
-    currentScreen = fade;
+    fadeTo(this, makeEndingScreen(score), fadeDuration::ending);
     leaving = true;
 }
 
@@ -167,18 +161,11 @@ bool PlayScreen::deathStep()
 
     fadePhase += play::deathFadeRate * frameStep;
     const float brightness = std::fabs(fadePhase) * play::fadeBrightness;
-    // The dead picture grows as the light dims.
-    if (brightness < 0.75f) {
-        deadPicture.width = 25.0f;
-        deadPicture.height = 12.5f;
-    }
-    if (brightness < 0.6f) {
-        deadPicture.width = 50.0f;
-        deadPicture.height = 25.0f;
-    }
-    if (brightness < 0.35f) {
-        deadPicture.width = 75.0f;
-        deadPicture.height = 37.5f;
+    for (const DeadPictureGrowth& growth : deadPictureGrowth) {
+        if (brightness < growth.belowBrightness) {
+            deadPicture.width = play::deadPictureWidth * growth.scale;
+            deadPicture.height = play::deadPictureHeight * growth.scale;
+        }
     }
 
     if (fadePhase >= 0.0f) {
@@ -188,10 +175,7 @@ bool PlayScreen::deathStep()
         // screen.
         if (currentScreen != this)
             return true;
-        auto* title = new TitleScreen();
-        title->enter();
-        title->setup(1);
-        currentScreen = title;
+        currentScreen = makeMainMenu();
         // Nothing holds this screen any more; the frame loop frees it at the
         // start of the next frame, after this render has returned.
         retireScreen(this);

@@ -1,0 +1,3 @@
+#include "platform/FrameStep.h"
+
+float frameStep = 0.0f;

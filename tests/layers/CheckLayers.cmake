@@ -1,0 +1,67 @@
+# Checks who includes whom in the source tree at ROOT, and fails (with every
+# offending include listed) when a file breaks the layering:
+#
+#   app/ -> menus/ -> play/ -> entities/ | screens/ -> render/ -> platform/
+#
+# A folder may include itself and the folders below it, never one above it or
+# a neighbour on its own level (entities/ and screens/ know nothing of each
+# other). Only platform/ includes the headers of SDL, SDL_mixer, FreeType,
+# fontconfig and OSMesa; so do the platform's own tests (tests/platform/),
+# which build SDL events. Tools and other tests may include any game folder.
+#
+#   cmake -DROOT=<source tree> -P CheckLayers.cmake
+cmake_minimum_required(VERSION 3.16)
+if(NOT ROOT)
+  message(FATAL_ERROR "CheckLayers.cmake: set ROOT to the source tree")
+endif()
+
+set(below_platform "")
+set(below_render platform)
+set(below_screens render platform)
+set(below_entities render platform)
+set(below_play entities screens render platform)
+set(below_menus play entities screens render platform)
+set(below_app menus play entities screens render platform)
+set(game_folders app menus play entities screens render platform)
+
+# Headers of the libraries the platform layer wraps: <SDL.h>, <SDL_events.h>,
+# <SDL2/SDL.h>, <SDL_mixer.h>, <ft2build.h>, <freetype/...>, FreeType's macro
+# includes (#include FT_FREETYPE_H), <fontconfig/...>, <GL/osmesa.h>.
+set(library_header "^[ \t]*#[ \t]*include[ \t]*([<\"](SDL|ft2build|freetype|fontconfig/|GL/osmesa)|FT_[A-Z0-9_]+)")
+
+set(problems "")
+file(GLOB_RECURSE sources RELATIVE "${ROOT}"
+     "${ROOT}/*.h" "${ROOT}/*.hpp" "${ROOT}/*.cpp" "${ROOT}/*.cc" "${ROOT}/*.c")
+foreach(source IN LISTS sources)
+  if(source MATCHES "^build" OR source MATCHES "/build[^/]*/")
+    continue()
+  endif()
+  string(REGEX MATCH "^[^/]+" top "${source}")
+  file(STRINGS "${ROOT}/${source}" includes REGEX "^[ \t]*#[ \t]*include")
+
+  set(may_use_libraries FALSE)
+  if(top STREQUAL "platform" OR source MATCHES "^tests/platform/")
+    set(may_use_libraries TRUE)
+  endif()
+
+  foreach(line IN LISTS includes)
+    string(STRIP "${line}" line)
+    if(NOT may_use_libraries AND line MATCHES "${library_header}")
+      list(APPEND problems "${source}: ${line} (only platform/ may include this library)")
+    endif()
+    if(top IN_LIST game_folders AND line MATCHES "^#[ \t]*include[ \t]*\"([^/\"]+)/")
+      set(target "${CMAKE_MATCH_1}")
+      if(target IN_LIST game_folders AND NOT target STREQUAL top
+         AND NOT target IN_LIST below_${top})
+        list(APPEND problems "${source}: ${line} (${top}/ may not include ${target}/)")
+      endif()
+    endif()
+  endforeach()
+endforeach()
+
+if(problems)
+  list(LENGTH problems count)
+  string(REPLACE ";" "\n  " listed "${problems}")
+  message(FATAL_ERROR "${count} include(s) break the layering:\n  ${listed}")
+endif()
+message(STATUS "Layering kept: ${ROOT}")
