@@ -21,73 +21,85 @@ bool readNumber(const char* word, int low, int high, int& value)
     return true;
 }
 
+struct Flag {
+    const char* name;
+    bool GameOptions::*field;
+};
+const Flag flags[] = {
+    {"-fast", &GameOptions::fast},       {"-novsync", &GameOptions::noVsync},
+    {"-nopause", &GameOptions::noPause}, {"-nohud", &GameOptions::noHud},
+    {"-aspect", &GameOptions::aspect},   {"-nosound", &GameOptions::noSound},
+    {"-help", &GameOptions::help},       {"--help", &GameOptions::help},
+    {"-version", &GameOptions::version}, {"--version", &GameOptions::version},
+};
+
+struct Text {
+    const char* name;
+    std::string GameOptions::*field;
+    const char* what;
+};
+const Text texts[] = {
+    {"-record", &GameOptions::recordPath, "a file name"},
+    {"-replay", &GameOptions::replayPath, "a file name"},
+    {"-data", &GameOptions::dataDir, "a folder"},
+    {"-saves", &GameOptions::savesDir, "a folder"},
+};
+
+struct Number {
+    const char* name;
+    int GameOptions::*field;
+    int low, high;
+    const char* error;
+};
+const Number numbers[] = {
+    {"-fps", &GameOptions::fps, 0, 1000, "-fps needs a number from 0 (unlimited) to 1000"},
+    {"-volume", &GameOptions::volume, 0, 100, "-volume needs a number from 0 to 100"},
+};
+
+// Takes the option `word` (with `next`, the word after it, or null) into
+// options. Returns how many words it used: 0 when the word is not one of
+// the added options, 2 when it took its value from `next`.
+int takeOption(const char* word, const char* next, GameOptions& options)
+{
+    for (const Flag& flag : flags) {
+        if (std::strcmp(word, flag.name) == 0) {
+            options.*flag.field = true;
+            return 1;
+        }
+    }
+    for (const Text& text : texts) {
+        if (std::strcmp(word, text.name) != 0)
+            continue;
+        if (next == nullptr || *next == '\0') {
+            options.errors.push_back(std::string(text.name) + " needs " + text.what);
+            return 1;
+        }
+        options.*text.field = next;
+        return 2;
+    }
+    for (const Number& number : numbers) {
+        if (std::strcmp(word, number.name) != 0)
+            continue;
+        if (readNumber(next, number.low, number.high, options.*number.field))
+            return 2;
+        options.errors.push_back(number.error);
+        // A bad value is used up with its option, unless it is another option.
+        return next != nullptr && next[0] != '-' ? 2 : 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 GameOptions readGameOptions(int argc, const char* const* argv, std::vector<std::string>& rest)
 {
     GameOptions options;
     rest.clear();
-
-    struct Flag {
-        const char* name;
-        bool GameOptions::*field;
-    };
-    static const Flag flags[] = {
-        {"-fast", &GameOptions::fast},       {"-novsync", &GameOptions::noVsync},
-        {"-nopause", &GameOptions::noPause}, {"-nohud", &GameOptions::noHud},
-        {"-aspect", &GameOptions::aspect},   {"-nosound", &GameOptions::noSound},
-        {"-help", &GameOptions::help},       {"--help", &GameOptions::help},
-        {"-version", &GameOptions::version}, {"--version", &GameOptions::version},
-    };
-    struct Text {
-        const char* name;
-        std::string GameOptions::*field;
-        const char* what;
-    };
-    static const Text texts[] = {
-        {"-record", &GameOptions::recordPath, "a file name"},
-        {"-replay", &GameOptions::replayPath, "a file name"},
-        {"-data", &GameOptions::dataDir, "a folder"},
-        {"-saves", &GameOptions::savesDir, "a folder"},
-    };
-
-    for (int i = 1; i < argc; ++i) {
-        const char* word = argv[i];
-        const char* next = i + 1 < argc ? argv[i + 1] : nullptr;
-        bool used = false;
-        for (const Flag& flag : flags) {
-            if (std::strcmp(word, flag.name) == 0) {
-                options.*flag.field = true;
-                used = true;
-            }
-        }
-        for (const Text& text : texts) {
-            if (std::strcmp(word, text.name) != 0)
-                continue;
-            used = true;
-            if (next == nullptr || *next == '\0') {
-                options.errors.push_back(std::string(text.name) + " needs " + text.what);
-            } else {
-                options.*text.field = next;
-                ++i;
-            }
-        }
-        if (std::strcmp(word, "-fps") == 0 || std::strcmp(word, "-volume") == 0) {
-            used = true;
-            const bool fps = word[1] == 'f';
-            int value = 0;
-            if (!readNumber(next, 0, fps ? 1000 : 100, value)) {
-                options.errors.push_back(fps ? "-fps needs a number from 0 (unlimited) to 1000"
-                                             : "-volume needs a number from 0 to 100");
-                if (next != nullptr && next[0] != '-')
-                    ++i;
-            } else {
-                (fps ? options.fps : options.volume) = value;
-                ++i;
-            }
-        }
-        if (!used)
-            rest.emplace_back(word);
+    for (int i = 1; i < argc;) {
+        const int used = takeOption(argv[i], i + 1 < argc ? argv[i + 1] : nullptr, options);
+        if (used == 0)
+            rest.emplace_back(argv[i]);
+        i += used == 0 ? 1 : used;
     }
     return options;
 }
