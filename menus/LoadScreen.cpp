@@ -65,11 +65,18 @@ LoadScreen::~LoadScreen()
 
 void LoadScreen::keyDown(int key)
 {
-    if (moveKey(key) || leaving)
+    if (!moveKey(key) && (key == vk::enter || key == vk::escape))
+        armedKey_ = key;
+}
+
+void LoadScreen::keyUp(int key)
+{
+    if (key != armedKey_)
         return;
+    armedKey_ = 0;
     if (key == vk::enter)
         loadSelected();
-    else if (key == vk::escape)
+    else
         goBack();
 }
 

@@ -20,8 +20,9 @@ class PlayScreen;
 // (so a double click too) loads it; the scroll arrows and the mouse wheel
 // move the selection a line without wrapping round; Page Up and Page Down
 // move it a window of lines, Home and End to the first and last game; Enter
-// loads the selected game and Esc goes back as Return Game does (a held
-// key's repeats never load or leave).
+// loads the selected game and Esc goes back as Return Game does. Like a
+// click, Enter and Esc act when released, and only when they were pressed
+// on this list (a key held across a fade acts nowhere twice).
 class LoadScreen : public Screen {
 public:
     LoadScreen() = default;
@@ -29,6 +30,7 @@ public:
     // handed back to a menu (the player loaded another game) goes with it.
     ~LoadScreen() override;
 
+    void keyUp(int key) override;
     void keyDown(int key) override;
     void keyRepeat(int key) override;
     void mouseUp(bool left, bool right) override;
@@ -74,4 +76,6 @@ private:
     // The pointer in view units as mouseMove last gave it.
     float pointerViewX_ = 0.0f;
     float pointerViewY_ = 0.0f;
+    // Enter or Esc, pressed on this list and not yet released (0 for none).
+    int armedKey_ = 0;
 };

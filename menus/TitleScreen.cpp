@@ -134,17 +134,21 @@ void TitleScreen::keyDown(int key)
 void TitleScreen::keyRepeat(int key)
 {
     noteShift(key, true);
-    if (!prompting)
-        browseKey(key, true);
-    else if (key != promptOpenedBy_)
+    if (prompting)
         promptKey(key);
+    else
+        browseKey(key, true);
 }
 
 void TitleScreen::keyUp(int key)
 {
     noteShift(key, false);
-    if (key == promptOpenedBy_)
-        promptOpenedBy_ = 0;
+    if (key != armedKey_)
+        return;
+    armedKey_ = 0;
+    // A prompt opened meanwhile (by a click) takes the keys.
+    if (!prompting)
+        chooseByKey(key);
 }
 
 void TitleScreen::keysHeld(const unsigned char* keys)
@@ -189,15 +193,22 @@ void TitleScreen::browseKey(int key, bool repeat)
         break;
     case vk::enter:
     case vk::space:
-        if (!repeat)
-            performEntry(hovered, key);
-        break;
     case vk::escape:
-        if (!repeat && inGame)
-            performEntry(ReturnGame, key);
+        if (!repeat)
+            armedKey_ = key;
         break;
     default:
         break;
+    }
+}
+
+void TitleScreen::chooseByKey(int key)
+{
+    if (key == vk::escape) {
+        if (inGame)
+            performEntry(ReturnGame);
+    } else {
+        performEntry(hovered);
     }
 }
 
@@ -207,10 +218,10 @@ void TitleScreen::mouseUp(bool left, bool /*right*/)
         return;
     // The entry under the pointer, whatever the keyboard marked: the window
     // procedure has told the menu where the pointer is at the release.
-    performEntry(pointerKnown_ ? entryAt(pointerViewX_, pointerViewY_) : None, 0);
+    performEntry(pointerKnown_ ? entryAt(pointerViewX_, pointerViewY_) : None);
 }
 
-void TitleScreen::performEntry(int entry, int byKey)
+void TitleScreen::performEntry(int entry)
 {
     if (leaving)
         return;
@@ -241,7 +252,6 @@ void TitleScreen::performEntry(int entry, int byKey)
             break;
         prompting = true;
         caret = 0;
-        promptOpenedBy_ = byKey;
         break;
     default:
         break;

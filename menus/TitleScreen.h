@@ -22,8 +22,10 @@ class PlayScreen;
 // screen, wrapping (nothing is marked at first; the first Down or Tab marks
 // the first entry, the first Up or Shift+Tab the last); Enter or Space
 // performs the marked entry as a click on it does; Esc in the in-game menu
-// performs Return Game. Held keys repeat the marker's moves but never perform
-// an entry twice. The pointer re-picks the marked entry only when it moves,
+// performs Return Game. Like a click, those keys act when released, and only
+// when they were pressed on this menu: a key held across a fade, or still
+// held when the next screen shows, acts nowhere twice. Held keys repeat the
+// marker's moves. The pointer re-picks the marked entry only when it moves,
 // and a click acts on the entry under the pointer, whatever the keyboard
 // marked. While the save prompt is open every key goes to the prompt.
 //
@@ -83,11 +85,14 @@ private:
     // The marker moves one entry on (step 1) or back (step -1) in the
     // keyboard order of this mode, wrapping round.
     void stepMarker(int step);
-    // Performs entry as a click on it does; byKey is the key that chose it
-    // (0 for a click).
-    void performEntry(int entry, int byKey);
-    // A key while the menu is browsed; a repeat only moves the marker.
+    // Performs entry as a click on it does.
+    void performEntry(int entry);
+    // A key going down while the menu is browsed; a repeat only moves the
+    // marker.
     void browseKey(int key, bool repeat);
+    // A key pressed while the menu was browsed is released: Enter or Space
+    // performs the marked entry, Esc Return Game.
+    void chooseByKey(int key);
     // A key while the save prompt is open.
     void promptKey(int key);
     void noteShift(int key, bool down);
@@ -97,9 +102,9 @@ private:
     float pointerViewY_ = 0.0f;
     bool pointerKnown_ = false;
     bool shiftHeld_ = false;
-    // The key that opened the save prompt, while it is still held: its
-    // repeats type nothing (0 for none).
-    int promptOpenedBy_ = 0;
+    // Enter, Space or Esc, pressed while the menu was browsed and not yet
+    // released (0 for none): its release chooses.
+    int armedKey_ = 0;
 };
 
 // The title picture shared by every title menu: loaded by the first menu that

@@ -135,14 +135,21 @@ TEST_F(LoadListControlsTest, EnterLoadsTheSelectedGameAndEscGoesBackButNotOnRepe
     auto* game = new TrackedPlay(&destroyed);
     LoadScreen* list = makeList(4, true, game);
     list->keyDown(vk::end);
-    list->keyRepeat(vk::enter);
-    list->keyRepeat(vk::escape);
-    EXPECT_EQ(currentScreen, list) << "a held Enter or Esc (from the screen before) does nothing";
+    for (const int key : {vk::enter, vk::escape}) {
+        list->keyRepeat(key);
+        list->keyUp(key);
+    }
+    EXPECT_EQ(currentScreen, list) << "an Enter or Esc held since the screen before does nothing";
     list->keyDown(vk::enter);
+    list->keyRepeat(vk::enter);
+    EXPECT_EQ(currentScreen, list) << "like a click, Enter acts when released";
+    list->keyUp(vk::enter);
     EXPECT_EQ(loadedScore(list), list->entries[3].score);
     Screen* fade = currentScreen;
-    list->keyDown(vk::enter);
-    list->keyDown(vk::escape);
+    for (const int key : {vk::enter, vk::escape}) {
+        list->keyDown(key);
+        list->keyUp(key);
+    }
     EXPECT_EQ(currentScreen, fade) << "one fade only";
     finishFade();
     EXPECT_EQ(destroyed, 1) << "the game the player passed over goes with the list";
@@ -153,11 +160,13 @@ TEST_F(LoadListControlsTest, EnterLoadsTheSelectedGameAndEscGoesBackButNotOnRepe
     game = new TrackedPlay(&destroyed);
     list = makeList(0, true, game);
     list->keyDown(vk::enter);
+    list->keyUp(vk::enter);
     list->keyDown(vk::pageDown);
     list->mouseWheel(-2);
     EXPECT_EQ(list->selected, 0);
     EXPECT_EQ(currentScreen, list) << "an empty list loads nothing";
     list->keyDown(vk::escape);
+    list->keyUp(vk::escape);
     auto* back = dynamic_cast<FadeScreen*>(currentScreen);
     ASSERT_NE(back, nullptr);
     EXPECT_FLOAT_EQ(back->halfDuration, 7.5f);

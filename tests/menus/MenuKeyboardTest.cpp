@@ -156,12 +156,13 @@ TEST_F(MenuKeyboardTest, EnterOrSpaceOnEveryEntryDoesWhatAClickOnItDoes)
                     press(menu, {vk::down});
                 ASSERT_EQ(menu->hovered, c.entry);
                 menu->keyDown(key);
+                EXPECT_EQ(outcome(menu, game), "nothing") << "like a click, a key acts when released";
+                menu->keyUp(key);
             }
             EXPECT_EQ(outcome(menu, game), c.expected);
             // A menu that is leaving takes no second entry.
             if (currentScreen != menu) {
                 Screen* fade = currentScreen;
-                menu->keyUp(key);
                 press(menu, {vk::enter});
                 clickAt(menu, centres[c.entry].x, centres[c.entry].y);
                 EXPECT_EQ(currentScreen, fade);
@@ -178,7 +179,7 @@ TEST_F(MenuKeyboardTest, EscResumesTheSameSuspendedGameOnlyInTheInGameMenu)
     game->score = 321;
     TitleScreen* menu = makeMenu(2, game);
     press(menu, {vk::down, vk::down}); // whatever is marked, Esc means Return Game
-    menu->keyDown(vk::escape);
+    press(menu, {vk::escape});
     EXPECT_EQ(outcome(menu, game), "fade 15.000000 to the suspended game");
     EXPECT_EQ(finishFade(), game);
     EXPECT_EQ(destroyed, 0);
@@ -192,7 +193,7 @@ TEST_F(MenuKeyboardTest, EscResumesTheSameSuspendedGameOnlyInTheInGameMenu)
     EXPECT_EQ(outcome(menu, nullptr), "nothing") << "with nothing marked Enter and Space do nothing";
 }
 
-TEST_F(MenuKeyboardTest, AHeldKeyRepeatsTheMarkersMovesButNeverPerforms)
+TEST_F(MenuKeyboardTest, HeldKeysRepeatMovesAndOnlyThePressAndReleaseOfOneKeyChoose)
 {
     auto* game = new PlayScreen;
     TitleScreen* menu = makeMenu(2, game);
@@ -200,15 +201,21 @@ TEST_F(MenuKeyboardTest, AHeldKeyRepeatsTheMarkersMovesButNeverPerforms)
     menu->keyRepeat(vk::down);
     menu->keyRepeat(vk::down);
     EXPECT_EQ(menu->hovered, SaveGame);
-    // An Enter or Esc held since an earlier screen (across the fade) or
-    // repeating: nothing is performed.
+    // Enter, Space and Esc held since an earlier screen (pressed before the
+    // fade into this menu): their repeats and releases choose nothing.
+    for (const int key : {vk::enter, vk::space, vk::escape}) {
+        menu->keyRepeat(key);
+        menu->keyUp(key);
+    }
+    EXPECT_EQ(outcome(menu, game), "nothing");
+    // Pressed here, held (repeating) and released: one choice.
+    menu->keyDown(vk::enter);
     menu->keyRepeat(vk::enter);
-    menu->keyRepeat(vk::space);
-    menu->keyRepeat(vk::escape);
+    menu->keyRepeat(vk::enter);
     EXPECT_EQ(outcome(menu, game), "nothing");
     menu->keyUp(vk::enter);
-    menu->keyDown(vk::enter);
     EXPECT_EQ(outcome(menu, game), "prompt");
+    EXPECT_EQ(menu->saveName, "") << "the Enter that opened the prompt types nothing into it";
 }
 
 TEST_F(MenuKeyboardTest, ThePointerPicksOnlyWhenItMovesAndAClickActsUnderIt)
@@ -231,34 +238,33 @@ TEST_F(MenuKeyboardTest, ThePointerPicksOnlyWhenItMovesAndAClickActsUnderIt)
         << "the click acts on the entry under the resting pointer";
 }
 
-TEST_F(MenuKeyboardTest, ThePromptTakesEveryKeyButTheRepeatsOfTheKeyThatOpenedIt)
+TEST_F(MenuKeyboardTest, ThePromptTakesEveryKeyAsItGoesDown)
 {
     auto* game = new PlayScreen;
     TitleScreen* menu = makeMenu(2, game);
-    press(menu, {vk::down, vk::down, vk::down});
-    menu->keyDown(vk::space); // Save Game, opened with Space
+    press(menu, {vk::down, vk::down, vk::down, vk::space}); // Save Game, chosen with Space
     ASSERT_TRUE(menu->prompting);
-    menu->keyRepeat(vk::space);
-    menu->keyRepeat(vk::space);
-    EXPECT_EQ(menu->saveName, "") << "the opening key's repeats type nothing";
-    menu->keyUp(vk::space);
     press(menu, {vk::letter('A'), vk::space, vk::down, vk::tab, vk::digit(7)});
     menu->keyDown(vk::backspace);
     menu->keyRepeat(vk::backspace);
-    EXPECT_EQ(menu->saveName, "a") << "other keys, repeats included, edit as ever; arrows and Tab move nothing";
-    EXPECT_EQ(menu->hovered, SaveGame);
     menu->keyUp(vk::backspace);
-    press(menu, {vk::escape});
-    EXPECT_FALSE(menu->prompting);
-    EXPECT_EQ(outcome(menu, game), "nothing") << "the Esc that closes the prompt resumes nothing";
+    EXPECT_EQ(menu->saveName, "a") << "keys edit as ever, repeats included; arrows and Tab move no marker";
+    EXPECT_EQ(menu->hovered, SaveGame);
+    menu->keyDown(vk::escape);
+    EXPECT_FALSE(menu->prompting) << "Esc closes the prompt as it goes down";
+    menu->keyUp(vk::escape);
+    EXPECT_EQ(outcome(menu, game), "nothing") << "the Esc that closed the prompt resumes nothing";
 
-    // Opened with Enter, held on: the prompt stays open; a new Enter saves.
-    menu->keyDown(vk::enter);
+    // Esc pressed on the menu, the prompt opened by a click, Esc released:
+    // the prompt stays.
+    menu->keyDown(vk::escape);
+    clickAt(menu, 55, -25);
     ASSERT_TRUE(menu->prompting);
-    menu->keyRepeat(vk::enter);
+    menu->keyUp(vk::escape);
     EXPECT_TRUE(menu->prompting);
-    menu->keyUp(vk::enter);
+    EXPECT_EQ(outcome(menu, game), "prompt");
     menu->keyDown(vk::enter);
-    EXPECT_FALSE(menu->prompting);
-    EXPECT_EQ(outcome(menu, game), "nothing");
+    EXPECT_FALSE(menu->prompting) << "Enter saves as it goes down";
+    menu->keyUp(vk::enter);
+    EXPECT_EQ(outcome(menu, game), "nothing") << "and its release chooses no entry";
 }
