@@ -26,6 +26,15 @@ void advanceFrameClock(std::uint32_t now)
     frameStep = gameSpeed * mean;
 }
 
+bool measurePointer()
+{
+    if (windowWidth <= 0 || windowHeight <= 0)
+        return false;
+    pointerX = static_cast<float>(mouseX) / static_cast<float>(windowWidth);
+    pointerY = static_cast<float>(windowHeight - mouseY) / static_cast<float>(windowHeight);
+    return true;
+}
+
 void resetPointerFractions()
 {
     pointerX = 0.0f;
@@ -39,14 +48,14 @@ void runFrame(const std::function<std::uint32_t()>& tickCount,
     advanceFrameClock(tickCount());
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 
-    if (windowWidth > 0 && windowHeight > 0) {
-        pointerX = static_cast<float>(mouseX) / static_cast<float>(windowWidth);
-        pointerY = static_cast<float>(windowHeight - mouseY) / static_cast<float>(windowHeight);
-    }
+    measurePointer();
     if (currentScreen != nullptr)
         currentScreen->mouseMove(pointerX, pointerY);
+    // A key tapped since the last frame reads as held for this one call.
+    keyLatch.holdTapped(keyState);
     if (currentScreen != nullptr)
         currentScreen->keysHeld(keyState);
+    keyLatch.releaseTapped(keyState);
     if (currentScreen != nullptr)
         currentScreen->update();
     if (currentScreen != nullptr)

@@ -18,6 +18,7 @@ void resetGameGlobals(int width, int height)
     windowHeight = height;
     running = true;
     std::fill(std::begin(keyState), std::end(keyState), static_cast<unsigned char>(0));
+    keyLatch.reset();
     mouseX = 0;
     mouseY = 0;
     frameStep = 0.0f;

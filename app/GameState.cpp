@@ -279,6 +279,9 @@ std::uint64_t gameStateHash()
     h.add(mouseX);
     h.add(mouseY);
     h.bytes(keyState, sizeof keyState);
+    // Keys tapped since the last frame count only while there are any.
+    if (keyLatch.anyLatched())
+        h.bytes(keyLatch.latched(), sizeof keyState);
     h.add(Ninja::nextNinjaHorizontal);
     return h.value();
 }

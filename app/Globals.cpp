@@ -5,6 +5,7 @@ int windowHeight = 480;
 int colourDepth = 32;
 bool fullScreen = true;
 unsigned char keyState[256] = {};
+KeyLatch keyLatch;
 int mouseX = 0;
 int mouseY = 0;
 float pointerX = 0.0f;

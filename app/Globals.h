@@ -17,6 +17,7 @@
 //   Ninja::nextNinjaHorizontal     entities/Ninja.h      the first leg of the next ninja spawned
 //   the random generator's state   entities/Random.h     thrask::srand, thrask::rand
 //   saveFolder                     play/SaveRecord.h     the save prompt and the load list share it
+#include "app/KeyLatch.h"
 #include "platform/FrameStep.h"
 #include "play/SaveRecord.h"
 #include "screens/Screen.h"
@@ -29,6 +30,10 @@ extern bool fullScreen;     // full-screen requested; cleared by -win / -windowe
 
 // 1 while the key with that virtual-key code (platform/VirtualKeys.h) is held.
 extern unsigned char keyState[256];
+
+// The keys tapped between two frames, which the next frame's keysHeld sees
+// as held once (KeyLatch).
+extern KeyLatch keyLatch;
 
 // Last pointer position in client pixels, y measured from the top edge.
 extern int mouseX;

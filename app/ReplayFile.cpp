@@ -26,7 +26,7 @@ struct StoredKind {
 constexpr StoredKind storedKinds[] = {
     {Message::Quit, 1},       {Message::Size, 2},     {Message::KeyDown, 3},
     {Message::KeyUp, 4},      {Message::MouseMove, 5}, {Message::ButtonDown, 6},
-    {Message::ButtonUp, 7},
+    {Message::ButtonUp, 7},   {Message::FocusLost, 8}, {Message::Wheel, 9},
 };
 
 // Bounds that keep a damaged or hostile file from asking for absurd memory.
@@ -143,6 +143,9 @@ std::string encodeEvent(const ReplayEvent& event, std::uint32_t& lastFrameTick)
         case Message::ButtonDown:
         case Message::ButtonUp:
             putU8(out, (m.left ? 1u : 0u) | (m.right ? 2u : 0u));
+            break;
+        case Message::Wheel:
+            putSigned(out, m.a);
             break;
         default:
             break;
@@ -313,6 +316,8 @@ bool readInput(Reader& in, Message& message)
         message.left = (byte & 1u) != 0;
         message.right = (byte & 2u) != 0;
         return true;
+    case Message::Wheel:
+        return in.signedVarint(message.a);
     default:
         return true;
     }

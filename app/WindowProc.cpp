@@ -2,9 +2,28 @@
 
 #include <GL/gl.h>
 
+#include "app/FrameLoop.h"
 #include "app/Globals.h"
 #include "platform/Message.h"
 #include "screens/Screen.h"
+
+namespace {
+
+// A click acts where it lands: when the pointer has moved since the screen
+// last heard where it is (a move and a click between the same two frames),
+// the screen is told the new place before the button, so it picks what is
+// under the pointer now and not what was under it a frame ago.
+void pointerToScreen()
+{
+    const float knownX = pointerX;
+    const float knownY = pointerY;
+    if (!measurePointer() || (pointerX == knownX && pointerY == knownY))
+        return;
+    if (currentScreen != nullptr)
+        currentScreen->mouseMove(pointerX, pointerY);
+}
+
+} // namespace
 
 void windowProc(const Message& message)
 {
@@ -17,14 +36,21 @@ void windowProc(const Message& message)
         break;
     case Message::KeyDown:
         // The screen sees the key before keyState changes, so inside keyDown
-        // the key's entry still shows whether it was already held.
-        if (currentScreen != nullptr)
-            currentScreen->keyDown(key);
+        // the key's entry still shows whether it was already held; a key
+        // already held goes to keyRepeat.
+        if (currentScreen != nullptr) {
+            if (keyState[key] != 0)
+                currentScreen->keyRepeat(key);
+            else
+                currentScreen->keyDown(key);
+        }
+        keyLatch.keyDown(key);
         keyState[key] = 1;
         break;
     case Message::KeyUp:
         if (currentScreen != nullptr)
             currentScreen->keyUp(key);
+        keyLatch.keyUp(key);
         keyState[key] = 0;
         break;
     case Message::MouseMove:
@@ -32,12 +58,22 @@ void windowProc(const Message& message)
         mouseY = message.b;
         break;
     case Message::ButtonDown:
+        pointerToScreen();
         if (currentScreen != nullptr)
             currentScreen->mouseDown(message.left, message.right);
         break;
     case Message::ButtonUp:
+        pointerToScreen();
         if (currentScreen != nullptr)
             currentScreen->mouseUp(message.left, message.right);
+        break;
+    case Message::Wheel:
+        if (currentScreen != nullptr)
+            currentScreen->mouseWheel(message.a);
+        break;
+    case Message::FocusLost:
+        if (currentScreen != nullptr)
+            currentScreen->focusLost();
         break;
     case Message::None:
     case Message::Quit:

@@ -4,12 +4,17 @@ struct Message;
 
 // The window procedure: acts on one message from the window system.
 //   Size       -> windowWidth, windowHeight and the viewport
-//   KeyDown    -> currentScreen->keyDown(key), then keyState[key] = 1
+//   KeyDown    -> currentScreen->keyDown(key), or keyRepeat(key) when the
+//                 key is already held; then keyState[key] = 1
 //   KeyUp      -> currentScreen->keyUp(key), then keyState[key] = 0
 //   MouseMove  -> mouseX, mouseY (no screen call)
 //   ButtonDown -> currentScreen->mouseDown(left, right)
 //   ButtonUp   -> currentScreen->mouseUp(left, right)
-// Quit is the frame loop's business and is ignored here. Key and button
-// messages are dropped while there is no current screen (before start-up
-// has created the first one).
+//   Wheel      -> currentScreen->mouseWheel(notches)
+//   FocusLost  -> currentScreen->focusLost()
+// Before a button reaches the screen, a pointer that moved since the last
+// frame reaches it through mouseMove, so a click acts where it lands. Key
+// messages also feed keyLatch. Quit is the frame loop's business and is
+// ignored here. Key and button messages are dropped while there is no
+// current screen (before start-up has created the first one).
 void windowProc(const Message& message);

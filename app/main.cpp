@@ -259,6 +259,8 @@ int main(int argc, char** argv)
             return fail(error);
     }
 
+    // The pixel format asks for the colour bits of the colour depth.
+    window.requestColourDepth(colourDepth);
     const WindowPlan plan = planWindow(
         fullScreen ? window.displayModes() : std::vector<DisplayMode>(),
         [&window](const DisplayMode& mode) { return window.enterFullScreen(mode); },
@@ -268,6 +270,11 @@ int main(int argc, char** argv)
     if (!window.createContext())
         return fail(window.error());
     window.setIcon(windowIconFile);
+
+    // Gamepads, plugged in now or later, play as the keys they send; the
+    // window closes them. Losing the focus pauses the game unless -nopause.
+    window.openGamepads();
+    window.reportFocusLoss(!options.noPause);
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     window.show();

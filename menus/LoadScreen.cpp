@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include "entities/Entity.h"
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
@@ -34,6 +36,12 @@ constexpr float returnUnderlineShift = 10.0f; // left of the Return Game button'
 // a little nearer than the button so the button's picture cannot hide it.
 constexpr float underlineDepth = 0.5f;
 
+// A line of the list takes clicks over the font's whole line step: from a
+// little below its baseline (where descenders reach) up to the next line.
+constexpr float lineClickBelowBaseline = 3.0f;
+// The scroll arrows take clicks in a square wider than their picture.
+constexpr float arrowClickSize = 10.0f;
+
 enum Button { None = 0, LoadGame, ReturnGame };
 
 void place(Sprite& sprite, float x, float y, float width, float height)
@@ -57,33 +65,129 @@ LoadScreen::~LoadScreen()
 
 void LoadScreen::keyDown(int key)
 {
+    if (!moveKey(key) && (key == vk::enter || key == vk::escape))
+        armedKey_ = key;
+}
+
+void LoadScreen::keyUp(int key)
+{
+    if (key != armedKey_)
+        return;
+    armedKey_ = 0;
+    if (key == vk::enter)
+        loadSelected();
+    else
+        goBack();
+}
+
+void LoadScreen::keyRepeat(int key)
+{
+    moveKey(key);
+}
+
+bool LoadScreen::moveKey(int key)
+{
     const int count = static_cast<int>(entries.size());
-    if (key == vk::down)
+    switch (key) {
+    case vk::down:
         selected = SaveList::moveSelection(selected, 1, count);
-    else if (key == vk::up)
+        return true;
+    case vk::up:
         selected = SaveList::moveSelection(selected, -1, count);
+        return true;
+    case vk::pageDown:
+        selected = SaveList::scrollSelection(selected, SaveList::windowLines, count);
+        return true;
+    case vk::pageUp:
+        selected = SaveList::scrollSelection(selected, -SaveList::windowLines, count);
+        return true;
+    case vk::home:
+        selected = SaveList::scrollSelection(0, 0, count);
+        return true;
+    case vk::end:
+        selected = SaveList::scrollSelection(count - 1, 0, count);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void LoadScreen::mouseUp(bool left, bool /*right*/)
 {
     if (!left || leaving)
         return;
+    if (hovered == LoadGame)
+        loadSelected();
+    else if (hovered == ReturnGame)
+        goBack();
+    else if (hasEntries)
+        clickList(pointerViewX_, pointerViewY_);
+}
 
-    if (hovered == LoadGame && selected >= 0 && selected < static_cast<int>(entries.size())) {
-        const SaveEntry& entry = entries[static_cast<std::size_t>(selected)];
-        auto* play = new PlayScreen;
-        play->enter();
-        play->setup(entry.level);
-        play->hp = entry.hp;
-        play->introShowing = entry.introShowing;
-        play->score = entry.score;
-        play->level = entry.level;
-        // A suspended game stays with this list and is freed with it: the
-        // player chose another game over it.
-        leaveFor(play, fadeDuration::loadedGame);
-    } else if (hovered == ReturnGame) {
-        leaveFor(inGame ? makeInGameMenu(std::move(suspended)) : makeMainMenu(), fadeDuration::menu);
+void LoadScreen::mouseWheel(int notches)
+{
+    // Turning the wheel away from the player goes up the list.
+    selected = SaveList::scrollSelection(selected, -notches, static_cast<int>(entries.size()));
+}
+
+void LoadScreen::clickList(float viewX, float viewY)
+{
+    const int count = static_cast<int>(entries.size());
+    const auto onArrow = [viewX, viewY](const Sprite& arrow) {
+        return std::fabs(viewX - arrow.x) <= arrowClickSize / 2 && std::fabs(viewY - arrow.y) <= arrowClickSize / 2;
+    };
+    if (onArrow(upArrow)) {
+        selected = SaveList::scrollSelection(selected, -1, count);
+        return;
     }
+    if (onArrow(downArrow)) {
+        selected = SaveList::scrollSelection(selected, 1, count);
+        return;
+    }
+    const int entry = entryAtLine(viewX, viewY);
+    if (entry < 0)
+        return;
+    if (entry == selected)
+        loadSelected();
+    else
+        selected = entry;
+}
+
+int LoadScreen::entryAtLine(float viewX, float viewY) const
+{
+    const int count = static_cast<int>(entries.size());
+    if (count == 0 || viewX < listX || viewX >= scrollX - arrowClickSize / 2)
+        return -1;
+    const float fromTop = listY + BitmapFont::lineStep - lineClickBelowBaseline - viewY;
+    if (fromTop < 0.0f)
+        return -1;
+    const SaveList::Window shown = SaveList::window(count, selected);
+    const int entry = shown.first + static_cast<int>(fromTop / BitmapFont::lineStep);
+    return entry < shown.last ? entry : -1;
+}
+
+void LoadScreen::loadSelected()
+{
+    if (leaving || selected < 0 || selected >= static_cast<int>(entries.size()))
+        return;
+    const SaveEntry& entry = entries[static_cast<std::size_t>(selected)];
+    auto* play = new PlayScreen;
+    play->enter();
+    play->setup(entry.level);
+    play->hp = entry.hp;
+    play->introShowing = entry.introShowing;
+    play->score = entry.score;
+    play->level = entry.level;
+    // A suspended game stays with this list and is freed with it: the
+    // player chose another game over it.
+    leaveFor(play, fadeDuration::loadedGame);
+}
+
+void LoadScreen::goBack()
+{
+    if (leaving)
+        return;
+    leaveFor(inGame ? makeInGameMenu(std::move(suspended)) : makeMainMenu(), fadeDuration::menu);
 }
 
 void LoadScreen::leaveFor(Screen* next, float duration)
@@ -96,6 +200,8 @@ void LoadScreen::mouseMove(float x, float y)
 {
     const float px = x * viewSize - viewSize / 2;
     const float py = y * viewSize - viewSize / 2;
+    pointerViewX_ = px;
+    pointerViewY_ = py;
     if (hasEntries && pointInSprite(loadGameButton, px, py)) {
         hovered = LoadGame;
         underline.x = loadGameButton.x;

@@ -1,5 +1,7 @@
 #include "menus/SaveList.h"
 
+#include <algorithm>
+
 #include "platform/DirectoryListing.h"
 #include "play/SaveRecord.h"
 
@@ -85,4 +87,11 @@ int SaveList::moveSelection(int selected, int step, int count)
     if (selected < 0)
         selected = count - 1;
     return selected;
+}
+
+int SaveList::scrollSelection(int selected, int step, int count)
+{
+    if (count <= 0)
+        return 0;
+    return std::clamp(selected + step, 0, count - 1);
 }

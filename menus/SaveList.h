@@ -50,4 +50,9 @@ public:
     // The selection after the down arrow (step +1) or up arrow (step -1),
     // wrapping around at both ends; 0 when the list is empty.
     static int moveSelection(int selected, int step, int count);
+
+    // The selection moved by step entries without wrapping round (Page Up,
+    // Page Down, the wheel, the scroll arrows; Home and End with step 0):
+    // kept within 0 ... count - 1; 0 when the list is empty.
+    static int scrollSelection(int selected, int step, int count);
 };

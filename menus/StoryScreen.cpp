@@ -45,7 +45,7 @@ void StoryScreen::enter()
 
 void StoryScreen::keysHeld(const unsigned char* keys)
 {
-    if (keys[vk::backspace] != 0)
+    if (keys[vk::backspace] != 0 || keys[vk::escape] != 0)
         backToMenu();
 }
 

@@ -9,7 +9,7 @@
 class PlayScreen;
 
 // The game's story as one full-screen picture. A click in its lower-left
-// corner or holding Backspace goes back to the menu it came from.
+// corner or holding Backspace or Esc goes back to the menu it came from.
 class StoryScreen : public Screen {
 public:
     StoryScreen() = default;

@@ -2,10 +2,13 @@
 
 #include <GL/gl.h>
 
+#include <iterator>
+
 #include "entities/Entity.h"
 #include "menus/LoadScreen.h"
 #include "menus/SavePrompt.h"
 #include "menus/StoryScreen.h"
+#include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "render/Lighting.h"
 #include "screens/ScreenFlow.h"
@@ -40,6 +43,11 @@ constexpr EntryPlace places[] = {
     {-50.0f, -25.0f, -55.0f, -37.5f}, // Return Game
     {55.0f, -25.0f, 55.0f, -37.5f},   // Save Game
 };
+
+// The order the keyboard moves the marker in: the screen's order, top to
+// bottom and left to right.
+constexpr Entry mainMenuOrder[] = {NewGame, LoadGame, GameStory, QuitGame};
+constexpr Entry inGameMenuOrder[] = {ReturnGame, NewGame, SaveGame, LoadGame, GameStory, QuitGame};
 
 // Gives the entry its picture (opaque black transparent) and its place. A
 // picture loaded by an earlier setup of this menu is released first.
@@ -116,8 +124,47 @@ TitleScreen::~TitleScreen()
 
 void TitleScreen::keyDown(int key)
 {
-    if (!prompting)
+    noteShift(key, true);
+    if (prompting)
+        promptKey(key);
+    else
+        browseKey(key, false);
+}
+
+void TitleScreen::keyRepeat(int key)
+{
+    noteShift(key, true);
+    if (prompting)
+        promptKey(key);
+    else
+        browseKey(key, true);
+}
+
+void TitleScreen::keyUp(int key)
+{
+    noteShift(key, false);
+    if (key != armedKey_)
         return;
+    armedKey_ = 0;
+    // A prompt opened meanwhile (by a click) takes the keys.
+    if (!prompting)
+        chooseByKey(key);
+}
+
+void TitleScreen::keysHeld(const unsigned char* keys)
+{
+    if (keys != nullptr)
+        shiftHeld_ = keys[vk::shift] != 0;
+}
+
+void TitleScreen::noteShift(int key, bool down)
+{
+    if (key == vk::shift)
+        shiftHeld_ = down;
+}
+
+void TitleScreen::promptKey(int key)
+{
     switch (SavePrompt::edit(saveName, caret, key)) {
     case SavePrompt::Outcome::Editing:
         break;
@@ -132,12 +179,53 @@ void TitleScreen::keyDown(int key)
     }
 }
 
+void TitleScreen::browseKey(int key, bool repeat)
+{
+    switch (key) {
+    case vk::down:
+        stepMarker(1);
+        break;
+    case vk::up:
+        stepMarker(-1);
+        break;
+    case vk::tab:
+        stepMarker(shiftHeld_ ? -1 : 1);
+        break;
+    case vk::enter:
+    case vk::space:
+    case vk::escape:
+        if (!repeat)
+            armedKey_ = key;
+        break;
+    default:
+        break;
+    }
+}
+
+void TitleScreen::chooseByKey(int key)
+{
+    if (key == vk::escape) {
+        if (inGame)
+            performEntry(ReturnGame);
+    } else {
+        performEntry(hovered);
+    }
+}
+
 void TitleScreen::mouseUp(bool left, bool /*right*/)
 {
     if (prompting || !left || leaving)
         return;
+    // The entry under the pointer, whatever the keyboard marked: the window
+    // procedure has told the menu where the pointer is at the release.
+    performEntry(pointerKnown_ ? entryAt(pointerViewX_, pointerViewY_) : None);
+}
 
-    switch (hovered) {
+void TitleScreen::performEntry(int entry)
+{
+    if (leaving)
+        return;
+    switch (entry) {
     case NewGame: {
         auto* play = new PlayScreen;
         play->enter();
@@ -160,6 +248,8 @@ void TitleScreen::mouseUp(bool left, bool /*right*/)
             leaveFor(suspended.release());
         break;
     case SaveGame:
+        if (!inGame)
+            break;
         prompting = true;
         caret = 0;
         break;
@@ -174,30 +264,57 @@ void TitleScreen::leaveFor(Screen* next)
     leaving = true;
 }
 
-void TitleScreen::mouseMove(float x, float y)
+int TitleScreen::entryAt(float viewX, float viewY) const
 {
-    const float px = x * viewSize - viewSize / 2;
-    const float py = y * viewSize - viewSize / 2;
-
     // Neighbouring entries overlap; the first hit in this order wins.
     const Sprite* const order[] = {&newGameItem, &loadGameItem, &gameStoryItem, &quitGameItem,
                                    &returnGameItem, &saveGameItem};
     const Entry entries[] = {NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame};
-    hovered = None;
     for (int i = 0; i < 6; ++i) {
         const Sprite& item = *order[i];
         const bool alwaysPresent = i < 4;
-        if ((alwaysPresent || item.visible) && pointInSprite(item, px, py)) {
-            hovered = entries[i];
-            break;
-        }
+        if ((alwaysPresent || item.visible) && pointInSprite(item, viewX, viewY))
+            return entries[i];
     }
+    return None;
+}
 
+void TitleScreen::markEntry(int entry)
+{
+    hovered = entry;
     marker.visible = hovered != None;
     if (marker.visible) {
         marker.x = places[hovered].markerX;
         marker.y = places[hovered].markerY;
     }
+}
+
+void TitleScreen::stepMarker(int step)
+{
+    const Entry* order = inGame ? inGameMenuOrder : mainMenuOrder;
+    const int count = inGame ? static_cast<int>(std::size(inGameMenuOrder))
+                             : static_cast<int>(std::size(mainMenuOrder));
+    int at = -1;
+    for (int i = 0; i < count; ++i)
+        if (order[i] == hovered)
+            at = i;
+    // From no entry, on is the first entry and back the last.
+    const int next = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
+    markEntry(order[next]);
+}
+
+void TitleScreen::mouseMove(float x, float y)
+{
+    const float px = x * viewSize - viewSize / 2;
+    const float py = y * viewSize - viewSize / 2;
+    // Only a pointer that moved picks the entry, so an entry chosen with the
+    // keyboard stays marked while the pointer rests.
+    if (pointerKnown_ && px == pointerViewX_ && py == pointerViewY_)
+        return;
+    pointerKnown_ = true;
+    pointerViewX_ = px;
+    pointerViewY_ = py;
+    markEntry(entryAt(px, py));
 }
 
 void TitleScreen::enter()

@@ -17,6 +17,18 @@ class PlayScreen;
 // hovering an entry shows the marker under it, releasing the left button over
 // it performs its action.
 //
+// And by the keyboard (gamepads send the same keys): Up/Down and
+// Tab/Shift+Tab move the marker through the entries in the order of the
+// screen, wrapping (nothing is marked at first; the first Down or Tab marks
+// the first entry, the first Up or Shift+Tab the last); Enter or Space
+// performs the marked entry as a click on it does; Esc in the in-game menu
+// performs Return Game. Like a click, those keys act when released, and only
+// when they were pressed on this menu: a key held across a fade, or still
+// held when the next screen shows, acts nowhere twice. Held keys repeat the
+// marker's moves. The pointer re-picks the marked entry only when it moves,
+// and a click acts on the entry under the pointer, whatever the keyboard
+// marked. While the save prompt is open every key goes to the prompt.
+//
 // Created with the constructor, enter() and setup(mode); in in-game mode the
 // creator also hands it the suspended game (makeInGameMenu in ScreenFlow.h).
 class TitleScreen : public Screen {
@@ -28,10 +40,13 @@ public:
     // game or quitting) goes with it.
     ~TitleScreen() override;
 
+    void keyUp(int key) override;
     void keyDown(int key) override;
+    void keyRepeat(int key) override;
     void mouseUp(bool left, bool right) override;
     void mouseMove(float x, float y) override;
     void enter() override;
+    void keysHeld(const unsigned char* keys) override;
     void render() override;
     void setup(int mode) override;
 
@@ -60,6 +75,36 @@ public:
 private:
     // Fades from this menu to next and ignores every later click.
     void leaveFor(Screen* next);
+
+    // ---- choosing and performing entries (pointer and keyboard) ----
+    // The entry under a point of the view (hovered's numbers), 0 for none;
+    // neighbouring entries overlap and the first in the screen's order wins.
+    int entryAt(float viewX, float viewY) const;
+    // The marker moves to entry and shows under it; 0 hides it.
+    void markEntry(int entry);
+    // The marker moves one entry on (step 1) or back (step -1) in the
+    // keyboard order of this mode, wrapping round.
+    void stepMarker(int step);
+    // Performs entry as a click on it does.
+    void performEntry(int entry);
+    // A key going down while the menu is browsed; a repeat only moves the
+    // marker.
+    void browseKey(int key, bool repeat);
+    // A key pressed while the menu was browsed is released: Enter or Space
+    // performs the marked entry, Esc Return Game.
+    void chooseByKey(int key);
+    // A key while the save prompt is open.
+    void promptKey(int key);
+    void noteShift(int key, bool down);
+
+    // The pointer in view units as mouseMove last gave it.
+    float pointerViewX_ = 0.0f;
+    float pointerViewY_ = 0.0f;
+    bool pointerKnown_ = false;
+    bool shiftHeld_ = false;
+    // Enter, Space or Esc, pressed while the menu was browsed and not yet
+    // released (0 for none): its release chooses.
+    int armedKey_ = 0;
 };
 
 // The title picture shared by every title menu: loaded by the first menu that

@@ -7,8 +7,8 @@ namespace {
 Message translateKey(const SDL_KeyboardEvent& key)
 {
     Message message;
-    const int vk = virtualKeyFromSdl(key.keysym.sym);
-    if (vk == 0 || isSystemKey(vk, (key.keysym.mod & KMOD_ALT) != 0))
+    const int vk = virtualKeyOfKey(key.keysym.sym, key.keysym.scancode);
+    if (vk == 0 || isSystemKey(vk, (key.keysym.mod & KMOD_LALT) != 0))
         return message;
     message.kind = key.type == SDL_KEYDOWN ? Message::KeyDown : Message::KeyUp;
     message.a = vk;
@@ -26,6 +26,17 @@ Message translateButton(const SDL_MouseButtonEvent& button)
     return message;
 }
 
+Message translateWheel(const SDL_MouseWheelEvent& wheel)
+{
+    Message message;
+    const int notches = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
+    if (notches != 0) {
+        message.kind = Message::Wheel;
+        message.a = notches;
+    }
+    return message;
+}
+
 Message translateWindowEvent(const SDL_WindowEvent& window)
 {
     Message message;
@@ -40,6 +51,9 @@ Message translateWindowEvent(const SDL_WindowEvent& window)
         message.kind = Message::Size;
         message.a = window.data1;
         message.b = window.data2;
+        break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        message.kind = Message::FocusLost;
         break;
     case SDL_WINDOWEVENT_RESTORED:
     case SDL_WINDOWEVENT_SHOWN:
@@ -74,6 +88,9 @@ Message translateEvent(const SDL_Event& event)
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         message = translateButton(event.button);
+        break;
+    case SDL_MOUSEWHEEL:
+        message = translateWheel(event.wheel);
         break;
     case SDL_WINDOWEVENT:
         message = translateWindowEvent(event.window);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/EventTranslation.h"
+#include "platform/Gamepads.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -16,23 +17,53 @@ constexpr const char* noDisplay =
     "(set DISPLAY or WAYLAND_DISPLAY)";
 
 // Pixel formats tried in turn: the one the game asks for, then one any
-// software renderer offers, so a context is always one OpenGL can draw to.
+// software renderer offers, each first with the requested colour bits and
+// then without, so a context is always one OpenGL can draw to.
 struct BufferFormat {
     int depthBits;
     int stencilBits;
+    bool colourBits;
 };
-constexpr BufferFormat bufferFormats[] = {{24, 8}, {16, 0}};
+constexpr BufferFormat bufferFormats[] = {{24, 8, true}, {16, 0, true}, {24, 8, false}, {16, 0, false}};
 
-void requestBufferFormat(const BufferFormat& format)
+void requestBufferFormat(const BufferFormat& format, const ColourBits& colour)
 {
     SDL_GL_ResetAttributes();
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, format.depthBits);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, format.stencilBits);
+    if (format.colourBits) {
+        SDL_GL_SetAttribute(SDL_GL_RED_SIZE, colour.red);
+        SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, colour.green);
+        SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, colour.blue);
+    }
 }
 
+// Bits per pixel of a colour depth's low byte, and the channels they ask for.
+constexpr int depthMask = 0xFF;
+constexpr int highColour555 = 15;
+constexpr int highColour565 = 16;
+constexpr int trueColour = 24;
+constexpr int highColourBits = 5;
+constexpr int highColourGreen565 = 6;
+constexpr int trueColourBits = 8;
+
 } // namespace
+
+ColourBits colourBitsForDepth(int colourDepth)
+{
+    const int bits = colourDepth & depthMask;
+    if (bits >= trueColour)
+        return {trueColourBits, trueColourBits, trueColourBits};
+    if (bits == highColour565)
+        return {highColourBits, highColourGreen565, highColourBits};
+    if (bits == highColour555)
+        return {highColourBits, highColourBits, highColourBits};
+    return {};
+}
+
+GameWindow::GameWindow() = default;
 
 GameWindow::~GameWindow()
 {
@@ -98,7 +129,7 @@ std::vector<DisplayMode> GameWindow::displayModes() const
 bool GameWindow::createWindow(int width, int height, unsigned int extraFlags)
 {
     for (const BufferFormat& format : bufferFormats) {
-        requestBufferFormat(format);
+        requestBufferFormat(format, colourBits_);
         window_ = SDL_CreateWindow(windowTitle, 0, 0,
                                    width, height,
                                    SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | extraFlags);
@@ -191,18 +222,41 @@ void GameWindow::swapBuffers()
 bool GameWindow::nextMessage(Message& message)
 {
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-        message = translateEvent(event);
-        if (message.kind == Message::Size && message.a < 0)
-            clientSize(message.a, message.b);
-        if (message.kind != Message::None)
-            return true;
+    while (pending_.empty() && SDL_PollEvent(&event)) {
+        if (gamepads_ != nullptr && gamepads_->handle(event, pending_))
+            continue;
+        Message translated = translateEvent(event);
+        if (translated.kind == Message::Size && translated.a < 0)
+            clientSize(translated.a, translated.b);
+        if (translated.kind == Message::KeyDown || translated.kind == Message::KeyUp)
+            translated = keys_.keyboard(translated);
+        if (translated.kind == Message::FocusLost && !reportFocusLoss_)
+            continue;
+        if (translated.kind != Message::None)
+            pending_.push_back(translated);
     }
-    return false;
+    if (pending_.empty())
+        return false;
+    message = pending_.front();
+    pending_.erase(pending_.begin());
+    return true;
+}
+
+bool GameWindow::openGamepads()
+{
+    if (gamepads_ == nullptr)
+        gamepads_ = std::make_unique<Gamepads>(keys_);
+    return gamepads_->open();
+}
+
+int GameWindow::gamepadCount() const
+{
+    return gamepads_ != nullptr ? gamepads_->count() : 0;
 }
 
 void GameWindow::close()
 {
+    gamepads_.reset();
     if (context_ != nullptr) {
         SDL_GL_MakeCurrent(window_, nullptr);
         SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context_));

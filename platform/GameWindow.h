@@ -1,12 +1,27 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/DisplayMode.h"
+#include "platform/KeySources.h"
 #include "platform/Message.h"
 
+class Gamepads;
 struct SDL_Window;
+
+// The colour bits of each channel the window's pixel format asks for.
+struct ColourBits {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
+// The colour bits asked for with a colour depth (-depth): only its low byte
+// counts; 16 asks for 5/6/5, 15 for 5/5/5, 24 and more for 8/8/8; any other
+// depth asks for nothing in particular (all 0).
+ColourBits colourBitsForDepth(int colourDepth);
 
 // The game's one window and its OpenGL context, on SDL2: the only code that
 // knows the window system. Start-up calls it in this order: openVideo, then
@@ -14,11 +29,17 @@ struct SDL_Window;
 // swaps every frame; close at the end.
 //
 // The context is an OpenGL compatibility context with double buffering,
-// 24 depth bits and 8 stencil bits; vsync is requested and dropped when the
-// driver refuses it.
+// 24 depth bits and 8 stencil bits and the colour bits of the requested
+// colour depth; a display that refuses that gets 16 depth bits without
+// stencil, then the same without colour bits. Vsync is requested and dropped
+// when the driver refuses it.
+//
+// Messages come from the keyboard, the mouse, the window and, once
+// openGamepads has been called, the gamepads, whose buttons and sticks
+// arrive as key messages (KeySources).
 class GameWindow {
 public:
-    GameWindow() = default;
+    GameWindow();
     ~GameWindow();
     GameWindow(const GameWindow&) = delete;
     GameWindow& operator=(const GameWindow&) = delete;
@@ -29,6 +50,10 @@ public:
 
     // The modes of the primary display in the window system's order.
     std::vector<DisplayMode> displayModes() const;
+
+    // The colour depth (bits per pixel) the window's pixel format asks for
+    // (colourBitsForDepth); call before the window is created.
+    void requestColourDepth(int colourDepth) { colourBits_ = colourBitsForDepth(colourDepth); }
 
     // Creates the (hidden) window full screen in the given mode. False, with
     // no window left behind, when the display refuses the mode.
@@ -59,6 +84,16 @@ public:
     // does not handle. False when the queue is empty.
     bool nextMessage(Message& message);
 
+    // Gamepads plugged in now or later control the game from the next
+    // message on (Gamepads, KeySources). False when SDL cannot watch them;
+    // the game then goes on without. close() lets go of them.
+    bool openGamepads();
+    int gamepadCount() const;
+
+    // Whether the loss of the keyboard focus reaches the game as a FocusLost
+    // message (the game pauses on it); on unless the player asked otherwise.
+    void reportFocusLoss(bool report) { reportFocusLoss_ = report; }
+
     // Deletes the context, destroys the window (which restores the display
     // mode) and shuts the window system down. Safe to call more than once.
     void close();
@@ -69,6 +104,12 @@ private:
     bool createWindow(int width, int height, unsigned int extraFlags);
 
     SDL_Window* window_ = nullptr;
+    ColourBits colourBits_;
+    KeySources keys_;
+    std::unique_ptr<Gamepads> gamepads_;
+    // Messages taken from one event that are still to be handed out.
+    std::vector<Message> pending_;
+    bool reportFocusLoss_ = true;
     void* context_ = nullptr;
     bool videoOpen_ = false;
     std::string error_;

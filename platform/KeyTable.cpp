@@ -1,6 +1,7 @@
 #include "platform/KeyTable.h"
 
 #include <SDL_keycode.h>
+#include <SDL_scancode.h>
 
 #include "platform/VirtualKeys.h"
 
@@ -64,7 +65,20 @@ int virtualKeyFromSdl(int sdlKey)
     return 0;
 }
 
-bool isSystemKey(int virtualKey, bool altHeld)
+int virtualKeyOfKey(int sdlKey, int scancode)
 {
-    return altHeld || virtualKey == vk::alt || virtualKey == vk::f10;
+    // SDL numbers the number row 1 ... 9, 0.
+    if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_9)
+        return vk::digit(1 + (scancode - SDL_SCANCODE_1));
+    if (scancode == SDL_SCANCODE_0)
+        return vk::digit0;
+    const int code = virtualKeyFromSdl(sdlKey);
+    if (code == 0 && scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z)
+        return vk::letterA + (scancode - SDL_SCANCODE_A);
+    return code;
+}
+
+bool isSystemKey(int virtualKey, bool leftAltHeld)
+{
+    return leftAltHeld || virtualKey == vk::alt || virtualKey == vk::f10;
 }

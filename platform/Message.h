@@ -12,6 +12,8 @@ struct Message {
         MouseMove,  // pointer at client pixel (a, b), b from the top edge
         ButtonDown, // left or right button went down
         ButtonUp,   // left or right button went up
+        FocusLost,  // the window lost the keyboard focus (only sent when pausing on it is wanted)
+        Wheel,      // the mouse wheel turned a notches, positive away from the player (up)
     };
 
     Kind kind = None;

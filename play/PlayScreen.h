@@ -37,6 +37,9 @@ public:
     // Arrows move the player, Enter ends the intro pause, Esc or Home opens
     // the in-game menu with a copy of the running game.
     void keysHeld(const unsigned char* keys) override;
+    // The window lost the focus: the in-game menu opens as Esc opens it,
+    // unless the level fade or the death sequence runs.
+    void focusLost() override;
     // Draws the level; also runs the level fade and the death sequence.
     void render() override;
     // Loads level n from "Levels\l<n>.lvl", replacing every object of the

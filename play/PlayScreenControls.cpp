@@ -1,4 +1,5 @@
-// PlayScreen's controls: the arrow keys, Enter and the way into the in-game menu.
+// PlayScreen's controls: the arrow keys, Enter and the ways into the in-game
+// menu (Esc, Home, the window losing the focus).
 #include "play/PlayScreen.h"
 
 #include "platform/FrameStep.h"
@@ -23,6 +24,13 @@ void PlayScreen::keysHeld(const unsigned char* keys)
         introShowing = false;
     if (keys[vk::escape] || keys[vk::home])
         openInGameMenu();
+}
+
+void PlayScreen::focusLost()
+{
+    if (levelFading || dying || leaving)
+        return;
+    openInGameMenu();
 }
 
 void PlayScreen::openInGameMenu()

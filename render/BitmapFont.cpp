@@ -6,7 +6,6 @@
 
 namespace {
 constexpr int glyphCount = 128;
-constexpr float lineStep = 11.0f;
 }
 
 BitmapFont::BitmapFont()

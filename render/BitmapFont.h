@@ -23,6 +23,9 @@ public:
     // z = -depth. Leaves 2D texturing disabled. Bytes 128-255 draw nothing.
     void print(float x, float y) const;
 
+    // How far each line feed moves the next line down, in view units.
+    static constexpr float lineStep = 11.0f;
+
     Colour colour{0, 0, 0, 255};
     // The typeface the glyphs were built from: bold 14-pixel Comic Sans MS.
     FontDescription fontDescription;

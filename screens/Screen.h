@@ -5,17 +5,20 @@
 // A state of the game: title menu, in-game menu, saved-game list, story,
 // play, ending, or the fade between two of them. Exactly one screen is
 // current (currentScreen); the frame loop and the input handlers call its
-// operations and nothing else. Every operation does nothing by default.
+// operations and nothing else. Every operation does nothing by default
+// (keyRepeat passes the key on to keyDown).
 //
-// Input handlers (keyUp, keyDown, mouseDown, mouseUp) run between frames,
-// never during update or render. Each frame the loop calls mouseMove,
+// Input handlers (keyUp, keyDown, mouseDown, mouseUp, and keyRepeat,
+// mouseWheel and focusLost) run between frames, never during update or
+// render. Each frame the loop calls mouseMove,
 // keysHeld, update and render, in that order, reading currentScreen afresh
 // before each call.
 class Screen {
 public:
     // A key was released; key is its virtual-key code (platform/VirtualKeys.h).
     virtual void keyUp(int key) { (void)key; }
-    // A key was pressed (auto-repeat included).
+    // A key was pressed; its auto-repeat comes here too unless the screen
+    // overrides keyRepeat.
     virtual void keyDown(int key) { (void)key; }
     // Advance the screen by one frame of frameStep seconds.
     virtual void update() {}
@@ -35,6 +38,18 @@ public:
     // play screen, the mode for the title screen (menuMode in ScreenFlow.h).
     virtual void setup(int n) { (void)n; }
     virtual ~Screen() = default;
+
+    // Input beside the operations above, also between frames:
+    // A key-down of a key that was already held: its auto-repeat, or a
+    // second source (a gamepad) pressing it. By default the same as keyDown;
+    // a screen that acts once per press overrides it.
+    virtual void keyRepeat(int key) { keyDown(key); }
+    // The mouse wheel turned this many notches, positive away from the
+    // player (up).
+    virtual void mouseWheel(int notches) { (void)notches; }
+    // The window lost the keyboard focus (the player turned to another
+    // window) and the player wants the game to pause then.
+    virtual void focusLost() {}
 };
 
 // The one screen that receives input, update and render. Written by start-up,

@@ -49,7 +49,9 @@ protected:
         windowHeight = 480;
         currentScreen = nullptr;
         std::memset(keyState, 0, sizeof keyState);
+        keyLatch.reset();
         mouseX = mouseY = 0;
+        pointerX = pointerY = 0.0f;
         frameStep = 0.0f;
         lastTick = 0;
         frameDurations.clear();

@@ -41,18 +41,34 @@ TEST_F(WindowProcTest, KeysReachTheScreenBeforeKeyStateChanges)
     EXPECT_EQ(keyState[vk::enter], 1) << "held until its key-up";
 }
 
-TEST_F(WindowProcTest, ButtonsReachTheScreenAndTheMouseOnlyTheGlobals)
+TEST_F(WindowProcTest, APointerMovedSinceTheFrameReachesTheScreenBeforeItsButton)
 {
     LoggingScreen screen(&log, "s");
     currentScreen = &screen;
-    windowProc(message(Message::MouseMove, 12, 34));
+    windowProc(message(Message::MouseMove, 160, 120));
+    EXPECT_TRUE(log.empty()) << "a move alone only sets the globals";
     windowProc(message(Message::ButtonDown, 0, 0, true, false));
     windowProc(message(Message::ButtonUp, 0, 0, true, false));
     windowProc(message(Message::ButtonDown, 0, 0, false, true));
     windowProc(message(Message::ButtonUp, 0, 0, false, true));
-    EXPECT_EQ(log, (std::vector<std::string>{"s.mouseDown L", "s.mouseUp L", "s.mouseDown R", "s.mouseUp R"}));
-    EXPECT_EQ(mouseX, 12);
-    EXPECT_EQ(mouseY, 34);
+    EXPECT_EQ(log, (std::vector<std::string>{"s.mouseMove", "s.mouseDown L", "s.mouseUp L", "s.mouseDown R", "s.mouseUp R"}))
+        << "the screen hears of the move once, before the first button";
+    EXPECT_EQ(mouseX, 160);
+    EXPECT_EQ(mouseY, 120);
+    EXPECT_FLOAT_EQ(screen.lastX, 0.25f);
+    EXPECT_FLOAT_EQ(screen.lastY, 0.75f);
+
+    // Where the frame already told the screen: nothing more.
+    log.clear();
+    windowProc(message(Message::MouseMove, 160, 120));
+    windowProc(message(Message::ButtonUp, 0, 0, true, false));
+    EXPECT_EQ(log, std::vector<std::string>{"s.mouseUp L"});
+    // A client area of no size places no pointer.
+    log.clear();
+    windowWidth = 0;
+    windowProc(message(Message::MouseMove, 10, 10));
+    windowProc(message(Message::ButtonUp, 0, 0, true, false));
+    EXPECT_EQ(log, std::vector<std::string>{"s.mouseUp L"});
 }
 
 TEST_F(WindowProcTest, SizeSetsTheGlobalsAndTheViewport)

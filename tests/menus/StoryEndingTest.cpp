@@ -61,27 +61,34 @@ TEST_F(StoryEndingTest, StoryBackRegionIsTheStrictLowerLeftCorner)
     EXPECT_NEAR(story->pointerY, -36.0f, 1e-4);
 }
 
-TEST_F(StoryEndingTest, HeldBackspaceCreatesOnlyOneMenu)
+TEST_F(StoryEndingTest, HeldBackspaceOrEscCreatesOnlyOneMenu)
 {
-    int destroyed = 0;
-    auto* game = new TrackedPlay(&destroyed);
-    StoryScreen* story = makeStory(true, game);
-    unsigned char keys[256] = {};
-    story->keysHeld(keys);
-    EXPECT_EQ(currentScreen, story);
-    keys[vk::backspace] = 1;
-    story->keysHeld(keys);
-    Screen* fade = currentScreen;
-    ASSERT_NE(dynamic_cast<FadeScreen*>(fade), nullptr);
-    story->keysHeld(keys);
-    story->mouseMove(0.0f, 0.0f);
-    story->mouseUp(true, false);
-    EXPECT_EQ(currentScreen, fade);
-    auto* menu = dynamic_cast<TitleScreen*>(finishFade());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(menu->inGame);
-    EXPECT_EQ(menu->suspended.get(), game);
-    EXPECT_EQ(destroyed, 0);
+    for (const int back : {vk::backspace, vk::escape}) {
+        SCOPED_TRACE(back);
+        int destroyed = 0;
+        auto* game = new TrackedPlay(&destroyed);
+        StoryScreen* story = makeStory(true, game);
+        unsigned char keys[256] = {};
+        keys[vk::enter] = keys[vk::space] = keys[vk::del] = 1;
+        story->keysHeld(keys);
+        EXPECT_EQ(currentScreen, story) << "no other key goes back";
+        keys[back] = 1;
+        story->keysHeld(keys);
+        Screen* fade = currentScreen;
+        ASSERT_NE(dynamic_cast<FadeScreen*>(fade), nullptr);
+        story->keysHeld(keys);
+        story->mouseMove(0.0f, 0.0f);
+        story->mouseUp(true, false);
+        EXPECT_EQ(currentScreen, fade);
+        auto* menu = dynamic_cast<TitleScreen*>(finishFade());
+        ASSERT_NE(menu, nullptr);
+        EXPECT_TRUE(menu->inGame);
+        EXPECT_EQ(menu->suspended.get(), game);
+        EXPECT_EQ(destroyed, 0);
+        delete menu;
+        currentScreen = nullptr;
+        EXPECT_EQ(destroyed, 1);
+    }
 }
 
 TEST_F(StoryEndingTest, TheScoreLineEndsInTheWholeFinalScoreWhateverItsSign)

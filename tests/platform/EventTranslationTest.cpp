@@ -48,6 +48,12 @@ TEST(EventTranslationTest, EventsBecomeTheGamesMessages)
     quit.type = SDL_QUIT;
     SDL_Event wheel = {};
     wheel.type = SDL_MOUSEWHEEL;
+    wheel.wheel.y = 2;
+    SDL_Event flipped = wheel;
+    flipped.wheel.direction = SDL_MOUSEWHEEL_FLIPPED;
+    SDL_Event sideways = {};
+    sideways.type = SDL_MOUSEWHEEL;
+    sideways.wheel.x = 1;
 
     struct Case {
         const char* what;
@@ -69,7 +75,11 @@ TEST(EventTranslationTest, EventsBecomeTheGamesMessages)
         {"left button down", button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), Message::ButtonDown, 0, 0, true, false},
         {"right button up", button(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT), Message::ButtonUp, 0, 0, false, true},
         {"middle button", button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE), Message::None, 0, 0, false, false},
-        {"wheel", wheel, Message::None, 0, 0, false, false},
+        {"wheel: notches, positive away from the player", wheel, Message::Wheel, 2, 0, false, false},
+        {"a flipped wheel's notches the other way", flipped, Message::Wheel, -2, 0, false, false},
+        {"a sideways turn", sideways, Message::None, 0, 0, false, false},
+        {"focus lost", window(SDL_WINDOWEVENT_FOCUS_LOST), Message::FocusLost, 0, 0, false, false},
+        {"focus gained", window(SDL_WINDOWEVENT_FOCUS_GAINED), Message::None, 0, 0, false, false},
         {"quit", quit, Message::Quit, 0, 0, false, false},
         {"window close", window(SDL_WINDOWEVENT_CLOSE), Message::Quit, 0, 0, false, false},
         {"resized", window(SDL_WINDOWEVENT_SIZE_CHANGED, 800, 600), Message::Size, 800, 600, false, false},

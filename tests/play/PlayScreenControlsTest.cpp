@@ -270,3 +270,39 @@ TEST_F(PlayControlsTest, SavingWritesLevelHealthScoreAndThePause)
     writeFile("blocker", "a file where a directory should be");
     EXPECT_FALSE(screen->saveGame("blocker/x.sav"));
 }
+
+TEST_F(PlayControlsTest, LosingTheFocusOpensTheMenuAsEscDoesButNotDuringAFadeOrDeath)
+{
+    writeLevel(1, levelLines(0, 0, 0, 1, 0, 0, 2, 1));
+    for (const char* busy : {"levelFading", "dying", "leaving"}) {
+        SCOPED_TRACE(busy);
+        auto screen = newGame(1);
+        currentScreen = screen.get();
+        screen->levelFading = std::string(busy) == "levelFading";
+        screen->dying = std::string(busy) == "dying";
+        screen->leaving = std::string(busy) == "leaving";
+        screen->focusLost();
+        EXPECT_EQ(currentScreen, screen.get());
+        currentScreen = nullptr;
+    }
+
+    auto* screen = newGame(1).release();
+    screen->score = 55;
+    screen->player.x = 12.0f;
+    currentScreen = screen;
+    screen->focusLost();
+    auto* fade = dynamic_cast<FadeScreen*>(currentScreen);
+    ASSERT_NE(fade, nullptr);
+    EXPECT_EQ(fade->oldScreen, screen);
+    EXPECT_EQ(fade->halfDuration, 7.5f);
+    auto* menu = dynamic_cast<TitleScreen*>(fade->newScreen);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->inGame);
+    ASSERT_NE(menu->suspended, nullptr);
+    EXPECT_EQ(menu->suspended->score, 55) << "the menu holds the copy Esc would have made";
+    EXPECT_FLOAT_EQ(menu->suspended->player.x, 12.0f);
+    frameStep = 10.0f;
+    fade->update();
+    delete menu;
+    currentScreen = nullptr;
+}

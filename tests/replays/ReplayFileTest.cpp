@@ -57,6 +57,9 @@ Replay sample()
         input(message(Message::ButtonDown, 0, 0, true, false)),
         input(message(Message::ButtonUp, 0, 0, false, true)),
         input(message(Message::KeyUp, 0xFF)),
+        input(message(Message::FocusLost)),
+        input(message(Message::Wheel, -3)),
+        input(message(Message::Wheel, 70000)),
         input(message(Message::Quit)),
     };
     ReplayEvent hash;
@@ -109,6 +112,38 @@ TEST(ReplayFileTest, EveryRecordReadsBackAsWritten)
     EXPECT_TRUE(read.finished);
     EXPECT_EQ(read.finalState, original.finalState);
     EXPECT_EQ(read.finalHash, 42u);
+}
+
+TEST(ReplayFileTest, EveryMessageKindKeepsItsStoredCode)
+{
+    struct Case {
+        Message message;
+        std::string stored; // after the input tag 0x03
+    };
+    const Case cases[] = {
+        {message(Message::Quit), "\x01"},
+        {message(Message::Size, 2, -1), std::string("\x02\x04\x01", 3)},
+        {message(Message::KeyDown, 0x26), "\x03\x26"},
+        {message(Message::KeyUp, 0x0D), "\x04\x0D"},
+        {message(Message::MouseMove, 1, 0), std::string("\x05\x02\x00", 3)},
+        {message(Message::ButtonDown, 0, 0, true, false), "\x06\x01"},
+        {message(Message::ButtonUp, 0, 0, false, true), "\x07\x02"},
+        {message(Message::FocusLost), "\x08"},
+        {message(Message::Wheel, -3), "\x09\x05"},
+        {message(Message::Wheel, 1), "\x09\x02"},
+    };
+    Replay header = sample();
+    header.events.clear();
+    header.finished = false;
+    const std::string before = encodeReplay(header);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message.kind);
+        Replay one = header;
+        one.events = {input(c.message)};
+        const std::string bytes = encodeReplay(one);
+        ASSERT_EQ(bytes.compare(0, before.size(), before), 0);
+        EXPECT_EQ(bytes.substr(before.size()), "\x03" + c.stored);
+    }
 }
 
 TEST(ReplayFileTest, TheWriterWritesWhatTheEncoderDoes)

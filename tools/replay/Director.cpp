@@ -126,6 +126,21 @@ void Script::buttonUp()
     queued_.push_back(message);
 }
 
+void Script::wheel(int notches)
+{
+    Message message;
+    message.kind = Message::Wheel;
+    message.a = notches;
+    queued_.push_back(message);
+}
+
+void Script::loseFocus()
+{
+    Message message;
+    message.kind = Message::FocusLost;
+    queued_.push_back(message);
+}
+
 void Script::releaseKeys()
 {
     for (int key = 0; key < 256; ++key)

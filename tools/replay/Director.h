@@ -23,6 +23,10 @@ public:
     void keyUp(int key);
     void buttonDown();
     void buttonUp();
+    // The mouse wheel turned this many notches (positive: up).
+    void wheel(int notches);
+    // The window lost the keyboard focus.
+    void loseFocus();
     // Releases every key this script holds.
     void releaseKeys();
     bool holding(int key) const { return held_[key & 0xFF]; }

@@ -69,6 +69,15 @@ bool inGameMenu()
     return menu != nullptr && menu->inGame;
 }
 
+// The entry the menu on the screen marks (TitleScreen::hovered), -1 without a menu.
+std::function<bool()> marked(int entry)
+{
+    return [entry] {
+        const TitleScreen* menu = showing<TitleScreen>();
+        return menu != nullptr && menu->hovered == entry && menu->marker.visible;
+    };
+}
+
 bool knifeFlying(const PlayScreen& play)
 {
     for (const auto& knife : play.projectiles)
@@ -114,6 +123,75 @@ Step click(Point at)
         }
         script.buttonDown();
         script.buttonUp();
+        return StepResult::Done;
+    };
+}
+
+// Moves the pointer, presses and releases the left button, all between the
+// same two frames (a tablet, a touch screen, a fast hand): the click must
+// act where it lands, not where the pointer was at the last frame.
+Step clickAtOnce(Point at)
+{
+    return [at](Script& script) {
+        script.move(at.x, at.y);
+        script.buttonDown();
+        script.buttonUp();
+        return StepResult::Done;
+    };
+}
+
+// Moves the pointer there and waits a frame.
+Step hover(Point at)
+{
+    return [at](Script& script) {
+        if (script.stepFrame == 0) {
+            script.move(at.x, at.y);
+            return StepResult::Running;
+        }
+        return StepResult::Done;
+    };
+}
+
+// Presses and releases a key between the same two frames: a tap shorter
+// than a frame, which the next frame must still see.
+Step tap(int key)
+{
+    return [key](Script& script) {
+        script.keyDown(key);
+        script.keyUp(key);
+        return StepResult::Done;
+    };
+}
+
+// Holds `modifier`, presses `key` for a frame, lets go of both.
+Step pressWith(int modifier, int key)
+{
+    return [modifier, key](Script& script) {
+        if (script.stepFrame == 0)
+            script.keyDown(modifier);
+        else if (script.stepFrame == 1)
+            script.keyDown(key);
+        else {
+            script.keyUp(key);
+            script.keyUp(modifier);
+            return StepResult::Done;
+        }
+        return StepResult::Running;
+    };
+}
+
+Step turnWheel(int notches)
+{
+    return [notches](Script& script) {
+        script.wheel(notches);
+        return StepResult::Done;
+    };
+}
+
+Step loseFocus()
+{
+    return [](Script& script) {
+        script.loseFocus();
         return StepResult::Done;
     };
 }
@@ -533,6 +611,94 @@ std::vector<Scenario> goldenScenarios()
         };
     };
     all.push_back(handMade);
+
+    Scenario keyboard;
+    keyboard.name = "keyboard-save-load";
+    keyboard.proves = "the keyboard alone: the menus' marker (first Up, wrap, Tab, Shift+Tab), New Game by "
+                      "Enter, taps shorter than a frame passing the intro and opening the menu, Save Game by "
+                      "Enter and a typed name, the story by Space and back by Esc, Load Game by Space, End "
+                      "and Enter in the list, and Esc in the in-game menu resuming the game";
+    keyboard.script = [] {
+        // Entries by TitleScreen::hovered's numbers.
+        constexpr int newGameEntry = 1, loadGameEntry = 2, gameStoryEntry = 3, quitGameEntry = 4,
+                      returnGameEntry = 5, saveGameEntry = 6;
+        const auto prompting = [] {
+            const TitleScreen* menu = showing<TitleScreen>();
+            return menu != nullptr && menu->prompting;
+        };
+        const auto list = [] { return showing<LoadScreen>() != nullptr; };
+        const auto suspendedAt = [](int level, int hp) {
+            return [level, hp] {
+                const TitleScreen* menu = showing<TitleScreen>();
+                return menu != nullptr && menu->suspended != nullptr && menu->suspended->level == level
+                    && menu->suspended->hp == hp;
+            };
+        };
+        return std::vector<Step>{
+            waitFrames(3),
+            check([] { return mainMenu() && showing<TitleScreen>()->hovered == 0; }), // nothing marked yet
+            press(vk::up),        check(marked(quitGameEntry)),
+            press(vk::down),      check(marked(newGameEntry)),
+            press(vk::enter),
+            waitUntil([] { return playing() != nullptr && playing()->introShowing; }),
+            tap(vk::enter),       check([] { return playing() != nullptr && !playing()->introShowing; }),
+            press(vk::right, 20), press(vk::up, 10),
+            tap(vk::escape),      waitUntil(inGameMenu),
+            press(vk::tab),       check(marked(returnGameEntry)),
+            press(vk::tab),       press(vk::tab),       check(marked(saveGameEntry)),
+            press(vk::enter),     check(prompting),
+            type("keys 2"),       press(vk::enter),     check([prompting] { return !prompting(); }),
+            pressWith(vk::shift, vk::tab), pressWith(vk::shift, vk::tab), check(marked(returnGameEntry)),
+            pressWith(vk::shift, vk::tab), check(marked(quitGameEntry)),
+            press(vk::up),        check(marked(gameStoryEntry)),
+            press(vk::space),     waitUntil([] { return showing<StoryScreen>() != nullptr; }),
+            press(vk::escape),    waitUntil(inGameMenu),
+            press(vk::down),      press(vk::down),      press(vk::down),     press(vk::down),
+            check(marked(loadGameEntry)),
+            press(vk::space),     waitUntil(list),
+            check([] { return showing<LoadScreen>()->entries.size() == 1; }),
+            press(vk::end),       press(vk::enter),
+            waitUntil(inPlay),
+            check([] { return playing()->level == 1 && playing()->hp == 30; }),
+            playFor(60),
+            tap(vk::escape),      waitUntil(inGameMenu), check(suspendedAt(1, 30)),
+            press(vk::escape),    waitUntil(inPlay),     waitFrames(10),
+        };
+    };
+    all.push_back(keyboard);
+
+    all.push_back(fromSave(
+        "pointer-wheel-focus",
+        "a click that moves and releases between two frames acts where it lands (New Game, not the "
+        "Quit Game hovered a frame before), losing the focus opens the in-game menu during play but "
+        "not during a fade, the wheel and the scroll arrows in the list, and a click on the selected "
+        "line loading it",
+        save("one.sav", 2, 20, 150), [] {
+            const auto list = [] { return showing<LoadScreen>() != nullptr; };
+            // The game being faded into, checked before its first update (a
+            // pepper under the player would add to the score).
+            const auto fadingIntoPlay = [] {
+                const FadeScreen* fade = showing<FadeScreen>();
+                const PlayScreen* play = fade != nullptr ? dynamic_cast<const PlayScreen*>(fade->newScreen) : nullptr;
+                return play != nullptr && play->level == 2 && play->hp == 20 && play->score == 150;
+            };
+            return std::vector<Step>{
+                playFor(20),
+                loseFocus(),           waitUntil(inGameMenu),
+                hover(quitGame),       waitFrames(2),
+                clickAtOnce(returnGame), check([] { return running; }),
+                waitUntil(inPlay),     playFor(20),
+                loseFocus(),           waitUntil(inGameMenu),
+                clickAtOnce(loadGame), waitUntil(list),
+                turnWheel(-2),         turnWheel(3),        waitFrames(2),
+                click({90, 75}),       click({90, -75}),
+                check([] { return showing<LoadScreen>()->selected == 0; }),
+                clickAtOnce({-40, 76}), waitUntil(fadingIntoPlay),
+                loseFocus(),           waitFrames(5),       check(fadingIntoPlay),
+                waitUntil(inPlay),
+                playFor(20),
+            };
+        }));
 
     Scenario whole;
     whole.name = "whole-game";
