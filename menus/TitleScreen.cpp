@@ -200,6 +200,11 @@ void TitleScreen::mouseMove(float x, float y)
     }
 }
 
+bool TitleScreen::typing() const
+{
+    return prompting;
+}
+
 void TitleScreen::enter()
 {
     camera.viewWidth = viewSize;
