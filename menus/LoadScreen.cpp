@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "entities/Entity.h"
+#include "platform/Audio.h"
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "play/SaveRecord.h"
@@ -69,6 +70,8 @@ void LoadScreen::mouseUp(bool left, bool /*right*/)
     if (!left || leaving)
         return;
 
+    if (hovered != None)
+        audio().play(Effect::MenuClick);
     if (hovered == LoadGame && selected >= 0 && selected < static_cast<int>(entries.size())) {
         const SaveEntry& entry = entries[static_cast<std::size_t>(selected)];
         auto* play = new PlayScreen;
@@ -96,6 +99,7 @@ void LoadScreen::mouseMove(float x, float y)
 {
     const float px = x * viewSize - viewSize / 2;
     const float py = y * viewSize - viewSize / 2;
+    const int before = hovered;
     if (hasEntries && pointInSprite(loadGameButton, px, py)) {
         hovered = LoadGame;
         underline.x = loadGameButton.x;
@@ -110,6 +114,8 @@ void LoadScreen::mouseMove(float x, float y)
         hovered = None;
         underline.visible = false;
     }
+    if (hovered != None && hovered != before)
+        audio().play(Effect::MenuHover);
 }
 
 void LoadScreen::enter()

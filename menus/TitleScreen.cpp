@@ -6,6 +6,7 @@
 #include "menus/LoadScreen.h"
 #include "menus/SavePrompt.h"
 #include "menus/StoryScreen.h"
+#include "platform/Audio.h"
 #include "play/PlayScreen.h"
 #include "render/Lighting.h"
 #include "screens/ScreenFlow.h"
@@ -126,8 +127,8 @@ void TitleScreen::keyDown(int key)
         break;
     case SavePrompt::Outcome::Confirmed:
         prompting = false;
-        if (suspended)
-            suspended->saveGame(SavePrompt::path(saveName));
+        if (suspended && suspended->saveGame(SavePrompt::path(saveName)))
+            audio().play(Effect::Save);
         break;
     }
 }
@@ -137,6 +138,8 @@ void TitleScreen::mouseUp(bool left, bool /*right*/)
     if (prompting || !left || leaving)
         return;
 
+    if (hovered != None)
+        audio().play(Effect::MenuClick);
     switch (hovered) {
     case NewGame: {
         auto* play = new PlayScreen;
@@ -183,6 +186,7 @@ void TitleScreen::mouseMove(float x, float y)
     const Sprite* const order[] = {&newGameItem, &loadGameItem, &gameStoryItem, &quitGameItem,
                                    &returnGameItem, &saveGameItem};
     const Entry entries[] = {NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame};
+    const int before = hovered;
     hovered = None;
     for (int i = 0; i < 6; ++i) {
         const Sprite& item = *order[i];
@@ -192,6 +196,8 @@ void TitleScreen::mouseMove(float x, float y)
             break;
         }
     }
+    if (hovered != None && hovered != before)
+        audio().play(Effect::MenuHover);
 
     marker.visible = hovered != None;
     if (marker.visible) {
