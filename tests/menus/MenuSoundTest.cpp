@@ -42,6 +42,7 @@ TEST_F(MenuSoundTest, TheMarkerSoundsOnceForEachEntryItMovesOnto)
     EXPECT_EQ(listening.heard.count(Effect::MenuClick), 1);
 
     // The load list's buttons and the story's way back sound alike.
+    delete menu;
     listening.heard.clear();
     auto* list = new LoadScreen;
     list->enter();
