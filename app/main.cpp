@@ -281,8 +281,8 @@ int main(int argc, char** argv)
     glEnable(GL_DEPTH_TEST);
 
     // Sound: opened once the window stands, from the data folder; without a
-    // device (or with -nosound) the game plays on silently. It closes when
-    // `sound` goes, after the screens and before the window.
+    // device (or with -nosound) the game plays on silently. It closes after
+    // the screens and before the window (on an early return, as `sound` goes).
     SdlAudio sound;
     if (!options.noSound && sound.open(options.volume))
         useAudio(&sound);

@@ -38,8 +38,12 @@ cat "$E2E_WORK/replay.out"
 grep -qx "screen in-game-menu" "$E2E_WORK/replay.out" || e2e_fail "the run did not end in the in-game menu"
 grep -qx "level 1" "$E2E_WORK/replay.out" || e2e_fail "the menu does not hold a game of level 1"
 
-# In the window again, as fast as it goes: the game ends as it did.
-(cd "$E2E_WORK/data" && timeout 120 "$THRASK_BIN" -win -replay "$recording" -fast \
+# In the window again, as fast as it goes: the game ends as it did. Like
+# every game the harness starts, without the leak report at exit: the system
+# libraries under SDL leave their own leftovers (D-Bus's, through the sound
+# server's library that SDL links).
+(cd "$E2E_WORK/data" && ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+    timeout 120 "$THRASK_BIN" -win -replay "$recording" -fast \
     >"$E2E_WORK/watch.out" 2>"$E2E_WORK/watch.err") || e2e_fail "watching the replay failed: $(cat "$E2E_WORK/watch.err")"
 grep -q "the replay ended as recorded" "$E2E_WORK/watch.out" \
     || e2e_fail "watching the replay: $(cat "$E2E_WORK/watch.out" "$E2E_WORK/watch.err")"
