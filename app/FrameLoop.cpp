@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "app/Globals.h"
+#include "platform/Audio.h"
 #include "screens/Screen.h"
 
 namespace {
@@ -60,6 +61,9 @@ void runFrame(const std::function<std::uint32_t()>& tickCount,
         currentScreen->update();
     if (currentScreen != nullptr)
         currentScreen->render();
+    // The music follows the screen that is current once the frame is drawn.
+    if (currentScreen != nullptr)
+        audio().music(currentScreen->musicCue());
 
     if (swapBuffers)
         swapBuffers();

@@ -16,10 +16,11 @@ void advanceFrameClock(std::uint32_t now);
 // frame clock with tickCount(), clears colour, depth and stencil, calls
 // mouseMove, keysHeld, update and render on currentScreen (read afresh before
 // each call, so a screen installed during the frame gets the rest of it),
-// then swapBuffers(). The pointer reaches mouseMove as fractions of the
-// client area, (0, 0) bottom-left; while the client area is 0 x 0 the
-// previous fractions are passed again. keysHeld gets keyState with the keys
-// tapped since the last frame set for the call (KeyLatch).
+// hands the current screen's musicCue to audio(), then swapBuffers(). The
+// pointer reaches mouseMove as fractions of the client area, (0, 0)
+// bottom-left; while the client area is 0 x 0 the previous fractions are
+// passed again. keysHeld gets keyState with the keys tapped since the last
+// frame set for the call (KeyLatch).
 void runFrame(const std::function<std::uint32_t()>& tickCount,
               const std::function<void()>& swapBuffers);
 

@@ -4,7 +4,9 @@
 
 #include "app/FrameLoop.h"
 #include "app/Globals.h"
+#include "platform/Audio.h"
 #include "platform/Message.h"
+#include "platform/VirtualKeys.h"
 #include "screens/Screen.h"
 
 namespace {
@@ -23,6 +25,9 @@ void pointerToScreen()
         currentScreen->mouseMove(pointerX, pointerY);
 }
 
+// M turns the music off and on.
+constexpr int musicKey = vk::letter('M');
+
 } // namespace
 
 void windowProc(const Message& message)
@@ -34,7 +39,12 @@ void windowProc(const Message& message)
         windowHeight = message.b;
         glViewport(0, 0, windowWidth, windowHeight);
         break;
-    case Message::KeyDown:
+    case Message::KeyDown: {
+        // The music key works on every screen but the save prompt, where M
+        // is a letter of the name; a held key's repeats do not toggle again.
+        // It changes nothing the game computes.
+        const bool toggleMusic = key == musicKey && keyState[key] == 0 && currentScreen != nullptr
+            && !currentScreen->typing();
         // The screen sees the key before keyState changes, so inside keyDown
         // the key's entry still shows whether it was already held; a key
         // already held goes to keyRepeat.
@@ -46,7 +56,10 @@ void windowProc(const Message& message)
         }
         keyLatch.keyDown(key);
         keyState[key] = 1;
+        if (toggleMusic)
+            audio().toggleMusic();
         break;
+    }
     case Message::KeyUp:
         if (currentScreen != nullptr)
             currentScreen->keyUp(key);

@@ -5,7 +5,9 @@ struct Message;
 // The window procedure: acts on one message from the window system.
 //   Size       -> windowWidth, windowHeight and the viewport
 //   KeyDown    -> currentScreen->keyDown(key), or keyRepeat(key) when the
-//                 key is already held; then keyState[key] = 1
+//                 key is already held; then keyState[key] = 1; M also turns
+//                 the music off or on, unless the screen is taking letters
+//                 as text (the save prompt)
 //   KeyUp      -> currentScreen->keyUp(key), then keyState[key] = 0
 //   MouseMove  -> mouseX, mouseY (no screen call)
 //   ButtonDown -> currentScreen->mouseDown(left, right)

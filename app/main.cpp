@@ -32,6 +32,7 @@
 #include "platform/GameWindow.h"
 #include "platform/Message.h"
 #include "platform/PictureDecoder.h"
+#include "platform/SdlAudio.h"
 #include "platform/Ticks.h"
 #include "platform/VirtualKeys.h"
 
@@ -286,6 +287,13 @@ int main(int argc, char** argv)
     initPictureDecoder();
     glEnable(GL_DEPTH_TEST);
 
+    // Sound: opened once the window stands, from the data folder; without a
+    // device (or with -nosound) the game plays on silently. It closes after
+    // the screens and before the window (on an early return, as `sound` goes).
+    SdlAudio sound;
+    if (!options.noSound && sound.open(options.volume))
+        useAudio(&sound);
+
     const auto record = [&recorder](const Message& message) {
         if (recorder.recording())
             recorder.input(message);
@@ -343,6 +351,8 @@ int main(int argc, char** argv)
     // Screens release their textures and fonts, so they go while the context
     // is still current.
     shutDownScreens();
+    useAudio(nullptr);
+    sound.close();
     window.close();
     return 0;
 }

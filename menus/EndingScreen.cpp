@@ -61,6 +61,11 @@ void EndingScreen::enter()
     creditsFont.text = "Programming, Art, Story and Design by Tolvane\n";
 }
 
+MusicCue EndingScreen::musicCue() const
+{
+    return {MusicLoop::Ending, 1.0f};
+}
+
 void EndingScreen::render()
 {
     // The play screen's 200 x 200 view, applied here so the screen draws the

@@ -14,6 +14,8 @@ public:
     void keyUp(int key) override;
     void enter() override;
     void render() override;
+    // The ending's own loop.
+    MusicCue musicCue() const override;
 
     Sprite picture;
     BitmapFont scoreFont;

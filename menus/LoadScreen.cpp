@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "entities/Entity.h"
+#include "platform/Audio.h"
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "play/SaveRecord.h"
@@ -180,6 +181,7 @@ void LoadScreen::loadSelected()
     play->level = entry.level;
     // A suspended game stays with this list and is freed with it: the
     // player chose another game over it.
+    audio().play(Effect::MenuClick);
     leaveFor(play, fadeDuration::loadedGame);
 }
 
@@ -187,6 +189,7 @@ void LoadScreen::goBack()
 {
     if (leaving)
         return;
+    audio().play(Effect::MenuClick);
     leaveFor(inGame ? makeInGameMenu(std::move(suspended)) : makeMainMenu(), fadeDuration::menu);
 }
 
@@ -202,6 +205,7 @@ void LoadScreen::mouseMove(float x, float y)
     const float py = y * viewSize - viewSize / 2;
     pointerViewX_ = px;
     pointerViewY_ = py;
+    const int before = hovered;
     if (hasEntries && pointInSprite(loadGameButton, px, py)) {
         hovered = LoadGame;
         underline.x = loadGameButton.x;
@@ -216,6 +220,8 @@ void LoadScreen::mouseMove(float x, float y)
         hovered = None;
         underline.visible = false;
     }
+    if (hovered != None && hovered != before)
+        audio().play(Effect::MenuHover);
 }
 
 void LoadScreen::enter()

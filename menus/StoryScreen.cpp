@@ -1,5 +1,6 @@
 #include "menus/StoryScreen.h"
 
+#include "platform/Audio.h"
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "render/Lighting.h"
@@ -61,5 +62,6 @@ void StoryScreen::backToMenu()
     if (leaving)
         return;
     leaving = true;
+    audio().play(Effect::MenuClick);
     fadeTo(this, inGame ? makeInGameMenu(std::move(suspended)) : makeMainMenu(), fadeDuration::menu);
 }

@@ -8,6 +8,7 @@
 #include "menus/LoadScreen.h"
 #include "menus/SavePrompt.h"
 #include "menus/StoryScreen.h"
+#include "platform/Audio.h"
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "render/Lighting.h"
@@ -173,8 +174,8 @@ void TitleScreen::promptKey(int key)
         break;
     case SavePrompt::Outcome::Confirmed:
         prompting = false;
-        if (suspended)
-            suspended->saveGame(SavePrompt::path(saveName));
+        if (suspended && suspended->saveGame(SavePrompt::path(saveName)))
+            audio().play(Effect::Save);
         break;
     }
 }
@@ -225,6 +226,8 @@ void TitleScreen::performEntry(int entry)
 {
     if (leaving)
         return;
+    if (entry != None)
+        audio().play(Effect::MenuClick);
     switch (entry) {
     case NewGame: {
         auto* play = new PlayScreen;
@@ -281,6 +284,8 @@ int TitleScreen::entryAt(float viewX, float viewY) const
 
 void TitleScreen::markEntry(int entry)
 {
+    if (entry != None && entry != hovered)
+        audio().play(Effect::MenuHover);
     hovered = entry;
     marker.visible = hovered != None;
     if (marker.visible) {
@@ -315,6 +320,11 @@ void TitleScreen::mouseMove(float x, float y)
     pointerViewX_ = px;
     pointerViewY_ = py;
     markEntry(entryAt(px, py));
+}
+
+bool TitleScreen::typing() const
+{
+    return prompting;
 }
 
 void TitleScreen::enter()

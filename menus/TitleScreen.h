@@ -49,6 +49,8 @@ public:
     void keysHeld(const unsigned char* keys) override;
     void render() override;
     void setup(int mode) override;
+    // True while the save-name prompt is open: letters are the name's.
+    bool typing() const override;
 
     // The suspended game in in-game mode; empty in main-menu mode. Return Game
     // hands it back to the screen flow, Load Game and Game Story pass it on.

@@ -45,6 +45,10 @@ public:
     // Loads level n from "Levels\l<n>.lvl", replacing every object of the
     // previous level.
     void setup(int n) override;
+    // The loop of the level shown (levels 1-5, 6-10, 11-15). It follows the
+    // light where the light goes: through the death sequence, and through a
+    // level fade that moves on to another loop.
+    MusicCue musicCue() const override;
 
     // Writes level, hp, score and introShowing as a saved game to path.
     // Returns true when the file was written completely.
@@ -111,6 +115,9 @@ private:
     void takeDamage();
     void heal();
     void keepPlayerOnField();
+    // The sound of the pepper just eaten: every fourth one sounds the tint's
+    // note.
+    void playPepperSound() const;
     // update(): the completion check and the player's tint, every frame.
     void checkCompletion();
     void tintPlayer();

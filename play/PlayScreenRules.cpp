@@ -6,8 +6,10 @@
 #include <cmath>
 
 #include "entities/Knife.h"
+#include "platform/Audio.h"
 #include "platform/FrameStep.h"
 #include "play/PlayConstants.h"
+#include "play/PlaySounds.h"
 #include "render/Lighting.h"
 #include "screens/ScreenFlow.h"
 
@@ -28,6 +30,10 @@ struct DeadPictureGrowth {
     float scale;
 };
 constexpr DeadPictureGrowth deadPictureGrowth[] = {{0.75f, 1.0f}, {0.6f, 2.0f}, {0.35f, 3.0f}};
+
+// Every this many peppers eaten the player's tint has visibly deepened, and
+// the pepper sounds the tint's note instead.
+constexpr long long peppersPerTintNote = 4;
 
 } // namespace
 
@@ -54,6 +60,7 @@ void PlayScreen::collectPeppers()
             score = wrappingAdd(score, pointsPerPepper);
             pepper.visible = false;
             --peppersLeft;
+            playPepperSound();
         }
     }
 }
@@ -64,14 +71,34 @@ void PlayScreen::takeDamage()
     // fly from the knife pass of this same frame on. Indexes, not iterators:
     // nothing adds to `entities` during a frame, but the loop stays safe
     // should anything do so.
-    for (std::size_t i = 0; i < entities.size(); ++i)
-        hp -= entities[i]->update(player.x, player.y);
+    // The sounds come from comparing what the rules see before and after
+    // each update: the hit points taken, a cabbage out of the ground, a new
+    // knife in flight, a zombie set burning.
+    const std::size_t knivesBefore = projectiles.size();
+    const int burningBefore = burningZombies(entities);
+    for (std::size_t i = 0; i < entities.size(); ++i) {
+        Entity& entity = *entities[i];
+        const bool wasOut = cabbageOut(entity);
+        const int damage = entity.update(player.x, player.y);
+        hp -= damage;
+        if (damage > 0)
+            audio().play(hurtSound(entity));
+        if (!wasOut && cabbageOut(entity))
+            audio().play(Effect::CabbagePop);
+    }
+    if (projectiles.size() > knivesBefore)
+        audio().play(Effect::KnifeThrow);
+    if (burningZombies(entities) > burningBefore)
+        audio().play(Effect::FlameLit);
 
     // A spent knife is removed while other knives remain; the last one stays
     // in the list. Erasing yields the next knife, so none is skipped.
     for (auto it = projectiles.begin(); it != projectiles.end();) {
         Knife& knife = **it;
-        hp -= knife.update(player.x, player.y);
+        const int damage = knife.update(player.x, player.y);
+        hp -= damage;
+        if (damage > 0)
+            audio().play(hurtSound(knife));
         if (!knife.sprite.visible && projectiles.size() > 1)
             it = projectiles.erase(it);
         else
@@ -81,8 +108,12 @@ void PlayScreen::takeDamage()
 
 void PlayScreen::heal()
 {
-    for (HealthPickup& pickup : healthPickups)
-        hp += pickup.update(player);
+    for (HealthPickup& pickup : healthPickups) {
+        const int healed = pickup.update(player);
+        hp += healed;
+        if (healed > 0)
+            audio().play(Effect::Health);
+    }
 }
 
 void PlayScreen::keepPlayerOnField()
@@ -110,6 +141,16 @@ void PlayScreen::checkCompletion()
         ++level;
     if (level > play::lastLevel)
         winGame();
+    else
+        audio().play(Effect::LevelClear);
+}
+
+void PlayScreen::playPepperSound() const
+{
+    // The last pepper leaves the level-cleared jingle the stage.
+    const long long eaten = static_cast<long long>(peppers.size()) - peppersLeft;
+    const bool tintNote = peppersLeft > 0 && eaten > 0 && eaten % peppersPerTintNote == 0;
+    audio().play(tintNote ? Effect::Tint : Effect::Pepper);
 }
 
 void PlayScreen::tintPlayer()
@@ -133,6 +174,7 @@ void PlayScreen::winGame()
 {
     fadeTo(this, makeEndingScreen(score), fadeDuration::ending);
     leaving = true;
+    audio().play(Effect::Fanfare);
 }
 
 void PlayScreen::levelFadeStep()
@@ -156,6 +198,7 @@ bool PlayScreen::deathStep()
         dying = true;
         fadePhase = play::fadeStart;
         deadPicture.visible = true;
+        audio().play(Effect::Death);
         return false;
     }
 

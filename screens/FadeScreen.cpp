@@ -1,5 +1,6 @@
 #include "screens/FadeScreen.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/FrameStep.h"
@@ -49,4 +50,17 @@ void FadeScreen::render()
     Screen* shown = progress < 0.0f ? oldScreen : newScreen;
     if (shown != nullptr)
         shown->render();
+}
+
+MusicCue FadeScreen::musicCue() const
+{
+    const MusicCue silence{MusicLoop::None, 0.0f};
+    const MusicCue from = oldScreen != nullptr ? oldScreen->musicCue() : silence;
+    const MusicCue to = newScreen != nullptr ? newScreen->musicCue() : silence;
+    MusicCue cue = progress < 0.0f ? from : to;
+    if (from.loop == to.loop)
+        return cue;
+    const float light = halfDuration > 0.0f ? std::min(std::fabs(progress) / halfDuration, 1.0f) : 1.0f;
+    cue.level *= light;
+    return cue;
 }

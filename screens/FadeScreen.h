@@ -24,6 +24,11 @@ public:
     // old screen while progress is negative, the new one afterwards.
     void render() override;
 
+    // The music in step with the light: the old screen's loop fading out
+    // while it darkens, the new screen's fading in as it brightens. When both
+    // ask for the same loop it plays on through the fade.
+    MusicCue musicCue() const override;
+
     // A fade destroyed before it ended (the game quit during it) frees both
     // screens it still holds; one that ended holds none.
     ~FadeScreen() override;

@@ -2,11 +2,14 @@
 
 #include <vector>
 
+#include "platform/Audio.h"
+
 // A state of the game: title menu, in-game menu, saved-game list, story,
 // play, ending, or the fade between two of them. Exactly one screen is
 // current (currentScreen); the frame loop and the input handlers call its
 // operations and nothing else. Every operation does nothing by default
-// (keyRepeat passes the key on to keyDown).
+// (keyRepeat passes the key on to keyDown); the two queries (musicCue,
+// typing) answer as a menu would.
 //
 // Input handlers (keyUp, keyDown, mouseDown, mouseUp, and keyRepeat,
 // mouseWheel and focusLost) run between frames, never during update or
@@ -37,6 +40,15 @@ public:
     // Preparation that needs a number, called after enter(): the level for the
     // play screen, the mode for the title screen (menuMode in ScreenFlow.h).
     virtual void setup(int n) { (void)n; }
+    // The music the screen asks for, once a frame after render; it only
+    // reads. By default the menus' loop, which the title and in-game menu,
+    // the load list and the story play; play, the ending and the fade say
+    // otherwise.
+    virtual MusicCue musicCue() const { return {MusicLoop::Menu, 1.0f}; }
+    // True while the screen takes letter keys as text (the save prompt), so
+    // the keys the game gives a meaning of its own (M for music) are left
+    // to it.
+    virtual bool typing() const { return false; }
     virtual ~Screen() = default;
 
     // Input beside the operations above, also between frames:

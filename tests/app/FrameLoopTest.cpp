@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "AppTestSupport.h"
+#include "Listening.h"
 #include "app/FrameLoop.h"
 #include "platform/headless/HeadlessContext.h"
 
@@ -160,4 +161,24 @@ TEST_F(FrameLoopTest, AFrameWithoutAScreenOnlyClearsAndSwaps)
 {
     frame(10);
     EXPECT_EQ(log, std::vector<std::string>{"swap"});
+}
+
+TEST_F(FrameLoopTest, TheMusicFollowsTheScreenThatIsCurrentOnceTheFrameIsDrawn)
+{
+    struct Ending : LoggingScreen {
+        using LoggingScreen::LoggingScreen;
+        MusicCue musicCue() const override { return {MusicLoop::Ending, 0.5f}; }
+    };
+    Listening listening;
+    Ending ending(&log, "ending");
+    currentScreen = new HandingOver(&log, &ending, "update");
+    frame();
+    frame();
+    currentScreen = nullptr;
+    frame();
+    ASSERT_EQ(listening.heard.cues.size(), 2u) << "one cue a frame, none without a screen";
+    for (const MusicCue& cue : listening.heard.cues) {
+        EXPECT_EQ(cue.loop, MusicLoop::Ending);
+        EXPECT_EQ(cue.level, 0.5f);
+    }
 }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "AppTestSupport.h"
+#include "Listening.h"
 #include "app/WindowProc.h"
 #include "platform/Message.h"
 #include "platform/VirtualKeys.h"
@@ -94,4 +95,31 @@ TEST_F(WindowProcTest, InputBeforeTheFirstScreenOnlyUpdatesTheGlobals)
     windowProc(message(Message::Quit));
     EXPECT_EQ(keyState[vk::letter('A')], 1);
     EXPECT_TRUE(running) << "quitting is the frame loop's business";
+}
+
+TEST_F(WindowProcTest, TheMusicKeyTogglesOncePerPressButIsALetterToAPrompt)
+{
+    struct Prompt : LoggingScreen {
+        using LoggingScreen::LoggingScreen;
+        bool typing() const override { return open; }
+        bool open = false;
+    };
+    Listening listening;
+    Prompt screen(&log, "s");
+    currentScreen = &screen;
+    const int m = vk::letter('M');
+    // A held M repeats its key-down; only the press toggles.
+    for (const Message& msg : {message(Message::KeyDown, m), message(Message::KeyDown, m),
+                               message(Message::KeyUp, m), message(Message::KeyDown, m), message(Message::KeyUp, m)})
+        windowProc(msg);
+    EXPECT_EQ(listening.heard.musicToggles, 2);
+    EXPECT_EQ(log.size(), 5u) << "the screen still sees every M";
+
+    screen.open = true;
+    windowProc(message(Message::KeyDown, m));
+    windowProc(message(Message::KeyUp, m));
+    EXPECT_EQ(listening.heard.musicToggles, 2) << "M is part of the name being typed";
+    screen.open = false;
+    windowProc(message(Message::KeyDown, vk::letter('N')));
+    EXPECT_EQ(listening.heard.musicToggles, 2);
 }

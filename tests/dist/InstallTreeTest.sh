@@ -19,10 +19,7 @@ expected=(bin/thrask "share/applications/$id.desktop" "share/metainfo/$id.metain
 for size in 32 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
-folders=(Textures Levels Intro)
-for optional in Sounds Music; do
-    [ -d "$THRASK_DATA_DIR/$optional" ] && folders+=("$optional")
-done
+folders=(Textures Levels Intro Sounds Music)
 for folder in "${folders[@]}"; do
     while IFS= read -r file; do
         expected+=("share/thrask/$folder/$file")

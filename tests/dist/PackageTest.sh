@@ -18,7 +18,7 @@ deb="${packages[0]}"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || e2e_fail "the package is not in section games"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libc6 libstdc++6 libsdl2-2.0-0 libdevil1c2 libfreetype6 libfontconfig1 libglu1-mesa \
+for needed in libc6 libstdc++6 libsdl2-2.0-0 libsdl2-mixer-2.0-0 libdevil1c2 libfreetype6 libfontconfig1 libglu1-mesa \
               libopengl0 libgl1 fonts-comic-neue; do
     echo "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/ .*//' | grep -qx "$needed" \
         || e2e_fail "Depends lacks $needed: $depends"
@@ -28,7 +28,8 @@ done
 dpkg-deb -c "$deb" | awk '{ print $6 }' >"$E2E_WORK/contents.txt"
 grep -v '^\./usr/' "$E2E_WORK/contents.txt" | grep -qv '^\./$' && e2e_fail "files outside /usr: $(grep -v '^\./usr/' "$E2E_WORK/contents.txt")"
 for file in usr/bin/thrask usr/share/thrask/Textures/title.png usr/share/thrask/Levels/l15.lvl \
-            usr/share/thrask/Intro/l1.txt "usr/share/applications/$id.desktop" \
+            usr/share/thrask/Intro/l1.txt usr/share/thrask/Sounds/pepper.wav \
+            usr/share/thrask/Music/menu.ogg "usr/share/applications/$id.desktop" \
             "usr/share/metainfo/$id.metainfo.xml" usr/share/man/man6/thrask.6 \
             "usr/share/icons/hicolor/256x256/apps/$id.png"; do
     grep -qx "\./$file" "$E2E_WORK/contents.txt" || e2e_fail "the package lacks /$file"

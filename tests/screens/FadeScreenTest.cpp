@@ -224,3 +224,44 @@ TEST_F(FadeScreenTest, TheFadeDimsLitDrawingButNotUnlitSpritesOrText)
     delete fade; // frees both screens, the font's lists with them
     texture.release();
 }
+
+TEST_F(FadeScreenTest, TheMusicFollowsTheLightAndOneLoopOnBothSidesPlaysOn)
+{
+    struct Playing : Screen {
+        explicit Playing(MusicLoop loop) : loop(loop) {}
+        MusicCue musicCue() const override { return {loop, 1.0f}; }
+        MusicLoop loop;
+    };
+    Playing level(MusicLoop::Levels6to10);
+    Screen menu; // a menu asks for the menus' loop
+    Playing ending(MusicLoop::Ending);
+    FadeScreen fade;
+    fade.configure(&level, &menu, 20.0f);
+    const struct {
+        float progress;
+        MusicLoop loop;
+        float level;
+    } steps[] = {{-10.0f, MusicLoop::Levels6to10, 1.0f}, {-2.5f, MusicLoop::Levels6to10, 0.25f},
+                 {0.0f, MusicLoop::Menu, 0.0f},          {5.0f, MusicLoop::Menu, 0.5f},
+                 {10.0f, MusicLoop::Menu, 1.0f}};
+    for (const auto& step : steps) {
+        fade.progress = step.progress;
+        EXPECT_EQ(fade.musicCue().loop, step.loop) << step.progress;
+        EXPECT_FLOAT_EQ(fade.musicCue().level, step.level) << step.progress;
+    }
+    // Between two menus the menus' loop never dips.
+    Screen other;
+    fade.newScreen = &other;
+    fade.oldScreen = &menu;
+    for (const float progress : {-10.0f, -1.0f, 0.0f, 3.0f}) {
+        fade.progress = progress;
+        EXPECT_EQ(fade.musicCue().loop, MusicLoop::Menu);
+        EXPECT_EQ(fade.musicCue().level, 1.0f) << progress;
+    }
+    // The old screen gone (the fade's last frame): the new one's cue.
+    fade.oldScreen = nullptr;
+    fade.newScreen = &ending;
+    fade.progress = 10.0f;
+    EXPECT_EQ(fade.musicCue().loop, MusicLoop::Ending);
+    fade.oldScreen = fade.newScreen = nullptr; // stack screens: not the fade's to free
+}
