@@ -2,10 +2,13 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "entities/Entity.h"
 #include "menus/LoadScreen.h"
 #include "menus/SavePrompt.h"
 #include "menus/StoryScreen.h"
+#include "platform/FrameStep.h"
 #include "play/PlayScreen.h"
 #include "render/Lighting.h"
 #include "screens/ScreenFlow.h"
@@ -23,6 +26,10 @@ constexpr float backgroundDepth = 10.0f;
 constexpr Colour promptColour{0, 255, 255, 255};
 constexpr float promptX = -50.0f;
 constexpr float promptY = -10.0f;
+// The prompt's message sits one text line under the name.
+constexpr float promptMessageY = promptY - 11.0f;
+constexpr Colour failureColour{255, 110, 90, 255};
+const char* const savedNotice = "Saved";
 
 enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame };
 
@@ -118,18 +125,45 @@ void TitleScreen::keyDown(int key)
 {
     if (!prompting)
         return;
+    const std::string before = saveName;
     switch (SavePrompt::edit(saveName, caret, key)) {
     case SavePrompt::Outcome::Editing:
+        // A changed name makes the last message stale.
+        if (saveName != before)
+            promptMessage.clear();
         break;
     case SavePrompt::Outcome::Cancelled:
         prompting = false;
+        promptMessage.clear();
         break;
     case SavePrompt::Outcome::Confirmed:
-        prompting = false;
-        if (suspended)
-            suspended->saveGame(SavePrompt::path(saveName));
+        confirmSave();
         break;
     }
+}
+
+void TitleScreen::confirmSave()
+{
+    if (SavePrompt::isBlank(saveName)) {
+        promptMessage = SavePrompt::blankNameLine;
+        return;
+    }
+    if (!suspended) {
+        prompting = false;
+        return;
+    }
+    std::error_code why;
+    if (suspended->saveGame(SavePrompt::path(saveName), why))
+        saveWritten();
+    else
+        promptMessage = SavePrompt::failureLine(why);
+}
+
+void TitleScreen::saveWritten()
+{
+    prompting = false;
+    promptMessage.clear();
+    savedNoticeLeft = savedNoticeDuration;
 }
 
 void TitleScreen::mouseUp(bool left, bool /*right*/)
@@ -162,6 +196,8 @@ void TitleScreen::mouseUp(bool left, bool /*right*/)
     case SaveGame:
         prompting = true;
         caret = 0;
+        promptMessage.clear();
+        savedNoticeLeft = 0.0f;
         break;
     default:
         break;
@@ -212,6 +248,11 @@ void TitleScreen::enter()
     background.depth = backgroundDepth;
 }
 
+void TitleScreen::update()
+{
+    savedNoticeLeft = std::max(0.0f, savedNoticeLeft - frameStep);
+}
+
 void TitleScreen::render()
 {
     beginLitDrawing();
@@ -226,6 +267,7 @@ void TitleScreen::render()
         quitGameItem.draw();
         returnGameItem.draw();
         saveGameItem.draw();
+        drawSavedNotice();
         return;
     }
 
@@ -234,11 +276,33 @@ void TitleScreen::render()
     font.colour = promptColour;
     font.text = SavePrompt::text(saveName, caret);
     font.print(promptX, promptY);
+    drawPromptMessage();
+}
+
+void TitleScreen::drawPromptMessage()
+{
+    if (promptMessage.empty())
+        return;
+    font.colour = failureColour;
+    font.text = promptMessage;
+    font.print(promptX, promptMessageY);
+}
+
+void TitleScreen::drawSavedNotice()
+{
+    if (savedNoticeLeft <= 0.0f)
+        return;
+    glDisable(GL_LIGHTING);
+    font.colour = promptColour;
+    font.text = savedNotice;
+    font.print(promptX, promptY);
 }
 
 void TitleScreen::setup(int mode)
 {
     prompting = false;
+    promptMessage.clear();
+    savedNoticeLeft = 0.0f;
     setFullLight();
 
     marker.texture.release();
