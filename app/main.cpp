@@ -30,6 +30,7 @@
 #include "app/ReplayData.h"
 #include "app/ReplayFile.h"
 #include "platform/GameWindow.h"
+#include "platform/LoadInterruption.h"
 #include "platform/Message.h"
 #include "platform/PictureDecoder.h"
 #include "platform/Ticks.h"
@@ -57,6 +58,15 @@ void installEndHandlers()
     sigemptyset(&action.sa_mask);
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+}
+
+// The window whose close button ends the game, for the check made between
+// pictures while a screen loads.
+GameWindow* gameWindow = nullptr;
+
+bool gameEnding()
+{
+    return endRequested != 0 || (gameWindow != nullptr && gameWindow->quitPending());
 }
 
 int fail(const std::string& reason)
@@ -278,6 +288,10 @@ int main(int argc, char** argv)
     }
     initPictureDecoder();
     glEnable(GL_DEPTH_TEST);
+    // SIGTERM or the close button while a screen loads its pictures ends
+    // the game after that frame instead of after every picture is decoded.
+    gameWindow = &window;
+    setLoadInterruption(gameEnding);
 
     const auto record = [&recorder](const Message& message) {
         if (recorder.recording())
@@ -335,6 +349,8 @@ int main(int argc, char** argv)
     }
     // Screens release their textures and fonts, so they go while the context
     // is still current.
+    setLoadInterruption(nullptr);
+    gameWindow = nullptr;
     shutDownScreens();
     window.close();
     return 0;

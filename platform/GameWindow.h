@@ -59,6 +59,11 @@ public:
     // does not handle. False when the queue is empty.
     bool nextMessage(Message& message);
 
+    // True when a quit (the window's close button, the session ending) waits
+    // in the queue. Fetches what the window system has sent but takes
+    // nothing off the queue, so the messages keep their order.
+    bool quitPending();
+
     // Deletes the context, destroys the window (which restores the display
     // mode) and shuts the window system down. Safe to call more than once.
     void close();

@@ -26,7 +26,8 @@ public:
     // the texture untouched when the file is missing or cannot be decoded,
     // and, before decoding anything, when its header shows it is not a PNG,
     // GIF or BMP picture or is larger than the bound of render/PictureBound.h
-    // (one line on standard error says so).
+    // (one line on standard error says so), and while the game is ending
+    // (platform/LoadInterruption.h).
     // A name already held is not deleted: release before reloading.
     virtual bool load(const std::string& path, std::uint32_t colourKey);
 

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "RenderTestSupport.h"
+#include "platform/LoadInterruption.h"
 #include "render/PictureBound.h"
 #include "render/Sprite.h"
 #include "render/Texture.h"
@@ -241,4 +242,20 @@ TEST_F(TextureTest, OtherKindsOfFileAreRefusedWithALine)
                   std::string("thrask: ") + file + " is not a PNG, GIF or BMP picture; it is not shown\n");
         EXPECT_EQ(texture.glName, 0u);
     }
+}
+
+// While the game is ending (SIGTERM, the close button) no picture is
+// loaded, so a screen loading dozens of pictures in one frame ends that
+// frame at once.
+TEST_F(TextureTest, NoPictureLoadsWhileTheGameIsEnding)
+{
+    ASSERT_TRUE(testpicture::writePlainPng("red.png", 2, 2, red));
+    setLoadInterruption([] { return true; });
+    Texture texture;
+    const bool loaded = texture.load("red.png", noColourKey);
+    setLoadInterruption(nullptr);
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(texture.glName, 0u);
+    EXPECT_TRUE(texture.load("red.png", noColourKey)) << "without the check pictures load again";
+    texture.release();
 }
