@@ -30,6 +30,9 @@ constexpr float promptY = -10.0f;
 constexpr float promptMessageY = promptY - 11.0f;
 constexpr Colour failureColour{255, 110, 90, 255};
 const char* const savedNotice = "Saved";
+// "Saved" shows under the Save Game entry, below its marker.
+constexpr float savedNoticeX = 45.0f;
+constexpr float savedNoticeY = -47.0f;
 
 enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame };
 
@@ -295,7 +298,7 @@ void TitleScreen::drawSavedNotice()
     glDisable(GL_LIGHTING);
     font.colour = promptColour;
     font.text = savedNotice;
-    font.print(promptX, promptY);
+    font.print(savedNoticeX, savedNoticeY);
 }
 
 void TitleScreen::setup(int mode)

@@ -77,7 +77,7 @@ private:
     void saveWritten();
     // Draws promptMessage under the prompt's line, with the prompt's font.
     void drawPromptMessage();
-    // Draws "Saved" where the prompt was, while the notice lasts.
+    // Draws "Saved" under the Save Game entry while the notice lasts.
     void drawSavedNotice();
     // Fades from this menu to next and ignores every later click.
     void leaveFor(Screen* next);
