@@ -9,6 +9,7 @@
 
 #include "app/FrameLoop.h"
 #include "app/GameRun.h"
+#include "app/Recorder.h"
 #include "app/Globals.h"
 #include "app/ReplayData.h"
 #include "app/ReplayFile.h"
@@ -32,6 +33,8 @@ constexpr int scriptWindowHigh = 480;
 // level's pictures and objects are loaded).
 constexpr int firstLevelLoaded = 2;
 constexpr int levelsCycled = 14;
+// A recorded soak keeps a state hash of one frame in this many, as -record does.
+constexpr std::uint16_t recordedHashEvery = 8;
 
 // Ends a frame as the game's buffer swap does: everything drawn is finished.
 // Without it the software renderer keeps every frame's drawing queued, and
@@ -134,11 +137,6 @@ private:
     std::string path_;
 };
 
-void send(const Message& message)
-{
-    dispatchMessage(message);
-}
-
 } // namespace
 
 int soakRoundTrips(const SoakOptions& options)
@@ -160,13 +158,33 @@ int soakRoundTrips(const SoakOptions& options)
     setPlayTickSource(currentTick);
 
     resetGameGlobals(scriptWindowWide, scriptWindowHigh);
+    Recorder recorder;
+    const bool recording = !options.recordPath.empty();
+    if (recording) {
+        std::string error;
+        SaveRecord dying;
+        dying.level = firstLevelLoaded;
+        if (!writeSaveRecord(saveFolder + "/" + roundtrip::dyingSave, dying)
+            || !recorder.start(fs::absolute(fs::path(home) / options.recordPath).string(),
+                               {"-win", "-w", "640", "-h", "480"}, ".", saveFolder, recordedHashEvery,
+                               currentTick, error)) {
+            std::printf("soak: cannot record: %s\n", error.c_str());
+            return 1;
+        }
+    }
+    const auto send = [&](const Message& message) {
+        if (recording)
+            recorder.input(message);
+        dispatchMessage(message);
+    };
+    const auto frameTick = [&] { return recording ? recorder.frameTick() : now; };
     Message size;
     size.kind = Message::Size;
     size.a = scriptWindowWide;
     size.b = scriptWindowHigh;
     send(size);
     startTitleScreen();
-    lastTick = now;
+    lastTick = recording ? recorder.readTick() : now;
 
     Watch watch(options, "round");
     long long frames = 0;
@@ -175,7 +193,7 @@ int soakRoundTrips(const SoakOptions& options)
         SaveRecord dying;
         dying.level = firstLevelLoaded + round % levelsCycled;
         dying.score = round;
-        if (!writeSaveRecord(saveFolder + "/" + roundtrip::dyingSave, dying)) {
+        if (!recording && !writeSaveRecord(saveFolder + "/" + roundtrip::dyingSave, dying)) {
             std::printf("soak: cannot write the round's saved game in %s\n", saveFolder.c_str());
             failed = 1;
             break;
@@ -185,12 +203,14 @@ int soakRoundTrips(const SoakOptions& options)
         Script script;
         while (step < steps.size()) {
             now += options.frameMilliseconds;
-            runFrame(currentTick, finishFrame);
+            runFrame(frameTick, finishFrame);
             ++frames;
             const StepResult outcome = steps[step](script);
             ++script.stepFrame;
             for (const Message& message : script.takeMessages())
                 send(message);
+            if (recording)
+                recorder.endFrame();
             if (outcome == StepResult::Failed || !running) {
                 std::printf("soak: round %d stuck at \"%s\"\n", round, roundtrip::stepName(step).c_str());
                 failed = 1;
@@ -206,6 +226,13 @@ int soakRoundTrips(const SoakOptions& options)
     }
     if (failed == 0)
         std::printf("soak: %d round trips, %lld frames\n", options.rounds, frames);
+    if (recording) {
+        std::string error;
+        if (!recorder.finish(error)) {
+            std::printf("soak: the recording is incomplete: %s\n", error.c_str());
+            failed = 1;
+        }
+    }
     const bool grewWithinBound = failed == 0 && watch.growthWithinBound();
     shutDownScreens();
     setPlayTickSource(nullptr);

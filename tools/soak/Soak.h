@@ -17,6 +17,10 @@ struct SoakOptions {
     int width = 640;
     int height = 480;
     bool trimHeap = false;        // hand freed heap back to the system before each count
+    // When set, the round trips are recorded into this file (the game's
+    // -replay shows them again in the real window); every round then loads
+    // the same level, since a recording holds the saved games of its start only.
+    std::string recordPath;
 };
 
 // Runs the round trips. Prints one line every reportEvery rounds and a last

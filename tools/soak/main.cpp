@@ -3,6 +3,7 @@
 //
 //   thrask-soak [--data DIR] [--rounds N] [--warm-up N] [--rss-growth-mb MB]
 //               [--report-every N] [--frame-ms N] [--size WxH] [--trim-heap]
+//               [--record FILE]
 //       Screen round trips (tools/soak/RoundTrip.h): main menu, New Game,
 //       Esc, Return Game, Esc, the load list and back, Save Game, a level
 //       change and a death back to the main menu. Exits with status 1 when a
@@ -10,6 +11,8 @@
 //       lists alive at the main menu differ from those after warm-up, when
 //       anything is left once the screens are gone, or when the resident size
 //       grew by more than MB after warm-up (not checked without the option).
+//       With --record the rounds are recorded into FILE, which the game's
+//       -replay shows in its real window (every round then loads level 2).
 //
 //   thrask-soak --replay FILE --loops N [--data DIR] [...]
 //       Plays a recording N times (the whole-game golden replay, say), each
@@ -30,6 +33,7 @@ int usage()
 {
     std::fputs("usage: thrask-soak [--data DIR] [--rounds N] [--warm-up N] [--rss-growth-mb MB]\n"
                "                   [--report-every N] [--frame-ms N] [--size WxH] [--trim-heap]\n"
+               "                   [--record FILE]\n"
                "       thrask-soak --replay FILE --loops N [same options]\n",
                stderr);
     return 2;
@@ -59,6 +63,8 @@ int main(int argc, char** argv)
             options.frameMilliseconds = static_cast<std::uint32_t>(std::max(1, number()));
         else if (word == "--size" && hasValue && std::sscanf(argv[i + 1], "%dx%d", &options.width, &options.height) == 2)
             ++i;
+        else if (word == "--record" && hasValue)
+            options.recordPath = argv[++i];
         else if (word == "--trim-heap")
             options.trimHeap = true;
         else if (word == "--replay" && hasValue)
