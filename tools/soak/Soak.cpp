@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <filesystem>
 #include <system_error>
 
@@ -203,7 +204,7 @@ int soakRoundTrips(const SoakOptions& options)
         Script script;
         while (step < steps.size()) {
             now += options.frameMilliseconds;
-            runFrame(frameTick, finishFrame);
+            runFrame(frameTick, options.unfinishedFrames ? std::function<void()>() : finishFrame);
             ++frames;
             const StepResult outcome = steps[step](script);
             ++script.stepFrame;

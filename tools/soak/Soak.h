@@ -17,6 +17,9 @@ struct SoakOptions {
     int width = 640;
     int height = 480;
     bool trimHeap = false;        // hand freed heap back to the system before each count
+    // Leaves each frame's drawing to the driver's queue instead of finishing
+    // it as a buffer swap does: shows how much the software renderer keeps.
+    bool unfinishedFrames = false;
     // When set, the round trips are recorded into this file (the game's
     // -replay shows them again in the real window); every round then loads
     // the same level, since a recording holds the saved games of its start only.

@@ -3,7 +3,7 @@
 //
 //   thrask-soak [--data DIR] [--rounds N] [--warm-up N] [--rss-growth-mb MB]
 //               [--report-every N] [--frame-ms N] [--size WxH] [--trim-heap]
-//               [--record FILE]
+//               [--record FILE] [--unfinished-frames]
 //       Screen round trips (tools/soak/RoundTrip.h): main menu, New Game,
 //       Esc, Return Game, Esc, the load list and back, Save Game, a level
 //       change and a death back to the main menu. Exits with status 1 when a
@@ -13,6 +13,8 @@
 //       grew by more than MB after warm-up (not checked without the option).
 //       With --record the rounds are recorded into FILE, which the game's
 //       -replay shows in its real window (every round then loads level 2).
+//       --unfinished-frames leaves every frame's drawing queued in the
+//       software renderer (no buffer swap ends it), to show what that keeps.
 //
 //   thrask-soak --replay FILE --loops N [--data DIR] [...]
 //       Plays a recording N times (the whole-game golden replay, say), each
@@ -33,7 +35,7 @@ int usage()
 {
     std::fputs("usage: thrask-soak [--data DIR] [--rounds N] [--warm-up N] [--rss-growth-mb MB]\n"
                "                   [--report-every N] [--frame-ms N] [--size WxH] [--trim-heap]\n"
-               "                   [--record FILE]\n"
+               "                   [--record FILE] [--unfinished-frames]\n"
                "       thrask-soak --replay FILE --loops N [same options]\n",
                stderr);
     return 2;
@@ -65,6 +67,8 @@ int main(int argc, char** argv)
             ++i;
         else if (word == "--record" && hasValue)
             options.recordPath = argv[++i];
+        else if (word == "--unfinished-frames")
+            options.unfinishedFrames = true;
         else if (word == "--trim-heap")
             options.trimHeap = true;
         else if (word == "--replay" && hasValue)
