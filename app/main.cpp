@@ -30,6 +30,7 @@
 #include "app/ReplayData.h"
 #include "app/ReplayFile.h"
 #include "platform/GameWindow.h"
+#include "platform/LoadInterruption.h"
 #include "platform/Message.h"
 #include "platform/PictureDecoder.h"
 #include "platform/SdlAudio.h"
@@ -58,6 +59,15 @@ void installEndHandlers()
     sigemptyset(&action.sa_mask);
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+}
+
+// The window whose close button ends the game, for the check made between
+// pictures while a screen loads.
+GameWindow* gameWindow = nullptr;
+
+bool gameEnding()
+{
+    return endRequested != 0 || (gameWindow != nullptr && gameWindow->quitPending());
 }
 
 int fail(const std::string& reason)
@@ -286,6 +296,10 @@ int main(int argc, char** argv)
     }
     initPictureDecoder();
     glEnable(GL_DEPTH_TEST);
+    // SIGTERM or the close button while a screen loads its pictures ends
+    // the game after that frame instead of after every picture is decoded.
+    gameWindow = &window;
+    setLoadInterruption(gameEnding);
 
     // Sound: opened once the window stands, from the data folder; without a
     // device (or with -nosound) the game plays on silently. It closes after
@@ -350,6 +364,8 @@ int main(int argc, char** argv)
     }
     // Screens release their textures and fonts, so they go while the context
     // is still current.
+    setLoadInterruption(nullptr);
+    gameWindow = nullptr;
     shutDownScreens();
     useAudio(nullptr);
     sound.close();

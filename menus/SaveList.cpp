@@ -19,6 +19,8 @@ constexpr float thumbTravelBottom = -70.0f;
 
 std::vector<SaveEntry> SaveList::scan(const std::string& directory)
 {
+    // Files a save cut short by a crash left behind go before the list is built.
+    removePendingSaves(directory);
     std::vector<SaveEntry> entries;
     for (const std::string& name : listFiles(directory, saveSuffix))
         entries.push_back(read(directory, name));

@@ -27,6 +27,7 @@ public:
     // Every name in directory that ends in ".sav", in the directory's own
     // order, each read as a saved game. A missing directory lists nothing;
     // unreadable files and directories named like saves list with zeros.
+    // Pending save files a crash left ("<name>.sav.tmp") are removed first.
     static std::vector<SaveEntry> scan(const std::string& directory);
 
     // Reads directory/fileName into an entry with its list line.

@@ -1,6 +1,8 @@
 #include "menus/SavePrompt.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 
 #include "platform/VirtualKeys.h"
 #include "play/SaveRecord.h"
@@ -65,6 +67,48 @@ std::string SavePrompt::text(const std::string& name, int caret)
     std::string shown = name;
     shown.insert(static_cast<std::size_t>(clampCaret(caret, name)), "|");
     return "Save To: " + shown + "\n";
+}
+
+bool SavePrompt::isBlank(const std::string& name)
+{
+    return name.find_first_not_of(' ') == std::string::npos;
+}
+
+std::string SavePrompt::failureLine(const std::error_code& why)
+{
+    std::string reason;
+    switch (why.value()) {
+    case EROFS:
+        reason = "the save folder is read-only";
+        break;
+    case EACCES:
+    case EPERM:
+        reason = "no permission to write in the save folder";
+        break;
+    case ENOSPC:
+    case EDQUOT:
+        reason = "no space left on the disk";
+        break;
+    case EFBIG:
+        reason = "the disk takes no file that large";
+        break;
+    case ENOTDIR:
+    case EEXIST:
+        reason = "the save folder is a file, not a folder";
+        break;
+    case EISDIR:
+        reason = "a folder has that name";
+        break;
+    case ENAMETOOLONG:
+        reason = "the name is too long for the disk";
+        break;
+    default:
+        reason = why.message();
+        if (!reason.empty())
+            reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
+        break;
+    }
+    return "Could not save: " + reason;
 }
 
 std::string SavePrompt::path(const std::string& name)

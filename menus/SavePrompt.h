@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 
 // The rules of the in-game menu's save-name prompt: which keys edit the name
 // and how, and what the prompt shows. Names hold only a-z, 0-9 and spaces, at
@@ -26,6 +27,19 @@ public:
 
     // The prompt's text: "Save To: " + the name with "|" at the caret + a line feed.
     static std::string text(const std::string& name, int caret);
+
+    // True when the name holds nothing or only spaces: the prompt refuses
+    // it (blankNameLine) and nothing is written.
+    static bool isBlank(const std::string& name);
+
+    // What the prompt shows under the name when Enter met a blank name.
+    static constexpr const char* blankNameLine = "Type a name first";
+
+    // What the prompt shows under the name when the save could not be
+    // written: "Could not save: " and the reason in a few words (read-only,
+    // no space left, not a folder...), the system's own words for a reason
+    // without a shorter one.
+    static std::string failureLine(const std::error_code& why);
 
     // The file a name is saved to: saveFolder + "/" + name + ".sav" (by
     // default "Save/" + name + ".sav").

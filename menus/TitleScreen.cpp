@@ -3,12 +3,14 @@
 #include <GL/gl.h>
 
 #include <iterator>
+#include <algorithm>
 
 #include "entities/Entity.h"
 #include "menus/LoadScreen.h"
 #include "menus/SavePrompt.h"
 #include "menus/StoryScreen.h"
 #include "platform/Audio.h"
+#include "platform/FrameStep.h"
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "render/Lighting.h"
@@ -27,6 +29,13 @@ constexpr float backgroundDepth = 10.0f;
 constexpr Colour promptColour{0, 255, 255, 255};
 constexpr float promptX = -50.0f;
 constexpr float promptY = -10.0f;
+// The prompt's message sits one text line under the name.
+constexpr float promptMessageY = promptY - 11.0f;
+constexpr Colour failureColour{255, 110, 90, 255};
+const char* const savedNotice = "Saved";
+// "Saved" shows under the Save Game entry, below its marker.
+constexpr float savedNoticeX = 45.0f;
+constexpr float savedNoticeY = -47.0f;
 
 enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame };
 
@@ -166,16 +175,19 @@ void TitleScreen::noteShift(int key, bool down)
 
 void TitleScreen::promptKey(int key)
 {
+    const std::string before = saveName;
     switch (SavePrompt::edit(saveName, caret, key)) {
     case SavePrompt::Outcome::Editing:
+        // A changed name makes the last message stale.
+        if (saveName != before)
+            promptMessage.clear();
         break;
     case SavePrompt::Outcome::Cancelled:
         prompting = false;
+        promptMessage.clear();
         break;
     case SavePrompt::Outcome::Confirmed:
-        prompting = false;
-        if (suspended && suspended->saveGame(SavePrompt::path(saveName)))
-            audio().play(Effect::Save);
+        confirmSave();
         break;
     }
 }
@@ -211,6 +223,31 @@ void TitleScreen::chooseByKey(int key)
     } else {
         performEntry(hovered);
     }
+}
+
+void TitleScreen::confirmSave()
+{
+    if (SavePrompt::isBlank(saveName)) {
+        promptMessage = SavePrompt::blankNameLine;
+        return;
+    }
+    if (!suspended) {
+        prompting = false;
+        return;
+    }
+    std::error_code why;
+    if (suspended->saveGame(SavePrompt::path(saveName), why))
+        saveWritten();
+    else
+        promptMessage = SavePrompt::failureLine(why);
+}
+
+void TitleScreen::saveWritten()
+{
+    audio().play(Effect::Save);
+    prompting = false;
+    promptMessage.clear();
+    savedNoticeLeft = savedNoticeDuration;
 }
 
 void TitleScreen::mouseUp(bool left, bool /*right*/)
@@ -255,6 +292,8 @@ void TitleScreen::performEntry(int entry)
             break;
         prompting = true;
         caret = 0;
+        promptMessage.clear();
+        savedNoticeLeft = 0.0f;
         break;
     default:
         break;
@@ -339,6 +378,11 @@ void TitleScreen::enter()
     background.depth = backgroundDepth;
 }
 
+void TitleScreen::update()
+{
+    savedNoticeLeft = std::max(0.0f, savedNoticeLeft - frameStep);
+}
+
 void TitleScreen::render()
 {
     beginLitDrawing();
@@ -353,6 +397,7 @@ void TitleScreen::render()
         quitGameItem.draw();
         returnGameItem.draw();
         saveGameItem.draw();
+        drawSavedNotice();
         return;
     }
 
@@ -361,11 +406,33 @@ void TitleScreen::render()
     font.colour = promptColour;
     font.text = SavePrompt::text(saveName, caret);
     font.print(promptX, promptY);
+    drawPromptMessage();
+}
+
+void TitleScreen::drawPromptMessage()
+{
+    if (promptMessage.empty())
+        return;
+    font.colour = failureColour;
+    font.text = promptMessage;
+    font.print(promptX, promptMessageY);
+}
+
+void TitleScreen::drawSavedNotice()
+{
+    if (savedNoticeLeft <= 0.0f)
+        return;
+    glDisable(GL_LIGHTING);
+    font.colour = promptColour;
+    font.text = savedNotice;
+    font.print(savedNoticeX, savedNoticeY);
 }
 
 void TitleScreen::setup(int mode)
 {
     prompting = false;
+    promptMessage.clear();
+    savedNoticeLeft = 0.0f;
     setFullLight();
 
     marker.texture.release();

@@ -47,6 +47,8 @@ public:
     void mouseMove(float x, float y) override;
     void enter() override;
     void keysHeld(const unsigned char* keys) override;
+    // Counts down the moment the "Saved" notice shows (drawing only).
+    void update() override;
     void render() override;
     void setup(int mode) override;
     // True while the save-name prompt is open: letters are the name's.
@@ -74,7 +76,26 @@ public:
     // ignored so the menu is never handed to two fades.
     bool leaving = false;
 
+    // The line the open prompt shows under the name: why the last Enter
+    // saved nothing ("Type a name first", "Could not save: ..."); empty
+    // when there is nothing to say.
+    std::string promptMessage;
+    // Seconds of game time the "Saved" notice still shows after a good save.
+    float savedNoticeLeft = 0.0f;
+    // How long the notice shows.
+    static constexpr float savedNoticeDuration = 1.5f;
+
 private:
+    // Enter in the prompt: a blank name is refused, otherwise the suspended
+    // game is written; a failure keeps the prompt open with its reason.
+    void confirmSave();
+    // The one place a save has been written: the prompt closes and the
+    // "Saved" notice starts.
+    void saveWritten();
+    // Draws promptMessage under the prompt's line, with the prompt's font.
+    void drawPromptMessage();
+    // Draws "Saved" under the Save Game entry while the notice lasts.
+    void drawSavedNotice();
     // Fades from this menu to next and ignores every later click.
     void leaveFor(Screen* next);
 

@@ -254,6 +254,22 @@ int GameWindow::gamepadCount() const
     return gamepads_ != nullptr ? gamepads_->count() : 0;
 }
 
+bool GameWindow::quitPending()
+{
+    if (!videoOpen_)
+        return false;
+    SDL_PumpEvents();
+    if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0)
+        return true;
+    // The close button arrives as a window event before any quit.
+    SDL_Event events[64];
+    const int count = SDL_PeepEvents(events, 64, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+    for (int i = 0; i < count; ++i)
+        if (events[i].window.event == SDL_WINDOWEVENT_CLOSE)
+            return true;
+    return false;
+}
+
 void GameWindow::close()
 {
     gamepads_.reset();

@@ -94,6 +94,11 @@ public:
     // message (the game pauses on it); on unless the player asked otherwise.
     void reportFocusLoss(bool report) { reportFocusLoss_ = report; }
 
+    // True when a quit (the window's close button, the session ending) waits
+    // in the queue. Fetches what the window system has sent but takes
+    // nothing off the queue, so the messages keep their order.
+    bool quitPending();
+
     // Deletes the context, destroys the window (which restores the display
     // mode) and shuts the window system down. Safe to call more than once.
     void close();

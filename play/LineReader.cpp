@@ -1,11 +1,15 @@
 #include "play/LineReader.h"
 
+#include <algorithm>
 #include <climits>
 #include <fstream>
 
 #include "platform/Paths.h"
 
 namespace {
+
+// Bytes read from a file at a time.
+constexpr std::size_t readChunk = 4096;
 
 bool isSpace(char c)
 {
@@ -52,9 +56,14 @@ bool LineReader::open(const std::string& path)
     std::ifstream file(resolveGamePath(path), std::ios::binary);
     if (!file)
         return false;
-    std::string raw(maxFileBytes, '\0');
-    file.read(raw.data(), static_cast<std::streamsize>(raw.size()));
-    raw.resize(static_cast<std::size_t>(file.gcount()));
+    // Read in small pieces, so a file takes only the memory it needs.
+    std::string raw;
+    char chunk[readChunk];
+    while (file && raw.size() < maxFileBytes) {
+        const std::size_t wanted = std::min(sizeof chunk, maxFileBytes - raw.size());
+        file.read(chunk, static_cast<std::streamsize>(wanted));
+        raw.append(chunk, static_cast<std::size_t>(file.gcount()));
+    }
     if (file.bad())
         return false;
     setText(raw);

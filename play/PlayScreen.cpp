@@ -107,12 +107,18 @@ void PlayScreen::clearLevel()
     healthPickups.clear();
 }
 
-bool PlayScreen::saveGame(const std::string& path) const
+bool PlayScreen::saveGame(const std::string& path, std::error_code& why) const
 {
     SaveRecord record;
     record.level = level;
     record.hp = hp;
     record.score = score;
     record.introShowing = introShowing ? 1 : 0;
-    return writeSaveRecord(path, record);
+    return writeSaveRecord(path, record, why);
+}
+
+bool PlayScreen::saveGame(const std::string& path) const
+{
+    std::error_code why;
+    return saveGame(path, why);
 }

@@ -4,6 +4,7 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "entities/Entity.h"
@@ -51,7 +52,9 @@ public:
     MusicCue musicCue() const override;
 
     // Writes level, hp, score and introShowing as a saved game to path.
-    // Returns true when the file was written completely.
+    // Returns true when the file was written completely; otherwise false with
+    // the system's reason in why (writeSaveRecord).
+    bool saveGame(const std::string& path, std::error_code& why) const;
     bool saveGame(const std::string& path) const;
 
     // Builds the copy of the running game that the in-game menu holds: a new

@@ -1,5 +1,6 @@
 #include "play/SaveRecord.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -23,6 +24,8 @@ constexpr std::size_t storedSizeLimit = 2 * recordSize;
 // Suffix of the file a save is written to before it replaces the old one.
 // It does not end in ".sav", so the load list never shows a half-written save.
 constexpr const char* pendingSuffix = ".tmp";
+// The whole ending of a pending save's name.
+constexpr const char* pendingSaveEnding = ".sav.tmp";
 
 void putInt32(std::string& bytes, std::int32_t value)
 {
@@ -39,19 +42,47 @@ std::int32_t getInt32(const unsigned char* bytes)
     return static_cast<std::int32_t>(bits);
 }
 
-// Writes the whole of bytes to path and makes sure they reached the disk.
-bool writeWholeFile(const std::string& path, const std::string& bytes)
+// The reason of the last failed system call, or a general I/O error when the
+// library did not say.
+std::error_code lastError()
 {
+    const int code = errno != 0 ? errno : EIO;
+    return std::error_code(code, std::generic_category());
+}
+
+// Writes the whole of bytes to path and makes sure they reached the disk.
+// False with the reason in why when any step fails.
+bool writeWholeFile(const std::string& path, const std::string& bytes, std::error_code& why)
+{
+    errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
+    if (file == nullptr) {
+        why = lastError();
         return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
+    }
+    // Each step keeps the first reason; a full disk may show only at the
+    // flush, the sync or the close.
+    const auto step = [&why](bool ok) {
+        if (!ok && !why)
+            why = lastError();
+    };
+    errno = 0;
+    step(std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
+    errno = 0;
+    step(std::fflush(file) == 0);
 #if defined(__unix__) || defined(__APPLE__)
-    ok = ok && fsync(fileno(file)) == 0;
+    errno = 0;
+    step(!why && fsync(fileno(file)) == 0);
 #endif
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
+    errno = 0;
+    step(std::fclose(file) == 0);
+    return !why;
+}
+
+bool endsWith(const std::string& name, const std::string& ending)
+{
+    return name.size() >= ending.size()
+        && name.compare(name.size() - ending.size(), ending.size(), ending) == 0;
 }
 
 } // namespace
@@ -91,25 +122,50 @@ SaveRecord decodeSaveRecord(const std::string& stored)
     return record;
 }
 
-bool writeSaveRecord(const std::string& path, const SaveRecord& record)
+bool writeSaveRecord(const std::string& path, const SaveRecord& record, std::error_code& why)
 {
     namespace fs = std::filesystem;
+    why.clear();
     std::error_code error;
     const fs::path target(path);
-    if (target.has_parent_path())
-        fs::create_directories(target.parent_path(), error);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (target.has_parent_path()) {
+        fs::create_directories(folder, why);
+        if (why)
+            return false;
+    }
+    removePendingSaves(folder.string());
 
     const std::string pending = path + pendingSuffix;
-    if (!writeWholeFile(pending, encodeSaveRecord(record))) {
+    if (!writeWholeFile(pending, encodeSaveRecord(record), why)) {
         fs::remove(pending, error);
         return false;
     }
-    fs::rename(pending, target, error);
-    if (error) {
+    fs::rename(pending, target, why);
+    if (why) {
         fs::remove(pending, error);
         return false;
     }
     return true;
+}
+
+bool writeSaveRecord(const std::string& path, const SaveRecord& record)
+{
+    std::error_code why;
+    return writeSaveRecord(path, record, why);
+}
+
+void removePendingSaves(const std::string& directory)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::directory_iterator it(directory, error);
+    for (const fs::directory_iterator end; !error && it != end; it.increment(error)) {
+        std::error_code ignored;
+        if (endsWith(it->path().filename().string(), pendingSaveEnding)
+            && it->symlink_status(ignored).type() == fs::file_type::regular)
+            fs::remove(it->path(), ignored);
+    }
 }
 
 SaveRecord readSaveRecord(const std::string& path)

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <system_error>
 
 // A saved game: 13 bytes, little-endian, in the order level, hp, score, flag.
 // Positions are not saved: a loaded game restarts its level from the level
@@ -27,10 +28,22 @@ std::string encodeSaveRecord(const SaveRecord& record);
 SaveRecord decodeSaveRecord(const std::string& stored);
 
 // Writes the record to path, creating the "Save" directory when it is
-// missing. The file is written beside its final name and then moved over it,
-// so a crash or a full disk never destroys a game saved earlier under that
-// name. Returns true when the new file is in place.
+// missing. The file is written beside its final name ("<path>.tmp"), made to
+// reach the disk and then moved over the final name, so a crash or a full
+// disk never destroys a game saved earlier under that name. Pending files a
+// crash left in the folder are removed first. Returns true when the new file
+// is in place; otherwise false with `why` set to the system's reason for the
+// step that failed (read-only, no space left, not a folder...), and no file
+// of this save left behind.
+bool writeSaveRecord(const std::string& path, const SaveRecord& record, std::error_code& why);
+
+// The same, for callers that need no reason.
 bool writeSaveRecord(const std::string& path, const SaveRecord& record);
+
+// Removes every pending save file ("<name>.sav.tmp", a plain file) that a
+// save cut short by a crash or kill left in directory. Directories and every
+// other name are left alone. A missing directory is no error.
+void removePendingSaves(const std::string& directory);
 
 // Reads one saved game; a missing, unreadable, empty or short file reads as
 // zeros for every byte it does not supply.

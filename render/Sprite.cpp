@@ -6,7 +6,7 @@ void Sprite::draw() const
 {
     if (!visible)
         return;
-    texture.bind();
+    useTexture();
     glPushMatrix();
     glTranslatef(x, y, -depth);
     glScalef(width, height, 1.0f);
@@ -23,4 +23,16 @@ void Sprite::draw() const
     glVertex3f(0.5f, -0.5f, 0.0f);
     glEnd();
     glPopMatrix();
+}
+
+void Sprite::useTexture() const
+{
+    // A sprite without a picture (one missing or refused) is a plain quad of
+    // its colour: texturing goes off, so whatever texture was bound last can
+    // never show through it.
+    if (texture.glName == 0) {
+        glDisable(GL_TEXTURE_2D);
+        return;
+    }
+    texture.bind();
 }

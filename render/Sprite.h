@@ -16,6 +16,8 @@ public:
 
     // Draws the quad under the current camera. Does nothing at all (no OpenGL
     // call) while visible is false. colour only shows where lighting is off.
+    // A sprite whose texture is empty is drawn untextured, as a plain quad of
+    // its (lit or unlit) colour.
     void draw() const;
 
     Colour colour;
@@ -27,4 +29,8 @@ public:
     float width = 10.0f;
     float y = 0.0f;
     float x = 0.0f;
+
+private:
+    // Binds the texture, or turns texturing off for an empty one.
+    void useTexture() const;
 };

@@ -6,14 +6,21 @@
 
 #include <vector>
 
+#include "platform/LoadInterruption.h"
 #include "platform/Paths.h"
+#include "render/PictureBound.h"
 
 bool Texture::load(const std::string& path, std::uint32_t colourKey)
 {
+    // A game that is ending loads no more pictures.
+    if (loadInterrupted())
+        return false;
+    const std::string resolved = resolveGamePath(path);
+    if (!pictureWithinBound(resolved))
+        return false;
     ILuint image = 0;
     ilGenImages(1, &image);
     ilBindImage(image);
-    const std::string resolved = resolveGamePath(path);
     if (!ilLoadImage(resolved.c_str())) {
         ilDeleteImages(1, &image);
         return false;

@@ -23,7 +23,11 @@ public:
     // Decodes the file at path ("Textures\x.png" and "Textures/x.png" alike),
     // turns pixels equal to colourKey fully transparent, and creates a new
     // OpenGL texture name with the full mipmap chain. Returns false and leaves
-    // the texture untouched when the file is missing or cannot be decoded.
+    // the texture untouched when the file is missing or cannot be decoded,
+    // and, before decoding anything, when its header shows it is not a PNG,
+    // GIF or BMP picture or is larger than the bound of render/PictureBound.h
+    // (one line on standard error says so), and while the game is ending
+    // (platform/LoadInterruption.h).
     // A name already held is not deleted: release before reloading.
     virtual bool load(const std::string& path, std::uint32_t colourKey);
 

@@ -5,11 +5,14 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <climits>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 
 #include "TestFiles.h"
+#include "TinyDisk.h"
 
 namespace {
 
@@ -126,4 +129,83 @@ TEST(SaveRecordFile, AFailedWriteKeepsTheOldSave)
     writeFile("Save", "x");
     EXPECT_FALSE(writeSaveRecord("Save/x.sav", {1, 2, 3, 0}));
     EXPECT_EQ(readFile("Save"), "x");
+}
+
+// Every failed save says why, in the system's terms, and leaves nothing of
+// itself behind. Each way of failing is one that stops root too: a file in
+// the way, a folder under the save's name, a file size limit, and (on a
+// tmpfs of the test's own, when mounts are allowed) a read-only and a full disk.
+TEST(SaveRecordFile, AFailedWriteSaysWhy)
+{
+    std::error_code why;
+    writeFile("Save", "x"); // a file where the folder should be
+    EXPECT_FALSE(writeSaveRecord("Save/a.sav", {1, 2, 3, 0}, why));
+    EXPECT_EQ(why.value(), ENOTDIR) << why.message();
+    EXPECT_EQ(readFile("Save"), "x");
+    std::filesystem::remove("Save");
+
+    std::filesystem::create_directories("Save/taken.sav"); // a folder under the save's name
+    EXPECT_FALSE(writeSaveRecord("Save/taken.sav", {1, 2, 3, 0}, why));
+    EXPECT_EQ(why.value(), EISDIR) << why.message();
+    EXPECT_FALSE(std::filesystem::exists("Save/taken.sav.tmp"));
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 4;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool written = writeSaveRecord("Save/big.sav", {8, 30, 9999, 1}, why);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(why.value(), EFBIG) << why.message();
+
+    EXPECT_TRUE(writeSaveRecord("Save/good.sav", {1, 2, 3, 0}, why));
+    EXPECT_FALSE(why) << "a good save clears the reason";
+
+    // A read-only disk holding the save folder, and a full one.
+    const int readOnly = tinydisk::run("size=64k", [] {
+        std::filesystem::create_directory("Save");
+        if (!tinydisk::makeReadOnly())
+            return int(tinydisk::unavailable);
+        std::error_code reason;
+        return writeSaveRecord("Save/ro.sav", {1, 2, 3, 0}, reason) ? 0 : reason.value();
+    });
+    const int full = tinydisk::run("size=8k", [] {
+        std::ofstream filler("filler", std::ios::binary);
+        const std::string block(1024, 'f');
+        while (filler.write(block.data(), static_cast<std::streamsize>(block.size())))
+            filler.flush();
+        std::error_code reason;
+        const bool done = writeSaveRecord("Save/full.sav", {1, 2, 3, 0}, reason);
+        // Nothing of the save may stay on the disk.
+        if (std::filesystem::exists("Save/full.sav.tmp") || std::filesystem::exists("Save/full.sav"))
+            return 254;
+        return done ? 0 : reason.value();
+    });
+    if (readOnly == tinydisk::unavailable || full == tinydisk::unavailable)
+        GTEST_SKIP() << "no tmpfs of the test's own here (needs root and mount namespaces): "
+                        "the read-only and full disk cases did not run";
+    EXPECT_EQ(readOnly, EROFS);
+    EXPECT_EQ(full, ENOSPC);
+}
+
+// A save killed between writing its pending file and moving it over the
+// final name leaves "<name>.sav.tmp"; the next save in that folder removes
+// every such plain file and nothing else.
+TEST(SaveRecordFile, TheNextSaveRemovesWhatACrashLeft)
+{
+    writeFile("Save/a.sav.tmp", "half");
+    writeFile("Save/b.sav.tmp", "");
+    std::filesystem::create_directories("Save/folder.sav.tmp");
+    writeFile("Save/keep.tmp", "not a save's");
+    writeFile("Save/old.sav", encodeSaveRecord({2, 3, 4, 0}));
+    ASSERT_TRUE(writeSaveRecord("Save/new.sav", {1, 2, 3, 0}));
+    EXPECT_FALSE(std::filesystem::exists("Save/a.sav.tmp"));
+    EXPECT_FALSE(std::filesystem::exists("Save/b.sav.tmp"));
+    EXPECT_TRUE(std::filesystem::is_directory("Save/folder.sav.tmp"));
+    EXPECT_EQ(readFile("Save/keep.tmp"), "not a save's");
+    EXPECT_EQ(readFile("Save/old.sav"), encodeSaveRecord({2, 3, 4, 0}));
+    EXPECT_EQ(readFile("Save/new.sav"), encodeSaveRecord({1, 2, 3, 0}));
 }

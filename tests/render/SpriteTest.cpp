@@ -1,5 +1,7 @@
 #include <GL/gl.h>
 
+#include <fstream>
+
 #include "RenderTestSupport.h"
 #include "render/Sprite.h"
 #include "render/Texture.h"
@@ -140,4 +142,42 @@ TEST_F(SpriteTest, ColourShowsUnlitAndTheAmbientShowsLit)
     EXPECT_NEAR(dimmed.g, 128, 2);
     EXPECT_TRUE(same(at(50, 0), red)) << "unlit colour is the sprite's colour";
     texture.release();
+}
+
+// A sprite whose picture is missing or broken is a plain quad of its colour,
+// whatever texture the drawing before it bound: a truncated title picture
+// must not show another picture stretched behind the menu.
+TEST_F(SpriteTest, AnEmptyTextureNeverShowsTheLastBoundPicture)
+{
+    ASSERT_TRUE(testpicture::writePlainPng("red.png", 2, 2, red));
+    std::ofstream("truncated.png", std::ios::binary) << std::string("\x89PNG\r\n\x1a\n", 8);
+    Texture picture;
+    ASSERT_TRUE(picture.load("red.png", noColourKey));
+    Texture broken;
+    ASSERT_FALSE(broken.load("truncated.png", noColourKey));
+
+    Sprite shown = plain(white, -50, 0, 40, 40);
+    shown.texture = picture;
+    shown.draw(); // leaves the red picture bound with texturing on
+    Sprite empty = plain(green, 50, 0, 40, 40);
+    empty.texture = broken;
+    empty.draw();
+    EXPECT_TRUE(same(at(-50, 0), red));
+    EXPECT_TRUE(same(at(50, 0), green)) << "the sprite's own colour, not the red picture: " << describe(at(50, 0));
+
+    // Lit, it takes the lit colour (the ambient), as any untextured quad.
+    const GLfloat full[4] = {1, 1, 1, 1};
+    const GLfloat half[4] = {0.5f, 0.5f, 0.5f, 1};
+    glMaterialfv(GL_FRONT, GL_AMBIENT, full);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, half);
+    glEnable(GL_LIGHTING);
+    shown.draw();
+    empty.y = 60;
+    empty.draw();
+    glDisable(GL_LIGHTING);
+    const Colour lit = at(50, 60);
+    EXPECT_NEAR(lit.r, 128, 2) << describe(lit);
+    EXPECT_NEAR(lit.g, 128, 2);
+    EXPECT_NEAR(lit.b, 128, 2);
+    picture.release();
 }

@@ -1,9 +1,12 @@
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "RenderTestSupport.h"
+#include "platform/LoadInterruption.h"
+#include "render/PictureBound.h"
 #include "render/Sprite.h"
 #include "render/Texture.h"
 
@@ -179,5 +182,80 @@ TEST_F(TextureTest, BindAppliesTheSamplingState)
     EXPECT_EQ(value, GL_LINEAR);
     glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &value);
     EXPECT_EQ(value, GL_MODULATE);
+    texture.release();
+}
+
+// A picture larger than the game shows (4096 on a side, or the driver's
+// maximum texture size when smaller) is refused from its header, before any
+// decoding, with one line on standard error naming the file and its size;
+// the texture stays empty, as for a missing picture.
+TEST_F(TextureTest, PicturesBeyondTheBoundAreRefusedFromTheirHeader)
+{
+    EXPECT_EQ(largestPictureSide(), maxPictureSide) << "Mesa allows more than the game's own bound";
+
+    ASSERT_TRUE(testpicture::writePlainPng("wide.png", 4097, 1, red));
+    ASSERT_TRUE(testpicture::writePlainPng("edge.png", 4096, 1, red));
+    // Only the signature and IHDR of a 16384 x 16384 picture: the header alone decides.
+    std::vector<unsigned char> huge = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    testpicture::putChunk(huge, "IHDR", {0, 0, 0x40, 0, 0, 0, 0x40, 0, 8, 6, 0, 0, 0});
+    std::ofstream("huge.png", std::ios::binary).write(reinterpret_cast<const char*>(huge.data()),
+                                                      static_cast<std::streamsize>(huge.size()));
+
+    const struct {
+        const char* file;
+        bool loads;
+        const char* said;
+    } cases[] = {
+        {"wide.png", false, "thrask: wide.png is 4097 x 1 pixels, larger than the 4096 x 4096 the game shows"},
+        {"huge.png", false, "thrask: huge.png is 16384 x 16384 pixels, larger than the 4096 x 4096"},
+        {"edge.png", true, ""},
+        {"nowhere.png", false, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        Texture texture;
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(texture.load(c.file, noColourKey), c.loads);
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(texture.glName != 0, c.loads);
+        if (c.said[0] == '\0')
+            EXPECT_EQ(said, "");
+        else
+            EXPECT_EQ(said.rfind(c.said, 0), 0u) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), c.said[0] == '\0' ? 0 : 1) << "one line";
+        texture.release();
+    }
+}
+
+// Only PNG, GIF and BMP pictures are decoded; anything else under a
+// picture's name is refused with a line saying so.
+TEST_F(TextureTest, OtherKindsOfFileAreRefusedWithALine)
+{
+    std::ofstream("text.png") << "not a picture at all";
+    std::filesystem::create_directories("folder.png");
+    for (const char* file : {"text.png", "folder.png"}) {
+        SCOPED_TRACE(file);
+        Texture texture;
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(texture.load(file, noColourKey));
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+                  std::string("thrask: ") + file + " is not a PNG, GIF or BMP picture; it is not shown\n");
+        EXPECT_EQ(texture.glName, 0u);
+    }
+}
+
+// While the game is ending (SIGTERM, the close button) no picture is
+// loaded, so a screen loading dozens of pictures in one frame ends that
+// frame at once.
+TEST_F(TextureTest, NoPictureLoadsWhileTheGameIsEnding)
+{
+    ASSERT_TRUE(testpicture::writePlainPng("red.png", 2, 2, red));
+    setLoadInterruption([] { return true; });
+    Texture texture;
+    const bool loaded = texture.load("red.png", noColourKey);
+    setLoadInterruption(nullptr);
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(texture.glName, 0u);
+    EXPECT_TRUE(texture.load("red.png", noColourKey)) << "without the check pictures load again";
     texture.release();
 }

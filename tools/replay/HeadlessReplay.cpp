@@ -1,5 +1,7 @@
 #include "tools/replay/HeadlessReplay.h"
 
+#include <GL/gl.h>
+
 #include <filesystem>
 #include <system_error>
 
@@ -39,7 +41,10 @@ ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool k
     startTitleScreen();
     lastTick = playback.readTick();
     while (running && !playback.finished()) {
-        runFrame([&playback] { return playback.frameTick(); }, nullptr);
+        // Each frame is finished as the window's buffer swap finishes it;
+        // otherwise the software renderer queues every frame's drawing, and
+        // the storage of every picture released meanwhile, until it runs out.
+        runFrame([&playback] { return playback.frameTick(); }, [] { glFinish(); });
         playback.dispatchInputs(dispatchMessage);
         playback.checkHash();
         if (keepHashes)

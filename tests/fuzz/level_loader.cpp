@@ -1,0 +1,68 @@
+// The level loader on the off-screen context: the input is level 1's file,
+// loaded by a play screen with the game's own pictures and intro texts, then
+// played and drawn for a few frames.
+#include "FuzzSupport.h"
+#include "app/Globals.h"
+#include "platform/headless/HeadlessContext.h"
+#include "play/PlayScreen.h"
+#include "play/Ticks.h"
+
+namespace {
+
+// Frames played after each load: enough for the rules of the first frames.
+constexpr int framesPlayed = 3;
+constexpr float secondsPerFrame = 0.02f;
+// The tick every level is seeded with, so a crash found repeats exactly.
+constexpr std::uint32_t seedTick = 1000;
+
+// The scratch folder laid out as the game's data folder, its pictures and
+// intro texts those of the game, and one play screen that loaded them.
+PlayScreen& playScreen()
+{
+    static HeadlessContext context(64, 64);
+    static PlayScreen* play = [] {
+        namespace fs = std::filesystem;
+        std::error_code code;
+        const fs::path data(THRASK_DATA_DIR);
+        fs::create_directories(fuzz::scratch() / "Levels", code);
+        for (const char* folder : {"Textures", "Intro"})
+            fs::create_directory_symlink(data / folder, fuzz::scratch() / folder, code);
+        fs::current_path(fuzz::scratch(), code);
+        setPlayTickSource([] { return seedTick; });
+        auto* screen = new PlayScreen;
+        screen->enter();
+        return screen;
+    }();
+    return *play;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    PlayScreen& play = playScreen();
+    fuzz::writeScratch("Levels/l1.lvl", data, size);
+    play.hp = 30;
+    play.score = 0;
+    play.level = 1;
+    play.levelFading = false;
+    play.dying = false;
+    play.leaving = false;
+    play.introShowing = false;
+    play.setup(1);
+    fuzz::require(play.peppers.size() <= 1000, "at most 1000 peppers");
+    fuzz::require(play.entities.size() <= 5000, "at most 1000 of each enemy kind");
+    fuzz::require(play.healthPickups.size() <= 1000, "at most 1000 health pickups");
+
+    Screen* const before = currentScreen;
+    frameStep = secondsPerFrame;
+    for (int frame = 0; frame < framesPlayed; ++frame) {
+        play.update();
+        play.render();
+        // A death or a last level would hand the screen on; that is played
+        // elsewhere, not here.
+        if (currentScreen != before || play.dying || play.levelFading)
+            break;
+    }
+    return 0;
+}

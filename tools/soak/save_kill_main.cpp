@@ -1,0 +1,23 @@
+// thrask-save-kill: the halves of the kill test (kill-during-save.sh), in a
+// program of their own that starts in a moment (no OpenGL to load), so a
+// kill lands in the middle of saving rather than of starting up.
+//
+//   thrask-save-kill --saver DIR                      saves into DIR until killed
+//   thrask-save-kill --check DIR [--keep-strays]      checks what a kill left
+#include <cstdio>
+#include <string>
+
+#include "tools/soak/SaveKillCheck.h"
+
+int main(int argc, char** argv)
+{
+    const std::string mode = argc > 2 ? argv[1] : "";
+    if (mode == "--saver" && argc == 3)
+        return runSaver(argv[2]);
+    if (mode == "--check" && (argc == 3 || (argc == 4 && std::string(argv[3]) == "--keep-strays")))
+        return checkSaves(argv[2], argc == 4);
+    std::fputs("usage: thrask-save-kill --saver DIR\n"
+               "       thrask-save-kill --check DIR [--keep-strays]\n",
+               stderr);
+    return 2;
+}
