@@ -9,6 +9,7 @@
 #include "entities/Random.h"
 #include "menus/TitleScreen.h"
 #include "platform/Message.h"
+#include "render/PictureCache.h"
 #include "render/Texture.h"
 #include "screens/Screen.h"
 
@@ -30,6 +31,7 @@ void resetGameGlobals(int width, int height)
 
 void startTitleScreen()
 {
+    pictureCache.keepIdlePictures(true);
     auto* title = new TitleScreen;
     currentScreen = title;
     title->enter();
@@ -43,6 +45,7 @@ void shutDownScreens()
     freeRetiredScreens();
     titleTexture.release();
     titleTexture.glName = 0;
+    pictureCache.keepIdlePictures(false);
 }
 
 void dispatchMessage(const Message& message)
