@@ -185,8 +185,8 @@ TEST_F(LevelLoaderTest, OddCountsCreateNothingOrAreBoundedAndAMissingFileGivesAn
 
     writeLevel(2, {"0", "0", "0", "0", "0", "0", "99999999999", "1", "bg.png", "none"});
     screen->setup(2);
-    EXPECT_EQ(screen->peppers.size(), 1000u);
-    EXPECT_EQ(screen->peppersLeft, 1000);
+    EXPECT_EQ(screen->peppers.size(), 10000u);
+    EXPECT_EQ(screen->peppersLeft, 10000);
 
     screen->setup(9);
     EXPECT_TRUE(screen->peppers.empty());
