@@ -64,8 +64,14 @@ void PlayScreen::takeDamage()
     // fly from the knife pass of this same frame on. Indexes, not iterators:
     // nothing adds to `entities` during a frame, but the loop stays safe
     // should anything do so.
-    for (std::size_t i = 0; i < entities.size(); ++i)
+    // The robots find zombies through the zombie grid, which must hear of
+    // every zombie's move.
+    zombieIndex.markStale();
+    for (std::size_t i = 0; i < entities.size(); ++i) {
         hp -= entities[i]->update(player.x, player.y);
+        if (entities[i]->kind() == EntityKind::Zombie)
+            zombieIndex.markStale();
+    }
 
     // A spent knife is removed while other knives remain; the last one stays
     // in the list. Erasing yields the next knife, so none is skipped.
