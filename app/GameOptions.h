@@ -18,7 +18,8 @@ struct GameOptions {
     std::string dataDir;     // -data DIR: pictures, levels, intro texts, sounds
     std::string savesDir;    // -saves DIR: saved games
 
-    // Frame pacing: fps < 0 follows the display, 0 is unlimited.
+    // Frame pacing (app/FramePacer.h): fps > 0 caps the frame rate, 0 leaves
+    // it to vsync alone, < 0 follows the display when vsync does not pace.
     int fps = -1;            // -fps N
     bool noVsync = false;    // -novsync
 

@@ -9,6 +9,7 @@
 #include "entities/Random.h"
 #include "menus/TitleScreen.h"
 #include "platform/Message.h"
+#include "render/PictureCache.h"
 #include "render/Texture.h"
 #include "screens/Screen.h"
 
@@ -31,6 +32,7 @@ void resetGameGlobals(int width, int height)
 
 void startTitleScreen()
 {
+    pictureCache.keepIdlePictures(true);
     auto* title = new TitleScreen;
     currentScreen = title;
     title->enter();
@@ -44,6 +46,7 @@ void shutDownScreens()
     freeRetiredScreens();
     titleTexture.release();
     titleTexture.glName = 0;
+    pictureCache.keepIdlePictures(false);
 }
 
 void dispatchMessage(const Message& message)

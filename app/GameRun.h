@@ -14,11 +14,13 @@ struct Message;
 void resetGameGlobals(int width, int height);
 
 // Start-up's last step: the title screen in main-menu mode becomes the
-// current screen (constructor, enter, setup(1)).
+// current screen (constructor, enter, setup(1)). From here on the run keeps
+// every picture it loads until shutDownScreens, so later screens share them
+// instead of reading their files again (render/PictureCache.h).
 void startTitleScreen();
 
-// Frees the current screen, the retired screens and the shared title
-// picture. The OpenGL context must still be current.
+// Frees the current screen, the retired screens, the shared title picture
+// and every picture the run kept. The OpenGL context must still be current.
 void shutDownScreens();
 
 // What the window procedure does with one message, plus the end of the

@@ -12,8 +12,9 @@
 //   frameStep                      platform/FrameStep.h  entities, screens and play advance by it
 //   currentScreen, retiredScreens  screens/Screen.h      every screen hands over through them
 //   running                        screens/ScreenFlow.h  the title menu's Quit Game clears it
-// Three more belong to the one class that uses them and live beside it:
+// A few more belong to the one class that uses them and live beside it:
 //   titleTexture                   menus/TitleScreen.h   the picture every title menu shares
+//   pictureCache                   render/PictureCache.h the pictures loaded, shared by every Texture
 //   Ninja::nextNinjaHorizontal     entities/Ninja.h      the first leg of the next ninja spawned
 //   the random generator's state   entities/Random.h     thrask::srand, thrask::rand
 //   saveFolder                     play/SaveRecord.h     the save prompt and the load list share it

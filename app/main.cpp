@@ -21,6 +21,7 @@
 #include "app/DisplaySwitch.h"
 #include "app/Folders.h"
 #include "app/FrameLoop.h"
+#include "app/FramePacer.h"
 #include "app/GameOptions.h"
 #include "app/GameRun.h"
 #include "app/GameState.h"
@@ -33,6 +34,7 @@
 #include "platform/LoadInterruption.h"
 #include "platform/Message.h"
 #include "platform/PictureDecoder.h"
+#include "platform/PreciseTime.h"
 #include "platform/SdlAudio.h"
 #include "platform/Ticks.h"
 #include "platform/VirtualKeys.h"
@@ -318,6 +320,15 @@ int main(int argc, char** argv)
     };
     const auto swap = [&window] { window.swapBuffers(); };
 
+    // Frame pacing: vsync unless -novsync, and the game's own waits between
+    // frames where the swap does not pace (-fps sets the rate). Watching a
+    // replay keeps the recorded pace instead, or none at all with -fast.
+    const bool fastReplay = watch != nullptr && options.fast;
+    if (options.noVsync || fastReplay)
+        window.setVsync(false);
+    FramePacer pacer(options.fps, !options.noVsync, window.refreshRate(),
+                     {monotonicMicroseconds, sleepMicroseconds, yieldProcessor});
+
     if (watch != nullptr) {
         watch->start();
     } else {
@@ -334,12 +345,15 @@ int main(int argc, char** argv)
             if (watch->finished() || watch->stopped()) {
                 watch->end(window);
                 watch.reset();
+                if (fastReplay && !options.noVsync)
+                    window.setVsync(true);
                 continue;
             }
             watch->frame(window);
             continue;
         }
         runFrame(clock, swap);
+        pacer.frameDone();
         // Takes every pending message off the queue and hands it on; a quit
         // message ends the run and leaves the rest of the queue unprocessed.
         Message message;

@@ -5,6 +5,7 @@
 #include "entities/Random.h"
 #include "entities/Wander.h"
 #include "entities/Zombie.h"
+#include "entities/ZombieIndex.h"
 #include "platform/FrameStep.h"
 
 namespace {
@@ -69,7 +70,17 @@ int Robot::update(float playerX, float playerY)
         return burnDamage;
     }
 
-    if (entities) {
+    // The first zombie of the list inside the flame catches fire, while the
+    // flame works; the cooldown then stands above 0, so no second zombie
+    // catches fire in this frame.
+    if (zombieIndex != nullptr) {
+        if (flameCooldown <= 0.0f) {
+            if (Zombie* zombie = zombieIndex->firstInside(flame)) {
+                zombie->ignite();
+                flameCooldown = igniteCooldown;
+            }
+        }
+    } else if (entities) {
         for (const auto& entity : *entities) {
             if (!entity || entity->kind() != EntityKind::Zombie)
                 continue;

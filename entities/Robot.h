@@ -5,6 +5,8 @@
 
 #include "entities/Entity.h"
 
+class ZombieIndex;
+
 // Roams the field from one random point to the next holding a pulsing flame
 // in front of it. The flame burns a player inside it for 3 hit points at most
 // every half second, and sets zombies inside it burning.
@@ -22,5 +24,8 @@ public:
     // The play screen's list of all entities, searched for zombies each
     // frame. Not owned.
     const std::vector<std::unique_ptr<Entity>>* entities = nullptr;
+    // The play screen's grid of that list's zombies: when set, the robot asks
+    // it instead of searching the list (the same zombie either way). Not owned.
+    ZombieIndex* zombieIndex = nullptr;
     Sprite flame;
 };

@@ -219,6 +219,22 @@ void GameWindow::swapBuffers()
         SDL_GL_SwapWindow(window_);
 }
 
+bool GameWindow::setVsync(bool on)
+{
+    return window_ != nullptr && SDL_GL_SetSwapInterval(on ? 1 : 0) == 0;
+}
+
+int GameWindow::refreshRate() const
+{
+    if (window_ == nullptr)
+        return 0;
+    const int display = SDL_GetWindowDisplayIndex(window_);
+    SDL_DisplayMode mode{};
+    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0)
+        return 0;
+    return mode.refresh_rate;
+}
+
 bool GameWindow::nextMessage(Message& message)
 {
     SDL_Event event;

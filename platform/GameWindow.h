@@ -80,6 +80,15 @@ public:
 
     void swapBuffers();
 
+    // Asks the driver to wait for the display's vertical blank before each
+    // swap (on), or not to (off). False when the driver refuses; a driver
+    // may also accept and not wait, which only the frame times show.
+    bool setVsync(bool on);
+
+    // The refresh rate of the display the window is on, in Hz; 0 when the
+    // display does not say.
+    int refreshRate() const;
+
     // Takes the next pending message off the queue, skipping events the game
     // does not handle. False when the queue is empty.
     bool nextMessage(Message& message);

@@ -82,65 +82,96 @@ std::vector<GLubyte> bottomUpRows(const FT_Bitmap& bitmap)
     return rows;
 }
 
-void compileEmptyLists(unsigned int listBase)
-{
-    for (int code = 0; code < glyphCount; ++code) {
-        glNewList(listBase + code, GL_COMPILE);
-        glEndList();
-    }
-}
+// One glyph as FreeType drew it, ready for glBitmap.
+struct RasterGlyph {
+    bool drawn = false; // false: the list draws nothing
+    GLsizei width = 0;
+    GLsizei rows = 0;
+    GLfloat originX = 0.0f;
+    GLfloat originY = 0.0f;
+    GLfloat advance = 0.0f;
+    std::vector<GLubyte> bits;
+};
 
-} // namespace
-
-void buildGlyphLists(unsigned int listBase, const FontDescription& description)
+// The glyphs of codes 0-127 of one face at one size, as FreeType draws them;
+// empty when the face cannot be opened at that size.
+std::vector<RasterGlyph> rasterise(const FaceFile& file, int pixelWidth, int pixelHeight)
 {
-    const FaceFile& file = faceFor(description);
-    const int pixelHeight = description.height < 0 ? -description.height : description.height;
-    const int pixelWidth = description.width > 0 ? description.width : 0;
+    std::vector<RasterGlyph> glyphs;
     FT_Library library = nullptr;
     FT_Face face = nullptr;
-    if (file.path.empty() || FT_Init_FreeType(&library) != 0) {
-        compileEmptyLists(listBase);
-        return;
-    }
+    if (file.path.empty() || FT_Init_FreeType(&library) != 0)
+        return glyphs;
     if (FT_New_Face(library, file.path.c_str(), file.index, &face) != 0
-        || FT_Set_Pixel_Sizes(face, pixelWidth, pixelHeight) != 0) {
+        || FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(pixelWidth), static_cast<FT_UInt>(pixelHeight)) != 0) {
         if (face != nullptr)
             FT_Done_Face(face);
         FT_Done_FreeType(library);
-        compileEmptyLists(listBase);
-        return;
+        return glyphs;
     }
-
-    // glBitmap copies its bitmap into the list when the list is compiled,
-    // under the unpack state of that moment.
-    GLint oldAlignment = 4;
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &oldAlignment);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-
+    glyphs.resize(glyphCount);
     for (int code = 0; code < glyphCount; ++code) {
-        glNewList(listBase + code, GL_COMPILE);
         const FT_UInt index = FT_Get_Char_Index(face, static_cast<FT_ULong>(code));
         // Control codes and characters the face lacks draw nothing.
         if (index != 0 && code >= 0x20
             && FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) == 0
             && (face->glyph->bitmap.rows == 0
                 || face->glyph->bitmap.pixel_mode == FT_PIXEL_MODE_MONO)) {
-            const FT_GlyphSlot glyph = face->glyph;
-            const FT_Bitmap& bitmap = glyph->bitmap;
-            const std::vector<GLubyte> rows = bottomUpRows(bitmap);
-            const float advance = static_cast<float>(glyph->advance.x) / 64.0f;
-            glBitmap(static_cast<GLsizei>(bitmap.width), static_cast<GLsizei>(bitmap.rows),
-                     static_cast<GLfloat>(-glyph->bitmap_left),
-                     static_cast<GLfloat>(static_cast<int>(bitmap.rows) - glyph->bitmap_top),
-                     advance, 0.0f, rows.empty() ? nullptr : rows.data());
+            const FT_GlyphSlot slot = face->glyph;
+            const FT_Bitmap& bitmap = slot->bitmap;
+            RasterGlyph& glyph = glyphs[static_cast<std::size_t>(code)];
+            glyph.drawn = true;
+            glyph.width = static_cast<GLsizei>(bitmap.width);
+            glyph.rows = static_cast<GLsizei>(bitmap.rows);
+            glyph.originX = static_cast<GLfloat>(-slot->bitmap_left);
+            glyph.originY = static_cast<GLfloat>(static_cast<int>(bitmap.rows) - slot->bitmap_top);
+            glyph.advance = static_cast<float>(slot->advance.x) / 64.0f;
+            glyph.bits = bottomUpRows(bitmap);
+        }
+    }
+    FT_Done_Face(face);
+    FT_Done_FreeType(library);
+    return glyphs;
+}
+
+// Every screen builds fonts, most of them the same one: each face is opened
+// and drawn by FreeType once per size and run, and every later font only
+// compiles its lists from those glyphs.
+const std::vector<RasterGlyph>& glyphsFor(const FontDescription& description)
+{
+    static std::map<std::string, std::vector<RasterGlyph>> drawn;
+    const FaceFile& file = faceFor(description);
+    const int pixelHeight = description.height < 0 ? -description.height : description.height;
+    const int pixelWidth = description.width > 0 ? description.width : 0;
+    const std::string key = file.path + "#" + std::to_string(file.index) + "@" + std::to_string(pixelWidth)
+        + "x" + std::to_string(pixelHeight);
+    auto it = drawn.find(key);
+    if (it == drawn.end())
+        it = drawn.emplace(key, rasterise(file, pixelWidth, pixelHeight)).first;
+    return it->second;
+}
+
+} // namespace
+
+void buildGlyphLists(unsigned int listBase, const FontDescription& description)
+{
+    const std::vector<RasterGlyph>& glyphs = glyphsFor(description);
+
+    // glBitmap copies its bitmap into the list when the list is compiled,
+    // under the unpack state of that moment.
+    GLint oldAlignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &oldAlignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    for (int code = 0; code < glyphCount; ++code) {
+        glNewList(listBase + code, GL_COMPILE);
+        if (!glyphs.empty() && glyphs[static_cast<std::size_t>(code)].drawn) {
+            const RasterGlyph& glyph = glyphs[static_cast<std::size_t>(code)];
+            glBitmap(glyph.width, glyph.rows, glyph.originX, glyph.originY, glyph.advance, 0.0f,
+                     glyph.bits.empty() ? nullptr : glyph.bits.data());
         }
         glEndList();
     }
-
     glPixelStorei(GL_UNPACK_ALIGNMENT, oldAlignment);
-    FT_Done_Face(face);
-    FT_Done_FreeType(library);
 }
 
 std::string glyphFaceFile(const FontDescription& description)

@@ -20,6 +20,7 @@ void releaseTexture(Texture& texture)
 PlayScreen::PlayScreen()
 {
     introShowing = false;
+    zombieIndex.watch(&entities);
 }
 
 PlayScreen::~PlayScreen()
@@ -103,6 +104,7 @@ void PlayScreen::clearLevel()
     // Robots look into `entities` only during update, never while being
     // destroyed, so the order of destruction inside the list does not matter.
     entities.clear();
+    zombieIndex.markStale();
     projectiles.clear();
     healthPickups.clear();
 }

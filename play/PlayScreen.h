@@ -9,6 +9,7 @@
 
 #include "entities/Entity.h"
 #include "entities/HealthPickup.h"
+#include "entities/ZombieIndex.h"
 #include "render/BitmapFont.h"
 #include "render/Sprite.h"
 #include "render/Texture.h"
@@ -97,6 +98,8 @@ public:
     std::vector<std::unique_ptr<Entity>> entities;  // every enemy, in creation order; owned
     std::vector<Ninja*> ninjas;                     // the ninjas of entities; not owned
     std::vector<HealthPickup> healthPickups;
+    // The zombies of `entities` in a grid of the field, for the robots' flames.
+    ZombieIndex zombieIndex;
 
 private:
     // Releases every texture the screen owns and forgets the names, so that

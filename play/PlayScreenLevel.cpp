@@ -16,8 +16,10 @@
 namespace {
 
 // A level file may ask for any number of objects; more than this many of one
-// kind would only exhaust memory, so larger counts are cut to it.
-constexpr int maxObjectsPerKind = 1000;
+// kind would only exhaust memory, so larger counts are cut to it. It leaves
+// room for crowded levels of ten thousand enemies and more (the benchmark's
+// stress level is one).
+constexpr int maxObjectsPerKind = 10000;
 
 // The level's sprites: sizes in view units, depths (smaller is nearer).
 constexpr float backgroundSize = 200.0f; // the whole field
@@ -183,6 +185,7 @@ void PlayScreen::createRobots(int count)
         auto robot = std::make_unique<Robot>();
         robot->flame.texture = nameOf(flameTexture);
         robot->entities = &entities;
+        robot->zombieIndex = &zombieIndex;
         robot->sprite.texture = nameOf(robotTexture);
         placeEnemy(robot->sprite);
         robot->spawn();

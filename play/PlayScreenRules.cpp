@@ -73,14 +73,18 @@ void PlayScreen::takeDamage()
     // should anything do so.
     // The sounds come from comparing what the rules see before and after
     // each update: the hit points taken, a cabbage out of the ground, a new
-    // knife in flight, a zombie set burning.
+    // knife in flight, a zombie set burning. The robots find zombies through
+    // the zombie grid, which must hear of every zombie's move.
     const std::size_t knivesBefore = projectiles.size();
     const int burningBefore = burningZombies(entities);
+    zombieIndex.markStale();
     for (std::size_t i = 0; i < entities.size(); ++i) {
         Entity& entity = *entities[i];
         const bool wasOut = cabbageOut(entity);
         const int damage = entity.update(player.x, player.y);
         hp -= damage;
+        if (entity.kind() == EntityKind::Zombie)
+            zombieIndex.markStale();
         if (damage > 0)
             audio().play(hurtSound(entity));
         if (!wasOut && cabbageOut(entity))

@@ -9,12 +9,21 @@
 #include "platform/LoadInterruption.h"
 #include "platform/Paths.h"
 #include "render/PictureBound.h"
+#include "render/PictureCache.h"
 
 bool Texture::load(const std::string& path, std::uint32_t colourKey)
 {
     // A game that is ending loads no more pictures.
     if (loadInterrupted())
         return false;
+    // A picture loaded before in this run is shared, not read again; it is
+    // left bound as a fresh upload would be.
+    if (const unsigned int shared = pictureCache.share(path, colourKey)) {
+        glName = shared;
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, glName);
+        return true;
+    }
     const std::string resolved = resolveGamePath(path);
     if (!pictureWithinBound(resolved))
         return false;
@@ -52,6 +61,7 @@ bool Texture::load(const std::string& path, std::uint32_t colourKey)
     glBindTexture(GL_TEXTURE_2D, glName);
     gluBuild2DMipmaps(GL_TEXTURE_2D, 4, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
     ilDeleteImages(1, &image);
+    pictureCache.add(path, colourKey, glName);
     return true;
 }
 
@@ -78,6 +88,7 @@ void Texture::bind() const
 
 void Texture::release()
 {
-    if (glName != 0)
+    // The cache deletes a picture's name when its last holder gives it back.
+    if (glName != 0 && !pictureCache.giveBack(glName))
         glDeleteTextures(1, &glName);
 }

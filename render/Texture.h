@@ -13,8 +13,13 @@ constexpr std::uint32_t magentaColourKey = 0xFFFF00FFu; // opaque magenta (zombi
 // the texture coordinates a Sprite maps it with (u1 = -1 mirrors it).
 //
 // Copying a Texture copies glName, so both copies name the same OpenGL
-// texture. Destroying a Texture does nothing to OpenGL: only release() deletes
-// the name, and the owner calls it exactly once.
+// texture. Destroying a Texture does nothing to OpenGL: the owner gives the
+// picture back with release(), exactly once for each successful load.
+//
+// Loads of the same picture share one OpenGL texture (render/PictureCache.h):
+// a load counts one more holder, a release one less, and the name is deleted
+// when its last holder has released it (or, for a picture the running game
+// keeps, at shut-down).
 class Texture {
 public:
     Texture() = default;
@@ -22,13 +27,14 @@ public:
 
     // Decodes the file at path ("Textures\x.png" and "Textures/x.png" alike),
     // turns pixels equal to colourKey fully transparent, and creates a new
-    // OpenGL texture name with the full mipmap chain. Returns false and leaves
-    // the texture untouched when the file is missing or cannot be decoded,
-    // and, before decoding anything, when its header shows it is not a PNG,
-    // GIF or BMP picture or is larger than the bound of render/PictureBound.h
-    // (one line on standard error says so), and while the game is ending
-    // (platform/LoadInterruption.h).
-    // A name already held is not deleted: release before reloading.
+    // OpenGL texture name with the full mipmap chain; a picture already loaded
+    // with that key is shared instead (the file is not read again). Returns
+    // false and leaves the texture untouched when the file is missing or
+    // cannot be decoded, and, before decoding anything, when its header shows
+    // it is not a PNG, GIF or BMP picture or is larger than the bound of
+    // render/PictureBound.h (one line on standard error says so), and while
+    // the game is ending (platform/LoadInterruption.h). A name already held is
+    // not given back: release before reloading.
     virtual bool load(const std::string& path, std::uint32_t colourKey);
 
     // Makes the texture current with the game's sampling state: alpha test
@@ -39,7 +45,8 @@ public:
     // load() with opaque black as the colour key.
     bool loadKeyed(const std::string& path);
 
-    // Deletes the OpenGL name if there is one. glName keeps its value.
+    // Gives the picture back if there is one: its OpenGL name is deleted when
+    // no other holder is left. glName keeps its value.
     void release();
 
     float u0 = 0.0f;

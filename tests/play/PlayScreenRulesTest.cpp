@@ -1,13 +1,19 @@
 // The play rules of one frame, the fade between levels, the win and the death.
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "PlayTestSupport.h"
 #include "app/Globals.h"
 #include "entities/Knife.h"
+#include "entities/Random.h"
+#include "entities/Robot.h"
+#include "entities/Zombie.h"
 #include "menus/EndingScreen.h"
 #include "menus/TitleScreen.h"
+#include "play/PlayConstants.h"
 #include "screens/FadeScreen.h"
 
 namespace {
@@ -406,4 +412,53 @@ TEST_F(PlayRulesTest, ExtremeNumbersFromFilesWrapOrHoldInsteadOfOverflowing)
     frameStep = 10.0f;
     fade->update();
     delete ending;
+}
+
+TEST_F(PlayRulesTest, RobotsSetTheSameZombiesBurningThroughTheZombieGridAsThroughTheList)
+{
+    // A crowded level: the robots' flames keep meeting zombies.
+    writeLevel(1, levelLines(0, 0, 40, 300, 0, 0, 1, 1));
+    struct Frame {
+        int hp;
+        std::vector<float> positions;
+        std::vector<bool> burning;
+    };
+    const auto play = [](PlayScreen& screen) {
+        std::vector<Frame> frames;
+        screen.introShowing = false;
+        screen.peppers[0].x = screen.peppers[0].y = 95.0f;
+        frameStep = 0.05f;
+        for (int frame = 0; frame < 400; ++frame) {
+            screen.hp = play::maxHealth; // no death sequence
+            screen.player.x = 60.0f * std::sin(frame * 0.02f);
+            screen.update();
+            Frame seen{screen.hp, {}, {}};
+            for (const auto& entity : screen.entities) {
+                seen.positions.push_back(entity->sprite.x);
+                seen.positions.push_back(entity->sprite.y);
+                if (entity->kind() == EntityKind::Zombie)
+                    seen.burning.push_back(static_cast<Zombie&>(*entity).burning);
+            }
+            frames.push_back(seen);
+        }
+        return frames;
+    };
+
+    const std::uint32_t start = thrask::randState();
+    auto throughGrid = newGame(1);
+    const std::vector<Frame> gridFrames = play(*throughGrid);
+    thrask::srand(start);
+    auto throughList = newGame(1);
+    for (const auto& entity : throughList->entities)
+        if (entity->kind() == EntityKind::Robot)
+            static_cast<Robot&>(*entity).zombieIndex = nullptr;
+    const std::vector<Frame> listFrames = play(*throughList);
+
+    for (std::size_t frame = 0; frame < gridFrames.size(); ++frame) {
+        ASSERT_EQ(gridFrames[frame].hp, listFrames[frame].hp) << "frame " << frame;
+        ASSERT_EQ(gridFrames[frame].positions, listFrames[frame].positions) << "frame " << frame;
+        ASSERT_EQ(gridFrames[frame].burning, listFrames[frame].burning) << "frame " << frame;
+    }
+    const std::vector<bool>& last = gridFrames.back().burning;
+    EXPECT_GT(std::count(last.begin(), last.end(), true), 20) << "the flames met zombies";
 }

@@ -142,7 +142,7 @@ TEST_F(TextureTest, BackslashesAndCaseFindThePicture)
     }
 }
 
-TEST_F(TextureTest, ReleaseDeletesTheNameOnceAndReloadMakesANewOne)
+TEST_F(TextureTest, EachLoadIsGivenBackByOneReleaseAndAReloadAfterItMakesANewName)
 {
     ASSERT_TRUE(testpicture::writePlainPng("plain.png", 3, 5, red)); // not a power of two
     Texture texture;
@@ -150,16 +150,17 @@ TEST_F(TextureTest, ReleaseDeletesTheNameOnceAndReloadMakesANewOne)
     const unsigned int first = texture.glName;
     EXPECT_TRUE(glIsTexture(first));
     ASSERT_TRUE(texture.load("plain.png", noColourKey));
-    EXPECT_NE(texture.glName, first);
-    EXPECT_TRUE(glIsTexture(first)) << "a second load does not delete the first name";
-    const unsigned int second = texture.glName;
+    EXPECT_EQ(texture.glName, first) << "the picture already loaded is shared";
     texture.release();
-    EXPECT_EQ(texture.glName, second) << "release leaves the field as it was";
-    EXPECT_FALSE(glIsTexture(second));
-    Texture old;
-    old.glName = first;
-    old.release();
+    EXPECT_EQ(texture.glName, first) << "release leaves the field as it was";
+    EXPECT_TRUE(glIsTexture(first)) << "a second load without release keeps the first one's hold";
+    texture.release();
     EXPECT_FALSE(glIsTexture(first));
+
+    ASSERT_TRUE(texture.load("plain.png", noColourKey));
+    EXPECT_TRUE(glIsTexture(texture.glName));
+    texture.release();
+    EXPECT_FALSE(glIsTexture(texture.glName));
 }
 
 TEST_F(TextureTest, BindAppliesTheSamplingState)

@@ -1,114 +1,274 @@
-// Frame-time benchmark: runs the real frame loop (runFrame) on an off-screen
-// Mesa context for the title menu and for play screens of a few levels, with
-// a steady 16 ms tick source, and prints the time each frame takes to compute
-// and draw. Speed is measured here, never in the tests.
+// Frame-time and transition benchmark on the off-screen Mesa context (speed
+// is measured here, never in the tests).
 //
-//   thrask_bench [data directory] [frames] [recording...]
+//   thrask_bench [data directory] [frames] [recording...] [--csv FILE]
+//                [--repeats N] [--sizes WxH,...] [--stress N] [--warmup N]
+//
+// For each size (640x480 and 1920x1080 unless --sizes says otherwise) it
+// times the hand-overs between screens (New Game, level change, Esc's copy
+// and the in-game menu, Return Game, Load Game; --repeats runs each, 21 by
+// default), then runs `frames` frames (300 by default, after --warmup
+// frames, 10 by default) of the title menu, of levels 1, 8 and 15, of the
+// shipped level with the most objects and of a stress level with --stress
+// enemies (10,000 by default), and reports the p50, p99 and max of the CPU
+// time that update and render take per frame. All of it runs in a temporary
+// copy of the data folder, where the stress level is written. It prints a
+// table per size and writes every figure to a CSV file (--csv, by default
+// thrask-bench.csv in the folder it was started from).
 //
 // Each recording given (a replay, such as tests/replays/whole-game.replay) is
-// run as thrask-replay runs it, and its frames per second are printed.
-#include <GL/gl.h>
-
+// then run at 640x480 as thrask-replay runs it, and its frames per second
+// are printed.
 #include <chrono>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
-#include "app/FrameLoop.h"
+#include "app/GameRun.h"
 #include "app/Globals.h"
-#include "entities/Random.h"
-#include "menus/TitleScreen.h"
 #include "platform/headless/HeadlessContext.h"
 #include "play/PlayScreen.h"
-#include "render/Texture.h"
-#include "screens/Screen.h"
+#include "play/Ticks.h"
+#include "tools/bench/BenchData.h"
+#include "tools/bench/BenchReport.h"
+#include "tools/bench/FrameSampler.h"
+#include "tools/bench/TransitionBench.h"
 #include "tools/replay/HeadlessReplay.h"
 
 namespace {
 
-constexpr std::uint32_t tickPerFrame = 16;
-std::uint32_t fakeTicks = 0;
+// The level number the stress level is written as in the data copy.
+constexpr int stressLevelNumber = 16;
+// The tick count every level is seeded with, so each run places the same objects.
+constexpr std::uint32_t benchSeedTicks = 4242;
+// Health given before every frame, so no level ends in the death sequence
+// while it is measured; the play rules cut it to the maximum in the frame.
+constexpr int benchHealth = INT_MAX / 2;
 
-std::uint32_t nextTick()
+struct Options {
+    std::string data = "data";
+    int frames = 300;
+    int warmUp = 10;
+    int repeats = 21;
+    int stressEnemies = 10000;
+    std::string csv = "thrask-bench.csv";
+    std::vector<std::pair<int, int>> sizes{{640, 480}, {1920, 1080}};
+    std::vector<std::string> recordings;
+};
+
+std::uint32_t seedTicks()
 {
-    fakeTicks += tickPerFrame;
-    return fakeTicks;
+    return benchSeedTicks;
 }
 
-void measure(const char* name, Screen* screen, int frames)
+bool readSizes(const std::string& text, std::vector<std::pair<int, int>>& sizes)
 {
-    currentScreen = screen;
-    lastTick = fakeTicks;
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < frames && currentScreen != nullptr; ++i)
-        runFrame(nextTick, [] { glFinish(); });
-    const auto end = std::chrono::steady_clock::now();
-    const double ms = std::chrono::duration<double, std::milli>(end - start).count() / frames;
-    std::printf("%-24s %8.3f ms/frame  %8.1f frames/s\n", name, ms, 1000.0 / ms);
-    delete currentScreen;
-    currentScreen = nullptr;
+    sizes.clear();
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        int width = 0;
+        int height = 0;
+        if (std::sscanf(text.substr(start, end - start).c_str(), "%dx%d", &width, &height) != 2 || width <= 0
+            || height <= 0)
+            return false;
+        sizes.emplace_back(width, height);
+        start = end + 1;
+    }
+    return !sizes.empty();
+}
+
+bool readOptions(int argc, char** argv, Options& options)
+{
+    int positional = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (word == "--csv" && hasValue) {
+            options.csv = argv[++i];
+        } else if (word == "--repeats" && hasValue) {
+            options.repeats = std::max(1, std::atoi(argv[++i]));
+        } else if (word == "--warmup" && hasValue) {
+            options.warmUp = std::max(0, std::atoi(argv[++i]));
+        } else if (word == "--stress" && hasValue) {
+            options.stressEnemies = std::max(0, std::atoi(argv[++i]));
+        } else if (word == "--sizes" && hasValue) {
+            if (!readSizes(argv[++i], options.sizes))
+                return false;
+        } else if (word.rfind("--", 0) == 0) {
+            return false;
+        } else if (positional == 0) {
+            options.data = word;
+            ++positional;
+        } else if (positional == 1) {
+            options.frames = std::max(1, std::atoi(word.c_str()));
+            ++positional;
+        } else {
+            options.recordings.push_back(std::filesystem::absolute(word).string());
+        }
+    }
+    return true;
+}
+
+int objectCount(const PlayScreen& play)
+{
+    return static_cast<int>(play.entities.size() + play.healthPickups.size() + play.peppers.size());
+}
+
+// Runs the frames of one screen into a report row. The screen is freed.
+BenchReport::ScreenRow measure(const std::string& name, Screen* screen, int objects, const Options& options)
+{
+    FrameSampler sampler(options.warmUp, options.frames);
+    auto* play = dynamic_cast<PlayScreen*>(screen);
+    const bool stayed = sampler.run(*screen, [play] {
+        if (play != nullptr)
+            play->hp = benchHealth;
+    });
+    if (stayed) {
+        delete screen;
+    } else {
+        std::fprintf(stderr, "thrask_bench: %s handed the game over after %zu frames\n", name.c_str(),
+                     sampler.frame.count());
+        delete currentScreen;
+        currentScreen = nullptr;
+    }
     freeRetiredScreens();
+    BenchReport::ScreenRow row;
+    row.name = name;
+    row.objects = objects;
+    row.update = sampler.update;
+    row.render = sampler.render;
+    row.updateAndRender = sampler.updateAndRender;
+    row.frame = sampler.frame;
+    return row;
+}
+
+BenchReport::ScreenRow measureLevel(const std::string& name, int level, const Options& options)
+{
+    auto* play = new PlayScreen;
+    play->enter();
+    play->setup(level);
+    play->level = level;
+    play->introShowing = false;
+    return measure(name, play, objectCount(*play), options);
+}
+
+void addTransition(BenchReport& report, const std::string& resolution, const std::string& name,
+                   const TransitionBench::Times& times)
+{
+    report.addTransition(resolution, {name, times.wall, times.cpu});
+}
+
+// One size: the transitions first (their first runs find no picture kept,
+// as the player's first New Game does), then the screens.
+bool runSize(int width, int height, const BenchData& data, const Options& options, BenchReport& report)
+{
+    const std::string resolution = std::to_string(width) + "x" + std::to_string(height);
+    HeadlessContext context(width, height);
+    if (!context.valid()) {
+        std::fprintf(stderr, "thrask_bench: no off-screen OpenGL context of %s\n", resolution.c_str());
+        return false;
+    }
+    resetGameGlobals(width, height);
+    mouseX = width / 2;
+    mouseY = height / 2;
+    setPlayTickSource(seedTicks);
+
+    startTitleScreen();
+    Screen* title = currentScreen;
+    currentScreen = nullptr;
+
+    const int heaviest = data.heaviestLevel();
+    const TransitionBench transitions(options.repeats, data.saves());
+    addTransition(report, resolution, "New Game", transitions.newGame());
+    addTransition(report, resolution, "Esc: copy + in-game menu", transitions.escCopy(heaviest));
+    addTransition(report, resolution, "in-game menu set-up", transitions.inGameMenu());
+    addTransition(report, resolution, "Return Game", transitions.returnGame(heaviest));
+    addTransition(report, resolution, "Load Game", transitions.loadGame(heaviest));
+    addTransition(report, resolution, "level change", transitions.levelChange());
+
+    report.addScreen(resolution, measure("title menu", title, -1, options));
+    for (const int level : {1, 8, 15})
+        report.addScreen(resolution, measureLevel("level " + std::to_string(level), level, options));
+    report.addScreen(resolution,
+                     measureLevel("heaviest shipped (level " + std::to_string(heaviest) + ")", heaviest, options));
+    report.addScreen(resolution, measureLevel("stress (" + std::to_string(options.stressEnemies) + " enemies)",
+                                              stressLevelNumber, options));
+
+    shutDownScreens();
+    setPlayTickSource(nullptr);
+    return true;
+}
+
+int runRecordings(const Options& options, const std::string& dataDir)
+{
+    if (options.recordings.empty())
+        return 0;
+    HeadlessContext context(640, 480);
+    if (!context.valid())
+        return 1;
+    std::printf("\n");
+    for (const std::string& path : options.recordings) {
+        Replay replay;
+        std::string error;
+        if (!readReplayFile(path, replay, error)) {
+            std::fprintf(stderr, "thrask_bench: %s\n", error.c_str());
+            return 1;
+        }
+        const auto start = std::chrono::steady_clock::now();
+        const ReplayOutcome outcome = runReplay(replay, dataDir);
+        const auto end = std::chrono::steady_clock::now();
+        if (!outcome.error.empty()) {
+            std::fprintf(stderr, "thrask_bench: %s: %s\n", path.c_str(), outcome.error.c_str());
+            return 1;
+        }
+        const double ms = std::chrono::duration<double, std::milli>(end - start).count();
+        std::printf("replay %-17s %8.3f ms/frame  %8.1f frames/s  (%d frames%s)\n",
+                    std::filesystem::path(path).filename().c_str(), ms / outcome.frames,
+                    outcome.frames * 1000.0 / ms, outcome.frames,
+                    outcome.matches(replay) ? "" : ", departs from the recording");
+    }
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const std::string data = argc > 1 ? argv[1] : "data";
-    const int frames = argc > 2 ? std::atoi(argv[2]) : 300;
+    Options options;
+    if (!readOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: thrask_bench [data directory] [frames] [recording...] [--csv FILE] "
+                             "[--repeats N] [--sizes WxH,...] [--stress N] [--warmup N]\n");
+        return 2;
+    }
     std::error_code error;
-    std::filesystem::current_path(data, error);
-    if (error) {
-        std::fprintf(stderr, "thrask_bench: cannot enter %s\n", data.c_str());
+    const std::filesystem::path home = std::filesystem::current_path(error);
+    const std::string dataDir = std::filesystem::absolute(options.data, error).string();
+    const std::string csv = std::filesystem::absolute(options.csv, error).string();
+
+    BenchData data(dataDir);
+    if (!data.valid() || !data.writeStressLevel(stressLevelNumber, options.stressEnemies)) {
+        std::fprintf(stderr, "thrask_bench: cannot copy %s into a temporary folder\n", dataDir.c_str());
         return 1;
     }
-    HeadlessContext context(640, 480);
-    if (!context.valid()) {
-        std::fprintf(stderr, "thrask_bench: no off-screen OpenGL context\n");
+    std::filesystem::current_path(data.folder(), error);
+
+    BenchReport report;
+    for (const auto& [width, height] : options.sizes) {
+        if (!runSize(width, height, data, options, report))
+            return 1;
+        report.print(std::to_string(width) + "x" + std::to_string(height));
+    }
+    std::filesystem::current_path(home, error);
+    if (!report.writeCsv(csv)) {
+        std::fprintf(stderr, "thrask_bench: cannot write %s\n", csv.c_str());
         return 1;
     }
-    windowWidth = 640;
-    windowHeight = 480;
-    mouseX = 320;
-    mouseY = 240;
-
-    auto* title = new TitleScreen;
-    title->enter();
-    title->setup(1);
-    measure("title menu", title, frames);
-
-    for (const int level : {1, 8, 15}) {
-        thrask::srand(1);
-        auto* play = new PlayScreen;
-        play->enter();
-        play->setup(level);
-        play->introShowing = false;
-        measure(("play, level " + std::to_string(level)).c_str(), play, frames);
-    }
-    titleTexture.release();
-    titleTexture.glName = 0;
-
-    for (int i = 3; i < argc; ++i) {
-        Replay replay;
-        std::string error;
-        if (!readReplayFile(argv[i], replay, error)) {
-            std::fprintf(stderr, "thrask_bench: %s\n", error.c_str());
-            return 1;
-        }
-        const auto start = std::chrono::steady_clock::now();
-        const ReplayOutcome outcome = runReplay(replay, ".");
-        const auto end = std::chrono::steady_clock::now();
-        if (!outcome.error.empty()) {
-            std::fprintf(stderr, "thrask_bench: %s: %s\n", argv[i], outcome.error.c_str());
-            return 1;
-        }
-        const double ms = std::chrono::duration<double, std::milli>(end - start).count();
-        std::printf("replay %-17s %8.3f ms/frame  %8.1f frames/s  (%d frames%s)\n",
-                    std::filesystem::path(argv[i]).filename().c_str(), ms / outcome.frames,
-                    outcome.frames * 1000.0 / ms, outcome.frames,
-                    outcome.matches(replay) ? "" : ", departs from the recording");
-    }
-    return 0;
+    std::printf("\nwritten: %s\n", csv.c_str());
+    return runRecordings(options, dataDir);
 }

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include "render/PictureCache.h"
+
 namespace {
 
 constexpr double megabyte = 1024.0 * 1024.0;
@@ -54,6 +56,7 @@ ResourceCensus ResourceCensus::take()
         },
         [](unsigned int name) { return glIsTexture(name) == GL_TRUE; },
         [](unsigned int name) { glDeleteTextures(1, &name); });
+    census.keptPictures = static_cast<int>(pictureCache.idle());
     census.displayLists = countLive([] { return glGenLists(1); },
                                     [](unsigned int name) { return glIsList(name) == GL_TRUE; },
                                     [](unsigned int name) { glDeleteLists(name, 1); });
@@ -69,8 +72,8 @@ std::string ResourceCensus::describe() const
 {
     char line[200];
     std::snprintf(line, sizeof line,
-                  "textures %d  lists %d  resident %.1f MB  heap in use %.1f MB (mapped %.1f)  heap kept free %.1f MB",
-                  textures, displayLists, residentBytes / megabyte, heapInUse / megabyte,
+                  "textures %d (kept %d)  lists %d  resident %.1f MB  heap in use %.1f MB (mapped %.1f)  heap kept free %.1f MB",
+                  textures, keptPictures, displayLists, residentBytes / megabyte, heapInUse / megabyte,
                   heapMapped / megabyte, heapRetained / megabyte);
     return line;
 }

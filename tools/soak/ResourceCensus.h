@@ -5,9 +5,12 @@
 
 // What the game holds at one moment, counted from outside the game's code:
 // the OpenGL texture names and display lists alive on the current context,
-// the process's resident size, and the C heap as the allocator sees it.
+// the process's resident size, and the C heap as the allocator sees it; and
+// how many of those names are pictures the game keeps with no screen holding
+// them (render/PictureCache.h).
 struct ResourceCensus {
     int textures = 0;          // live texture names
+    int keptPictures = 0;      // of them, pictures the game keeps for later screens and nobody holds
     int displayLists = 0;      // live display lists (the fonts' glyphs)
     std::uint64_t residentBytes = 0;
     std::uint64_t heapInUse = 0;     // allocated and not freed (small blocks and mapped ones)
@@ -16,6 +19,10 @@ struct ResourceCensus {
 
     // Counts everything on the current OpenGL context.
     static ResourceCensus take();
+
+    // Texture names some screen holds: the live ones but the kept pictures,
+    // which are as many as the distinct pictures shown so far and no more.
+    int heldTextures() const { return textures - keptPictures; }
 
     // One line: textures, lists and the sizes in MB.
     std::string describe() const;

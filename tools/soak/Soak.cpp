@@ -74,10 +74,10 @@ public:
         last_ = now;
         if (done <= options_.warmUp)
             return true;
-        if (now.textures != baseline_.textures || now.displayLists != baseline_.displayLists) {
+        if (now.heldTextures() != baseline_.heldTextures() || now.displayLists != baseline_.displayLists) {
             std::printf("soak: after %s %d the game holds %d texture names and %d display lists, "
                         "after warm-up %d and %d\n",
-                        unit_, done, now.textures, now.displayLists, baseline_.textures,
+                        unit_, done, now.heldTextures(), now.displayLists, baseline_.heldTextures(),
                         baseline_.displayLists);
             return false;
         }

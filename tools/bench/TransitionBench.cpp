@@ -1,0 +1,162 @@
+#include "tools/bench/TransitionBench.h"
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+
+#include "app/Globals.h"
+#include "menus/LoadScreen.h"
+#include "menus/TitleScreen.h"
+#include "platform/VirtualKeys.h"
+#include "play/PlayScreen.h"
+#include "play/SaveRecord.h"
+#include "render/Sprite.h"
+#include "screens/FadeScreen.h"
+#include "screens/ScreenFlow.h"
+#include "tools/bench/Stopwatch.h"
+
+namespace {
+
+constexpr int levelsChanged = 14; // level changes 1 to 2 ... 14 to 15
+constexpr float viewSize = 200.0f; // the menus' and the load list's view
+// A frame step long enough for a fade to end in one update.
+constexpr float wholeFadeStep = 100.0f;
+
+// Points the screen's pointer at the centre of a sprite of its 200-unit view.
+void pointAt(Screen& screen, const Sprite& sprite)
+{
+    screen.mouseMove((sprite.x + viewSize / 2) / viewSize, (sprite.y + viewSize / 2) / viewSize);
+}
+
+// The fade's last update, which installs the next screen and destroys the
+// one left; nothing when no fade is current.
+void endFade()
+{
+    if (dynamic_cast<FadeScreen*>(currentScreen) == nullptr)
+        return;
+    const float step = frameStep;
+    frameStep = wholeFadeStep;
+    currentScreen->update();
+    frameStep = step;
+}
+
+// Times one hand-over: `act` and the end of the fade it starts. Kept out of
+// line, so a profiler can collect exactly the timed stretches
+// (valgrind --tool=callgrind '--toggle-collect=*timeHandOver*').
+template <class Act>
+__attribute__((noinline)) void timeHandOver(TransitionBench::Times& times, Act act)
+{
+    const Stopwatch watch;
+    act();
+    endFade();
+    times.wall.add(watch.wallMs());
+    times.cpu.add(watch.cpuMs());
+}
+
+// Frees whatever the hand-over left current.
+void clearScreens()
+{
+    delete currentScreen;
+    currentScreen = nullptr;
+    freeRetiredScreens();
+}
+
+std::unique_ptr<PlayScreen> playAt(int level)
+{
+    auto play = std::make_unique<PlayScreen>();
+    play->enter();
+    play->setup(level);
+    play->level = level;
+    play->introShowing = false;
+    return play;
+}
+
+} // namespace
+
+TransitionBench::Times TransitionBench::newGame() const
+{
+    Times times;
+    for (int i = 0; i < repeats_; ++i) {
+        Screen* menu = makeMainMenu();
+        currentScreen = menu;
+        pointAt(*menu, static_cast<TitleScreen*>(menu)->newGameItem);
+        timeHandOver(times, [menu] { menu->mouseUp(true, false); });
+        clearScreens();
+    }
+    return times;
+}
+
+TransitionBench::Times TransitionBench::levelChange() const
+{
+    Times times;
+    std::unique_ptr<PlayScreen> play = playAt(1);
+    for (int i = 0; i < repeats_; ++i) {
+        const int from = i % levelsChanged + 1;
+        if (from == 1 && i > 0)
+            play->setup(1);
+        timeHandOver(times, [&play, from] { play->setup(from + 1); });
+    }
+    return times;
+}
+
+TransitionBench::Times TransitionBench::escCopy(int level) const
+{
+    Times times;
+    unsigned char keys[256] = {};
+    keys[vk::escape] = 1;
+    for (int i = 0; i < repeats_; ++i) {
+        PlayScreen* play = playAt(level).release();
+        currentScreen = play;
+        timeHandOver(times, [play, &keys] { play->keysHeld(keys); });
+        clearScreens();
+    }
+    return times;
+}
+
+TransitionBench::Times TransitionBench::inGameMenu() const
+{
+    Times times;
+    for (int i = 0; i < repeats_; ++i) {
+        Screen* menu = nullptr;
+        timeHandOver(times, [&menu] { menu = makeInGameMenu(nullptr); });
+        delete menu;
+    }
+    return times;
+}
+
+TransitionBench::Times TransitionBench::returnGame(int level) const
+{
+    Times times;
+    for (int i = 0; i < repeats_; ++i) {
+        Screen* menu = makeInGameMenu(playAt(level)->snapshot());
+        currentScreen = menu;
+        pointAt(*menu, static_cast<TitleScreen*>(menu)->returnGameItem);
+        timeHandOver(times, [menu] { menu->mouseUp(true, false); });
+        clearScreens();
+    }
+    return times;
+}
+
+TransitionBench::Times TransitionBench::loadGame(int level) const
+{
+    const std::string playersSaves = saveFolder;
+    saveFolder = saves_;
+    SaveRecord record;
+    record.level = level;
+    record.hp = 30;
+    record.score = 1000;
+    writeSaveRecord(saves_ + "/bench.sav", record);
+
+    Times times;
+    for (int i = 0; i < repeats_; ++i) {
+        auto* list = new LoadScreen;
+        list->enter();
+        list->selected = 0;
+        currentScreen = list;
+        pointAt(*list, list->loadGameButton);
+        timeHandOver(times, [list] { list->mouseUp(true, false); });
+        clearScreens();
+    }
+    saveFolder = playersSaves;
+    return times;
+}
