@@ -5,6 +5,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -92,8 +93,9 @@ void compileEmptyLists(unsigned int listBase)
 
 } // namespace
 
-void buildGlyphLists(unsigned int listBase, const FontDescription& description)
+GlyphMetrics buildGlyphLists(unsigned int listBase, const FontDescription& description)
 {
+    GlyphMetrics metrics;
     const FaceFile& file = faceFor(description);
     const int pixelHeight = description.height < 0 ? -description.height : description.height;
     const int pixelWidth = description.width > 0 ? description.width : 0;
@@ -101,7 +103,7 @@ void buildGlyphLists(unsigned int listBase, const FontDescription& description)
     FT_Face face = nullptr;
     if (file.path.empty() || FT_Init_FreeType(&library) != 0) {
         compileEmptyLists(listBase);
-        return;
+        return metrics;
     }
     if (FT_New_Face(library, file.path.c_str(), file.index, &face) != 0
         || FT_Set_Pixel_Sizes(face, pixelWidth, pixelHeight) != 0) {
@@ -109,7 +111,7 @@ void buildGlyphLists(unsigned int listBase, const FontDescription& description)
             FT_Done_Face(face);
         FT_Done_FreeType(library);
         compileEmptyLists(listBase);
-        return;
+        return metrics;
     }
 
     // glBitmap copies its bitmap into the list when the list is compiled,
@@ -130,6 +132,12 @@ void buildGlyphLists(unsigned int listBase, const FontDescription& description)
             const FT_Bitmap& bitmap = glyph->bitmap;
             const std::vector<GLubyte> rows = bottomUpRows(bitmap);
             const float advance = static_cast<float>(glyph->advance.x) / 64.0f;
+            metrics.advances[code] = advance;
+            if (bitmap.rows > 0) {
+                metrics.ascent = std::max(metrics.ascent, glyph->bitmap_top);
+                metrics.descent = std::max(metrics.descent,
+                                           static_cast<int>(bitmap.rows) - glyph->bitmap_top);
+            }
             glBitmap(static_cast<GLsizei>(bitmap.width), static_cast<GLsizei>(bitmap.rows),
                      static_cast<GLfloat>(-glyph->bitmap_left),
                      static_cast<GLfloat>(static_cast<int>(bitmap.rows) - glyph->bitmap_top),
@@ -141,6 +149,7 @@ void buildGlyphLists(unsigned int listBase, const FontDescription& description)
     glPixelStorei(GL_UNPACK_ALIGNMENT, oldAlignment);
     FT_Done_Face(face);
     FT_Done_FreeType(library);
+    return metrics;
 }
 
 std::string glyphFaceFile(const FontDescription& description)
