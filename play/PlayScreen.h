@@ -8,6 +8,7 @@
 
 #include "entities/Entity.h"
 #include "entities/HealthPickup.h"
+#include "play/PlayHud.h"
 #include "render/BitmapFont.h"
 #include "render/Sprite.h"
 #include "render/Texture.h"
@@ -87,6 +88,9 @@ public:
     std::vector<std::unique_ptr<Entity>> entities;  // every enemy, in creation order; owned
     std::vector<Ninja*> ninjas;                     // the ninjas of entities; not owned
     std::vector<HealthPickup> healthPickups;
+    // Score, level and peppers left over play, the level banner and the
+    // score at death: drawing only.
+    PlayHud hud;
 
 private:
     // Releases every texture the screen owns and forgets the names, so that
@@ -120,6 +124,8 @@ private:
     // just been replaced by the title screen and must not draw any more.
     bool deathStep();
     void drawHealthBar();
+    // The translucent panel behind the intro text.
+    void drawIntroPanel() const;
 
     // Builds the snapshot and fades into the in-game menu holding it.
     void openInGameMenu();
