@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "app/Globals.h"
+#include "app/PictureArea.h"
 #include "screens/Screen.h"
 
 namespace {
@@ -39,10 +40,9 @@ void runFrame(const std::function<std::uint32_t()>& tickCount,
     advanceFrameClock(tickCount());
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 
-    if (windowWidth > 0 && windowHeight > 0) {
-        pointerX = static_cast<float>(mouseX) / static_cast<float>(windowWidth);
-        pointerY = static_cast<float>(windowHeight - mouseY) / static_cast<float>(windowHeight);
-    }
+    if (windowWidth > 0 && windowHeight > 0)
+        pointerFractions(pictureArea(windowWidth, windowHeight, keepAspect), windowHeight, mouseX,
+                         mouseY, pointerX, pointerY);
     if (currentScreen != nullptr)
         currentScreen->mouseMove(pointerX, pointerY);
     if (currentScreen != nullptr)

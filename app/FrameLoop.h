@@ -17,8 +17,9 @@ void advanceFrameClock(std::uint32_t now);
 // mouseMove, keysHeld, update and render on currentScreen (read afresh before
 // each call, so a screen installed during the frame gets the rest of it),
 // then swapBuffers(). The pointer reaches mouseMove as fractions of the
-// client area, (0, 0) bottom-left; while the client area is 0 x 0 the
-// previous fractions are passed again.
+// picture (the client area, or its 4:3 part with keepAspect), (0, 0)
+// bottom-left; while the client area is 0 x 0 the previous fractions are
+// passed again.
 void runFrame(const std::function<std::uint32_t()>& tickCount,
               const std::function<void()>& swapBuffers);
 

@@ -4,6 +4,7 @@ int windowWidth = 640;
 int windowHeight = 480;
 int colourDepth = 32;
 bool fullScreen = true;
+bool keepAspect = false;
 unsigned char keyState[256] = {};
 int mouseX = 0;
 int mouseY = 0;

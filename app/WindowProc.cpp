@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "app/Globals.h"
+#include "app/PictureArea.h"
 #include "platform/Message.h"
 #include "screens/Screen.h"
 
@@ -10,11 +11,13 @@ void windowProc(const Message& message)
 {
     const int key = message.a & 0xFF;
     switch (message.kind) {
-    case Message::Size:
+    case Message::Size: {
         windowWidth = message.a;
         windowHeight = message.b;
-        glViewport(0, 0, windowWidth, windowHeight);
+        const PictureArea area = pictureArea(windowWidth, windowHeight, keepAspect);
+        glViewport(area.x, area.y, area.width, area.height);
         break;
+    }
     case Message::KeyDown:
         // The screen sees the key before keyState changes, so inside keyDown
         // the key's entry still shows whether it was already held.

@@ -3,7 +3,8 @@
 struct Message;
 
 // The window procedure: acts on one message from the window system.
-//   Size       -> windowWidth, windowHeight and the viewport
+//   Size       -> windowWidth, windowHeight and the viewport (the picture's
+//                 area, PictureArea.h)
 //   KeyDown    -> currentScreen->keyDown(key), then keyState[key] = 1
 //   KeyUp      -> currentScreen->keyUp(key), then keyState[key] = 0
 //   MouseMove  -> mouseX, mouseY (no screen call)
