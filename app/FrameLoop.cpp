@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "app/Globals.h"
+#include "app/PictureArea.h"
 #include "platform/Audio.h"
 #include "screens/Screen.h"
 
@@ -31,9 +32,8 @@ bool measurePointer()
 {
     if (windowWidth <= 0 || windowHeight <= 0)
         return false;
-    pointerX = static_cast<float>(mouseX) / static_cast<float>(windowWidth);
-    pointerY = static_cast<float>(windowHeight - mouseY) / static_cast<float>(windowHeight);
-    return true;
+    return pointerFractions(pictureArea(windowWidth, windowHeight, keepAspect), windowHeight, mouseX, mouseY,
+                            pointerX, pointerY);
 }
 
 void resetPointerFractions()

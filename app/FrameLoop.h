@@ -17,16 +17,16 @@ void advanceFrameClock(std::uint32_t now);
 // mouseMove, keysHeld, update and render on currentScreen (read afresh before
 // each call, so a screen installed during the frame gets the rest of it),
 // hands the current screen's musicCue to audio(), then swapBuffers(). The
-// pointer reaches mouseMove as fractions of the client area, (0, 0)
-// bottom-left; while the client area is 0 x 0 the previous fractions are
-// passed again. keysHeld gets keyState with the keys tapped since the last
-// frame set for the call (KeyLatch).
+// pointer reaches mouseMove as fractions of the picture (the client area, or
+// its 4:3 part with keepAspect), (0, 0) bottom-left; while the client area is
+// 0 x 0 the previous fractions are passed again. keysHeld gets keyState with
+// the keys tapped since the last frame set for the call (KeyLatch).
 void runFrame(const std::function<std::uint32_t()>& tickCount,
               const std::function<void()>& swapBuffers);
 
 // Sets pointerX and pointerY from mouseX and mouseY as fractions of the
-// client area, (0, 0) bottom-left. False, and both unchanged, while the
-// client area is 0 x 0.
+// picture (the client area, or its 4:3 part with keepAspect), (0, 0)
+// bottom-left. False, and both unchanged, while the client area is 0 x 0.
 bool measurePointer();
 
 // Forgets the pointer fractions kept for frames with a client area of no

@@ -17,6 +17,7 @@ void resetGameGlobals(int width, int height)
 {
     windowWidth = width;
     windowHeight = height;
+    keepAspect = false;
     running = true;
     std::fill(std::begin(keyState), std::end(keyState), static_cast<unsigned char>(0));
     keyLatch.reset();

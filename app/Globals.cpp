@@ -4,6 +4,7 @@ int windowWidth = 640;
 int windowHeight = 480;
 int colourDepth = 32;
 bool fullScreen = true;
+bool keepAspect = false;
 unsigned char keyState[256] = {};
 KeyLatch keyLatch;
 int mouseX = 0;

@@ -18,8 +18,10 @@
 //   Ninja::nextNinjaHorizontal     entities/Ninja.h      the first leg of the next ninja spawned
 //   the random generator's state   entities/Random.h     thrask::srand, thrask::rand
 //   saveFolder                     play/SaveRecord.h     the save prompt and the load list share it
+//   hudShown                       play/PlayHud.h        cleared by -nohud; the HUD over play reads it
 #include "app/KeyLatch.h"
 #include "platform/FrameStep.h"
+#include "play/PlayHud.h"
 #include "play/SaveRecord.h"
 #include "screens/Screen.h"
 #include "screens/ScreenFlow.h"
@@ -28,6 +30,10 @@ extern int windowWidth;     // client width in pixels (the request before the wi
 extern int windowHeight;    // client height in pixels
 extern int colourDepth;     // requested bits per pixel; only the low byte is used
 extern bool fullScreen;     // full-screen requested; cleared by -win / -windowed
+// The picture keeps its 4:3 shape with black bars (-aspect) instead of filling
+// the client area. It places the pointer on the picture, so a replay takes it
+// from the recorded command line.
+extern bool keepAspect;
 
 // 1 while the key with that virtual-key code (platform/VirtualKeys.h) is held.
 extern unsigned char keyState[256];

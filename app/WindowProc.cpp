@@ -4,6 +4,7 @@
 
 #include "app/FrameLoop.h"
 #include "app/Globals.h"
+#include "app/PictureArea.h"
 #include "platform/Audio.h"
 #include "platform/Message.h"
 #include "platform/VirtualKeys.h"
@@ -34,11 +35,13 @@ void windowProc(const Message& message)
 {
     const int key = message.a & 0xFF;
     switch (message.kind) {
-    case Message::Size:
+    case Message::Size: {
         windowWidth = message.a;
         windowHeight = message.b;
-        glViewport(0, 0, windowWidth, windowHeight);
+        const PictureArea area = pictureArea(windowWidth, windowHeight, keepAspect);
+        glViewport(area.x, area.y, area.width, area.height);
         break;
+    }
     case Message::KeyDown: {
         // The music key works on every screen but the save prompt, where M
         // is a letter of the name; a held key's repeats do not toggle again.

@@ -3,7 +3,8 @@
 struct Message;
 
 // The window procedure: acts on one message from the window system.
-//   Size       -> windowWidth, windowHeight and the viewport
+//   Size       -> windowWidth, windowHeight and the viewport (the picture's
+//                 area, PictureArea.h)
 //   KeyDown    -> currentScreen->keyDown(key), or keyRepeat(key) when the
 //                 key is already held; then keyState[key] = 1; M also turns
 //                 the music off or on, unless the screen is taking letters

@@ -25,6 +25,7 @@
 #include "app/GameOptions.h"
 #include "app/GameRun.h"
 #include "app/GameState.h"
+#include "app/PictureArea.h"
 #include "app/Globals.h"
 #include "app/Playback.h"
 #include "app/Recorder.h"
@@ -105,7 +106,11 @@ std::vector<std::string> recordedWords(int argc, char** argv)
 // ignored but for Esc, which ends the replay, and closing the window.
 class Watch {
 public:
-    Watch(const Replay& replay, bool fast) : replay_(replay), playback_(replay), fast_(fast) {}
+    // playersAspect: the player's own -aspect, for the game after the replay.
+    Watch(const Replay& replay, bool fast, bool playersAspect)
+        : replay_(replay), playback_(replay), fast_(fast), playersAspect_(playersAspect)
+    {
+    }
 
     bool prepare(std::string& error)
     {
@@ -144,11 +149,13 @@ public:
         playback_.dispatchInputs(dispatchMessage);
         playback_.checkHash();
         // The recorded window sizes place the pointer; the picture fills
-        // this window, whatever its size.
+        // this window (or its 4:3 part, as the recorded run had it),
+        // whatever its size.
         int width = 0;
         int height = 0;
         window.clientSize(width, height);
-        glViewport(0, 0, width, height);
+        const PictureArea area = pictureArea(width, height, keepAspect);
+        glViewport(area.x, area.y, area.width, area.height);
     }
 
     bool stopped() const { return stopped_; }
@@ -161,6 +168,7 @@ public:
         shutDownScreens();
         std::fill(std::begin(keyState), std::end(keyState), static_cast<unsigned char>(0));
         saveFolder = playersSaves_;
+        keepAspect = playersAspect_;
         sizeFromClientArea(window);
         startTitleScreen();
         lastTick = tickCount();
@@ -196,6 +204,7 @@ private:
     ReplayFolder folder_;
     std::string playersSaves_;
     bool fast_;
+    bool playersAspect_;
     bool stopped_ = false;
     std::uint32_t realStart_ = 0;
     std::uint32_t recordedStart_ = 0;
@@ -224,6 +233,8 @@ int main(int argc, char** argv)
         std::fputs("thrask: -help lists the options\n", stderr);
         return 1;
     }
+    keepAspect = options.aspect;
+    hudShown = !options.noHud;
 
     // The files named on the command line are where the player started the
     // game, whatever folder the game then works in.
@@ -258,9 +269,12 @@ int main(int argc, char** argv)
         std::vector<const char*> words{argv[0]};
         for (const std::string& word : replay.commandLine)
             words.push_back(word.c_str());
-        readGameOptions(static_cast<int>(words.size()), words.data(), recordedDisplay);
+        const GameOptions recorded
+            = readGameOptions(static_cast<int>(words.size()), words.data(), recordedDisplay);
         parseCommandLine(joinWords(recordedDisplay).c_str());
-        watch = std::make_unique<Watch>(replay, options.fast);
+        // The picture's shape places the recorded pointer on the picture.
+        keepAspect = recorded.aspect;
+        watch = std::make_unique<Watch>(replay, options.fast, options.aspect);
     }
     parseCommandLine(joinWords(displayWords).c_str());
 

@@ -36,6 +36,8 @@ constexpr float returnUnderlineShift = 10.0f; // left of the Return Game button'
 // The underline lies on the button's lower edge and is drawn after it; it sits
 // a little nearer than the button so the button's picture cannot hide it.
 constexpr float underlineDepth = 0.5f;
+// The backdrop fills the view behind everything.
+constexpr float backdropDepth = 9.0f;
 
 // A line of the list takes clicks over the font's whole line step: from a
 // little below its baseline (where descenders reach) up to the next line.
@@ -62,6 +64,7 @@ LoadScreen::~LoadScreen()
     returnGameButton.texture.release();
     loadGameButton.texture.release();
     underline.texture.release();
+    backdrop.texture.release();
 }
 
 void LoadScreen::keyDown(int key)
@@ -254,6 +257,10 @@ void LoadScreen::enter()
     underline.depth = underlineDepth;
     underline.visible = false;
     hovered = None;
+
+    backdrop.texture.load("Textures/loadlist.png", noColourKey);
+    place(backdrop, 0.0f, 0.0f, viewSize, viewSize);
+    backdrop.depth = backdropDepth;
 }
 
 void LoadScreen::render()
@@ -261,6 +268,7 @@ void LoadScreen::render()
     // The list keeps full brightness, also while a fade runs.
     glDisable(GL_LIGHTING);
     camera.apply();
+    backdrop.draw();
 
     if (hasEntries) {
         const int count = static_cast<int>(entries.size());

@@ -54,6 +54,9 @@ public:
     Sprite returnGameButton;
     Sprite loadGameButton;
     Sprite underline;
+    // The picture behind everything: the board the list is printed on and
+    // the scroll bar's track.
+    Sprite backdrop;
     // A button has started the fade away from this list; further clicks are
     // ignored so the list is never handed to two fades.
     bool leaving = false;

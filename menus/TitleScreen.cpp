@@ -36,6 +36,13 @@ const char* const savedNotice = "Saved";
 // "Saved" shows under the Save Game entry, below its marker.
 constexpr float savedNoticeX = 45.0f;
 constexpr float savedNoticeY = -47.0f;
+// The board behind the prompt: room for its line and one more under it, and
+// for a long name; in front of the title picture, behind the text.
+constexpr float promptPanelX = 12.0f;
+constexpr float promptPanelY = -14.0f;
+constexpr float promptPanelWidth = 140.0f;
+constexpr float promptPanelHeight = 30.0f;
+constexpr float promptPanelDepth = 5.0f;
 
 enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame };
 
@@ -130,6 +137,7 @@ TitleScreen::~TitleScreen()
         returnGameItem.texture.release();
     if (saveGameItem.visible)
         saveGameItem.texture.release();
+    promptPanel.texture.release();
 }
 
 void TitleScreen::keyDown(int key)
@@ -401,8 +409,10 @@ void TitleScreen::render()
         return;
     }
 
-    // The prompt keeps full brightness: text is drawn with lighting off.
+    // The prompt keeps full brightness: text and its board are drawn with
+    // lighting off.
     glDisable(GL_LIGHTING);
+    promptPanel.draw();
     font.colour = promptColour;
     font.text = SavePrompt::text(saveName, caret);
     font.print(promptX, promptY);
@@ -455,5 +465,13 @@ void TitleScreen::setup(int mode)
         inGame = true;
         placeEntry(returnGameItem, "Textures/ReturnGame.png", ReturnGame);
         placeEntry(saveGameItem, "Textures/SaveGame.png", SaveGame);
+        promptPanel.texture.release();
+        promptPanel.texture = Texture();
+        promptPanel.texture.loadKeyed("Textures/prompt.png");
+        promptPanel.x = promptPanelX;
+        promptPanel.y = promptPanelY;
+        promptPanel.width = promptPanelWidth;
+        promptPanel.height = promptPanelHeight;
+        promptPanel.depth = promptPanelDepth;
     }
 }

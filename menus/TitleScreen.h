@@ -72,6 +72,8 @@ public:
     Sprite newGameItem;
     Camera camera;
     Sprite background;
+    // The board behind the save prompt's text, in in-game mode.
+    Sprite promptPanel;
     // An entry has started the fade away from this menu; further clicks are
     // ignored so the menu is never handed to two fades.
     bool leaving = false;

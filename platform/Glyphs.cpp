@@ -5,6 +5,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -153,9 +154,10 @@ const std::vector<RasterGlyph>& glyphsFor(const FontDescription& description)
 
 } // namespace
 
-void buildGlyphLists(unsigned int listBase, const FontDescription& description)
+GlyphMetrics buildGlyphLists(unsigned int listBase, const FontDescription& description)
 {
     const std::vector<RasterGlyph>& glyphs = glyphsFor(description);
+    GlyphMetrics metrics;
 
     // glBitmap copies its bitmap into the list when the list is compiled,
     // under the unpack state of that moment.
@@ -166,12 +168,20 @@ void buildGlyphLists(unsigned int listBase, const FontDescription& description)
         glNewList(listBase + code, GL_COMPILE);
         if (!glyphs.empty() && glyphs[static_cast<std::size_t>(code)].drawn) {
             const RasterGlyph& glyph = glyphs[static_cast<std::size_t>(code)];
+            metrics.advances[code] = glyph.advance;
+            if (glyph.rows > 0) {
+                // originY is how far the bitmap reaches below the baseline.
+                const int below = static_cast<int>(glyph.originY);
+                metrics.ascent = std::max(metrics.ascent, static_cast<int>(glyph.rows) - below);
+                metrics.descent = std::max(metrics.descent, below);
+            }
             glBitmap(glyph.width, glyph.rows, glyph.originX, glyph.originY, glyph.advance, 0.0f,
                      glyph.bits.empty() ? nullptr : glyph.bits.data());
         }
         glEndList();
     }
     glPixelStorei(GL_UNPACK_ALIGNMENT, oldAlignment);
+    return metrics;
 }
 
 std::string glyphFaceFile(const FontDescription& description)

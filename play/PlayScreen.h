@@ -10,6 +10,7 @@
 #include "entities/Entity.h"
 #include "entities/HealthPickup.h"
 #include "entities/ZombieIndex.h"
+#include "play/PlayHud.h"
 #include "render/BitmapFont.h"
 #include "render/Sprite.h"
 #include "render/Texture.h"
@@ -100,6 +101,9 @@ public:
     std::vector<HealthPickup> healthPickups;
     // The zombies of `entities` in a grid of the field, for the robots' flames.
     ZombieIndex zombieIndex;
+    // Score, level and peppers left over play, the level banner and the
+    // score at death: drawing only.
+    PlayHud hud;
 
 private:
     // Releases every texture the screen owns and forgets the names, so that
@@ -136,6 +140,8 @@ private:
     // just been replaced by the title screen and must not draw any more.
     bool deathStep();
     void drawHealthBar();
+    // The translucent panel behind the intro text.
+    void drawIntroPanel() const;
 
     // Builds the snapshot and fades into the in-game menu holding it.
     void openInGameMenu();

@@ -121,6 +121,8 @@ std::unique_ptr<PlayScreen> PlayScreen::snapshot() const
     copy->enter();
     copy->level = level;
     copy->setup(level);
+    // The resumed game is the same level going on: no banner comes with it.
+    copy->hud.skipBanner();
 
     copy->introShowing = introShowing;
     copy->hp = hp;

@@ -99,6 +99,7 @@ void PlayScreen::setup(int n)
     createCabbages(objectCount(file.cabbages));
     createPirates(objectCount(file.pirates));
     createRobots(objectCount(file.robots));
+    hud.levelLoaded();
 }
 
 void PlayScreen::createPeppers(int count)

@@ -6,7 +6,9 @@
 #include <algorithm>
 
 #include "entities/Knife.h"
+#include "platform/FrameStep.h"
 #include "play/PlayConstants.h"
+#include "render/Panel.h"
 
 namespace {
 
@@ -17,6 +19,17 @@ constexpr float healthBarFullWidth = 15.0f;
 // Where the intro text's first line starts.
 constexpr float introTextX = -75.0f;
 constexpr float introTextY = 75.0f;
+
+// The panel behind the intro text: light and translucent, since each level's
+// text colour is chosen dark enough to read on its background; behind the
+// text and in front of everything else.
+constexpr float introViewSize = 200.0f;
+constexpr float introPanelMargin = 4.0f;
+constexpr float introPanelDepth = 1.5f;
+constexpr Colour introPanelFill{255, 250, 236, 208};
+constexpr Colour introPanelRim{96, 58, 36, 255};
+constexpr float introPanelRimWidth = 0.8f;
+constexpr float introLineStep = 11.0f;
 
 } // namespace
 
@@ -54,8 +67,33 @@ void PlayScreen::render()
 
     if (introShowing) {
         glDisable(GL_LIGHTING);
+        drawIntroPanel();
         introText.print(introTextX, introTextY);
     }
+
+    hud.draw(*this, frameStep);
+}
+
+void PlayScreen::drawIntroPanel() const
+{
+    // Lines as print counts them: every line feed ends one, and text after
+    // the last line feed is one more.
+    const std::string& text = introText.text;
+    if (text.empty())
+        return;
+    const auto feeds = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    const int lines = feeds + (text.back() == '\n' ? 0 : 1);
+    Panel panel;
+    panel.left = introTextX - introPanelMargin;
+    panel.right = introTextX + introText.textWidth(text, introViewSize) + introPanelMargin;
+    panel.top = introTextY + introText.ascent(introViewSize) + introPanelMargin;
+    panel.bottom = introTextY - introLineStep * static_cast<float>(lines - 1)
+        - introText.descent(introViewSize) - introPanelMargin;
+    panel.depth = introPanelDepth;
+    panel.fill = introPanelFill;
+    panel.rimColour = introPanelRim;
+    panel.rimWidth = introPanelRimWidth;
+    panel.draw();
 }
 
 void PlayScreen::drawHealthBar()

@@ -56,6 +56,7 @@ protected:
         lastTick = 0;
         frameDurations.clear();
         running = true;
+        keepAspect = false;
     }
     std::vector<std::string> log;
 };

@@ -157,6 +157,39 @@ TEST_F(FrameLoopTest, ThePointerReachesTheScreenAsFractionsOfTheClientArea)
     }
 }
 
+TEST_F(FrameLoopTest, WithAspectThePointerIsAFractionOfThePictureBetweenTheBars)
+{
+    LoggingScreen screen(&log, "s");
+    currentScreen = &screen;
+    keepAspect = true;
+    struct Case {
+        const char* what;
+        int width, height, x, y;
+        float fx, fy;
+    };
+    // 1600 x 600: the picture is 800 x 600 from x 400; 640 x 960: 640 x 480 from y 240.
+    const Case cases[] = {
+        {"the picture's top-left corner", 1600, 600, 400, 0, 0.0f, 1.0f},
+        {"its centre", 1600, 600, 800, 300, 0.5f, 0.5f},
+        {"its right edge", 1600, 600, 1200, 600, 1.0f, 0.0f},
+        {"on the left bar", 1600, 600, 200, 300, -0.25f, 0.5f},
+        {"on the right bar", 1600, 600, 1400, 300, 1.25f, 0.5f},
+        {"a tall window's picture", 640, 960, 160, 360, 0.25f, 0.75f},
+        {"its upper bar", 640, 960, 320, 120, 0.5f, 1.25f},
+        {"a 4:3 window has no bars", 800, 600, 200, 150, 0.25f, 0.75f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        windowWidth = c.width;
+        windowHeight = c.height;
+        mouseX = c.x;
+        mouseY = c.y;
+        frame();
+        EXPECT_FLOAT_EQ(screen.lastX, c.fx);
+        EXPECT_FLOAT_EQ(screen.lastY, c.fy);
+    }
+}
+
 TEST_F(FrameLoopTest, AFrameWithoutAScreenOnlyClearsAndSwaps)
 {
     frame(10);

@@ -88,6 +88,36 @@ TEST_F(WindowProcTest, SizeSetsTheGlobalsAndTheViewport)
     }
 }
 
+TEST_F(WindowProcTest, WithAspectTheViewportIsThe43PictureCentredBetweenBars)
+{
+    HeadlessContext context(64, 64);
+    ASSERT_TRUE(context.valid());
+    keepAspect = true;
+    struct Case {
+        int width, height;
+        int x, y, w, h;
+    };
+    const Case cases[] = {
+        {1920, 1080, 240, 0, 1440, 1080}, // bars left and right
+        {640, 960, 0, 240, 640, 480},     // bars above and below
+        {800, 600, 0, 0, 800, 600},       // 4:3 fills the window
+        {1001, 600, 100, 0, 800, 600},    // an odd pixel goes to the right bar
+        {0, 0, 0, 0, 0, 0},               // minimised
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        windowProc(message(Message::Size, c.width, c.height));
+        EXPECT_EQ(windowWidth, c.width) << "the globals keep the client size";
+        EXPECT_EQ(windowHeight, c.height);
+        GLint viewport[4] = {-1, -1, -1, -1};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        EXPECT_EQ(viewport[0], c.x);
+        EXPECT_EQ(viewport[1], c.y);
+        EXPECT_EQ(viewport[2], c.w);
+        EXPECT_EQ(viewport[3], c.h);
+    }
+}
+
 TEST_F(WindowProcTest, InputBeforeTheFirstScreenOnlyUpdatesTheGlobals)
 {
     windowProc(message(Message::KeyDown, vk::letter('A')));

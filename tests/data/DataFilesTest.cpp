@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <set>
@@ -45,7 +46,7 @@ const Picture pictures[] = {
     {"flame.png", Key::Black},      {"Ninja1.png", Key::Magenta},    {"Ninja2.png", Key::Magenta},
     {"Ninja3.png", Key::Magenta},   {"Ninja4.png", Key::Magenta},    {"Pirate1.png", Key::Black},
     {"knife.png", Key::Black},      {"cabbage1.png", Key::Black},    {"cabbage2.png", Key::Black},
-    {"cabbage.png", Key::Black},
+    {"cabbage.png", Key::Black},    {"loadlist.png", Key::None},     {"prompt.png", Key::Black},
 };
 
 std::uint32_t colourKey(Key key)
@@ -183,7 +184,7 @@ TEST_F(DataFiles, PalettePicturesDecodeTheRightWayUp)
     const Texels player = checkPicture("Textures/player.gif", Key::Black);
     ASSERT_GT(player.width, 0);
     EXPECT_EQ(player.at(0, 0)[3], 0);
-    const unsigned char* hat = player.at(player.width / 2, player.height / 16);
+    const unsigned char* hat = player.at(player.width / 2, player.height / 8);
     EXPECT_GT(hat[3], 0);
     EXPECT_GT(hat[0], 200);
 }
@@ -256,6 +257,219 @@ TEST_F(DataFiles, EveryShippedLevelNamesFilesThatExistAndDecode)
     }
     for (const std::string& background : backgrounds)
         checkPicture("Textures/" + background, Key::Black, true);
+}
+
+// ---- what the art must show ----
+
+// Texel coordinates of a point of the menus' 200 x 200 view on a full-window
+// picture (first row at the top).
+int texelX(const Texels& t, float viewX)
+{
+    return std::clamp(static_cast<int>((viewX + 100.0f) / 200.0f * t.width), 0, t.width - 1);
+}
+
+int texelY(const Texels& t, float viewY)
+{
+    return std::clamp(static_cast<int>((100.0f - viewY) / 200.0f * t.height), 0, t.height - 1);
+}
+
+// Wood of the title's signpost: warm brown, red over green over blue, not
+// bright. Sky, grass, clouds and the creatures are not.
+bool wooden(const unsigned char* c)
+{
+    return c[0] > c[1] && c[1] > c[2] && c[0] - c[2] > 50 && c[0] < 200 && c[1] < 150;
+}
+
+// Relative luminance (0 black, 1 white) and the contrast ratio of two colours,
+// as legibility guidelines measure them.
+double luminance(const unsigned char* c)
+{
+    auto linear = [](unsigned char v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c[0]) + 0.7152 * linear(c[1]) + 0.0722 * linear(c[2]);
+}
+
+double contrast(const unsigned char* a, const unsigned char* b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The mean colour of a picture's visible texels.
+std::vector<unsigned char> meanColour(const Texels& t)
+{
+    double sum[3] = {0, 0, 0};
+    int count = 0;
+    for (int y = 0; y < t.height; ++y)
+        for (int x = 0; x < t.width; ++x)
+            if (t.at(x, y)[3] != 0) {
+                for (int k = 0; k < 3; ++k)
+                    sum[k] += t.at(x, y)[k];
+                ++count;
+            }
+    std::vector<unsigned char> mean(3, 0);
+    for (int k = 0; k < 3 && count > 0; ++k)
+        mean[k] = static_cast<unsigned char>(sum[k] / count);
+    return mean;
+}
+
+// The visible texels on a picture's edge: those next to a transparent one.
+std::vector<const unsigned char*> rim(const Texels& t)
+{
+    std::vector<const unsigned char*> edge;
+    for (int y = 1; y + 1 < t.height; ++y)
+        for (int x = 1; x + 1 < t.width; ++x)
+            if (t.at(x, y)[3] != 0
+                && (t.at(x - 1, y)[3] == 0 || t.at(x + 1, y)[3] == 0 || t.at(x, y - 1)[3] == 0
+                    || t.at(x, y + 1)[3] == 0))
+                edge.push_back(t.at(x, y));
+    return edge;
+}
+
+TEST_F(DataFiles, TheTitleSignHoldsEveryMenuEntryAndStandsWhole)
+{
+    ASSERT_TRUE(context.valid());
+    const Texels title = checkPicture("Textures/title.png", Key::None);
+    ASSERT_GT(title.width, 0);
+    // Each entry (50 x 25 units) and the marker under it lie on wood: the
+    // four of both menus and Return Game and Save Game of the in-game menu.
+    const struct {
+        const char* entry;
+        float x, y;
+    } entries[] = {{"New Game", 5, -15},     {"Load Game", 5, -35},   {"Game Story", 12, -55},
+                   {"Quit Game", 5, -75},    {"Return Game", -50, -25}, {"Save Game", 55, -25}};
+    for (const auto& e : entries) {
+        SCOPED_TRACE(e.entry);
+        int wood = 0;
+        int samples = 0;
+        for (float dy = -11.0f; dy <= 11.0f; dy += 2.0f)
+            for (float dx = -22.0f; dx <= 22.0f; dx += 2.0f) {
+                ++samples;
+                wood += wooden(title.at(texelX(title, e.x + dx), texelY(title, e.y + dy))) ? 1 : 0;
+            }
+        EXPECT_GE(wood * 100, samples * 95) << wood << " of " << samples << " samples on wood";
+    }
+    // Nothing of the signpost reaches the picture's lower edge: its posts end
+    // on the grass.
+    int woodAtTheBottom = 0;
+    for (int y = title.height - title.height / 50; y < title.height; ++y)
+        for (int x = 0; x < title.width; ++x)
+            woodAtTheBottom += wooden(title.at(x, y)) ? 1 : 0;
+    EXPECT_EQ(woodAtTheBottom, 0);
+}
+
+TEST_F(DataFiles, GameStorysLabelLinesUpWithTheOtherEntries)
+{
+    ASSERT_TRUE(context.valid());
+    // Game Story's entry stands 7 units right of the others; the middle of
+    // its label's ink is no more than 2 units right of theirs.
+    auto inkMiddle = [](const Texels& t, float entryX) {
+        int left = t.width, right = -1;
+        for (int y = 0; y < t.height; ++y)
+            for (int x = 0; x < t.width; ++x)
+                if (t.at(x, y)[3] != 0) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        EXPECT_GT(left, 0) << "the label is cut at the entry's left edge";
+        EXPECT_LT(right, t.width - 1) << "the label is cut at the entry's right edge";
+        return entryX - 25.0f + (left + right + 1) / 2.0f / t.width * 50.0f;
+    };
+    const float newGame = inkMiddle(checkPicture("Textures/NewGame.png", Key::Black), 5.0f);
+    const float gameStory = inkMiddle(checkPicture("Textures/GameStory.png", Key::Black), 12.0f);
+    EXPECT_NEAR(gameStory, newGame, 2.0f);
+}
+
+TEST_F(DataFiles, TheCookAndThePeppersStandOutOnEveryBackground)
+{
+    ASSERT_TRUE(context.valid());
+    const Texels player = checkPicture("Textures/player.gif", Key::Black);
+    const Texels pepper = checkPicture("Textures/pepper.png", Key::Black);
+    ASSERT_GT(player.width, 0);
+    // The cook is only 10 x 10 units (32 x 24 pixels in a 640 x 480 window):
+    // he fills his picture, and his outline is two pixels thick on screen.
+    int left = player.width, right = -1, top = player.height, bottom = -1;
+    for (int y = 0; y < player.height; ++y)
+        for (int x = 0; x < player.width; ++x)
+            if (player.at(x, y)[3] != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    EXPECT_GE((right - left + 1) * 100, player.width * 85);
+    EXPECT_GE((bottom - top + 1) * 100, player.height * 85);
+    const int middle = player.height / 2;
+    int edgeStart = 0;
+    while (edgeStart < player.width && player.at(edgeStart, middle)[3] == 0)
+        ++edgeStart;
+    int dark = edgeStart;
+    while (dark < player.width && luminance(player.at(dark, middle)) < 0.05)
+        ++dark;
+    const float screenPixels = (dark - edgeStart) * 32.0f / player.width;
+    EXPECT_GE(screenPixels, 1.5f) << "the outline at mid height, in pixels of a 640 x 480 window";
+
+    std::set<std::string> backgrounds;
+    for (int n = 1; n <= levelCount; ++n)
+        backgrounds.insert(readLevelFile(dataDir + "/" + levelFileName(n)).background);
+    ASSERT_FALSE(backgrounds.empty());
+    for (const std::string& name : backgrounds) {
+        SCOPED_TRACE(name);
+        const Texels ground = checkPicture("Textures/" + name, Key::Black, true);
+        const std::vector<unsigned char> mean = meanColour(ground);
+        // The outlines of the cook and the pepper are dark against the
+        // ground's colour, at a contrast easy text would need.
+        for (const Texels* sprite : {&player, &pepper}) {
+            const std::vector<const unsigned char*> edge = rim(*sprite);
+            ASSERT_FALSE(edge.empty());
+            int clear = 0;
+            for (const unsigned char* c : edge)
+                clear += contrast(c, mean.data()) >= 4.5 ? 1 : 0;
+            EXPECT_GE(clear * 100, static_cast<int>(edge.size()) * 95);
+        }
+        // No stretch of the ground is pepper red: the peppers and the cook
+        // reddened by them would vanish on it.
+        int red = 0;
+        for (int y = 0; y < ground.height; ++y)
+            for (int x = 0; x < ground.width; ++x) {
+                const unsigned char* c = ground.at(x, y);
+                red += c[0] > 150 && c[1] < 110 && c[2] < 110 ? 1 : 0;
+            }
+        EXPECT_LT(red * 200, ground.width * ground.height) << red << " pepper-red texels";
+    }
+}
+
+TEST_F(DataFiles, TheLoadListAndTheSavePromptPrintOnADarkBoard)
+{
+    ASSERT_TRUE(context.valid());
+    // The list's cyan text: where its ten lines go (x -75 on, y 75 down to
+    // -24) and the empty list's message, the backdrop is dark enough that
+    // cyan reads at the contrast of body text.
+    const unsigned char cyan[3] = {0, 255, 255};
+    const Texels list = checkPicture("Textures/loadlist.png", Key::None);
+    ASSERT_GT(list.width, 0);
+    int samples = 0;
+    int readable = 0;
+    for (float y = -28.0f; y <= 84.0f; y += 2.0f)
+        for (float x = -76.0f; x <= 80.0f; x += 2.0f) {
+            ++samples;
+            readable += contrast(cyan, list.at(texelX(list, x), texelY(list, y))) >= 7.0 ? 1 : 0;
+        }
+    EXPECT_EQ(readable, samples);
+    // The scroll bar's track runs behind the arrows and the thumb.
+    for (float y : {77.0f, 0.0f, -77.0f})
+        EXPECT_LT(luminance(list.at(texelX(list, 90.0f), texelY(list, y))), 0.1) << y;
+
+    // The prompt's board is dark inside, with its corners keyed away.
+    const Texels prompt = checkPicture("Textures/prompt.png", Key::Black);
+    ASSERT_GT(prompt.width, 0);
+    EXPECT_EQ(prompt.at(0, 0)[3], 0);
+    EXPECT_EQ(prompt.at(prompt.width - 1, prompt.height - 1)[3], 0);
+    for (int x = prompt.width / 10; x < prompt.width * 9 / 10; x += prompt.width / 20)
+        EXPECT_GE(contrast(cyan, prompt.at(x, prompt.height / 2)), 7.0) << x;
 }
 
 TEST_F(DataFiles, LevelsTeachOneKindFirstThenBringThemAllAndPayMore)

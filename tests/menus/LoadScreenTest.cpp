@@ -61,6 +61,31 @@ TEST_F(LoadScreenTest, ShowsTenLinesAroundTheSelectionAndWraps)
     EXPECT_FLOAT_EQ(list->scrollBar.y, 140.0f * 13 / 20 - 70 + 3.75f);
 }
 
+TEST_F(LoadScreenTest, TheListIsPrintedOnItsBackdropAtFullBrightness)
+{
+    const Colour navy{20, 40, 80, 255};
+    writePicture("Textures/loadlist.png", navy);
+    writeSaveRecord("Save/a.sav", {1, 30, 0, 0});
+    LoadScreen* list = makeList();
+    const GLfloat dim[4] = {0.2f, 0.2f, 0.2f, 1.0f};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, dim);
+    context_->clear();
+    list->render();
+    // The backdrop fills the view behind the list, the controls and the text.
+    for (const auto& p : {std::pair<float, float>{-60.0f, 60.0f}, {60.0f, -70.0f}, {0.0f, 30.0f}}) {
+        const Colour c = context_->pixelAtView(p.first, p.second);
+        EXPECT_TRUE(c.r == navy.r && c.g == navy.g && c.b == navy.b)
+            << p.first << ", " << p.second << ": " << int(c.r) << " " << int(c.g) << " " << int(c.b);
+    }
+    int cyan = 0;
+    for (int y = 170; y < 185; ++y)
+        for (int x = 25; x < 100; ++x) {
+            const Colour c = context_->pixel(x, y);
+            cyan += c.r == 0 && c.g == 255 && c.b == 255 ? 1 : 0;
+        }
+    EXPECT_GT(cyan, 20) << "the list's first line in front of the backdrop";
+}
+
 TEST_F(LoadScreenTest, UnderlineFollowsTheHoveredButton)
 {
     writeSaveRecord("Save/a.sav", {1, 30, 0, 0});
@@ -109,14 +134,15 @@ TEST_F(LoadScreenTest, LoadGameRestoresTheSelectedRecordOnce)
 
 TEST_F(LoadScreenTest, ReleasesExactlyTheTexturesItLoaded)
 {
-    for (const char* name : {"arrow.png", "bar.png", "loadgame.png", "returngame.png", "white.bmp"})
+    for (const char* name : {"arrow.png", "bar.png", "loadgame.png", "returngame.png", "white.bmp",
+                             "loadlist.png"})
         writePicture(std::string("Textures/") + name);
     auto* list = new LoadScreen;
     list->enter();
     EXPECT_EQ(list->downArrow.texture.glName, list->upArrow.texture.glName);
     std::vector<unsigned int> names;
     for (const Sprite* sprite : {&list->upArrow, &list->scrollBar, &list->loadGameButton,
-                                 &list->returnGameButton, &list->underline}) {
+                                 &list->returnGameButton, &list->underline, &list->backdrop}) {
         ASSERT_NE(sprite->texture.glName, 0u);
         names.push_back(sprite->texture.glName);
     }

@@ -88,8 +88,9 @@ protected:
     }
 
     // Writes a small white picture file: PNG or BMP through the image
-    // library, GIF by hand (the library cannot write GIF).
-    static void writePicture(const std::string& path)
+    // library, GIF by hand (the library cannot write GIF). PNG and BMP
+    // pictures may have another colour.
+    static void writePicture(const std::string& path, Colour colour = Colour{255, 255, 255, 255})
     {
         std::filesystem::path p(path);
         if (p.has_parent_path())
@@ -105,7 +106,9 @@ protected:
             return;
         }
         const int size = 4;
-        std::vector<unsigned char> pixels(size * size * 4, 255);
+        std::vector<unsigned char> pixels;
+        for (int i = 0; i < size * size; ++i)
+            pixels.insert(pixels.end(), {colour.r, colour.g, colour.b, colour.a});
         ILuint image = 0;
         ilGenImages(1, &image);
         ilBindImage(image);

@@ -20,7 +20,7 @@ protected:
     static void writeMenuPictures()
     {
         for (const char* name : {"title.png", "dot.gif", "NewGame.png", "LoadGame.png", "GameStory.png", "quitgame.png",
-                                 "ReturnGame.png", "SaveGame.png"})
+                                 "ReturnGame.png", "SaveGame.png", "prompt.png"})
             writePicture(std::string("Textures/") + name);
     }
 };
@@ -120,6 +120,45 @@ TEST_F(TitleScreenTest, SavePromptTypesAndWritesTheSuspendedGame)
     EXPECT_FALSE(std::filesystem::exists("Save"));
 }
 
+TEST_F(TitleScreenTest, ThePromptIsPrintedOnItsBoardAtFullBrightness)
+{
+    const Colour green{0, 160, 0, 255};
+    const Colour navy{20, 40, 80, 255};
+    writePicture("Textures/title.png", green);
+    writePicture("Textures/prompt.png", navy);
+    // The entries as green as the title picture: a sprite without its
+    // picture would be a plain quad over the board's place.
+    for (const char* entry : {"Textures/NewGame.png", "Textures/ReturnGame.png", "Textures/SaveGame.png"})
+        writePicture(entry, green);
+    TitleScreen* menu = makeMenu(inGameMenu, new PlayScreen);
+    auto pixelAt = [this](float x, float y) { return context_->pixelAtView(x, y); };
+    auto same = [](Colour a, Colour b) { return a.r == b.r && a.g == b.g && a.b == b.b; };
+
+    context_->clear();
+    menu->render();
+    EXPECT_TRUE(same(pixelAt(70.0f, -25.0f), green)) << "no board before the prompt opens";
+
+    clickAt(menu, 55, -25);
+    ASSERT_TRUE(menu->prompting);
+    // A fade's dim light leaves the prompt's board and text alone.
+    const GLfloat dim[4] = {0.2f, 0.2f, 0.2f, 1.0f};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, dim);
+    context_->clear();
+    menu->render();
+    // The board reaches from left of the text to well right of it, and
+    // below the line for a second one.
+    for (const auto& p : {std::pair<float, float>{-55.0f, -10.0f}, {70.0f, -25.0f}, {0.0f, -22.0f}})
+        EXPECT_TRUE(same(pixelAt(p.first, p.second), navy)) << p.first << ", " << p.second;
+    EXPECT_FALSE(same(pixelAt(0.0f, -40.0f), navy)) << "below the board: the title picture";
+    int cyan = 0;
+    for (int y = 85; y < 100; ++y)
+        for (int x = 50; x < 100; ++x) {
+            const Colour c = context_->pixel(x, y);
+            cyan += c.r == 0 && c.g == 255 && c.b == 255 ? 1 : 0;
+        }
+    EXPECT_GT(cyan, 20) << "the prompt's text in front of its board";
+}
+
 TEST_F(TitleScreenTest, SetupRestoresFullBrightness)
 {
     const GLfloat dim[4] = {0.2f, 0.2f, 0.2f, 1.0f};
@@ -144,7 +183,7 @@ TEST_F(TitleScreenTest, ReleasesExactlyTheTexturesItLoaded)
     std::vector<unsigned int> names;
     for (const Sprite* sprite : {&menu->marker, &menu->newGameItem, &menu->loadGameItem,
                                  &menu->gameStoryItem, &menu->quitGameItem,
-                                 &menu->returnGameItem, &menu->saveGameItem}) {
+                                 &menu->returnGameItem, &menu->saveGameItem, &menu->promptPanel}) {
         ASSERT_NE(sprite->texture.glName, 0u);
         names.push_back(sprite->texture.glName);
     }
@@ -157,6 +196,7 @@ TEST_F(TitleScreenTest, ReleasesExactlyTheTexturesItLoaded)
     EXPECT_EQ(titleTexture.glName, title);
     EXPECT_EQ(menu->returnGameItem.texture.glName, 0u);
     EXPECT_EQ(menu->saveGameItem.texture.glName, 0u);
+    EXPECT_EQ(menu->promptPanel.texture.glName, 0u) << "no prompt in the main menu";
     delete menu;
     currentScreen = nullptr;
     EXPECT_TRUE(glIsTexture(title));

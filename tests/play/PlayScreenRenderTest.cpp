@@ -142,10 +142,14 @@ TEST_F(PlayRenderTest, TheIntroPauseShowsOnlyTheBackgroundAndTheText)
     screen->peppers[0].x = 40.0f;
     screen->peppers[0].y = -50.0f;
 
-    // Even in darkness the text stays at full brightness.
+    // Even in darkness the text stays at full brightness. (The HUD's line
+    // along the top edge is tested on its own; here the field is as bare as
+    // -nohud leaves it.)
     const GLfloat dark[4] = {0.2f, 0.2f, 0.2f, 1.0f};
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, dark);
+    hudShown = false;
     draw(*screen);
+    hudShown = true;
     EXPECT_PRED2(near, context.pixelAtView(0.0f, -50.0f), (Colour{20, 20, 20, 255})) << "no player";
     EXPECT_PRED2(near, context.pixelAtView(40.0f, -50.0f), (Colour{20, 20, 20, 255})) << "no pepper";
     EXPECT_PRED2(near, context.pixelAtView(-60.0f, 97.0f), (Colour{20, 20, 20, 255})) << "no health bar";

@@ -183,3 +183,163 @@ TEST_F(BitmapFontTest, TheDescriptionChoosesSizeAndWeight)
     regular.weight = 400;
     EXPECT_NE(glyphFaceFile(regular), glyphFaceFile(FontDescription())) << "bold and regular are different faces";
 }
+
+namespace {
+
+// The rows and columns where a text drew in the current buffer of `context`.
+Extent drawnExtent(const HeadlessContext& context, Colour background)
+{
+    Extent extent;
+    for (int py = 0; py < context.height(); ++py)
+        for (int px = 0; px < context.width(); ++px) {
+            const Colour c = context.pixel(px, py);
+            if (c.r != background.r || c.g != background.g || c.b != background.b) {
+                ++extent.count;
+                extent.left = std::min(extent.left, px);
+                extent.right = std::max(extent.right, px);
+                extent.bottom = std::min(extent.bottom, py);
+                extent.top = std::max(extent.top, py);
+            }
+        }
+    return extent;
+}
+
+// A window of the game's shape, `lines` pixels high, with the default camera.
+struct Window {
+    explicit Window(int lines) : context(lines * 4 / 3, lines)
+    {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        context.clear();
+        Camera().apply();
+    }
+    HeadlessContext context;
+};
+
+int letterHeight(const HeadlessContext& context, BitmapFont& font, const std::string& text)
+{
+    const_cast<HeadlessContext&>(context).clear();
+    font.text = text;
+    font.print(-50.0f, 0.0f);
+    const Extent e = drawnExtent(context, Colour{0, 0, 0, 255});
+    return e.count == 0 ? 0 : e.top - e.bottom + 1;
+}
+
+} // namespace
+
+TEST(BitmapFontScale, TextKeepsItsSizeAgainstThePicture)
+{
+    struct Case {
+        int lines;
+        int pixelHeight; // 14 at 480 lines and below, proportionally more above
+    };
+    const Case cases[] = {{240, 14}, {480, 14}, {720, 21}, {1080, 32}};
+    int heightAt480 = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines);
+        Window window(c.lines);
+        ASSERT_TRUE(window.context.valid());
+        BitmapFont font;
+        font.colour = {255, 255, 255, 255};
+        EXPECT_EQ(font.pixelHeight(), c.pixelHeight);
+        const int height = letterHeight(window.context, font, "H");
+        ASSERT_GT(height, 0);
+        if (c.lines == 480)
+            heightAt480 = height;
+        if (c.lines == 1080) {
+            // The letter grows with the picture: 2.25 times as high at 1080 lines.
+            EXPECT_NEAR(height, heightAt480 * 1080.0 / 480.0, 1.5);
+        }
+    }
+}
+
+TEST(BitmapFontScale, ANewViewportHeightRebuildsTheGlyphs)
+{
+    Window window(1080);
+    ASSERT_TRUE(window.context.valid());
+    BitmapFont font;
+    font.colour = {255, 255, 255, 255};
+    const int tall = letterHeight(window.context, font, "H");
+    EXPECT_EQ(font.pixelHeight(), 32);
+
+    // The window shrinks to 640 x 480: the next print builds 14-pixel glyphs.
+    glViewport(0, 0, 640, 480);
+    const int small = letterHeight(window.context, font, "H");
+    EXPECT_EQ(font.pixelHeight(), 14);
+    EXPECT_NEAR(small * 1080.0 / 480.0, tall, 1.5);
+
+    // And back again.
+    glViewport(0, 0, 1440, 1080);
+    EXPECT_EQ(letterHeight(window.context, font, "H"), tall);
+    EXPECT_EQ(font.pixelHeight(), 32);
+
+    // A larger description scales the same way: 28 at 480 lines is 63 at 1080.
+    font.fontDescription.height = -28;
+    letterHeight(window.context, font, "H");
+    EXPECT_EQ(font.pixelHeight(), 63);
+}
+
+TEST(BitmapFontScale, TheMeasuredWidthIsWhatPrintDraws)
+{
+    for (const int lines : {480, 1080}) {
+        SCOPED_TRACE(lines);
+        Window window(lines);
+        ASSERT_TRUE(window.context.valid());
+        BitmapFont font;
+        font.colour = {255, 255, 255, 255};
+        const std::string text = "Peppers left 10";
+        const float width = font.textWidth(text, 200.0f);
+        letterHeight(window.context, font, text);
+        const Extent e = drawnExtent(window.context, Colour{0, 0, 0, 255});
+        const float unitsPerPixel = 200.0f / static_cast<float>(window.context.width());
+        const float start = (-50.0f + 100.0f) / unitsPerPixel;
+        // The last glyph's ink ends within its advance, a pixel or two short of it.
+        EXPECT_LE(e.right + 1, start + width / unitsPerPixel + 0.5f);
+        EXPECT_GE(e.right + 1, start + width / unitsPerPixel - 3.0f);
+        EXPECT_FLOAT_EQ(font.textWidth(text + "\nPeppers", 200.0f), width) << "the widest line counts";
+        EXPECT_FLOAT_EQ(font.textWidth("", 200.0f), 0.0f);
+
+        // Every printable character together stays within the measures, from
+        // the baseline at y 0, and fills them but for a blank row or two of
+        // the glyph bitmaps.
+        std::string all;
+        for (char c = ' '; c < 127; ++c)
+            all += c;
+        letterHeight(window.context, font, all);
+        const Extent tallest = drawnExtent(window.context, Colour{0, 0, 0, 255});
+        const float pixelsPerUnit = static_cast<float>(window.context.height()) / 200.0f;
+        const float baseline = static_cast<float>(window.context.height()) / 2.0f;
+        const float up = tallest.top + 1 - baseline;
+        const float down = baseline - tallest.bottom;
+        EXPECT_GE(font.ascent(200.0f) * pixelsPerUnit, up - 0.01f);
+        EXPECT_LE(font.ascent(200.0f) * pixelsPerUnit, up + 2.01f);
+        EXPECT_GE(font.descent(200.0f) * pixelsPerUnit, down - 0.01f);
+        EXPECT_LE(font.descent(200.0f) * pixelsPerUnit, down + 2.01f);
+    }
+}
+
+TEST_F(BitmapFontTest, AnOutlineRimsEveryGlyphWithoutCoveringIt)
+{
+    const Extent plain = printed("I");
+    int letter = 0;
+    for (int py = plain.bottom; py <= plain.top; ++py)
+        for (int px = plain.left; px <= plain.right; ++px)
+            letter += same(context->pixel(px, py), white, 0) ? 1 : 0;
+
+    font->outline = black;
+    const Extent rimmed = printed("I");
+    int stillWhite = 0;
+    int rim = 0;
+    for (int py = rimmed.bottom; py <= rimmed.top; ++py)
+        for (int px = rimmed.left; px <= rimmed.right; ++px) {
+            const Colour c = context->pixel(px, py);
+            stillWhite += same(c, white, 0) ? 1 : 0;
+            rim += same(c, black, 0) ? 1 : 0;
+        }
+    EXPECT_EQ(stillWhite, letter) << "the letter keeps every pixel";
+    EXPECT_GT(rim, 0);
+    // One pixel round the letter at 14 pixels.
+    EXPECT_EQ(rimmed.left, plain.left - 1);
+    EXPECT_EQ(rimmed.right, plain.right + 1);
+    EXPECT_EQ(rimmed.top, plain.top + 1);
+    EXPECT_EQ(rimmed.bottom, plain.bottom - 1);
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -133,4 +134,31 @@ TEST_F(RecordedRun, ARunCutShortStillPlaysAsFarAsItGoes)
     const ReplayOutcome outcome = runReplay(cut, THRASK_DATA_DIR);
     EXPECT_TRUE(outcome.matches(cut)) << outcome.departure;
     EXPECT_LT(outcome.frames, runReplay(replay, THRASK_DATA_DIR).frames);
+}
+
+TEST(AspectReplay, AWideRunRecordedWithAspectPlaysBackOnlyWithItsPictureShape)
+{
+    HeadlessContext context{64, 48};
+    ASSERT_TRUE(context.valid());
+    Replay replay;
+    std::string error;
+    ASSERT_TRUE(readReplayFile(THRASK_SOURCE_DIR "/tests/replays/aspect-wide.replay", replay, error))
+        << error;
+    const std::vector<std::string> recorded = replay.commandLine;
+    ASSERT_NE(std::find(recorded.begin(), recorded.end(), "-aspect"), recorded.end());
+
+    const ReplayOutcome asRecorded = runReplay(replay, THRASK_DATA_DIR);
+    ASSERT_TRUE(asRecorded.error.empty()) << asRecorded.error;
+    EXPECT_TRUE(asRecorded.matches(replay)) << asRecorded.departure;
+
+    // The same messages on a picture that fills the wide window land
+    // elsewhere: the runner must take the shape from the recording.
+    replay.commandLine.erase(std::find(replay.commandLine.begin(), replay.commandLine.end(), "-aspect"));
+    const ReplayOutcome filled = runReplay(replay, THRASK_DATA_DIR);
+    EXPECT_FALSE(filled.departure.empty());
+    EXPECT_FALSE(filled.matches(replay));
+
+    // And the runner leaves no shape behind for the next run.
+    replay.commandLine = recorded;
+    EXPECT_TRUE(runReplay(replay, THRASK_DATA_DIR).matches(replay));
 }

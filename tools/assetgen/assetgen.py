@@ -78,10 +78,13 @@ def pictures():
     p = {}
     # the title menu
     p["title.png"] = scenes.title
-    for name, label in (("NewGame.png", "New Game"), ("LoadGame.png", "Load Game"),
-                        ("GameStory.png", "Game Story"), ("quitgame.png", "Quit Game"),
-                        ("ReturnGame.png", "Return Game"), ("SaveGame.png", "Save Game")):
-        p[name] = (lambda label=label: flatten(panels.menu_entry(label), KEY_BLACK))
+    # Game Story's entry stands 7 of its 50 units right of the others: its
+    # label is drawn 5 units left, as far as its picture leaves room for
+    for name, label, shift in (("NewGame.png", "New Game", 0.0), ("LoadGame.png", "Load Game", 0.0),
+                               ("GameStory.png", "Game Story", -5.0 / 50.0),
+                               ("quitgame.png", "Quit Game", 0.0),
+                               ("ReturnGame.png", "Return Game", 0.0), ("SaveGame.png", "Save Game", 0.0)):
+        p[name] = (lambda label=label, shift=shift: flatten(panels.menu_entry(label, shift), KEY_BLACK))
     p["dot.gif"] = panels.marker_dot
     # the load list
     p["arrow.png"] = panels.arrow
@@ -89,13 +92,17 @@ def pictures():
     p["loadgame.png"] = lambda: flatten(panels.list_button("Load Game"), KEY_BLACK)
     p["returngame.png"] = lambda: flatten(panels.list_button("Return Game"), KEY_BLACK)
     p["white.bmp"] = panels.underline
+    p["loadlist.png"] = scenes.load_list
+    p["prompt.png"] = lambda: flatten(panels.prompt_panel(), KEY_BLACK)
     # story and ending
     p["story.gif"] = scenes.story
     p["win.png"] = lambda: flatten(scenes.win(), KEY_BLACK)
     # play
     p["dead.png"] = lambda: flatten(panels.dead_picture(), KEY_BLACK)
     p["HealthBar.png"] = lambda: flatten(panels.health_bar(), KEY_BLACK)
-    p["player.gif"] = lambda: keyed(creatures.player(), 4)
+    # drawn in its on-screen 4:3 shape and stretched into the square picture
+    p["player.gif"] = lambda: flatten(creatures.player_sprite().resize((64, 64), Image.NEAREST),
+                                      KEY_BLACK)
     p["pepper.png"] = lambda: keyed(creatures.pepper(), 4)
     p["Health.png"] = lambda: keyed(creatures.health(), 4)
     for i in range(5):

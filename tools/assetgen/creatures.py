@@ -271,6 +271,43 @@ def player():
     return outline(img)
 
 
+def player_sprite():
+    """Thrask as the game draws him in play: 10 x 10 units, 32 x 24 pixels in
+    the default window, so he is drawn here pixel for pixel in that shape (the
+    caller stretches him into the square picture). Chunky shapes, a face that
+    reads at a glance and a two-pixel dark outline keep him clear on every
+    background, and light colours let the game's red tint show as he eats."""
+    img = canvas(32, 24)
+    d = Pen(img)
+    d.rect(11, 19, 14, 20, (70, 52, 44))  # legs
+    d.rect(17, 19, 20, 20, (70, 52, 44))
+    d.rect(10, 21, 14, 21, NEAR_BLACK)  # shoes
+    d.rect(17, 21, 21, 21, NEAR_BLACK)
+    d.rrect(8, 13, 23, 19, 2, WHITE)  # cook's jacket
+    d.rect(15, 15, 16, 19, (206, 206, 214))
+    d.dot(13, 16, RED_DARK)
+    d.dot(13, 18, RED_DARK)
+    d.rect(5, 14, 8, 17, WHITE)  # arms
+    d.rect(23, 14, 26, 17, WHITE)
+    d.rect(4, 17, 6, 19, SKIN)  # hands
+    d.rect(25, 17, 27, 19, SKIN)
+    d.rrect(9, 7, 22, 13, 3, SKIN)  # face
+    d.poly([(13, 13), (18, 13), (16, 15), (15, 15)], RED)  # neckerchief
+    d.rect(12, 9, 13, 10, NEAR_BLACK)  # eyes
+    d.rect(18, 9, 19, 10, NEAR_BLACK)
+    d.dot(12, 9, WHITE)
+    d.dot(18, 9, WHITE)
+    d.rect(10, 11, 11, 11, (250, 140, 130))  # cheeks
+    d.rect(20, 11, 21, 11, (250, 140, 130))
+    d.rect(14, 12, 17, 12, (150, 60, 44))  # smile
+    d.oval(7, 2, 15, 7, WHITE)  # puffy chef's hat
+    d.oval(12, 2, 20, 6, WHITE)
+    d.oval(16, 2, 24, 7, WHITE)
+    d.rect(9, 5, 22, 6, WHITE)
+    d.rect(9, 6, 22, 6, (214, 214, 224))  # hat band
+    return outline(outline(img), OUTLINE, diagonal=True)
+
+
 def pepper():
     img = canvas(32, 32)
     d = Pen(img)
@@ -279,8 +316,10 @@ def pepper():
     d.poly([(22, 11), (24, 14), (22, 19), (18, 23), (20, 16)], RED_DARK)
     d.line([(17, 11), (15, 17), (11, 22)], (255, 150, 140), 1)
     d.rect(16, 5, 24, 8, (70, 170, 60))  # cap
-    d.line([(20, 5), (22, 1), (25, 0)], (70, 150, 50), 2)
-    return outline(img)
+    d.line([(20, 5), (22, 1), (25, 1)], (70, 150, 50), 2)
+    # a second, diagonal ring of outline: the pepper keeps a clear edge on
+    # every background, the red carpet and the brown soil too
+    return outline(outline(img), OUTLINE, diagonal=True)
 
 
 def health():

@@ -36,11 +36,12 @@ def meadow():
 
 def garden():
     rng = random.Random(12)
-    img = noise_tile((SIZE, SIZE), (176, 132, 92), 0.05, 2)
+    # light, sandy soil: the red peppers and the cook's outline show on it
+    img = noise_tile((SIZE, SIZE), (206, 170, 124), 0.04, 2)
     d = ImageDraw.Draw(img)
     for row in range(0, SIZE, 32):  # furrows
-        d.rectangle([0, row + 24, SIZE, row + 31], fill=(150, 108, 74))
-        d.line([(0, row + 24), (SIZE, row + 24)], fill=(196, 152, 110))
+        d.rectangle([0, row + 24, SIZE, row + 31], fill=(184, 146, 104))
+        d.line([(0, row + 24), (SIZE, row + 24)], fill=(222, 188, 142))
     for row in range(0, SIZE, 32):
         for x in range(8, SIZE, 24):
             ox = x + rng.randrange(-3, 4)
@@ -141,10 +142,15 @@ def castle():
             c = shade((196, 190, 184), rng.uniform(0.92, 1.06))
             d.rounded_rectangle([x + off + 1, row + 1, x + off + 22, row + 14], radius=4, fill=c,
                                 outline=(160, 152, 146))
-    for y in range(SIZE):  # a red carpet to the gate, clear of the intro text
+    # a royal blue carpet to the gate, clear of the intro text: blue, so the
+    # red peppers and the reddening cook stand out on it as on the stones
+    for y in range(SIZE):
         for x in range(200, 232):
-            c = (196, 62, 70) if 203 < x < 229 else (230, 180, 60)
+            c = (84, 104, 196) if 203 < x < 229 else (230, 180, 60)
             d.point((x, y), fill=shade(c, rng.uniform(0.96, 1.04)))
+    for y in range(6, SIZE, 24):  # a gold pattern woven into it
+        for x, dy in ((208, 0), (216, 4), (224, 0)):
+            d.rectangle([x - 1, y + dy, x + 1, y + dy + 2], fill=(236, 196, 90))
     return img
 
 

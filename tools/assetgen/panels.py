@@ -16,10 +16,16 @@ MENU_TOP = (255, 252, 228)
 MENU_BOTTOM = (255, 196, 70)
 
 
-def menu_entry(label):
-    """A title-menu entry: outlined warm text on the keyed black background."""
+def menu_entry(label, shift=0.0):
+    """A title-menu entry: outlined warm text on the keyed black background.
+
+    shift moves the label sideways by that share of the entry's width: Game
+    Story's entry stands 7 units (of 50) right of the others, so its label is
+    drawn to the left in its picture and lines up with theirs."""
+    design = (683, 256)
     return text_layer((512, 256), label, 100, MENU_TOP, MENU_BOTTOM, stroke=0.14,
-                      design_size=(683, 256))
+                      design_size=design,
+                      anchor=(design[0] * (0.5 + shift), design[1] / 2.0))
 
 
 def list_button(label):
@@ -116,3 +122,14 @@ def dead_picture():
     out.alpha_composite(text_layer(size, "Thrask is out cold...", 44, WHITE, (220, 220, 240),
                                    stroke=0.14, design_size=(683, 256), anchor=(440, 190)))
     return out
+
+
+def prompt_panel():
+    """The save prompt's board: 140 x 30 units behind the prompt's line and
+    the line under it, drawn in its on-screen shape (448 x 72 pixels in the
+    default window) and stretched into 512 x 128; corners keyed."""
+    import scenes  # the board is drawn as the load list's is
+    design = (896, 144)
+    img = canvas(*design)
+    scenes.board(img, (14, 14, design[0] - 15, design[1] - 15), 22)
+    return img.resize((512, 128), Image.LANCZOS)

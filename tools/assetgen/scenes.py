@@ -12,6 +12,7 @@ from PIL import Image, ImageDraw
 
 import creatures
 import grounds
+import panels
 from gfx import (BROWN, BROWN_DARK, CREAM, OUTLINE, WHITE, canvas, enlarge, gradient, rgba,
                  text_layer)
 
@@ -38,8 +39,39 @@ def _hills(img):
         d.polygon(pts, fill=colour)
 
 
+# Where the menu's entries lie on the title picture, in design pixels: the
+# game's 200 x 200 view stretched over the 4:3 design canvas.
+def view_x(x):
+    return (x + 100) * DESIGN[0] / 200.0
+
+
+def view_y(y):
+    return (100 - y) * DESIGN[1] / 200.0
+
+
+def _plank(d, box, tip, fill, edge):
+    """A wooden arm of the signpost; tip -1 points left, 1 right, 0 none."""
+    x0, y0, x1, y1 = box
+    mid = (y0 + y1) / 2.0
+    reach = (y1 - y0) * 0.45
+    pts = [(x0, y0), (x1, y0), (x1, y1), (x0, y1)]
+    if tip < 0:
+        pts = [(x0 + reach, y0), (x1, y0), (x1, y1), (x0 + reach, y1), (x0, mid)]
+    elif tip > 0:
+        pts = [(x0, y0), (x1 - reach, y0), (x1, mid), (x1 - reach, y1), (x0, y1)]
+    grown = []
+    for x, y in pts:  # the dark edge: the same shape, 6 pixels larger
+        grown.append((x + (6 if x > (x0 + x1) / 2 else -6), y + (6 if y > mid else -6)))
+    d.polygon(grown, fill=edge)
+    d.polygon(pts, fill=fill)
+
+
 def title():
-    """The title "Thrask" over a sunny pepper field, with a signboard for the menu."""
+    """The title "Thrask" over a sunny pepper field, with a signpost for the menu.
+
+    The signpost's board holds New Game, Load Game, Game Story and Quit Game;
+    its two arms hold Return Game (pointing back, left) and Save Game
+    (right), which the in-game menu adds. It stands whole on the grass."""
     w, h = DESIGN
     img = gradient(DESIGN, (110, 180, 245), (200, 232, 250)).convert("RGBA")
     d = ImageDraw.Draw(img)
@@ -49,36 +81,102 @@ def title():
         for dx, r in ((-60, 40), (0, 58), (60, 42)):
             d.ellipse([cx + dx - r, cy - r, cx + dx + r, cy + r], fill=(252, 252, 255))
     _hills(img)
-    # the pepper field
+    # the pepper field, where the signpost leaves room
     pep = sprite(creatures.pepper(), 3)
     rng = random.Random(5)
-    for _ in range(22):
-        x, y = rng.randrange(20, w - 80), rng.randrange(700, 980)
-        if 430 < x < 1040:
+    for _ in range(26):
+        x, y = rng.randrange(20, w - 80), rng.randrange(760, 960)
+        if 440 < x < 1000:
             continue
         img.alpha_composite(pep, (x, y))
-    # a wooden signboard where the menu entries stand
-    sx0, sx1, sy0, sy1 = 470, 1060, 500, 1010
-    d.rectangle([sx0 + 60, sy0, sx0 + 84, h], fill=BROWN_DARK)
-    d.rectangle([sx1 - 84, sy0, sx1 - 60, h], fill=BROWN_DARK)
-    d.rounded_rectangle([sx0 - 6, sy0 - 6, sx1 + 6, sy1 + 6], radius=30, fill=rgba(OUTLINE))
-    d.rounded_rectangle([sx0, sy0, sx1, sy1], radius=26, fill=(150, 100, 62))
-    for y in range(sy0 + 64, sy1, 64):  # planks
-        d.line([(sx0 + 8, y), (sx1 - 8, y)], fill=(124, 80, 48), width=4)
-    for x, y in ((sx0 + 24, sy0 + 24), (sx1 - 24, sy0 + 24), (sx0 + 24, sy1 - 24), (sx1 - 24, sy1 - 24)):
+
+    wood = (150, 100, 62)
+    wood_dark = (124, 80, 48)
+    edge = rgba(OUTLINE)
+    # the board: New Game (y -2.5) down to Quit Game and its marker (y -88.5)
+    bx0, bx1 = view_x(-24), view_x(40)
+    by0, by1 = view_y(2), view_y(-91)
+    # two posts beside it, from above its top down into the grass
+    ground = h - 26
+    posts = (bx0 - 40, bx1 + 12)
+    for px in posts:
+        d.rounded_rectangle([px - 6, by0 - 46, px + 34, ground + 4], radius=10, fill=edge)
+        d.rounded_rectangle([px, by0 - 40, px + 28, ground], radius=7, fill=BROWN_DARK)
+        d.line([(px + 9, by0 - 30), (px + 9, ground - 4)], fill=(118, 74, 46), width=4)
+    # the arms: Return Game (x -75 to -25) and its marker to x -72.5, Save
+    # Game (x 30 to 80); y -12.5 to -37.5 and the markers a little lower
+    ay0, ay1 = view_y(-9), view_y(-41)
+    _plank(d, (view_x(-84), ay0, bx0 + 40, ay1), -1, rgba(wood), edge)
+    _plank(d, (bx1 - 40, ay0, view_x(89), ay1), 1, rgba(wood), edge)
+    for x0, x1 in ((view_x(-78), bx0 - 8), (bx1 + 8, view_x(82))):
+        d.line([(x0, (ay0 + ay1) / 2), (x1, (ay0 + ay1) / 2)], fill=wood_dark, width=4)
+    d.rounded_rectangle([bx0 - 6, by0 - 6, bx1 + 6, by1 + 6], radius=30, fill=edge)
+    d.rounded_rectangle([bx0, by0, bx1, by1], radius=26, fill=rgba(wood))
+    for y in range(int(by0) + 64, int(by1), 64):  # planks
+        d.line([(bx0 + 8, y), (bx1 - 8, y)], fill=wood_dark, width=4)
+    for x, y in ((bx0 + 24, by0 + 24), (bx1 - 24, by0 + 24), (bx0 + 24, by1 - 24),
+                 (bx1 - 24, by1 - 24)):
         d.ellipse([x - 7, y - 7, x + 7, y + 7], fill=(90, 60, 40))
-    # the heroes and villains around the sign
-    img.alpha_composite(sprite(creatures.player(), 9), (130, 660))
-    img.alpha_composite(sprite(creatures.cabbage(2), 5), (70, 860))
+    # tufts of grass round the posts' feet
+    for px in posts:
+        for dx in (-14, 2, 18, 34):
+            d.polygon([(px + dx, ground + 6), (px + dx + 8, ground - 16), (px + dx + 14, ground + 6)],
+                      fill=(96, 170, 80))
+
+    # the heroes and villains around the signpost
+    img.alpha_composite(sprite(creatures.ninja(1), 3), (1150, 360))
+    img.alpha_composite(sprite(creatures.player(), 7), (150, 760))
+    img.alpha_composite(sprite(creatures.cabbage(2), 3), (30, 800))
     zombie = creatures.zombie(2).transpose(Image.FLIP_LEFT_RIGHT)  # turned towards the sign
-    img.alpha_composite(sprite(creatures.ninja(1).transpose(Image.FLIP_LEFT_RIGHT), 3), (250, 440))
-    img.alpha_composite(sprite(zombie, 5), (990, 560))
-    img.alpha_composite(sprite(creatures.robot(), 4), (1120, 770))
+    img.alpha_composite(sprite(zombie, 4), (1010, 745))
+    img.alpha_composite(sprite(creatures.robot(), 3), (1160, 805))
     # the name
     img.alpha_composite(text_layer(DESIGN, "Thrask", 300, (255, 240, 120), (250, 110, 40),
                                    stroke=0.07, anchor=(w / 2, 190)))
     img.alpha_composite(text_layer(DESIGN, "The Great Pepper Hunt", 70, WHITE, (255, 226, 200),
                                    stroke=0.12, anchor=(w / 2, 380)))
+    return squeeze(img.convert("RGB"))
+
+
+# The dark board behind text in cyan, the load list's and the save prompt's
+# colour: navy, with the light rim of the load list's buttons.
+BOARD_TOP = (24, 52, 84)
+BOARD_BOTTOM = (14, 32, 56)
+BOARD_RIM = (190, 250, 255)
+
+
+def board(img, box, radius, rim=6):
+    """A dark rounded board with a light rim and a dark outline, on img."""
+    x0, y0, x1, y1 = [int(round(v)) for v in box]
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle([x0 - rim - 4, y0 - rim - 4, x1 + rim + 4, y1 + rim + 4],
+                        radius=radius + rim + 4, fill=rgba(OUTLINE))
+    d.rounded_rectangle([x0 - rim, y0 - rim, x1 + rim, y1 + rim], radius=radius + rim,
+                        fill=rgba(BOARD_RIM))
+    inside = gradient((x1 - x0 + 1, y1 - y0 + 1), BOARD_TOP, BOARD_BOTTOM).convert("RGBA")
+    mask = Image.new("L", inside.size, 0)
+    ImageDraw.Draw(mask).rounded_rectangle([0, 0, inside.width - 1, inside.height - 1],
+                                           radius=radius, fill=255)
+    img.paste(inside, (x0, y0), mask)
+
+
+def load_list():
+    """The load list's backdrop, the whole window: a calm meadow under the
+    sky, the dark board the list of saved games is printed on (from x -75,
+    y 75, ten lines), and the track of its scroll bar (x 90, y -77.5 to
+    77.5). The two buttons stand on the grass below the board."""
+    w, h = DESIGN
+    img = gradient(DESIGN, (110, 180, 245), (200, 232, 250)).convert("RGBA")
+    _hills(img)
+    pep = sprite(creatures.pepper(), 2)
+    rng = random.Random(8)
+    for _ in range(30):  # a pepper patch along the bottom, clear of the buttons
+        x, y = rng.randrange(10, w - 70), rng.randrange(850, 960)
+        img.alpha_composite(pep, (x, y))
+    # Thrask waits between the two buttons
+    img.alpha_composite(sprite(creatures.player(), 4), (int(view_x(0)) - 64, int(view_y(-36))))
+    board(img, (view_x(-82), view_y(88), view_x(84), view_y(-33)), 24)
+    board(img, (view_x(86), view_y(80), view_x(94), view_y(-80)), 10, rim=4)
     return squeeze(img.convert("RGB"))
 
 
@@ -94,6 +192,23 @@ def _caption(img, box, lines, px, colour=(50, 30, 40)):
     layer = text_layer(DESIGN, lines, px, colour, stroke=0.0, outline_colour=colour,
                        anchor=((box[0] + box[2]) / 2, (box[1] + box[3]) / 2), spacing=1.15)
     img.alpha_composite(layer)
+
+
+def _tinted(img, green_blue):
+    """The picture as the game tints the cook: green and blue scaled down."""
+    r, g, b, a = img.split()
+    g = g.point(lambda v: v * green_blue // 255)
+    b = b.point(lambda v: v * green_blue // 255)
+    return Image.merge("RGBA", (r, g, b, a))
+
+
+def _reddening():
+    """Three cooks, white, pink and red: how Thrask looks as a field empties."""
+    cook = creatures.player_sprite()
+    out = Image.new("RGBA", (cook.width * 3 + 8, cook.height), (0, 0, 0, 0))
+    for i, tint in enumerate((255, 150, 40)):
+        out.alpha_composite(_tinted(cook, tint), (i * (cook.width + 4), 0))
+    return out
 
 
 def story():
@@ -142,6 +257,8 @@ def story():
     rows = [
         (creatures.player(), "Arrow keys move Thrask. He can't fight: dodge!"),
         (creatures.pepper(), "Eat every pepper in a field to clear it."),
+        (_reddening(), "He turns redder with every pepper: red means nearly done!"),
+        (panels.health_bar(), "Health at the top left; score, level, peppers left beside it."),
         (creatures.zombie(3), "Zombies lunge when you get close."),
         (creatures.cabbage(2), "Cabbages pop out of the ground and bite."),
         (creatures.pirate(), "Pirates throw knives; ninjas strike fast."),
@@ -149,17 +266,17 @@ def story():
         (creatures.health(), "Hearts heal you."),
     ]
     for i, (pic, text) in enumerate(rows):
-        y = 632 + i * 45
+        y = 634 + i * 36
         p = pic.crop(pic.getbbox())
-        scale = 44.0 / max(p.width, p.height)
+        scale = min(40.0 / p.height, 96.0 / p.width)
         p = p.resize((max(1, int(p.width * scale)), max(1, int(p.height * scale))), Image.LANCZOS)
-        img.alpha_composite(p, (box[0] + 60 - p.width // 2, y + 24 - p.height // 2))
-        layer = text_layer(DESIGN, text, 34, (50, 30, 40), stroke=0.0, outline_colour=(50, 30, 40),
-                           align="left", anchor=(box[0] + 140, y + 24))
+        img.alpha_composite(p, (box[0] + 66 - p.width // 2, y + 18 - p.height // 2))
+        layer = text_layer(DESIGN, text, 30, (50, 30, 40), stroke=0.0, outline_colour=(50, 30, 40),
+                           align="left", anchor=(box[0] + 130, y + 18))
         img.alpha_composite(layer)
-    img.alpha_composite(text_layer(DESIGN, "Enter starts a level.  Esc opens the menu.", 30,
+    img.alpha_composite(text_layer(DESIGN, "Enter starts a level.  Esc opens the menu.", 28,
                                    (120, 60, 40), stroke=0.0, outline_colour=(120, 60, 40),
-                                   anchor=((box[0] + box[2]) / 2, 966)))
+                                   anchor=((box[0] + box[2]) / 2, 970)))
     # the way back: the lower-left corner, 18 % wide and 15 % high, is the button
     bx0, by0, bx1, by1 = 22, 884, 232, 1000
     d.rounded_rectangle([bx0 - 5, by0 - 5, bx1 + 5, by1 + 5], radius=24, fill=rgba(OUTLINE))

@@ -1,5 +1,6 @@
 #include "tools/levelcheck/PlayBot.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "entities/Cabbage.h"
@@ -34,8 +35,11 @@ bool insideGrown(const Sprite& s, float x, float y, float margin)
 }
 
 // How dangerous it is for the player to stand at (x, y) at time t from now.
-float danger(const PlayScreen& play, float x, float y, float t)
+// Without cabbage foresight, only a cabbage that is out counts, as it is now;
+// a walking zombie worries the bot from profile.zombieWariness on.
+float danger(const PlayScreen& play, float x, float y, float t, const BotProfile& profile)
 {
+    const bool cabbageForesight = profile.cabbageForesight;
     float total = 0.0f;
     for (const auto& entity : play.entities) {
         const Sprite& s = entity->sprite;
@@ -44,7 +48,7 @@ float danger(const PlayScreen& play, float x, float y, float t)
         case EntityKind::Zombie: {
             const auto& zombie = static_cast<const Zombie&>(*entity);
             const float reach = zombie.burning ? 32.0f : 28.0f;
-            const float wary = zombie.burning ? 66.0f : 42.0f; // a burning one chases from 65
+            const float wary = zombie.burning ? 66.0f : profile.zombieWariness; // a burning one chases from 65
             if (d < reach)
                 total += zombie.burning ? 300.0f : 120.0f;
             else if (d < wary)
@@ -62,7 +66,7 @@ float danger(const PlayScreen& play, float x, float y, float t)
         case EntityKind::Cabbage: {
             const auto& cabbage = static_cast<const Cabbage&>(*entity);
             // About to sink or rise: its sine tells when it is out.
-            const bool out = std::sin(cabbage.growPhase + t) > 0.0f;
+            const bool out = cabbageForesight ? std::sin(cabbage.growPhase + t) > 0.0f : true;
             if (s.visible && out) {
                 if (d < 12.0f)
                     total += 300.0f;
@@ -103,9 +107,63 @@ float danger(const PlayScreen& play, float x, float y, float t)
 
 } // namespace
 
+BotProfile BotProfile::novice(std::uint32_t seed)
+{
+    BotProfile profile;
+    profile.reactionFrames = 15;
+    profile.holdFrames = 6;
+    profile.slip = 1.0f / 6.0f;
+    profile.cabbageForesight = false;
+    profile.zombieWariness = 32.0f;
+    profile.weighsGoals = false;
+    profile.seed = seed;
+    return profile;
+}
+
+PlayBot::PlayBot(const BotProfile& profile) : profile_(profile), random_(profile.seed)
+{
+    // At the start the player has not reacted yet: it stands.
+    pending_.assign(static_cast<std::size_t>(std::max(0, profile.reactionFrames)), Direction());
+}
+
 void PlayBot::chooseKeys(const PlayScreen& play, unsigned char* keys)
 {
     keys[vk::up] = keys[vk::down] = keys[vk::right] = keys[vk::left] = 0;
+    pending_.push_back(steer(aim(play)));
+    const Direction chosen = pending_.front();
+    pending_.pop_front();
+    keys[vk::right] = chosen.dx > 0;
+    keys[vk::left] = chosen.dx < 0;
+    keys[vk::up] = chosen.dy > 0;
+    keys[vk::down] = chosen.dy < 0;
+}
+
+PlayBot::Direction PlayBot::steer(Direction wanted)
+{
+    if (heldFor_ > 0 && heldFor_ < profile_.holdFrames) {
+        ++heldFor_;
+        return held_;
+    }
+    if (wanted.dx != held_.dx || wanted.dy != held_.dy) {
+        if ((wanted.dx != 0 || wanted.dy != 0) && profile_.slip > 0.0f
+            && std::uniform_real_distribution<float>(0.0f, 1.0f)(random_) < profile_.slip) {
+            // A quarter turn of the eight directions either way.
+            static const Direction ring[] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
+            int at = 0;
+            while (ring[at].dx != wanted.dx || ring[at].dy != wanted.dy)
+                ++at;
+            const int turn = std::uniform_int_distribution<int>(0, 1)(random_) == 0 ? 1 : 7;
+            wanted = ring[(at + turn) % 8];
+        }
+        heldFor_ = 1;
+    }
+    held_ = wanted;
+    return held_;
+}
+
+PlayBot::Direction PlayBot::aim(const PlayScreen& play) const
+{
+    const BotProfile& foresight = profile_;
     const float px = play.player.x;
     const float py = play.player.y;
 
@@ -117,7 +175,7 @@ void PlayBot::chooseKeys(const PlayScreen& play, unsigned char* keys)
         if (!heart.available || !heart.sprite.visible || play.hp > 22)
             continue;
         const float cost = distance(px, py, heart.sprite.x, heart.sprite.y) * 0.5f +
-                           danger(play, heart.sprite.x, heart.sprite.y, 0.0f);
+                           danger(play, heart.sprite.x, heart.sprite.y, 0.0f, foresight);
         if (cost < best) {
             best = cost;
             goalX = heart.sprite.x;
@@ -127,7 +185,9 @@ void PlayBot::chooseKeys(const PlayScreen& play, unsigned char* keys)
     for (const Sprite& pepper : play.peppers) {
         if (!pepper.visible)
             continue;
-        const float cost = distance(px, py, pepper.x, pepper.y) + danger(play, pepper.x, pepper.y, 0.0f);
+        float cost = distance(px, py, pepper.x, pepper.y);
+        if (profile_.weighsGoals)
+            cost += danger(play, pepper.x, pepper.y, 0.0f, foresight);
         if (cost < best) {
             best = cost;
             goalX = pepper.x;
@@ -145,7 +205,7 @@ void PlayBot::chooseKeys(const PlayScreen& play, unsigned char* keys)
             for (float t : lookAhead) {
                 const float x = clampField(px + dx * playerSpeed * t);
                 const float y = clampField(py + dy * playerSpeed * t);
-                score -= danger(play, x, y, t);
+                score -= danger(play, x, y, t, foresight);
                 nearest = std::fmin(nearest, distance(x, y, goalX, goalY));
             }
             score -= nearest * 3.0f;
@@ -157,8 +217,8 @@ void PlayBot::chooseKeys(const PlayScreen& play, unsigned char* keys)
                 bestDy = dy;
             }
         }
-    keys[vk::right] = bestDx > 0;
-    keys[vk::left] = bestDx < 0;
-    keys[vk::up] = bestDy > 0;
-    keys[vk::down] = bestDy < 0;
+    Direction way;
+    way.dx = bestDx;
+    way.dy = bestDy;
+    return way;
 }

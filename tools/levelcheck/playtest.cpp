@@ -1,10 +1,17 @@
-// levelplaytest: plays the shipped levels with a careful bot on the real play
-// rules (headless, no window) and reports how often it clears each level and
-// how much health it loses, and how far it gets through a whole game. A tool
-// for tuning the levels; the numbers depend on the bot, so they guide rather
-// than decide.
+// levelplaytest: plays the shipped levels with a bot on the real play rules
+// (headless, no window) and reports how often it clears each level, how often
+// it is hit in the first five seconds, how much health it loses, and how far
+// it gets through a whole game. A tool for tuning the levels; the numbers
+// depend on the bot, so they guide rather than decide.
 //
-//   levelplaytest [--data DIR] [--trials N] [--games N] [--level N]
+//   levelplaytest [--data DIR] [--trials N] [--games N] [--level N] [--profile careful|novice]
+//
+// The careful bot (the default) sees the field as it is and steers exactly,
+// at 60 frames a second of game time. The novice plays as a new player does
+// (PlayBot.h: a reaction time of 250 ms, keys held for a moment, steering now
+// and then off its aim), in real time: 60 frames a second of the clock, so
+// game time runs at the game's speed of 0.85. Level 1 starts where a new game
+// does, in the middle of the field; other levels from a random spot.
 //
 // Set BOT_TRACE=1 to follow the bot second by second on standard error.
 
@@ -24,8 +31,15 @@
 namespace {
 
 constexpr int lastLevel = 15;
-constexpr float step = 1.0f / 60.0f;
-constexpr float timeLimit = 240.0f; // seconds of game time before a level counts as lost
+constexpr float framesPerSecond = 60.0f;
+constexpr float gameSpeed = 0.85f;
+constexpr float timeLimit = 240.0f; // seconds before a level counts as lost
+// A hit within this many seconds of the start counts as an unfair start.
+constexpr float startSeconds = 5.0f;
+
+// Seconds of game time per frame, and frames per second of the player's time.
+float step = 1.0f / framesPerSecond;
+bool novice = false;
 
 std::uint32_t seed = 1;
 
@@ -52,12 +66,18 @@ void traceFrame(const PlayScreen& play, float seconds)
 
 struct Outcome {
     bool cleared = false;
-    int hpLost = 0; // net of healing
-    float seconds = 0.0f;
+    bool hitEarly = false; // hit within the first five seconds
+    int hpLost = 0;        // net of healing
+    float seconds = 0.0f;  // of the player's time
 };
 
+PlayBot makeBot(std::uint32_t botSeed)
+{
+    return novice ? PlayBot(BotProfile::novice(botSeed)) : PlayBot();
+}
+
 // Plays level n from the given health; the player starts at (startX, startY).
-Outcome playLevel(int n, int hp, float startX, float startY)
+Outcome playLevel(int n, int hp, float startX, float startY, std::uint32_t botSeed)
 {
     PlayScreen play;
     play.enter();
@@ -67,16 +87,20 @@ Outcome playLevel(int n, int hp, float startX, float startY)
     play.level = 1; // completing it must not start the ending screen
     play.introShowing = false;
     play.hp = hp;
-    PlayBot bot;
+    PlayBot bot = makeBot(botSeed);
     unsigned char keys[256] = {};
     Outcome outcome;
     frameStep = step;
+    int frames = 0;
     while (outcome.seconds < timeLimit) {
         bot.chooseKeys(play, keys);
         play.keysHeld(keys);
         play.update();
-        outcome.seconds += step;
-        if (trace && static_cast<int>(outcome.seconds / step) % 60 == 0)
+        ++frames;
+        outcome.seconds = static_cast<float>(frames) / framesPerSecond;
+        if (play.hp < hp && outcome.seconds <= startSeconds)
+            outcome.hitEarly = true;
+        if (trace && frames % 60 == 0)
             traceFrame(play, outcome.seconds);
         if (play.levelFading) {
             outcome.cleared = true;
@@ -103,7 +127,15 @@ int main(int argc, char** argv)
     int games = 20;
     int only = 0;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--data") == 0)
+        if (std::strcmp(argv[i], "--profile") == 0) {
+            if (std::strcmp(argv[i + 1], "novice") == 0) {
+                novice = true;
+                step = gameSpeed / framesPerSecond;
+            } else if (std::strcmp(argv[i + 1], "careful") != 0) {
+                std::fprintf(stderr, "--profile is careful or novice\n");
+                return 2;
+            }
+        } else if (std::strcmp(argv[i], "--data") == 0)
             dataDir = argv[i + 1];
         else if (std::strcmp(argv[i], "--trials") == 0)
             trials = std::atoi(argv[i + 1]);
@@ -120,23 +152,31 @@ int main(int argc, char** argv)
     }
     setPlayTickSource(fixedTicks);
 
-    std::printf("level  cleared  hp lost (mean, worst)  seconds\n");
-    for (int n = 1; n <= lastLevel; ++n) {
+    std::printf("%s bot\n", novice ? "novice" : "careful");
+    std::printf("level  cleared  hit in first 5 s  hp lost (mean, worst)  seconds\n");
+    for (int n = 1; n <= lastLevel && trials > 0; ++n) {
         if (only != 0 && n != only)
             continue;
-        int cleared = 0, lost = 0, worst = 0;
+        int cleared = 0, early = 0, lost = 0, worst = 0;
         float seconds = 0.0f;
         for (int t = 0; t < trials; ++t) {
             seed = 1000u * n + t;
             thrask::srand(seed);
-            const Outcome o = playLevel(n, 30, startCoordinate(), startCoordinate());
+            float x = startCoordinate();
+            float y = startCoordinate();
+            // A new game starts in the middle of level 1.
+            if (novice && n == 1)
+                x = y = 0.0f;
+            const Outcome o = playLevel(n, 30, x, y, seed);
             cleared += o.cleared;
+            early += o.hitEarly;
             lost += o.hpLost;
             worst = o.hpLost > worst ? o.hpLost : worst;
             seconds += o.seconds;
         }
-        std::printf("%5d  %3d/%-3d  %6.1f  %3d            %5.1f\n", n, cleared, trials,
-                    static_cast<double>(lost) / trials, worst, static_cast<double>(seconds / trials));
+        std::printf("%5d  %3d/%-3d  %3d/%-3d           %6.1f  %3d            %5.1f\n", n, cleared,
+                    trials, early, trials, static_cast<double>(lost) / trials, worst,
+                    static_cast<double>(seconds / trials));
     }
 
     int finished = 0;
@@ -147,7 +187,7 @@ int main(int argc, char** argv)
         float x = 0.0f, y = 0.0f;
         for (; n <= lastLevel; ++n) {
             seed = 77777u + 100u * g + n;
-            const Outcome o = playLevel(n, hp, x, y);
+            const Outcome o = playLevel(n, hp, x, y, seed);
             hp -= o.hpLost;
             if (!o.cleared)
                 break;

@@ -5,16 +5,15 @@
 #include <system_error>
 
 #include "app/FrameLoop.h"
+#include "app/GameOptions.h"
 #include "app/GameRun.h"
 #include "app/Globals.h"
+#include "app/PictureArea.h"
 #include "app/Recorder.h"
 #include "app/ReplayData.h"
 
 namespace {
 
-// The recorded window.
-constexpr int windowPixelsWide = 640;
-constexpr int windowPixelsHigh = 480;
 constexpr float viewSize = 200.0f;
 
 Message keyMessage(Message::Kind kind, int key)
@@ -30,11 +29,21 @@ enum class Attempt { Succeeded, ScriptFailed, Broken };
 Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::string& path,
                 std::string& error)
 {
-    resetGameGlobals(windowPixelsWide, windowPixelsHigh);
+    resetGameGlobals(scenario.windowWidth, scenario.windowHeight);
+    std::vector<std::string> words{"-win", "-w", std::to_string(scenario.windowWidth), "-h",
+                                   std::to_string(scenario.windowHeight)};
+    words.insert(words.end(), scenario.options.begin(), scenario.options.end());
+    // The recorded options act as the game's command line would make them.
+    std::vector<const char*> argv{"thrask"};
+    for (const std::string& word : words)
+        argv.push_back(word.c_str());
+    std::vector<std::string> display;
+    keepAspect = readGameOptions(static_cast<int>(argv.size()), argv.data(), display).aspect;
+
     std::uint32_t now = startTick;
     Recorder recorder;
-    if (!recorder.start(path, {"-win", "-w", "640", "-h", "480"}, ".", saveFolder, scenario.hashEvery,
-                        [&now] { return now; }, error))
+    if (!recorder.start(path, words, ".", saveFolder, scenario.hashEvery, [&now] { return now; },
+                        error))
         return Attempt::Broken;
 
     const auto send = [&recorder](const Message& message) {
@@ -43,15 +52,15 @@ Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::st
     };
     Message size;
     size.kind = Message::Size;
-    size.a = windowPixelsWide;
-    size.b = windowPixelsHigh;
+    size.a = scenario.windowWidth;
+    size.b = scenario.windowHeight;
     send(size);
     startTitleScreen();
     lastTick = recorder.readTick();
 
     std::vector<Step> steps = scenario.script();
     std::size_t step = 0;
-    Script script;
+    Script script(scenario.windowWidth, scenario.windowHeight, keepAspect);
     Attempt result = Attempt::ScriptFailed;
     for (int frame = 0; frame < scenario.maxFrames; ++frame) {
         if (!running) {
@@ -84,17 +93,25 @@ Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::st
     if (!recorder.finish(error))
         result = Attempt::Broken;
     shutDownScreens();
+    keepAspect = false;
     return result;
 }
 
 } // namespace
 
+Script::Script(int windowWidth, int windowHeight, bool keepAspect)
+    : windowWidth_(windowWidth), windowHeight_(windowHeight), keepAspect_(keepAspect)
+{
+}
+
 void Script::move(float viewX, float viewY)
 {
+    const PictureArea area = pictureArea(windowWidth_, windowHeight_, keepAspect_);
+    const int barAbove = windowHeight_ - area.y - area.height;
     Message message;
     message.kind = Message::MouseMove;
-    message.a = static_cast<int>(std::lround((viewX + viewSize / 2) / viewSize * windowPixelsWide));
-    message.b = static_cast<int>(std::lround((viewSize / 2 - viewY) / viewSize * windowPixelsHigh));
+    message.a = area.x + static_cast<int>(std::lround((viewX + viewSize / 2) / viewSize * area.width));
+    message.b = barAbove + static_cast<int>(std::lround((viewSize / 2 - viewY) / viewSize * area.height));
     queued_.push_back(message);
 }
 

@@ -16,8 +16,12 @@
 // and the current screen) and queues the messages a player would send.
 class Script {
 public:
-    // Pointer to a point of the menus' 200 x 200 view (y up), in the
-    // recorded 640 x 480 window.
+    // The recorded window: its client size, and whether the picture keeps
+    // its 4:3 shape in it (-aspect).
+    Script(int windowWidth, int windowHeight, bool keepAspect);
+
+    // Pointer to a point of the menus' 200 x 200 view (y up), on the
+    // picture in the recorded window.
     void move(float viewX, float viewY);
     void keyDown(int key);
     void keyUp(int key);
@@ -37,6 +41,9 @@ public:
     std::vector<Message> takeMessages();
 
 private:
+    int windowWidth_;
+    int windowHeight_;
+    bool keepAspect_;
     std::vector<Message> queued_;
     bool held_[256] = {};
 };
@@ -57,6 +64,11 @@ struct Scenario {
     std::vector<std::uint32_t> frameSteps{16, 17, 17};
     std::uint16_t hashEvery = 4;
     int maxFrames = 20000;
+    // The recorded window's client size, and options recorded with the run
+    // (such as -aspect) besides the window's.
+    int windowWidth = 640;
+    int windowHeight = 480;
+    std::vector<std::string> options;
     // Builds the steps afresh for every attempt.
     std::function<std::vector<Step>()> script;
 };

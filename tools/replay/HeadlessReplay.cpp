@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/FrameLoop.h"
+#include "app/GameOptions.h"
 #include "app/GameRun.h"
 #include "app/GameState.h"
 #include "app/Globals.h"
@@ -35,6 +36,12 @@ ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool k
     saveFolder = folder.path();
 
     resetGameGlobals(640, 480);
+    // The recorded run's picture shape decides where its pointer was.
+    std::vector<const char*> words{"thrask"};
+    for (const std::string& word : replay.commandLine)
+        words.push_back(word.c_str());
+    std::vector<std::string> display;
+    keepAspect = readGameOptions(static_cast<int>(words.size()), words.data(), display).aspect;
     Playback playback(replay);
     playback.begin();
     playback.dispatchInputs(dispatchMessage);
@@ -61,6 +68,7 @@ ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool k
     outcome.finalState = describeGameState();
 
     shutDownScreens();
+    keepAspect = false;
     saveFolder = playersSaves;
     std::filesystem::current_path(home, code);
     return outcome;

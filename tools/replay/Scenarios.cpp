@@ -699,6 +699,29 @@ std::vector<Scenario> goldenScenarios()
                 playFor(20),
             };
         }));
+    Scenario aspect;
+    aspect.name = "aspect-wide";
+    aspect.proves = "-aspect in a wide window: the pointer lands on the 4:3 picture between the bars; "
+                    "the story's corner and the menus' entries are hit where the picture shows them";
+    aspect.windowWidth = 1600;
+    aspect.windowHeight = 600;
+    aspect.options = {"-aspect"};
+    aspect.script = [] {
+        const auto story = [] { return showing<StoryScreen>() != nullptr; };
+        return std::vector<Step>{
+            click(gameStory),     waitUntil(story),
+            // Just inside the story's back corner: on the whole window it
+            // would be a point well away from it.
+            click({-70, -75}),    waitUntil(mainMenu),
+            click(newGame),       waitUntil([] { return playing() != nullptr; }),
+            press(vk::enter),     press(vk::left, 20),
+            press(vk::escape),    waitUntil(inGameMenu),
+            click({-70, -25}),    waitUntil(inPlay),
+            press(vk::home),      waitUntil(inGameMenu),
+            click(quitGame),      waitUntil([] { return !running; }),
+        };
+    };
+    all.push_back(aspect);
 
     Scenario whole;
     whole.name = "whole-game";

@@ -201,7 +201,7 @@ int soakRoundTrips(const SoakOptions& options)
         }
         const std::vector<Step> steps = roundtrip::steps();
         std::size_t step = 0;
-        Script script;
+        Script script(scriptWindowWide, scriptWindowHigh, false);
         while (step < steps.size()) {
             now += options.frameMilliseconds;
             runFrame(frameTick, options.unfinishedFrames ? std::function<void()>() : finishFrame);

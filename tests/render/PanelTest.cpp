@@ -1,0 +1,82 @@
+#include <GL/gl.h>
+
+#include "RenderTestSupport.h"
+#include "render/Panel.h"
+#include "render/Sprite.h"
+
+class PanelTest : public OffscreenView {
+protected:
+    // A red square behind (depth 5), 60 x 60 at the centre.
+    void drawRedSquare()
+    {
+        Sprite square;
+        square.colour = red;
+        square.width = 60;
+        square.height = 60;
+        square.depth = 5.0f;
+        glDisable(GL_TEXTURE_2D);
+        glDisable(GL_LIGHTING);
+        square.draw();
+    }
+
+    Panel panel()
+    {
+        Panel p;
+        p.left = -20;
+        p.right = 20;
+        p.bottom = -10;
+        p.top = 10;
+        p.depth = 1.0f;
+        p.fill = Colour{255, 255, 255, 128};
+        p.rimColour = Colour{0, 255, 0, 255};
+        p.rimWidth = 2.0f;
+        return p;
+    }
+};
+
+TEST_F(PanelTest, ATranslucentFillMixesWithWhatLiesBehindAndTheRimIsSolid)
+{
+    drawRedSquare();
+    panel().draw();
+    // 128/255 white over red, over the blue background outside the square.
+    const Colour overRed = at(0.5f, 0.5f);
+    EXPECT_NEAR(overRed.r, 255, 1);
+    EXPECT_NEAR(overRed.g, 128, 2);
+    EXPECT_NEAR(overRed.b, 128, 2);
+    EXPECT_TRUE(same(at(-19.0f, 0.5f), green)) << describe(at(-19.0f, 0.5f));
+    EXPECT_TRUE(same(at(0.5f, 9.0f), green)) << describe(at(0.5f, 9.0f));
+    EXPECT_TRUE(same(at(21.0f, 0.5f), red)) << "nothing outside the panel";
+    EXPECT_TRUE(same(at(40.0f, 40.0f), background));
+}
+
+TEST_F(PanelTest, BlendingEndsWithThePanelAndTheLightingIsLeftAsItWas)
+{
+    glEnable(GL_LIGHTING);
+    panel().draw();
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    glDisable(GL_LIGHTING);
+    panel().draw();
+    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+
+    // What is drawn next is opaque again: a half-transparent colour on a
+    // sprite covers the background fully.
+    context->clear();
+    Sprite after;
+    after.colour = Colour{255, 0, 0, 100};
+    after.width = 10;
+    after.height = 10;
+    glDisable(GL_TEXTURE_2D);
+    after.draw();
+    EXPECT_TRUE(same(at(0.5f, 0.5f), red)) << describe(at(0.5f, 0.5f));
+}
+
+TEST_F(PanelTest, AnOpaquePanelCoversAndHidesWhatIsDrawnBehindItLater)
+{
+    Panel solid = panel();
+    solid.fill = Colour{255, 255, 0, 255};
+    solid.draw();
+    drawRedSquare();
+    EXPECT_TRUE(same(at(0.5f, 0.5f), Colour{255, 255, 0, 255})) << describe(at(0.5f, 0.5f));
+    EXPECT_TRUE(same(at(25.0f, 0.5f), red));
+}
