@@ -104,18 +104,24 @@ int checkSaves(const std::string& folder, bool keepStrays)
         while (journal >> slot >> saved)
             confirmed[slot] = std::max(confirmed[slot], saved);
     }
+    // A save the kill cut off after its file was in place but before the
+    // journal heard of it is a good save too: every file present must be
+    // whole, and every confirmed save must be there or replaced by a newer one.
     int lost = 0;
     int damaged = 0;
-    for (const auto& [slot, newest] : confirmed) {
+    int present = 0;
+    for (int slot = 0; slot < slots; ++slot) {
         std::error_code code;
+        const auto newest = confirmed.find(slot);
         if (!fs::is_regular_file(slotPath(folder, slot), code)) {
-            ++lost;
+            lost += newest != confirmed.end() ? 1 : 0;
             continue;
         }
+        ++present;
         SaveRecord record;
         if (!matchesPattern(readAll(slotPath(folder, slot)), record) || record.score % slots != slot)
             ++damaged;
-        else if (record.score < newest)
+        else if (newest != confirmed.end() && record.score < newest->second)
             ++lost;
     }
     const int strays = countPending(folder);
@@ -128,8 +134,8 @@ int checkSaves(const std::string& folder, bool keepStrays)
     std::printf("check: %zu names saved, %d lost, %d damaged, %d pending files found, %d left after %s\n",
                 confirmed.size(), lost, damaged, strays, leftAfterList,
                 keepStrays ? "the check (no list built)" : "the load list was built");
-    const bool listRight = keepStrays || listed == static_cast<int>(confirmed.size());
+    const bool listRight = keepStrays || listed == present;
     if (!listRight)
-        std::printf("check: the load list shows %d games\n", listed);
+        std::printf("check: the load list shows %d games, the folder holds %d\n", listed, present);
     return lost == 0 && damaged == 0 && listRight && (keepStrays || leftAfterList == 0) ? 0 : 1;
 }

@@ -17,8 +17,10 @@
 int runSaver(const std::string& folder);
 
 // Checks folder after a kill: every name the journal confirmed is there,
-// holds a well-formed record of the pattern above, as new as the journal's
-// or newer (no save lost, none damaged). Then, unless keepStrays, builds the
-// load list of the folder, which must list exactly the saved names and
-// leave no pending file. Prints one line; returns 0 when all held.
+// as new as the journal's or newer (no save lost), and every saved game in
+// the folder holds a well-formed record of the pattern above (none damaged;
+// a save the kill cut off after its file was in place counts as saved). Then,
+// unless keepStrays, builds the load list of the folder, which must list
+// exactly the saved games and leave no pending file. Prints one line;
+// returns 0 when all held.
 int checkSaves(const std::string& folder, bool keepStrays);
