@@ -50,9 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     play.leaving = false;
     play.introShowing = false;
     play.setup(1);
-    fuzz::require(play.peppers.size() <= 1000, "at most 1000 peppers");
-    fuzz::require(play.entities.size() <= 5000, "at most 1000 of each enemy kind");
-    fuzz::require(play.healthPickups.size() <= 1000, "at most 1000 health pickups");
+    // The loader cuts every count to 10,000 objects of a kind.
+    fuzz::require(play.peppers.size() <= 10000, "at most 10000 peppers");
+    fuzz::require(play.entities.size() <= 50000, "at most 10000 of each enemy kind");
+    fuzz::require(play.healthPickups.size() <= 10000, "at most 10000 health pickups");
 
     Screen* const before = currentScreen;
     frameStep = secondsPerFrame;
