@@ -152,7 +152,56 @@ const std::vector<RasterGlyph>& glyphsFor(const FontDescription& description)
     return it->second;
 }
 
+// The glyph's bitmap grown by rim pixels on every side: each set pixel set
+// over a square of 2 x rim + 1, in a bitmap 2 x rim wider and higher.
+std::vector<GLubyte> grownBits(const RasterGlyph& glyph, int rim, GLsizei& width, GLsizei& rows)
+{
+    width = glyph.width + 2 * rim;
+    rows = glyph.rows + 2 * rim;
+    const int bytesIn = (glyph.width + 7) / 8;
+    const int bytesOut = (width + 7) / 8;
+    std::vector<GLubyte> grown(static_cast<std::size_t>(bytesOut) * static_cast<std::size_t>(rows));
+    for (int row = 0; row < glyph.rows; ++row)
+        for (int column = 0; column < glyph.width; ++column) {
+            const GLubyte byte = glyph.bits[static_cast<std::size_t>(row * bytesIn + column / 8)];
+            if ((byte & (0x80 >> (column % 8))) == 0)
+                continue;
+            for (int up = 0; up <= 2 * rim; ++up)
+                for (int across = 0; across <= 2 * rim; ++across) {
+                    const int x = column + across;
+                    grown[static_cast<std::size_t>((row + up) * bytesOut + x / 8)] |=
+                        static_cast<GLubyte>(0x80 >> (x % 8));
+                }
+        }
+    return grown;
+}
+
 } // namespace
+
+void buildRimLists(unsigned int listBase, const FontDescription& description, int rim)
+{
+    const std::vector<RasterGlyph>& glyphs = glyphsFor(description);
+    GLint oldAlignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &oldAlignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    for (int code = 0; code < glyphCount; ++code) {
+        glNewList(listBase + code, GL_COMPILE);
+        if (!glyphs.empty() && glyphs[static_cast<std::size_t>(code)].drawn) {
+            const RasterGlyph& glyph = glyphs[static_cast<std::size_t>(code)];
+            if (glyph.width > 0 && glyph.rows > 0) {
+                GLsizei width = 0;
+                GLsizei rows = 0;
+                const std::vector<GLubyte> bits = grownBits(glyph, rim, width, rows);
+                glBitmap(width, rows, glyph.originX + static_cast<GLfloat>(rim),
+                         glyph.originY + static_cast<GLfloat>(rim), glyph.advance, 0.0f, bits.data());
+            } else {
+                glBitmap(0, 0, 0.0f, 0.0f, glyph.advance, 0.0f, nullptr);
+            }
+        }
+        glEndList();
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, oldAlignment);
+}
 
 GlyphMetrics buildGlyphLists(unsigned int listBase, const FontDescription& description)
 {

@@ -21,6 +21,14 @@ struct GlyphMetrics {
 // OpenGL context. Returns what the glyphs measure.
 GlyphMetrics buildGlyphLists(unsigned int listBase, const FontDescription& description);
 
+// Fills the 128 display lists starting at listBase with the rims of the
+// glyphs buildGlyphLists builds for the same description: each glyph's
+// bitmap grown by rim pixels on every side, placed so that it lies centred
+// under the glyph drawn from the same raster position, and advancing as far.
+// Drawn in another colour after the glyphs, the lists rim the text in one
+// pass. Needs a current OpenGL context.
+void buildRimLists(unsigned int listBase, const FontDescription& description, int rim);
+
 // The font file the described typeface comes from; empty when fontconfig
 // found none.
 std::string glyphFaceFile(const FontDescription& description);

@@ -27,11 +27,6 @@ int viewportHeight()
     return viewportSize(3);
 }
 
-// The raster position moves by (dx, dy) pixels without drawing.
-void nudgeRaster(float dx, float dy)
-{
-    glBitmap(0, 0, 0.0f, 0.0f, dx, dy, nullptr);
-}
 } // namespace
 
 BitmapFont::BitmapFont()
@@ -44,6 +39,8 @@ BitmapFont::~BitmapFont()
 {
     if (listBase != 0)
         glDeleteLists(listBase, glyphCount);
+    if (rimBase_ != 0)
+        glDeleteLists(rimBase_, glyphCount);
 }
 
 int BitmapFont::pixelHeightFor(int height, int pictureLines)
@@ -66,6 +63,18 @@ void BitmapFont::fitToViewport() const
     builtHeight_ = wanted;
 }
 
+void BitmapFont::fitRims(int rim) const
+{
+    if (rimBase_ == 0)
+        rimBase_ = glGenLists(glyphCount);
+    if (rimBase_ == 0 || rimHeight_ == builtHeight_)
+        return;
+    FontDescription scaled = fontDescription;
+    scaled.height = -builtHeight_;
+    buildRimLists(rimBase_, scaled, rim);
+    rimHeight_ = builtHeight_;
+}
+
 void BitmapFont::print(float x, float y) const
 {
     fitToViewport();
@@ -77,6 +86,8 @@ void BitmapFont::print(float x, float y) const
     // The rim is drawn after the letters: at the same depth the depth test
     // keeps the letters where the rim would cover them.
     const int rim = std::max(1, builtHeight_ / 14);
+    if (outline.a != 0)
+        fitRims(rim);
     std::string line;
     auto flush = [&](float lineY) {
         glColor4ub(colour.r, colour.g, colour.b, colour.a);
@@ -85,17 +96,13 @@ void BitmapFont::print(float x, float y) const
             return;
         const auto count = static_cast<GLsizei>(line.size());
         glCallLists(count, GL_UNSIGNED_BYTE, line.data());
-        if (outline.a == 0)
+        if (outline.a == 0 || rimBase_ == 0)
             return;
         glColor4ub(outline.r, outline.g, outline.b, outline.a);
-        for (int dy = -rim; dy <= rim; ++dy)
-            for (int dx = -rim; dx <= rim; ++dx) {
-                if (dx == 0 && dy == 0)
-                    continue;
-                glRasterPos2f(x, lineY);
-                nudgeRaster(static_cast<float>(dx), static_cast<float>(dy));
-                glCallLists(count, GL_UNSIGNED_BYTE, line.data());
-            }
+        glRasterPos2f(x, lineY);
+        glListBase(rimBase_);
+        glCallLists(count, GL_UNSIGNED_BYTE, line.data());
+        glListBase(listBase);
     };
     for (const char c : text) {
         const unsigned char byte = static_cast<unsigned char>(c);

@@ -60,6 +60,13 @@ private:
     // Builds the glyphs again when the viewport asks for another pixel height.
     void fitToViewport() const;
 
+    // Builds the rims' lists again when the glyphs were built at another
+    // pixel height than the rims.
+    void fitRims(int rim) const;
+
     mutable int builtHeight_ = 0;
     mutable GlyphMetrics metrics_;
+    // The rims' display lists, made the first time an outline is printed.
+    mutable unsigned int rimBase_ = 0;
+    mutable int rimHeight_ = 0;
 };

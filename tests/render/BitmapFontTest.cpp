@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include "RenderTestSupport.h"
 #include "platform/Glyphs.h"
@@ -342,4 +343,46 @@ TEST_F(BitmapFontTest, AnOutlineRimsEveryGlyphWithoutCoveringIt)
     EXPECT_EQ(rimmed.right, plain.right + 1);
     EXPECT_EQ(rimmed.top, plain.top + 1);
     EXPECT_EQ(rimmed.bottom, plain.bottom - 1);
+}
+
+TEST_F(BitmapFontTest, TheRimIsEveryPixelNextToALetterAndNoOther)
+{
+    // Letters with a descender, a bowl and a gap between them.
+    const std::string text = "Ag jW";
+    printed(text);
+    std::vector<bool> letter(200 * 200);
+    for (int py = 0; py < 200; ++py)
+        for (int px = 0; px < 200; ++px)
+            letter[py * 200 + px] = same(context->pixel(px, py), white, 0);
+    const auto nextToLetter = [&letter](int px, int py) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int x = px + dx, y = py + dy;
+                if (x >= 0 && x < 200 && y >= 0 && y < 200 && letter[y * 200 + x])
+                    return true;
+            }
+        return false;
+    };
+
+    font->outline = black;
+    printed(text);
+    int wrong = 0;
+    for (int py = 0; py < 200; ++py)
+        for (int px = 0; px < 200; ++px) {
+            const Colour c = context->pixel(px, py);
+            const Colour expected = letter[py * 200 + px] ? white : nextToLetter(px, py) ? black : background;
+            wrong += same(c, expected, 0) ? 0 : 1;
+        }
+    EXPECT_EQ(wrong, 0);
+
+    // The rims' lists go with the font.
+    const auto liveLists = [] {
+        int live = 0;
+        for (unsigned int name = 1; name < 4096; ++name)
+            live += glIsList(name) ? 1 : 0;
+        return live;
+    };
+    const int withFont = liveLists();
+    font.reset();
+    EXPECT_EQ(liveLists(), withFont - 256) << "the glyphs' and the rims' lists are freed";
 }

@@ -3,6 +3,7 @@
 //
 //   thrask_bench [data directory] [frames] [recording...] [--csv FILE]
 //                [--repeats N] [--sizes WxH,...] [--stress N] [--warmup N]
+//                [--nohud]
 //
 // For each size (640x480 and 1920x1080 unless --sizes says otherwise) it
 // times the hand-overs between screens (New Game, level change, Esc's copy
@@ -32,6 +33,7 @@
 #include "app/GameRun.h"
 #include "app/Globals.h"
 #include "platform/headless/HeadlessContext.h"
+#include "play/PlayHud.h"
 #include "play/PlayScreen.h"
 #include "play/Ticks.h"
 #include "tools/bench/BenchData.h"
@@ -97,6 +99,9 @@ bool readOptions(int argc, char** argv, Options& options)
             options.warmUp = std::max(0, std::atoi(argv[++i]));
         } else if (word == "--stress" && hasValue) {
             options.stressEnemies = std::max(0, std::atoi(argv[++i]));
+        } else if (word == "--nohud") {
+            // Play as bare as -nohud leaves it, to see what the HUD costs.
+            hudShown = false;
         } else if (word == "--sizes" && hasValue) {
             if (!readSizes(argv[++i], options.sizes))
                 return false;
@@ -243,7 +248,7 @@ int main(int argc, char** argv)
     Options options;
     if (!readOptions(argc, argv, options)) {
         std::fprintf(stderr, "usage: thrask_bench [data directory] [frames] [recording...] [--csv FILE] "
-                             "[--repeats N] [--sizes WxH,...] [--stress N] [--warmup N]\n");
+                             "[--repeats N] [--sizes WxH,...] [--stress N] [--warmup N] [--nohud]\n");
         return 2;
     }
     std::error_code error;
