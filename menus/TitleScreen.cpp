@@ -33,6 +33,10 @@ constexpr float promptY = -10.0f;
 constexpr float promptMessageY = promptY - 11.0f;
 constexpr Colour failureColour{255, 110, 90, 255};
 const char* const savedNotice = "Saved";
+// Light letters rimmed dark, as the sign's own labels, so the notice reads
+// on the sign's arm.
+constexpr Colour savedColour{255, 236, 160, 255};
+constexpr Colour savedRim{50, 30, 10, 255};
 // "Saved" shows under the Save Game entry, below its marker.
 constexpr float savedNoticeX = 45.0f;
 constexpr float savedNoticeY = -47.0f;
@@ -433,9 +437,11 @@ void TitleScreen::drawSavedNotice()
     if (savedNoticeLeft <= 0.0f)
         return;
     glDisable(GL_LIGHTING);
-    font.colour = promptColour;
+    font.colour = savedColour;
+    font.outline = savedRim;
     font.text = savedNotice;
     font.print(savedNoticeX, savedNoticeY);
+    font.outline = Colour{0, 0, 0, 0};
 }
 
 void TitleScreen::setup(int mode)
