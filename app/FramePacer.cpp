@@ -32,12 +32,13 @@ FramePacer::FramePacer(int fps, bool vsyncAsked, int displayHz, Clock clock)
         return;
     const int rate = fps > 0 ? fps : (displayHz > 0 ? displayHz : fallbackDisplayHz);
     interval_ = microsecondsPerSecond / rate;
+    followsDisplay_ = fps < 0;
     pacing_ = fps > 0 || !vsyncAsked;
     watching_ = !pacing_;
     next_ = clock_.now() + interval_;
 }
 
-void FramePacer::frameDone()
+void FramePacer::frameDone(bool stillPicture)
 {
     if (interval_ == 0)
         return;
@@ -46,15 +47,16 @@ void FramePacer::frameDone()
         watch(now);
         return;
     }
-    if (now < next_) {
-        waitUntil(next_);
-        next_ += interval_;
-    } else if (now - next_ >= interval_) {
+    const std::int64_t due = stillPicture && followsDisplay_ ? next_ + interval_ : next_;
+    if (now < due) {
+        waitUntil(due);
+        next_ = due + interval_;
+    } else if (now - due >= interval_) {
         // A whole frame late or more: the schedule starts again from here
         // rather than letting the next frames come early.
         next_ = now + interval_;
     } else {
-        next_ += interval_;
+        next_ = due + interval_;
     }
 }
 

@@ -43,8 +43,12 @@ public:
     // Called once a frame, after the buffer swap: notes when the frame ended
     // and, when the game paces itself, waits until the next frame is due
     // (sleeping most of the time, yielding through the last moment, whose
-    // length follows how late the sleeps have woken up).
-    void frameDone();
+    // length follows how late the sleeps have woken up). A still picture (a
+    // menu at rest, Screen::stillPicture) paced to the display waits one
+    // display interval more: nothing on it moves but with the player's
+    // input, and half the frames cost half the processor time. -fps N and
+    // -fps 0 hold their rate whatever the picture.
+    void frameDone(bool stillPicture = false);
 
     // Whether the game waits between frames now.
     bool pacing() const { return pacing_; }
@@ -62,6 +66,7 @@ private:
     Clock clock_;
     std::int64_t interval_ = 0;
     bool pacing_ = false;
+    bool followsDisplay_ = false;     // the rate is the display's, not -fps N
     bool watching_ = false;
     std::int64_t next_ = 0;           // when the next frame may start, while pacing
     std::int64_t lastFrameEnd_ = -1;  // while watching; -1 before the first frame

@@ -367,7 +367,7 @@ int main(int argc, char** argv)
             continue;
         }
         runFrame(clock, swap);
-        pacer.frameDone();
+        pacer.frameDone(currentScreen != nullptr && currentScreen->stillPicture());
         // Takes every pending message off the queue and hands it on; a quit
         // message ends the run and leaves the rest of the queue unprocessed.
         Message message;

@@ -16,6 +16,8 @@ public:
     void render() override;
     // The ending's own loop.
     MusicCue musicCue() const override;
+    // At rest until it starts fading away.
+    bool stillPicture() const override { return !leaving; }
 
     Sprite picture;
     BitmapFont scoreFont;

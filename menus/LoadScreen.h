@@ -38,6 +38,8 @@ public:
     void mouseMove(float x, float y) override;
     void enter() override;
     void render() override;
+    // At rest until it starts fading away.
+    bool stillPicture() const override { return !leaving; }
 
     int hovered = 0; // 0 none, 1 Load Game, 2 Return Game
     bool inGame = false;

@@ -22,6 +22,8 @@ public:
     void enter() override;
     void keysHeld(const unsigned char* keys) override;
     void render() override;
+    // At rest until it starts fading away.
+    bool stillPicture() const override { return !leaving; }
 
     bool inGame = false;
     // The in-game menu's suspended game, handed back to the menu.

@@ -53,6 +53,8 @@ public:
     void setup(int mode) override;
     // True while the save-name prompt is open: letters are the name's.
     bool typing() const override;
+    // At rest until it starts fading away.
+    bool stillPicture() const override { return !leaving; }
 
     // The suspended game in in-game mode; empty in main-menu mode. Return Game
     // hands it back to the screen flow, Load Game and Game Story pass it on.

@@ -49,6 +49,10 @@ public:
     // the keys the game gives a meaning of its own (M for music) are left
     // to it.
     virtual bool typing() const { return false; }
+    // True while what the screen shows changes only with the player's input
+    // (a menu at rest): the frame pacer may then start frames less often. It
+    // only reads, and nothing the game computes depends on it.
+    virtual bool stillPicture() const { return false; }
     virtual ~Screen() = default;
 
     // Input beside the operations above, also between frames:

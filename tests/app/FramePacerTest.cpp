@@ -39,13 +39,15 @@ struct FakeTime {
 
 // Runs frames that each take `work` microseconds, then the pacer's step;
 // returns the time each frame started at (the first one included).
-std::vector<std::int64_t> runFrames(FakeTime& time, FramePacer& pacer, int frames, std::int64_t work)
+// With still = true each frame shows a still picture (a menu at rest).
+std::vector<std::int64_t> runFrames(FakeTime& time, FramePacer& pacer, int frames, std::int64_t work,
+                                    bool still = false)
 {
     std::vector<std::int64_t> starts;
     for (int i = 0; i < frames; ++i) {
         starts.push_back(time.now);
         time.now += work;
-        pacer.frameDone();
+        pacer.frameDone(still);
     }
     return starts;
 }
@@ -213,4 +215,32 @@ TEST_F(PacedFrameClockTest, GameTimeFollowsTheRealTimeBetweenPacedFrames)
     const float realSeconds = static_cast<float>(lastTick - startTick) / 1000.0f;
     EXPECT_NEAR(realSeconds, 2.0f, 0.02f);
     EXPECT_NEAR(gameSeconds, 0.85f * realSeconds, 1e-4f);
+}
+
+TEST(FramePacerTest, AStillPictureAtTheDisplaysPaceIsDrawnAtHalfItsRate)
+{
+    // Paced to a 60 Hz display (-novsync): a menu at rest every second
+    // refresh, play at every refresh again as soon as it moves.
+    FakeTime time;
+    FramePacer pacer(followDisplay, false, 60, time.clock());
+    runFrames(time, pacer, 5, 1000);
+    const std::vector<std::int64_t> still = runFrames(time, pacer, 20, 1000, true);
+    for (std::size_t i = 1; i < still.size(); ++i)
+        EXPECT_NEAR(still[i] - still[i - 1], 2 * 16666, 10) << "still frame " << i;
+    const std::vector<std::int64_t> moving = runFrames(time, pacer, 20, 1000);
+    EXPECT_NEAR(moving[0] - still.back(), 2 * 16666, 10) << "the last still frame waited its two intervals";
+    for (std::size_t i = 1; i < moving.size(); ++i)
+        EXPECT_NEAR(moving[i] - moving[i - 1], 16666, 10) << "moving frame " << i;
+
+    // A rate the player chose holds for every picture; -fps 0 never waits.
+    FakeTime chosen;
+    FramePacer fixed(50, true, 60, chosen.clock());
+    runFrames(chosen, fixed, 3, 1000);
+    const std::vector<std::int64_t> menu = runFrames(chosen, fixed, 20, 1000, true);
+    for (std::size_t i = 1; i < menu.size(); ++i)
+        EXPECT_NEAR(menu[i] - menu[i - 1], 20000, 10) << "-fps 50, frame " << i;
+    FakeTime free;
+    FramePacer unpaced(unlimited, false, 60, free.clock());
+    runFrames(free, unpaced, 50, 100, true);
+    EXPECT_EQ(free.sleeps + free.yields, 0);
 }
