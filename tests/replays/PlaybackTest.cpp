@@ -142,7 +142,7 @@ TEST(AspectReplay, AWideRunRecordedWithAspectPlaysBackOnlyWithItsPictureShape)
     ASSERT_TRUE(context.valid());
     Replay replay;
     std::string error;
-    ASSERT_TRUE(readReplayFile(THRASK_SOURCE_DIR "/tests/replays/aspect-wide.replay", replay, error))
+    ASSERT_TRUE(readReplayFile(THRASK_SOURCE_DIR "/tests/replays/wide-window-bars.replay", replay, error))
         << error;
     const std::vector<std::string> recorded = replay.commandLine;
     ASSERT_NE(std::find(recorded.begin(), recorded.end(), "-aspect"), recorded.end());

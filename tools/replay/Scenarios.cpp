@@ -700,7 +700,7 @@ std::vector<Scenario> goldenScenarios()
             };
         }));
     Scenario aspect;
-    aspect.name = "aspect-wide";
+    aspect.name = "wide-window-bars";
     aspect.proves = "-aspect in a wide window: the pointer lands on the 4:3 picture between the bars; "
                     "the story's corner and the menus' entries are hit where the picture shows them";
     aspect.windowWidth = 1600;
