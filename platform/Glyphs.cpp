@@ -178,58 +178,58 @@ std::vector<GLubyte> grownBits(const RasterGlyph& glyph, int rim, GLsizei& width
 
 } // namespace
 
-void buildRimLists(unsigned int listBase, const FontDescription& description, int rim)
+namespace {
+
+// Compiles the 128 lists starting at listBase, each calling draw with its
+// glyph while the list records (an empty list for a glyph not drawn).
+// glBitmap copies its bitmap into the list when the list is compiled, under
+// the unpack state of that moment.
+template <typename Draw>
+void compileLists(unsigned int listBase, const std::vector<RasterGlyph>& glyphs, Draw draw)
 {
-    const std::vector<RasterGlyph>& glyphs = glyphsFor(description);
     GLint oldAlignment = 4;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &oldAlignment);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     for (int code = 0; code < glyphCount; ++code) {
         glNewList(listBase + code, GL_COMPILE);
-        if (!glyphs.empty() && glyphs[static_cast<std::size_t>(code)].drawn) {
-            const RasterGlyph& glyph = glyphs[static_cast<std::size_t>(code)];
-            if (glyph.width > 0 && glyph.rows > 0) {
-                GLsizei width = 0;
-                GLsizei rows = 0;
-                const std::vector<GLubyte> bits = grownBits(glyph, rim, width, rows);
-                glBitmap(width, rows, glyph.originX + static_cast<GLfloat>(rim),
-                         glyph.originY + static_cast<GLfloat>(rim), glyph.advance, 0.0f, bits.data());
-            } else {
-                glBitmap(0, 0, 0.0f, 0.0f, glyph.advance, 0.0f, nullptr);
-            }
-        }
+        if (!glyphs.empty() && glyphs[static_cast<std::size_t>(code)].drawn)
+            draw(code, glyphs[static_cast<std::size_t>(code)]);
         glEndList();
     }
     glPixelStorei(GL_UNPACK_ALIGNMENT, oldAlignment);
 }
 
+} // namespace
+
+void buildRimLists(unsigned int listBase, const FontDescription& description, int rim)
+{
+    compileLists(listBase, glyphsFor(description), [rim](int, const RasterGlyph& glyph) {
+        if (glyph.width == 0 || glyph.rows == 0) {
+            glBitmap(0, 0, 0.0f, 0.0f, glyph.advance, 0.0f, nullptr);
+            return;
+        }
+        GLsizei width = 0;
+        GLsizei rows = 0;
+        const std::vector<GLubyte> bits = grownBits(glyph, rim, width, rows);
+        glBitmap(width, rows, glyph.originX + static_cast<GLfloat>(rim), glyph.originY + static_cast<GLfloat>(rim),
+                 glyph.advance, 0.0f, bits.data());
+    });
+}
+
 GlyphMetrics buildGlyphLists(unsigned int listBase, const FontDescription& description)
 {
-    const std::vector<RasterGlyph>& glyphs = glyphsFor(description);
     GlyphMetrics metrics;
-
-    // glBitmap copies its bitmap into the list when the list is compiled,
-    // under the unpack state of that moment.
-    GLint oldAlignment = 4;
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &oldAlignment);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    for (int code = 0; code < glyphCount; ++code) {
-        glNewList(listBase + code, GL_COMPILE);
-        if (!glyphs.empty() && glyphs[static_cast<std::size_t>(code)].drawn) {
-            const RasterGlyph& glyph = glyphs[static_cast<std::size_t>(code)];
-            metrics.advances[code] = glyph.advance;
-            if (glyph.rows > 0) {
-                // originY is how far the bitmap reaches below the baseline.
-                const int below = static_cast<int>(glyph.originY);
-                metrics.ascent = std::max(metrics.ascent, static_cast<int>(glyph.rows) - below);
-                metrics.descent = std::max(metrics.descent, below);
-            }
-            glBitmap(glyph.width, glyph.rows, glyph.originX, glyph.originY, glyph.advance, 0.0f,
-                     glyph.bits.empty() ? nullptr : glyph.bits.data());
+    compileLists(listBase, glyphsFor(description), [&metrics](int code, const RasterGlyph& glyph) {
+        metrics.advances[code] = glyph.advance;
+        if (glyph.rows > 0) {
+            // originY is how far the bitmap reaches below the baseline.
+            const int below = static_cast<int>(glyph.originY);
+            metrics.ascent = std::max(metrics.ascent, static_cast<int>(glyph.rows) - below);
+            metrics.descent = std::max(metrics.descent, below);
         }
-        glEndList();
-    }
-    glPixelStorei(GL_UNPACK_ALIGNMENT, oldAlignment);
+        glBitmap(glyph.width, glyph.rows, glyph.originX, glyph.originY, glyph.advance, 0.0f,
+                 glyph.bits.empty() ? nullptr : glyph.bits.data());
+    });
     return metrics;
 }
 
