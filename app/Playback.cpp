@@ -43,6 +43,15 @@ bool Playback::finished() const
 std::uint32_t Playback::frameTick()
 {
     skipStrayTicks();
+    // The game writes nothing between a frame's state hash and the next
+    // frame. A message or hash found there is out of order (a damaged or
+    // hand-made recording): it is skipped, so that every frame run is one
+    // the recording holds.
+    while (next_ < replay_.events.size() && replay_.events[next_].type != ReplayEvent::Frame) {
+        depart("the recording holds a message or state hash out of order");
+        ++next_;
+        skipStrayTicks();
+    }
     ++frame_;
     if (next_ < replay_.events.size() && replay_.events[next_].type == ReplayEvent::Frame)
         lastTick_ = replay_.events[next_++].tick;

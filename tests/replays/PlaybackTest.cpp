@@ -126,6 +126,25 @@ TEST_F(RecordedRun, ADepartureNamesTheFirstFrameThatDiffers)
                                    + ": the state differs from the recorded run's");
 }
 
+TEST_F(RecordedRun, EventsOutOfOrderAreNamedAndAddNoFrame)
+{
+    // A state hash twice after frame 50: a damaged recording. The playback
+    // runs the recorded frames only and names where the order broke.
+    Replay damaged = replay;
+    int seen = 0;
+    for (std::size_t i = 0; i < damaged.events.size(); ++i) {
+        if (damaged.events[i].type == ReplayEvent::Hash && ++seen == 50) {
+            damaged.events.insert(damaged.events.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                  damaged.events[i]);
+            break;
+        }
+    }
+    ASSERT_EQ(seen, 50);
+    const ReplayOutcome outcome = runReplay(damaged, THRASK_DATA_DIR);
+    EXPECT_EQ(outcome.departure, "frame 50: the recording holds a message or state hash out of order");
+    EXPECT_EQ(outcome.frames, runReplay(replay, THRASK_DATA_DIR).frames);
+}
+
 TEST_F(RecordedRun, ARunCutShortStillPlaysAsFarAsItGoes)
 {
     Replay cut = replay;
