@@ -6,6 +6,7 @@
 #include "platform/headless/HeadlessContext.h"
 #include "play/PlayScreen.h"
 #include "play/Ticks.h"
+#include "render/PictureCache.h"
 
 namespace {
 
@@ -16,7 +17,9 @@ constexpr float secondsPerFrame = 0.02f;
 constexpr std::uint32_t seedTick = 1000;
 
 // The scratch folder laid out as the game's data folder, its pictures and
-// intro texts those of the game, and one play screen that loaded them.
+// intro texts those of the game, and one play screen that loaded them. As in
+// a run of the game, pictures stay loaded once read, so each level's
+// background is decoded once and the runs go to the loader itself.
 PlayScreen& playScreen()
 {
     static HeadlessContext context(64, 64);
@@ -29,6 +32,7 @@ PlayScreen& playScreen()
             fs::create_directory_symlink(data / folder, fuzz::scratch() / folder, code);
         fs::current_path(fuzz::scratch(), code);
         setPlayTickSource([] { return seedTick; });
+        pictureCache.keepIdlePictures(true);
         auto* screen = new PlayScreen;
         screen->enter();
         return screen;
