@@ -1,11 +1,15 @@
 // The replay reader, and the game played from what it read: any bytes as a
 // recording; one that decodes is run on the off-screen context against the
-// game's data (its data checksums taken as matching, so the fuzzed input and
+// game's data (its data files taken as matching, so the fuzzed input and
 // ticks reach the real screens), for at most a few hundred frames.
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
 #include "FuzzSupport.h"
-#include "app/ReplayData.h"
 #include "app/ReplayFile.h"
 #include "platform/headless/HeadlessContext.h"
+#include "render/Texture.h"
 #include "tools/replay/HeadlessReplay.h"
 
 namespace {
@@ -13,12 +17,51 @@ namespace {
 // Frames of a decoded recording that are played; the rest is cut.
 constexpr int framesPlayed = 300;
 
+// One hold on every picture of the game's data with each colour key the
+// screens load with, for the process's life: each run's screens then share
+// them instead of decoding the files again, as the screens of one game run
+// do, and the runs go to the recording and the game.
+class HeldPictures {
+public:
+    HeldPictures()
+    {
+        namespace fs = std::filesystem;
+        std::error_code code;
+        const fs::path home = fs::current_path(code);
+        fs::current_path(THRASK_DATA_DIR, code);
+        for (const auto& entry : fs::directory_iterator("Textures", code)) {
+            const std::string name = entry.path().filename().string();
+            if (name.front() == '.') // the folder's ".keep", not a picture
+                continue;
+            const std::string path = "Textures/" + name;
+            for (const std::uint32_t key : {noColourKey, blackColourKey, magentaColourKey}) {
+                Texture picture;
+                if (picture.load(path, key))
+                    pictures_.push_back(picture);
+            }
+        }
+        fs::current_path(home, code);
+    }
+    HeldPictures(const HeldPictures&) = delete;
+    HeldPictures& operator=(const HeldPictures&) = delete;
+    ~HeldPictures()
+    {
+        for (Texture& picture : pictures_)
+            picture.release();
+    }
+
+private:
+    std::vector<Texture> pictures_;
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    // The pictures are declared after the context, so they are given back
+    // while it is still there.
     static HeadlessContext context(64, 48);
-    static const std::vector<ReplayDataFile> gameData = scanGameData(THRASK_DATA_DIR);
+    static HeldPictures pictures;
 
     Replay replay;
     std::string error;
@@ -34,8 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
     }
-    replay.dataFiles = gameData;
-    const ReplayOutcome outcome = runReplay(replay, THRASK_DATA_DIR);
+    const ReplayOutcome outcome = playReplay(replay, THRASK_DATA_DIR);
     fuzz::require(outcome.frames <= framesPlayed, "no more frames than recorded");
     return 0;
 }

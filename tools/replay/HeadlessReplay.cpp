@@ -16,12 +16,19 @@
 ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool keepHashes,
                         const std::function<void(int frame)>& afterFrame)
 {
-    ReplayOutcome outcome;
     const std::string changed = compareGameData(replay.dataFiles, scanGameData(dataDir));
     if (!changed.empty()) {
+        ReplayOutcome outcome;
         outcome.error = "recorded with other game data (" + changed + ")";
         return outcome;
     }
+    return playReplay(replay, dataDir, keepHashes, afterFrame);
+}
+
+ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool keepHashes,
+                         const std::function<void(int frame)>& afterFrame)
+{
+    ReplayOutcome outcome;
     ReplayFolder folder;
     if (!folder.create(replay.saves, outcome.error))
         return outcome;
