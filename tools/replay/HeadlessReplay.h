@@ -38,7 +38,7 @@ ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool k
                         const std::function<void(int frame)>& afterFrame = nullptr);
 
 // runReplay without comparing the recording's data files with dataDir's, for
-// a caller that has compared them already (the fuzz target plays thousands
-// of recordings against data it read once).
+// a caller that takes them as matching (the fuzz target, whose recordings
+// name no real data, so the fuzzed input reaches the screens).
 ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool keepHashes = false,
                          const std::function<void(int frame)>& afterFrame = nullptr);
