@@ -3,7 +3,8 @@
 # with SIGKILL at a random moment, again and again; after every kill the
 # folder is checked (no save lost, none damaged), on every other kill by
 # building the load list (which must remove what the kill left) and on the
-# others by the next save (the saver's first). At the end the load list is
+# others by the next save (the saver's first). Each kill comes 1 to 40 ms
+# after the saver confirmed its first save. At the end the load list is
 # built once more and no pending file may be left.
 #
 #   tools/soak/kill-during-save.sh [KILLS] [BUILD_DIR]
@@ -19,12 +20,36 @@ saver="$build/tools/soak/thrask-save-kill"
 
 folder="$(mktemp -d "${TMPDIR:-/tmp}/thrask-kill-XXXXXX")"
 trap 'rm -rf "$folder"' EXIT
+journal="$folder/journal.txt"
+journal_lines() {
+    if [ -f "$journal" ]; then wc -l <"$journal"; else echo 0; fi
+}
 failed=0
 left_by_kills=0
 for ((kill = 1; kill <= kills; kill++)); do
+    before=$(journal_lines)
     "$saver" --saver "$folder" &
     pid=$!
-    # Between 1 and 40 ms: the saver is killed at every point of a save.
+    # The kill clock starts once this saver has confirmed a save, however
+    # long the program takes to start (seconds under the sanitizers on a
+    # busy machine): a kill before its first save would test nothing.
+    deadline=$((SECONDS + 30))
+    while [ "$(journal_lines)" -le "$before" ]; do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            status=0
+            wait "$pid" || status=$?
+            echo "kill $kill: the saver ended with status $status before its first save"
+            exit 1
+        fi
+        if ((SECONDS >= deadline)); then
+            kill -9 "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+            echo "kill $kill: the saver confirmed no save within 30 s"
+            exit 1
+        fi
+        sleep 0.002
+    done
+    # Then between 1 and 40 ms more: the saver is killed at every point of a save.
     sleep "0.0$(printf '%02d' $((RANDOM % 40 + 1)))"
     kill -9 "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
@@ -39,6 +64,12 @@ for ((kill = 1; kill <= kills; kill++)); do
 done
 final="$("$saver" --check "$folder")" || failed=$((failed + 1))
 strays=$(find "$folder" -name '*.sav.tmp' | wc -l)
-saves=$(cat "$folder/journal.txt" 2>/dev/null | wc -l)
+saves=$(journal_lines)
 echo "kills $kills: $saves saves confirmed, $left_by_kills kills left a pending file, $failed failed checks; last check: $final; pending files left: $strays"
+# Every kill waited for a save, so fewer confirmed saves than kills means the
+# journal or the saver went wrong.
+if [ "$saves" -lt "$kills" ]; then
+    echo "only $saves saves confirmed in $kills kills"
+    exit 1
+fi
 [ "$failed" -eq 0 ] && [ "$strays" -eq 0 ]
