@@ -16,6 +16,8 @@
 // run (as a crash, which the fuzzer keeps) when a reader broke its contract.
 namespace fuzz {
 
+inline void removeScratch();
+
 // The process's scratch folder, made on first use (in memory when /dev/shm
 // exists) and removed when the process ends.
 inline const std::filesystem::path& scratch()
@@ -27,13 +29,19 @@ inline const std::filesystem::path& scratch()
         fs::path made = base / ("thrask-fuzz-" + std::to_string(getpid()));
         fs::remove_all(made, code);
         fs::create_directories(made, code);
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(scratch(), ignored);
-        });
         return made;
     }();
+    // Registered once the path is made, so the removal runs at exit before
+    // the path itself is destroyed (exit undoes both in reverse order).
+    static const bool removedAtExit = std::atexit(removeScratch) == 0;
+    (void)removedAtExit;
     return folder;
+}
+
+inline void removeScratch()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(scratch(), ignored);
 }
 
 // Writes the input to a file of the scratch folder and returns its path.

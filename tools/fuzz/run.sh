@@ -23,7 +23,9 @@ seconds="$2"
 shift 2
 build="$root/build-fuzz"
 if [ "${1:-}" = "--build" ]; then
-    build="$2"
+    # Made absolute: the level loader target works in a folder of its own,
+    # and libFuzzer writes new inputs to the corpus path as given.
+    build="$(realpath -m "$2")"
     shift 2
 fi
 [ "${1:-}" = "--" ] && shift
