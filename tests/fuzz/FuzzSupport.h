@@ -16,8 +16,6 @@
 // run (as a crash, which the fuzzer keeps) when a reader broke its contract.
 namespace fuzz {
 
-inline void removeScratch();
-
 // The process's scratch folder, made on first use (in memory when /dev/shm
 // exists) and removed when the process ends.
 inline const std::filesystem::path& scratch()
@@ -33,15 +31,12 @@ inline const std::filesystem::path& scratch()
     }();
     // Registered once the path is made, so the removal runs at exit before
     // the path itself is destroyed (exit undoes both in reverse order).
-    static const bool removedAtExit = std::atexit(removeScratch) == 0;
+    static const bool removedAtExit = std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(scratch(), ignored);
+    }) == 0;
     (void)removedAtExit;
     return folder;
-}
-
-inline void removeScratch()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(scratch(), ignored);
 }
 
 // Writes the input to a file of the scratch folder and returns its path.
