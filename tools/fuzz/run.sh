@@ -9,7 +9,8 @@
 # another) is configured and built with clang when it is missing. New inputs
 # go to a working corpus in the build (DIR/fuzz-work/TARGET/corpus), the
 # committed seeds in tests/fuzz/corpus/TARGET are read but never changed, and
-# a crash is written to DIR/fuzz-work/TARGET/artifacts/. One line per run is
+# a crash is written to DIR/fuzz-work/TARGET/artifacts/ with the failed run's
+# log beside it. One line per run is
 # added to DIR/fuzz-work/runs.log: target, runs, seconds, exit status.
 # Exits with libFuzzer's status: 0 when nothing crashed.
 set -euo pipefail
@@ -56,7 +57,11 @@ runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)"
 took="$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log" | tail -1)"
 echo "$target runs=${runs:-0} seconds=${took:-$seconds} status=$status" | tee -a "$build/fuzz-work/runs.log"
 if [ "$status" -ne 0 ]; then
+    # The next run overwrites last-run.log; the log of a failed one is kept
+    # beside its artifact, with the run's seed and the unit's timing in it.
+    kept="$work/artifacts/run-$(date -u +%Y%m%dT%H%M%SZ).log"
+    cp "$log" "$kept"
     grep -E "ERROR|SUMMARY|contract broken|Test unit written|deadly signal|timeout" "$log" | head -20 >&2 || true
-    echo "fuzz: $target failed; the whole log is $log" >&2
+    echo "fuzz: $target failed; the whole log is $kept" >&2
 fi
 exit "$status"
