@@ -386,3 +386,51 @@ TEST_F(BitmapFontTest, TheRimIsEveryPixelNextToALetterAndNoOther)
     font.reset();
     EXPECT_EQ(liveLists(), withFont - 256) << "the glyphs' and the rims' lists are freed";
 }
+
+TEST(BitmapFontScale, OnATallWindowTheRimIsEveryPixelWithinItsWidthOfALetter)
+{
+    // 1440 lines: 42-pixel glyphs with a rim of 3 pixels.
+    Window window(1440);
+    ASSERT_TRUE(window.context.valid());
+    BitmapFont font;
+    font.colour = {255, 255, 255, 255};
+    const std::string text = "Ag jW";
+    letterHeight(window.context, font, text);
+    EXPECT_EQ(font.pixelHeight(), 42);
+    const int width = window.context.width();
+    const int height = window.context.height();
+    const Extent plain = drawnExtent(window.context, Colour{0, 0, 0, 255});
+    ASSERT_GT(plain.count, 0);
+    std::vector<bool> letter(static_cast<std::size_t>(width) * height);
+    for (int py = plain.bottom; py <= plain.top; ++py)
+        for (int px = plain.left; px <= plain.right; ++px)
+            letter[static_cast<std::size_t>(py) * width + px] = window.context.pixel(px, py).r == 255;
+
+    const int rim = 3;
+    const auto withinRim = [&](int px, int py) {
+        for (int dy = -rim; dy <= rim; ++dy)
+            for (int dx = -rim; dx <= rim; ++dx) {
+                const int x = px + dx, y = py + dy;
+                if (x >= 0 && x < width && y >= 0 && y < height && letter[static_cast<std::size_t>(y) * width + x])
+                    return true;
+            }
+        return false;
+    };
+    font.outline = {255, 0, 0, 255};
+    letterHeight(window.context, font, text);
+    int wrong = 0;
+    int rimmed = 0;
+    for (int py = plain.bottom - rim - 2; py <= plain.top + rim + 2; ++py)
+        for (int px = plain.left - rim - 2; px <= plain.right + rim + 2; ++px) {
+            const Colour c = window.context.pixel(px, py);
+            const bool isLetter = letter[static_cast<std::size_t>(py) * width + px];
+            const bool isRim = !isLetter && withinRim(px, py);
+            rimmed += isRim ? 1 : 0;
+            const Colour expected = isLetter ? Colour{255, 255, 255, 255}
+                : isRim                      ? Colour{255, 0, 0, 255}
+                                             : Colour{0, 0, 0, 255};
+            wrong += c.r == expected.r && c.g == expected.g && c.b == expected.b ? 0 : 1;
+        }
+    EXPECT_GT(rimmed, 0);
+    EXPECT_EQ(wrong, 0) << "the letters, a rim of 3 pixels round them in every direction, nothing else";
+}
