@@ -135,21 +135,42 @@ std::vector<RasterGlyph> rasterise(const FaceFile& file, int pixelWidth, int pix
     return glyphs;
 }
 
+// How many sizes of drawn glyphs are kept: the game's two font sizes at the
+// window's height and at the heights it had last. A window resized through
+// many heights would otherwise keep every size it passed, megabytes each on a
+// tall window.
+constexpr std::size_t sizesKept = 8;
+
 // Every screen builds fonts, most of them the same one: each face is opened
-// and drawn by FreeType once per size and run, and every later font only
-// compiles its lists from those glyphs.
+// and drawn by FreeType once per size, and every later font at that size only
+// compiles its lists from those glyphs. The size used longest ago gives way
+// when more than sizesKept are drawn; the glyphs returned stay until the next
+// call.
 const std::vector<RasterGlyph>& glyphsFor(const FontDescription& description)
 {
-    static std::map<std::string, std::vector<RasterGlyph>> drawn;
+    struct Drawn {
+        std::string key;
+        std::vector<RasterGlyph> glyphs;
+        unsigned long lastUse = 0;
+    };
+    static std::vector<Drawn> drawn;
+    static unsigned long uses = 0;
     const FaceFile& file = faceFor(description);
     const int pixelHeight = description.height < 0 ? -description.height : description.height;
     const int pixelWidth = description.width > 0 ? description.width : 0;
     const std::string key = file.path + "#" + std::to_string(file.index) + "@" + std::to_string(pixelWidth)
         + "x" + std::to_string(pixelHeight);
-    auto it = drawn.find(key);
-    if (it == drawn.end())
-        it = drawn.emplace(key, rasterise(file, pixelWidth, pixelHeight)).first;
-    return it->second;
+    auto it = std::find_if(drawn.begin(), drawn.end(), [&key](const Drawn& d) { return d.key == key; });
+    if (it == drawn.end()) {
+        if (drawn.size() >= sizesKept)
+            drawn.erase(std::min_element(drawn.begin(), drawn.end(), [](const Drawn& a, const Drawn& b) {
+                return a.lastUse < b.lastUse;
+            }));
+        drawn.push_back(Drawn{key, rasterise(file, pixelWidth, pixelHeight)});
+        it = drawn.end() - 1;
+    }
+    it->lastUse = ++uses;
+    return it->glyphs;
 }
 
 // The glyph's bitmap grown by rim pixels on every side: each set pixel set
