@@ -1,3 +1,4 @@
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -177,7 +178,16 @@ TEST(AspectReplay, AWideRunRecordedWithAspectPlaysBackOnlyWithItsPictureShape)
     EXPECT_FALSE(filled.departure.empty());
     EXPECT_FALSE(filled.matches(replay));
 
-    // And the runner leaves no shape behind for the next run.
+    // And the runner leaves no shape behind for the next run, nor the
+    // viewport of the recorded window's last size.
     replay.commandLine = recorded;
     EXPECT_TRUE(runReplay(replay, THRASK_DATA_DIR).matches(replay));
+    const bool resized = std::any_of(replay.events.begin(), replay.events.end(), [](const ReplayEvent& event) {
+        return event.type == ReplayEvent::Input && event.message.kind == Message::Size;
+    });
+    EXPECT_TRUE(resized) << "the recording sizes its window";
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 64);
+    EXPECT_EQ(viewport[3], 48);
 }

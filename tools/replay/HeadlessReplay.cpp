@@ -41,6 +41,11 @@ ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool 
     }
     const std::string playersSaves = saveFolder;
     saveFolder = folder.path();
+    // The recording's window sizes set the viewport; the next run in this
+    // process starts on the viewport this one started on, as a run of its own
+    // would, and not at the last size this one was given.
+    GLint startViewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, startViewport);
 
     resetGameGlobals(640, 480);
     // The recorded run's picture shape decides where its pointer was.
@@ -75,6 +80,7 @@ ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool 
     outcome.finalState = describeGameState();
 
     shutDownScreens();
+    glViewport(startViewport[0], startViewport[1], startViewport[2], startViewport[3]);
     keepAspect = false;
     saveFolder = playersSaves;
     std::filesystem::current_path(home, code);
