@@ -173,49 +173,49 @@ const std::vector<RasterGlyph>& glyphsFor(const FontDescription& description)
     return it->glyphs;
 }
 
+// Spreads one line of pixels `reach` pixels onwards: pixel i of the `length`
+// pixels out is set when one of the first `inLength` pixels in, i - reach ..
+// i, is set. Each pixel is looked at once.
+template <typename IsSet, typename Mark>
+void spreadLine(int inLength, int length, int reach, IsSet isSet, Mark mark)
+{
+    int lastSet = -reach - 1;
+    for (int i = 0; i < length; ++i) {
+        if (i < inLength && isSet(i))
+            lastSet = i;
+        if (i - lastSet <= reach)
+            mark(i);
+    }
+}
+
 // The glyph's bitmap grown by rim pixels on every side: each set pixel set
 // over a square of 2 x rim + 1, in a bitmap 2 x rim wider and higher. A
 // square spreads as a row of 2 x rim + 1 pixels spread up a column of as
-// many, so the bitmap is grown across each row, then up each column, each
-// pixel looked at once per pass: the work grows with the bitmap's size and
-// not with the rim's square, which on a very tall window (a rim of dozens of
-// pixels) would take seconds.
+// many, so the bitmap is spread across each row, then up each column: the
+// work grows with the bitmap's size and not with the rim's square, which on
+// a very tall window (a rim of dozens of pixels) would take seconds.
 std::vector<GLubyte> grownBits(const RasterGlyph& glyph, int rim, GLsizei& width, GLsizei& rows)
 {
     width = glyph.width + 2 * rim;
     rows = glyph.rows + 2 * rim;
-    const int reach = 2 * rim;
-    const int bytesIn = (glyph.width + 7) / 8;
+    const auto bytesIn = static_cast<std::size_t>((glyph.width + 7) / 8);
     const auto bytesOut = static_cast<std::size_t>((width + 7) / 8);
     const auto bit = [](const GLubyte* row, int x) { return (row[x / 8] & (0x80 >> (x % 8))) != 0; };
     const auto set = [](GLubyte* row, int x) { row[x / 8] |= static_cast<GLubyte>(0x80 >> (x % 8)); };
 
-    // Across: output pixel x of a row is set when a pixel of the glyph's row
-    // lies in x - reach .. x.
     std::vector<GLubyte> across(bytesOut * static_cast<std::size_t>(glyph.rows));
-    for (int row = 0; row < glyph.rows; ++row) {
-        const GLubyte* in = glyph.bits.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(bytesIn);
-        GLubyte* out = across.data() + static_cast<std::size_t>(row) * bytesOut;
-        int lastSet = -reach - 1;
-        for (int x = 0; x < width; ++x) {
-            if (x < glyph.width && bit(in, x))
-                lastSet = x;
-            if (x - lastSet <= reach)
-                set(out, x);
-        }
+    for (int y = 0; y < glyph.rows; ++y) {
+        const GLubyte* in = glyph.bits.data() + static_cast<std::size_t>(y) * bytesIn;
+        GLubyte* out = across.data() + static_cast<std::size_t>(y) * bytesOut;
+        spreadLine(glyph.width, width, 2 * rim, [&](int x) { return bit(in, x); }, [&](int x) { set(out, x); });
     }
-    // Up: output row y is set in a column when a row of the grown rows lies
-    // in y - reach .. y and is set there.
     std::vector<GLubyte> grown(bytesOut * static_cast<std::size_t>(rows));
-    for (int x = 0; x < width; ++x) {
-        int lastSet = -reach - 1;
-        for (int y = 0; y < rows; ++y) {
-            if (y < glyph.rows && bit(across.data() + static_cast<std::size_t>(y) * bytesOut, x))
-                lastSet = y;
-            if (y - lastSet <= reach)
-                set(grown.data() + static_cast<std::size_t>(y) * bytesOut, x);
-        }
-    }
+    const auto row = [bytesOut](std::vector<GLubyte>& bits, int y) {
+        return bits.data() + static_cast<std::size_t>(y) * bytesOut;
+    };
+    for (int x = 0; x < width; ++x)
+        spreadLine(glyph.rows, rows, 2 * rim, [&](int y) { return bit(row(across, y), x); },
+                   [&](int y) { set(row(grown, y), x); });
     return grown;
 }
 

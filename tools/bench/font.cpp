@@ -6,6 +6,7 @@
 //   thrask_font_bench [HEIGHT...]     (480 1080 2160 4320 8192 16384 by default)
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -43,7 +44,7 @@ int main(int argc, char** argv)
             std::printf("%8d  larger than the largest viewport (%d)\n", height, largest[1]);
             continue;
         }
-        glViewport(0, 0, height * 4 / 3 <= largest[0] ? height * 4 / 3 : largest[0], height);
+        glViewport(0, 0, std::min(height * 4 / 3, static_cast<int>(largest[0])), height);
         // As the HUD's top line: rimmed text. The first font draws the face
         // at the new size; a second one, as after a screen change, finds the
         // size drawn and only compiles its lists.
