@@ -56,6 +56,13 @@ public:
     // Save, so a save never lands anywhere else.
     static std::string chooseSaves(const FolderFacts& facts, const DataChoice& data);
 
+    // The folder the player's best scores and recordings of games are kept
+    // in, absolute: $XDG_DATA_HOME/thrask, else $HOME/.local/share/thrask;
+    // empty with no home at all.
+    static std::string keptFolder(const FolderFacts& facts);
+    // The same from the environment.
+    static std::string keptFolder();
+
     // Start-up: reads the facts from the options and the system, chooses
     // both folders, makes the data folder the working directory (the game
     // opens its files relative to it) and sets saveFolder. When there is no

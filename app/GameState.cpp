@@ -11,11 +11,14 @@
 #include "entities/Random.h"
 #include "entities/Robot.h"
 #include "entities/Zombie.h"
+#include "menus/BestScoresScreen.h"
 #include "menus/EndingScreen.h"
 #include "menus/LoadScreen.h"
+#include "menus/ScoreEntryScreen.h"
 #include "menus/StoryScreen.h"
 #include "menus/TitleScreen.h"
 #include "play/PlayScreen.h"
+#include "play/ScoreBook.h"
 #include "screens/FadeScreen.h"
 
 namespace {
@@ -206,6 +209,23 @@ void addScreen(StateHash& h, const Screen* screen, int depth = 0)
         h.add(5);
         h.add(ending->finalScore);
         h.add(ending->leaving);
+        // Only a game on the best scores has a place: a run without them
+        // hashes as it always did.
+        if (ending->place != 0)
+            h.add(ending->place);
+    } else if (const auto* entry = dynamic_cast<const ScoreEntryScreen*>(screen)) {
+        h.add(8);
+        h.add(entry->place);
+        h.add(entry->name);
+        h.add(entry->caret);
+        h.add(entry->leaving);
+    } else if (const auto* scores = dynamic_cast<const BestScoresScreen*>(screen)) {
+        h.add(9);
+        h.add(scores->inGame);
+        h.add(scores->selected);
+        h.add(scores->hovered);
+        h.add(scores->leaving);
+        addScreen(h, scores->suspended.get(), depth + 1);
     } else if (const auto* fade = dynamic_cast<const FadeScreen*>(screen)) {
         h.add(6);
         h.add(fade->progress);
@@ -231,6 +251,10 @@ const char* screenName(const Screen* screen)
         return "story";
     if (dynamic_cast<const EndingScreen*>(screen) != nullptr)
         return "ending";
+    if (dynamic_cast<const ScoreEntryScreen*>(screen) != nullptr)
+        return "score-entry";
+    if (dynamic_cast<const BestScoresScreen*>(screen) != nullptr)
+        return "best-scores";
     if (dynamic_cast<const FadeScreen*>(screen) != nullptr)
         return "fade";
     return "other";
@@ -250,6 +274,8 @@ const PlayScreen* gameOf(const Screen* screen, int depth = 0)
         return list->suspended.get();
     if (const auto* story = dynamic_cast<const StoryScreen*>(screen))
         return story->suspended.get();
+    if (const auto* scores = dynamic_cast<const BestScoresScreen*>(screen))
+        return scores->suspended.get();
     if (const auto* fade = dynamic_cast<const FadeScreen*>(screen)) {
         const PlayScreen* game = gameOf(fade->newScreen, depth + 1);
         return game != nullptr ? game : gameOf(fade->oldScreen, depth + 1);
@@ -283,7 +309,21 @@ std::uint64_t gameStateHash()
     if (keyLatch.anyLatched())
         h.bytes(keyLatch.latched(), sizeof keyState);
     h.add(Ninja::nextNinjaHorizontal);
+    // The best scores decide where a game goes when it ends; a run without
+    // them hashes as it always did.
+    if (scoreBook().keeps()) {
+        for (const BestScore& game : scoreBook().list().games()) {
+            h.add(game.score);
+            h.add(game.level);
+            h.add(game.name);
+        }
+    }
     return h.value();
+}
+
+bool gameInProgress()
+{
+    return gameOf(currentScreen) != nullptr;
 }
 
 std::string describeGameState()

@@ -33,6 +33,16 @@ constexpr StoredKind storedKinds[] = {
 constexpr std::uint64_t maxWords = 1024;
 constexpr std::uint64_t maxDataFiles = 100000;
 constexpr std::uint64_t maxSaves = 10000;
+constexpr std::uint64_t maxKeysHeld = 256;
+
+// The first format version with the date, the best scores and the game start.
+constexpr std::uint16_t gameStartVersion = 2;
+
+constexpr const char* cutShortHeader = "the recording is damaged: its header is cut short";
+
+// How much of a file readReplayHeader reads first; a header with many saved
+// games takes more, read as it is needed.
+constexpr std::size_t headerReadStep = 64 * 1024;
 
 std::uint32_t crc32(std::uint32_t crc, const std::string& bytes)
 {
@@ -79,6 +89,61 @@ void putString(std::string& out, const std::string& text)
     out += text;
 }
 
+void putFloat(std::string& out, float value)
+{
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    putFixed(out, bits, 4);
+}
+
+void putBestScores(std::string& out, const Replay& replay)
+{
+    putU8(out, replay.keepsScores ? 1 : 0);
+    if (!replay.keepsScores)
+        return;
+    putVarint(out, replay.bestScores.games().size());
+    for (const BestScore& game : replay.bestScores.games()) {
+        putSigned(out, game.score);
+        putSigned(out, game.level);
+        putString(out, game.date);
+        putString(out, game.name);
+        putString(out, game.replay);
+    }
+}
+
+void putGameStart(std::string& out, const Replay& replay)
+{
+    putU8(out, replay.startsInGame ? 1 : 0);
+    if (!replay.startsInGame)
+        return;
+    const ReplayGameStart& start = replay.gameStart;
+    putSigned(out, start.level);
+    putSigned(out, start.hp);
+    putSigned(out, start.score);
+    putU8(out, start.introShowing ? 1 : 0);
+    putU8(out, start.dying ? 1 : 0);
+    putFloat(out, start.fadePhase);
+    putFloat(out, start.deadWidth);
+    putFloat(out, start.deadHeight);
+    putU8(out, start.deadVisible ? 1 : 0);
+    putFixed(out, start.levelSeed, 4);
+    putU8(out, start.ninjaLegAtLoad ? 1 : 0);
+    putSigned(out, start.windowWidth);
+    putSigned(out, start.windowHeight);
+    putU8(out, start.keepAspect ? 1 : 0);
+    putSigned(out, start.mouseX);
+    putSigned(out, start.mouseY);
+    putFloat(out, start.pointerX);
+    putFloat(out, start.pointerY);
+    putVarint(out, start.keysHeld.size());
+    for (const unsigned char key : start.keysHeld)
+        putU8(out, key);
+    putFloat(out, start.frameStep);
+    putFixed(out, start.lastTick, 4);
+    putU8(out, start.ninjaLeg ? 1 : 0);
+    putFixed(out, start.stateHash, 8);
+}
+
 std::string encodeHeader(const Replay& replay)
 {
     std::string out(magic, sizeof magic);
@@ -100,6 +165,9 @@ std::string encodeHeader(const Replay& replay)
         putString(out, save.name);
         putString(out, save.bytes);
     }
+    putString(out, replay.date);
+    putBestScores(out, replay);
+    putGameStart(out, replay);
     return out;
 }
 
@@ -220,6 +288,25 @@ public:
         return true;
     }
 
+    bool flag(bool& value)
+    {
+        unsigned byte = 0;
+        if (!u8(byte) || byte > 1)
+            return false;
+        value = byte == 1;
+        return true;
+    }
+
+    bool single(float& value)
+    {
+        std::uint64_t bits = 0;
+        if (!fixed(bits, 4))
+            return false;
+        const auto narrow = static_cast<std::uint32_t>(bits);
+        std::memcpy(&value, &narrow, sizeof value);
+        return true;
+    }
+
     bool string(std::string& text)
     {
         std::uint64_t size = 0;
@@ -235,20 +322,76 @@ private:
     std::size_t pos_ = 0;
 };
 
+bool readBestScores(Reader& in, Replay& replay)
+{
+    if (!in.flag(replay.keepsScores))
+        return false;
+    if (!replay.keepsScores)
+        return true;
+    std::uint64_t count = 0;
+    if (!in.varint(count) || count > BestScores::kept)
+        return false;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        BestScore game;
+        if (!in.signedVarint(game.score) || !in.signedVarint(game.level) || !in.string(game.date)
+            || !in.string(game.name) || !in.string(game.replay))
+            return false;
+        // The list as the game keeps it: best first, each game one it could hold.
+        if (!BestScores::storable(game) || replay.bestScores.enter(game) != static_cast<int>(i) + 1)
+            return false;
+    }
+    return true;
+}
+
+bool readGameStart(Reader& in, Replay& replay)
+{
+    if (!in.flag(replay.startsInGame))
+        return false;
+    if (!replay.startsInGame)
+        return true;
+    ReplayGameStart& start = replay.gameStart;
+    std::uint64_t value = 0;
+    std::uint64_t count = 0;
+    if (!in.signedVarint(start.level) || !in.signedVarint(start.hp) || !in.signedVarint(start.score)
+        || !in.flag(start.introShowing) || !in.flag(start.dying) || !in.single(start.fadePhase)
+        || !in.single(start.deadWidth) || !in.single(start.deadHeight) || !in.flag(start.deadVisible)
+        || !in.fixed(value, 4))
+        return false;
+    start.levelSeed = static_cast<std::uint32_t>(value);
+    if (!in.flag(start.ninjaLegAtLoad) || !in.signedVarint(start.windowWidth)
+        || !in.signedVarint(start.windowHeight) || !in.flag(start.keepAspect)
+        || !in.signedVarint(start.mouseX) || !in.signedVarint(start.mouseY)
+        || !in.single(start.pointerX) || !in.single(start.pointerY) || !in.varint(count)
+        || count > maxKeysHeld || count > in.remaining())
+        return false;
+    start.keysHeld.resize(static_cast<std::size_t>(count));
+    for (unsigned char& key : start.keysHeld) {
+        unsigned byte = 0;
+        if (!in.u8(byte))
+            return false;
+        key = static_cast<unsigned char>(byte);
+    }
+    if (!in.single(start.frameStep) || !in.fixed(value, 4))
+        return false;
+    start.lastTick = static_cast<std::uint32_t>(value);
+    return in.flag(start.ninjaLeg) && in.fixed(start.stateHash, 8);
+}
+
 bool readHeader(Reader& in, Replay& replay, std::string& error)
 {
     std::uint64_t value = 0;
     if (!in.fixed(value, 2)) {
-        error = "the recording is damaged: its header is cut short";
+        error = cutShortHeader;
         return false;
     }
-    if (value != Replay::formatVersion) {
+    if (value < 1 || value > Replay::formatVersion) {
         error = "the recording is of format version " + std::to_string(value)
-            + ", this game reads version " + std::to_string(Replay::formatVersion);
+            + ", this game reads versions 1 to " + std::to_string(Replay::formatVersion);
         return false;
     }
+    const auto version = static_cast<std::uint16_t>(value);
     const auto cut = [&error] {
-        error = "the recording is damaged: its header is cut short";
+        error = cutShortHeader;
         return false;
     };
     if (!in.string(replay.gameVersion))
@@ -281,6 +424,10 @@ bool readHeader(Reader& in, Replay& replay, std::string& error)
     for (ReplaySave& save : replay.saves)
         if (!in.string(save.name) || !in.string(save.bytes))
             return cut();
+    if (version < gameStartVersion)
+        return true;
+    if (!in.string(replay.date) || !readBestScores(in, replay) || !readGameStart(in, replay))
+        return cut();
     return true;
 }
 
@@ -323,19 +470,35 @@ bool readInput(Reader& in, Message& message)
     }
 }
 
-} // namespace
-
-bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error)
+// Reads the magic and the header into replay; in is left at the first event.
+bool decodeHeader(Reader& in, const std::string& bytes, Replay& replay, std::string& error)
 {
     replay = Replay();
     if (bytes.size() < sizeof magic || std::memcmp(bytes.data(), magic, sizeof magic) != 0) {
         error = "not a Thrask recording";
         return false;
     }
-    Reader in(bytes);
     std::uint64_t skip = 0;
     in.fixed(skip, sizeof magic);
-    if (!readHeader(in, replay, error))
+    return readHeader(in, replay, error);
+}
+
+bool openForReading(const std::string& path, std::ifstream& in, std::string& error)
+{
+    in.open(path, std::ios::binary);
+    if (!in) {
+        error = "cannot open " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error)
+{
+    Reader in(bytes);
+    if (!decodeHeader(in, bytes, replay, error))
         return false;
 
     std::uint32_t lastFrameTick = 0;
@@ -393,17 +556,39 @@ bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error)
 
 bool readReplayFile(const std::string& path, Replay& replay, std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open " + path + ": " + std::strerror(errno);
+    std::ifstream in;
+    if (!openForReading(path, in, error))
         return false;
-    }
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!decodeReplay(bytes, replay, error)) {
         error = path + ": " + error;
         return false;
     }
     return true;
+}
+
+bool readReplayHeader(const std::string& path, Replay& replay, std::string& error)
+{
+    std::ifstream in;
+    if (!openForReading(path, in, error))
+        return false;
+    std::string bytes;
+    // More of the file is read only while the header runs past what was read.
+    for (;;) {
+        const std::size_t had = bytes.size();
+        bytes.resize(had + headerReadStep);
+        in.read(&bytes[had], static_cast<std::streamsize>(headerReadStep));
+        bytes.resize(had + static_cast<std::size_t>(in.gcount()));
+        const bool whole = !in;
+        Reader reader(bytes);
+        std::string why;
+        if (decodeHeader(reader, bytes, replay, why))
+            return true;
+        if (whole || why != cutShortHeader) {
+            error = path + ": " + why;
+            return false;
+        }
+    }
 }
 
 std::string encodeReplay(const Replay& replay)
@@ -441,9 +626,13 @@ void ReplayWriter::event(const ReplayEvent& event)
 {
     put(encodeEvent(event, lastFrameTick_));
     // A frame's worth of input is on disk before the next frame starts, so
-    // a run that ends abruptly keeps everything up to its last frame.
-    if (event.type == ReplayEvent::Frame && ok())
-        std::fflush(file_);
+    // a run that ends abruptly keeps everything up to its last frame. A
+    // flush that fails (a full disk) fails the recording: the bytes it held
+    // are gone, and what follows would be read as other events.
+    if (event.type == ReplayEvent::Frame && ok() && std::fflush(file_) != 0) {
+        failed_ = true;
+        error_ = std::string("the recording could not be written: ") + std::strerror(errno);
+    }
 }
 
 bool ReplayWriter::finish(const std::string& finalState, std::uint64_t finalHash)

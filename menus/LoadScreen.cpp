@@ -9,6 +9,7 @@
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "play/SaveRecord.h"
+#include "screens/GameEvents.h"
 #include "screens/ScreenFlow.h"
 
 namespace {
@@ -182,6 +183,7 @@ void LoadScreen::loadSelected()
     play->introShowing = entry.introShowing;
     play->score = entry.score;
     play->level = entry.level;
+    gameEvents().gameStarted(play);
     // A suspended game stays with this list and is freed with it: the
     // player chose another game over it.
     audio().play(Effect::MenuClick);

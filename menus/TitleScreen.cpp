@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "entities/Entity.h"
+#include "menus/BestScoresScreen.h"
 #include "menus/LoadScreen.h"
 #include "menus/SavePrompt.h"
 #include "menus/StoryScreen.h"
@@ -14,6 +15,7 @@
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "render/Lighting.h"
+#include "screens/GameEvents.h"
 #include "screens/ScreenFlow.h"
 
 namespace {
@@ -48,7 +50,7 @@ constexpr float promptPanelWidth = 140.0f;
 constexpr float promptPanelHeight = 30.0f;
 constexpr float promptPanelDepth = 5.0f;
 
-enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame };
+enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame, BestScores };
 
 // Where each entry sits and where its marker goes (on the entry's lower edge).
 struct EntryPlace {
@@ -63,12 +65,19 @@ constexpr EntryPlace places[] = {
     {5.0f, -75.0f, 0.0f, -87.5f},  // Quit Game
     {-50.0f, -25.0f, -55.0f, -37.5f}, // Return Game
     {55.0f, -25.0f, 55.0f, -37.5f},   // Save Game
+    {81.0f, 84.0f, 81.0f, 75.0f},     // Best Scores, a sign of its own in the sky
 };
+
+// The Best Scores sign is smaller than the signpost's entries.
+constexpr float signWidth = 36.0f;
+constexpr float signHeight = 16.0f;
 
 // The order the keyboard moves the marker in: the screen's order, top to
 // bottom and left to right.
-constexpr Entry mainMenuOrder[] = {NewGame, LoadGame, GameStory, QuitGame};
-constexpr Entry inGameMenuOrder[] = {ReturnGame, NewGame, SaveGame, LoadGame, GameStory, QuitGame};
+// The signs of their own come after the signpost's entries.
+constexpr Entry mainMenuOrder[] = {NewGame, LoadGame, GameStory, QuitGame, BestScores};
+constexpr Entry inGameMenuOrder[] = {ReturnGame, NewGame, SaveGame, LoadGame, GameStory, QuitGame,
+                                     BestScores};
 
 // Gives the entry its picture (opaque black transparent) and its place. A
 // picture loaded by an earlier setup of this menu is released first.
@@ -141,6 +150,7 @@ TitleScreen::~TitleScreen()
         returnGameItem.texture.release();
     if (saveGameItem.visible)
         saveGameItem.texture.release();
+    bestScoresItem.texture.release();
     promptPanel.texture.release();
 }
 
@@ -282,6 +292,7 @@ void TitleScreen::performEntry(int entry)
         auto* play = new PlayScreen;
         play->enter();
         play->setup(firstLevel);
+        gameEvents().gameStarted(play);
         // A suspended game stays with this menu and is freed with it.
         leaveFor(play);
         break;
@@ -291,6 +302,9 @@ void TitleScreen::performEntry(int entry)
         break;
     case GameStory:
         leaveFor(makeReturning<StoryScreen>(inGame, std::move(suspended)));
+        break;
+    case BestScores:
+        leaveFor(makeReturning<BestScoresScreen>(inGame, std::move(suspended)));
         break;
     case QuitGame:
         running = false;
@@ -322,11 +336,11 @@ int TitleScreen::entryAt(float viewX, float viewY) const
 {
     // Neighbouring entries overlap; the first hit in this order wins.
     const Sprite* const order[] = {&newGameItem, &loadGameItem, &gameStoryItem, &quitGameItem,
-                                   &returnGameItem, &saveGameItem};
-    const Entry entries[] = {NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame};
-    for (int i = 0; i < 6; ++i) {
+                                   &returnGameItem, &saveGameItem, &bestScoresItem};
+    const Entry entries[] = {NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame, BestScores};
+    for (std::size_t i = 0; i < std::size(entries); ++i) {
         const Sprite& item = *order[i];
-        const bool alwaysPresent = i < 4;
+        const bool alwaysPresent = entries[i] != ReturnGame && entries[i] != SaveGame;
         if ((alwaysPresent || item.visible) && pointInSprite(item, viewX, viewY))
             return entries[i];
     }
@@ -409,6 +423,7 @@ void TitleScreen::render()
         quitGameItem.draw();
         returnGameItem.draw();
         saveGameItem.draw();
+        bestScoresItem.draw();
         drawSavedNotice();
         return;
     }
@@ -463,6 +478,9 @@ void TitleScreen::setup(int mode)
     placeEntry(loadGameItem, "Textures/LoadGame.png", LoadGame);
     placeEntry(gameStoryItem, "Textures/GameStory.png", GameStory);
     placeEntry(quitGameItem, "Textures/quitgame.png", QuitGame);
+    placeEntry(bestScoresItem, "Textures/BestScores.png", BestScores);
+    bestScoresItem.width = signWidth;
+    bestScoresItem.height = signHeight;
 
     removeEntry(returnGameItem);
     removeEntry(saveGameItem);

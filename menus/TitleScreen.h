@@ -13,7 +13,10 @@ class PlayScreen;
 
 // The title menu (setup(menuMode::title): New Game, Load Game, Game Story,
 // Quit Game) and the in-game menu (setup(menuMode::inGame): the same plus
-// Return Game and Save Game, with the save-name prompt). Driven by the mouse:
+// Return Game and Save Game, with the save-name prompt). Both show the Best
+// Scores sign of its own beside the signpost, after the signpost's entries
+// in the keyboard's order; it opens the best-score list, which comes back
+// to the menu it was opened from (with the suspended game). Driven by the mouse:
 // hovering an entry shows the marker under it, releasing the left button over
 // it performs its action.
 //
@@ -68,10 +71,13 @@ public:
     Sprite returnGameItem;
     Sprite gameStoryItem;
     Sprite quitGameItem;
-    int hovered = 0; // 0 none, 1 New Game, 2 Load Game, 3 Game Story, 4 Quit Game, 5 Return Game, 6 Save Game
+    // 0 none, 1 New Game, 2 Load Game, 3 Game Story, 4 Quit Game, 5 Return
+    // Game, 6 Save Game, 7 Best Scores
+    int hovered = 0;
     Sprite marker;
     Sprite loadGameItem;
     Sprite newGameItem;
+    Sprite bestScoresItem;
     Camera camera;
     Sprite background;
     // The board behind the save prompt's text, in in-game mode.

@@ -7,6 +7,7 @@
 
 #include "play/PlayConstants.h"
 #include "play/PlayScreen.h"
+#include "play/ScoreBook.h"
 #include "render/Panel.h"
 
 bool hudShown = true;
@@ -43,6 +44,11 @@ constexpr float deathPanelBottom = -45.0f;
 constexpr float deathPanelDepth = 0.75f;
 constexpr float deathScoreY = -29.0f;
 constexpr float deathLevelY = -39.0f;
+// A game that enters the best scores says so on a third line, and the
+// panel reaches down for it.
+constexpr float deathPlaceY = -50.0f;
+constexpr float deathPanelBottomWithPlace = -56.0f;
+constexpr Colour deathPlaceColour{30, 110, 40, 255};
 
 constexpr Colour hudColour{255, 255, 255, 255};
 constexpr Colour hudOutline{28, 20, 36, 255};
@@ -159,11 +165,12 @@ void PlayHud::drawBanner(const PlayScreen& play)
 
 void PlayHud::drawDeathScore(const PlayScreen& play)
 {
+    const int place = scoreBook().placeFor(play.score);
     Panel panel;
     panel.left = deathPanelLeft;
     panel.right = deathPanelRight;
     panel.top = deathPanelTop;
-    panel.bottom = deathPanelBottom;
+    panel.bottom = place > 0 ? deathPanelBottomWithPlace : deathPanelBottom;
     panel.depth = deathPanelDepth;
     panel.fill = deathPanelFill;
     panel.rimColour = deathPanelRim;
@@ -176,6 +183,10 @@ void PlayHud::drawDeathScore(const PlayScreen& play)
     line_->colour = deathLevelColour;
     line_->outline = Colour{0, 0, 0, 0};
     printCentred(*line_, levelText(play), 0.0f, deathLevelY);
+    if (place > 0) {
+        line_->colour = deathPlaceColour;
+        printCentred(*line_, "A new best score: place " + std::to_string(place) + "!", 0.0f, deathPlaceY);
+    }
 }
 
 void PlayHud::printCentred(BitmapFont& font, const std::string& text, float x, float y)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <list>
 #include <memory>
 #include <string>
@@ -99,6 +100,11 @@ public:
     std::vector<std::unique_ptr<Entity>> entities;  // every enemy, in creation order; owned
     std::vector<Ninja*> ninjas;                     // the ninjas of entities; not owned
     std::vector<HealthPickup> healthPickups;
+    // What the level now loaded was placed from: the tick its random
+    // generator was seeded with, and the ninjas' next leg before its ninjas
+    // were made. A recording that starts in this level rebuilds it from them.
+    std::uint32_t levelSeed = 0;
+    bool ninjaLegAtLoad = false;
     // The zombies of `entities` in a grid of the field, for the robots' flames.
     ZombieIndex zombieIndex;
     // Score, level and peppers left over play, the level banner and the

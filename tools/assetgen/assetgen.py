@@ -85,6 +85,8 @@ def pictures():
                                ("quitgame.png", "Quit Game", 0.0),
                                ("ReturnGame.png", "Return Game", 0.0), ("SaveGame.png", "Save Game", 0.0)):
         p[name] = (lambda label=label, shift=shift: flatten(panels.menu_entry(label, shift), KEY_BLACK))
+    # the signs beside the signpost: screens of their own
+    p["BestScores.png"] = lambda: flatten(panels.sign("Best Scores"), KEY_BLACK)
     p["dot.gif"] = panels.marker_dot
     # the load list
     p["arrow.png"] = panels.arrow
@@ -94,6 +96,9 @@ def pictures():
     p["white.bmp"] = panels.underline
     p["loadlist.png"] = scenes.load_list
     p["prompt.png"] = lambda: flatten(panels.prompt_panel(), KEY_BLACK)
+    # the best-score list
+    p["scores.png"] = scenes.best_scores
+    p["watchgame.png"] = lambda: flatten(panels.list_button("Watch Game"), KEY_BLACK)
     # story and ending
     p["story.gif"] = scenes.story
     p["win.png"] = lambda: flatten(scenes.win(), KEY_BLACK)

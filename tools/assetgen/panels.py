@@ -50,6 +50,28 @@ def list_button(label):
     return out
 
 
+def sign(label):
+    """A small wooden sign of its own beside the title's signpost (36 x 16
+    units, 3 : 1 on screen in the default window): a plank with nail heads
+    and the label in the menu entries' colours; corners keyed."""
+    design = (768, 256)
+    s = 2
+    w, h = design[0] * s, design[1] * s
+    big = canvas(w, h)
+    d = ImageDraw.Draw(big)
+    edge = 10 * s
+    d.rounded_rectangle([0, 0, w - 1, h - 1], radius=46 * s, fill=rgba((28, 20, 36)))
+    d.rounded_rectangle([edge, edge, w - 1 - edge, h - 1 - edge], radius=38 * s,
+                        fill=rgba((150, 100, 62)))
+    for y in (h // 3, 2 * h // 3):  # the planks' seams
+        d.line([(edge * 3, y), (w - edge * 3, y)], fill=(124, 80, 48), width=5 * s)
+    for x in (edge * 4, w - edge * 4):  # nail heads
+        d.ellipse([x - 9 * s, h // 2 - 9 * s, x + 9 * s, h // 2 + 9 * s], fill=(90, 60, 40))
+    img = big.resize(design, Image.LANCZOS)
+    img.alpha_composite(text_layer(design, label, 120, MENU_TOP, MENU_BOTTOM, stroke=0.14))
+    return img.resize((256, 128), Image.LANCZOS)
+
+
 def marker_dot():
     """The hover marker under a menu entry: a warm bar, fully opaque."""
     return gradient((64, 8), (255, 236, 120), (250, 150, 40))

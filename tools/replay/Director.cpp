@@ -11,6 +11,7 @@
 #include "app/PictureArea.h"
 #include "app/Recorder.h"
 #include "app/ReplayData.h"
+#include "play/ScoreBook.h"
 
 namespace {
 
@@ -40,11 +41,16 @@ Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::st
     std::vector<std::string> display;
     keepAspect = readGameOptions(static_cast<int>(argv.size()), argv.data(), display).aspect;
 
+    // The run's best scores, in memory: a golden replay never touches a file of them.
+    ScoreBook book(scenario.bestScores);
+    useScoreBook(scenario.keepsScores ? &book : nullptr);
     std::uint32_t now = startTick;
     Recorder recorder;
     if (!recorder.start(path, words, ".", saveFolder, scenario.hashEvery, [&now] { return now; },
-                        error))
+                        error)) {
+        useScoreBook(nullptr);
         return Attempt::Broken;
+    }
 
     const auto send = [&recorder](const Message& message) {
         recorder.input(message);
@@ -93,6 +99,7 @@ Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::st
     if (!recorder.finish(error))
         result = Attempt::Broken;
     shutDownScreens();
+    useScoreBook(nullptr);
     keepAspect = false;
     return result;
 }

@@ -57,6 +57,10 @@ struct Scenario {
     std::string name;
     std::string proves;             // one line: what the replay shows
     std::vector<ReplaySave> saves;  // in the save folder at the start
+    // Whether the run keeps best scores, and the list it starts with; a run
+    // without them goes where the game went before it kept best scores.
+    bool keepsScores = false;
+    BestScores bestScores;
     // Start ticks tried in turn until the script gets through (a different
     // start gives the levels other random seeds).
     std::vector<std::uint32_t> startTicks{1000};

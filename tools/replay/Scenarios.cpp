@@ -8,9 +8,12 @@
 #include "app/Globals.h"
 #include "entities/Knife.h"
 #include "entities/Zombie.h"
+#include "menus/BestScoresScreen.h"
 #include "menus/EndingScreen.h"
 #include "menus/LoadScreen.h"
+#include "menus/ScoreEntryScreen.h"
 #include "play/SaveRecord.h"
+#include "play/ScoreBook.h"
 #include "menus/StoryScreen.h"
 #include "menus/TitleScreen.h"
 #include "play/PlayScreen.h"
@@ -614,14 +617,15 @@ std::vector<Scenario> goldenScenarios()
 
     Scenario keyboard;
     keyboard.name = "keyboard-save-load";
-    keyboard.proves = "the keyboard alone: the menus' marker (first Up, wrap, Tab, Shift+Tab), New Game by "
+    keyboard.proves = "the keyboard alone: the menus' marker (first Up on the Best Scores sign, wrap, Tab, "
+                      "Shift+Tab), New Game by "
                       "Enter, taps shorter than a frame passing the intro and opening the menu, Save Game by "
                       "Enter and a typed name, the story by Space and back by Esc, Load Game by Space, End "
                       "and Enter in the list, and Esc in the in-game menu resuming the game";
     keyboard.script = [] {
         // Entries by TitleScreen::hovered's numbers.
         constexpr int newGameEntry = 1, loadGameEntry = 2, gameStoryEntry = 3, quitGameEntry = 4,
-                      returnGameEntry = 5, saveGameEntry = 6;
+                      returnGameEntry = 5, saveGameEntry = 6, bestScoresEntry = 7;
         const auto prompting = [] {
             const TitleScreen* menu = showing<TitleScreen>();
             return menu != nullptr && menu->prompting;
@@ -637,7 +641,7 @@ std::vector<Scenario> goldenScenarios()
         return std::vector<Step>{
             waitFrames(3),
             check([] { return mainMenu() && showing<TitleScreen>()->hovered == 0; }), // nothing marked yet
-            press(vk::up),        check(marked(quitGameEntry)),
+            press(vk::up),        check(marked(bestScoresEntry)),
             press(vk::down),      check(marked(newGameEntry)),
             press(vk::enter),
             waitUntil([] { return playing() != nullptr && playing()->introShowing; }),
@@ -649,7 +653,8 @@ std::vector<Scenario> goldenScenarios()
             press(vk::enter),     check(prompting),
             type("keys 2"),       press(vk::enter),     check([prompting] { return !prompting(); }),
             pressWith(vk::shift, vk::tab), pressWith(vk::shift, vk::tab), check(marked(returnGameEntry)),
-            pressWith(vk::shift, vk::tab), check(marked(quitGameEntry)),
+            pressWith(vk::shift, vk::tab), check(marked(bestScoresEntry)),
+            press(vk::up),        check(marked(quitGameEntry)),
             press(vk::up),        check(marked(gameStoryEntry)),
             press(vk::space),     waitUntil([] { return showing<StoryScreen>() != nullptr; }),
             press(vk::escape),    waitUntil(inGameMenu),
@@ -722,6 +727,76 @@ std::vector<Scenario> goldenScenarios()
         };
     };
     all.push_back(aspect);
+
+    Scenario scores;
+    scores.name = "best-scores-keyboard";
+    scores.proves = "the best scores by keyboard: the sign from the title menu (first Up, Enter), the "
+                    "list's mark moved by Down and Up (wrapping), End and Home, Enter on a game asking to "
+                    "watch it without leaving, Esc back; a weak player dying with more points than the "
+                    "last listed game: the place on the death card, the name prompt, the list with the new "
+                    "game marked and named; the list from the in-game menu holding the game, and Esc back "
+                    "to play";
+    scores.keepsScores = true;
+    for (const BestScore& game : {BestScore{2500, 6, "2024-03-01", "mia", ""},
+                                  BestScore{1200, 4, "2024-03-02", "olek", "20240302-101010.replay"},
+                                  BestScore{900, 3, "2024-03-03", "zed", ""},
+                                  BestScore{300, 1, "2024-03-04", "", ""}})
+        scores.bestScores.enter(game);
+    scores.saves = {save("weak.sav", 2, 5, 700)};
+    scores.script = [] {
+        constexpr int bestScoresEntry = 7;
+        const auto list = [] {
+            const BestScoresScreen* shown = showing<BestScoresScreen>();
+            return shown != nullptr && !shown->leaving;
+        };
+        const auto marked = [](int game) {
+            return [game] {
+                const BestScoresScreen* shown = showing<BestScoresScreen>();
+                return shown != nullptr && shown->selected == game;
+            };
+        };
+        // The place the dying game will take, seen on the death card.
+        auto place = std::make_shared<int>(0);
+        return then(
+            std::vector<Step>{
+                waitFrames(3),
+                press(vk::up),       check([] { return showing<TitleScreen>()->hovered == bestScoresEntry; }),
+                press(vk::enter),    waitUntil(list),      check(marked(0)),
+                press(vk::down),     check(marked(1)),     press(vk::down),       press(vk::down),
+                check(marked(3)),    press(vk::down),      check(marked(0)),      press(vk::up),
+                check(marked(3)),    press(vk::home),      check(marked(0)),      press(vk::end),
+                check(marked(3)),    press(vk::up),        press(vk::up),         check(marked(1)),
+                press(vk::enter),    waitFrames(5),        check(list),
+                press(vk::escape),   waitUntil(mainMenu),
+            },
+            then(loadTheSave(),
+                 std::vector<Step>{
+                     seekZombies([] { return playing() != nullptr && playing()->dying; }, 3000),
+                     check([place] {
+                         *place = scoreBook().placeFor(playing()->score);
+                         return *place >= 2 && *place <= 4;
+                     }),
+                     waitUntil([] { return showing<ScoreEntryScreen>() != nullptr; }),
+                     check([place] { return showing<ScoreEntryScreen>()->place == *place; }),
+                     type("gold 7"),     press(vk::enter),     waitUntil(list),
+                     check([place] {
+                         return showing<BestScoresScreen>()->selected == *place - 1
+                             && scoreBook().list().games()[static_cast<std::size_t>(*place - 1)].name
+                             == "gold 7"
+                             && scoreBook().list().games().size() == 5;
+                     }),
+                     press(vk::escape),  waitUntil(mainMenu),
+                     press(vk::down),    press(vk::enter),
+                     waitUntil([] { return playing() != nullptr && playing()->introShowing; }),
+                     tap(vk::enter),     waitUntil(inPlay),    playFor(20),
+                     tap(vk::escape),    waitUntil(inGameMenu),
+                     press(vk::up),      press(vk::enter),     waitUntil(list),
+                     check([] { return showing<BestScoresScreen>()->suspended != nullptr; }),
+                     press(vk::escape),  waitUntil(inGameMenu),
+                     press(vk::escape),  waitUntil(inPlay),    waitFrames(10),
+                 }));
+    };
+    all.push_back(scores);
 
     Scenario whole;
     whole.name = "whole-game";
