@@ -64,7 +64,7 @@ void GameRecorder::start(const PlayScreen& play)
     header.gameVersion = THRASK_VERSION;
     header.seed = thrask::randState();
     header.commandLine = commandLine_;
-    header.dataFiles = scanGameData(".");
+    header.dataFiles = shelf_.data();
     header.saves = scanSaves(saveFolder);
     header.date = date_;
     header.keepsScores = scoreBook().keeps();

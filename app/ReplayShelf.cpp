@@ -56,6 +56,10 @@ std::string stampNow()
 ReplayShelf::ReplayShelf(std::string folder, std::string dataDir)
     : folder_(std::move(folder)), dataDir_(std::move(dataDir))
 {
+    // The folder stays where it is named now, whatever folder the game works in later.
+    std::error_code code;
+    if (!folder_.empty())
+        folder_ = fs::absolute(folder_, code).string();
 }
 
 bool ReplayShelf::ownName(const std::string& name)

@@ -17,7 +17,8 @@ class ReplayShelf {
 public:
     static constexpr std::size_t kept = 20;
 
-    // `folder` may not exist yet; empty for none (no recordings are made).
+    // `folder` may not exist yet (a relative one is taken from the working
+    // folder now); empty for none (no recordings are made).
     // `dataDir` holds the game's data the recordings are compared with.
     ReplayShelf(std::string folder, std::string dataDir);
 
@@ -54,10 +55,13 @@ public:
     // True for a name the game gives its recordings.
     static bool ownName(const std::string& name);
 
-private:
-    // The game's data as recordings list it, looked at once.
+    // The game's data as recordings list it (scanGameData of dataDir),
+    // looked at once: the data a game's program runs with does not change
+    // under it, and reading every file anew would hold the frame a game
+    // starts in.
     const std::vector<ReplayDataFile>& data();
 
+private:
     std::string folder_;
     std::string dataDir_;
     std::map<std::string, std::string> problems_;

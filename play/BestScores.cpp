@@ -9,6 +9,7 @@
 
 namespace {
 
+constexpr const char* formatName = "thrask-scores";
 constexpr const char* formatLine = "thrask-scores 1";
 constexpr const char* columnsLine = "# score level date replay name";
 constexpr const char* noReplay = "-";
@@ -105,20 +106,23 @@ int BestScores::read(const std::string& text)
             line.pop_back();
         if (line.empty() || line[0] == '#')
             continue;
+        BestScore game;
         if (!formatSeen) {
             formatSeen = true;
             if (line == formatLine)
                 continue;
-            ++bad; // another format, or no format line: the games are still read
+            // Another format, or no format line: damage, but the games of a
+            // file without one are still read.
+            ++bad;
+            if (line.rfind(formatName, 0) != 0 && readGame(line, game))
+                read.push_back(game);
+            continue;
         }
-        BestScore game;
         if (readGame(line, game))
             read.push_back(game);
         else
             ++bad;
     }
-    if (!formatSeen)
-        bad += text.empty() ? 0 : 1;
     // The file's order among games of equal score is the order they were entered.
     std::stable_sort(read.begin(), read.end(),
                      [](const BestScore& a, const BestScore& b) { return a.score > b.score; });

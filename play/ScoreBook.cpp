@@ -46,36 +46,38 @@ ScoreBook ScoreBook::open(const std::string& path)
 {
     ScoreBook book;
     book.keeps_ = true;
-    book.path_ = path;
+    // The file stays where it is named now, whatever folder the game works in later.
+    std::error_code absolute;
+    book.path_ = fs::absolute(path, absolute).string();
     std::error_code code;
-    const fs::file_status status = fs::status(path, code);
+    const fs::file_status status = fs::status(book.path_, code);
     if (status.type() == fs::file_type::not_found) {
         book.writes_ = true;
         return book;
     }
     if (code) {
-        book.notice(unreadable, path + ": " + reason(code));
+        book.notice(unreadable, book.path_ + ": " + reason(code));
         return book;
     }
     if (status.type() == fs::file_type::directory) {
-        book.notice("The best scores cannot be kept: their file is a folder", path);
+        book.notice("The best scores cannot be kept: their file is a folder", book.path_);
         return book;
     }
     if (status.type() != fs::file_type::regular) {
-        book.notice("The best scores cannot be kept: their file is not a plain file", path);
+        book.notice("The best scores cannot be kept: their file is not a plain file", book.path_);
         return book;
     }
     errno = 0;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(book.path_, std::ios::binary);
     if (!in) {
-        book.notice(unreadable, path + ": " + reason(std::error_code(errno, std::generic_category())));
+        book.notice(unreadable, book.path_ + ": " + reason(std::error_code(errno, std::generic_category())));
         return book;
     }
     std::string text(maxFileSize + 1, '\0');
     in.read(&text[0], static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad()) {
-        book.notice(unreadable, path);
+        book.notice(unreadable, book.path_);
         return book;
     }
     // A file larger than any list is not one: nothing of it is taken.
@@ -100,7 +102,7 @@ bool ScoreBook::keepAside(int badLines)
     for (int i = 1; i <= asideNamesTried && aside.empty(); ++i) {
         const std::string name = path_ + asideEnding + (i == 1 ? "" : "-" + std::to_string(i));
         std::error_code code;
-        if (!fs::exists(fs::symlink_status(name, code)) && !code)
+        if (fs::symlink_status(name, code).type() == fs::file_type::not_found)
             aside = name;
     }
     std::error_code why;

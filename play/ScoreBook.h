@@ -20,7 +20,8 @@ public:
     // Games enter `games` in memory; nothing is ever written.
     explicit ScoreBook(const BestScores& games);
 
-    // The player's list kept in the file at `path` (written as BestScores
+    // The player's list kept in the file at `path` (a relative path is taken
+    // from the working folder now; written as BestScores
     // describes, replaced in one step, its folders made when missing).
     // What it cannot use is never overwritten, and is said once on standard
     // error and kept in notices():

@@ -6,6 +6,7 @@
 
 #include "PlayTestSupport.h"
 #include "app/Globals.h"
+#include "play/ScoreBook.h"
 #include "render/BitmapFont.h"
 #include "screens/Camera.h"
 
@@ -330,6 +331,40 @@ TEST_F(PlayHudTest, DeathShowsTheScoreAndLevelAndThePlayerNeverCoversThem)
     EXPECT_GT(panel.r + panel.g + panel.b, 3 * 180);
     EXPECT_LT(score->r + score->g + score->b, 3 * 120);
     EXPECT_LT(level->r + level->g + level->b, 3 * 120);
+}
+
+TEST_F(PlayHudTest, ADeathThatEntersTheBestScoresSaysAtWhichPlaceOnTheCard)
+{
+    writeLevel(3, levelLines(0, 0, 0, 0, 0, 0, 1, 1));
+    auto screen = newGame(3);
+    screen->score = 1234;
+    screen->hp = 0;
+    frameStep = 0.01f;
+    screen->render(); // the death sequence starts
+    ASSERT_TRUE(screen->dying);
+    const auto placeLine = [this](const Frame& frame, const std::string& text) {
+        return findText(frame, inkOf(window, text), pixelY(-60.0f), pixelY(-40.0f));
+    };
+
+    EXPECT_FALSE(placeLine(draw(*screen), "A new best score: place 1!").has_value())
+        << "a run without best scores says nothing of them";
+    BestScores list;
+    list.enter({5000, 9, "2024-01-01", "", ""});
+    list.enter({1000, 3, "2024-01-01", "", ""});
+    ScoreBook book(list);
+    useScoreBook(&book);
+    struct Uninstall {
+        ~Uninstall() { useScoreBook(nullptr); }
+    } uninstall;
+    const Frame frame = draw(*screen);
+    const std::optional<Colour> place = placeLine(frame, "A new best score: place 2!");
+    ASSERT_TRUE(place.has_value());
+    EXPECT_LT(place->r + place->g + place->b, 3 * 120) << "dark on the light panel";
+    for (int i = 0; i < 9; ++i)
+        list.enter({2000, 3, "2024-01-01", "", ""});
+    book = ScoreBook(list);
+    EXPECT_FALSE(placeLine(draw(*screen), "A new best score: place 2!").has_value())
+        << "a score under the tenth enters nowhere";
 }
 
 TEST_F(PlayHudTest, TheIntroTextHasAPanelTheFieldDoesNotShowThrough)

@@ -191,3 +191,21 @@ TEST(AspectReplay, AWideRunRecordedWithAspectPlaysBackOnlyWithItsPictureShape)
     EXPECT_EQ(viewport[2], 64);
     EXPECT_EQ(viewport[3], 48);
 }
+
+TEST(FormerRecording, ARecordingOfTheFirstFormatPlaysToItsRecordedEnd)
+{
+    // Recorded before the game kept best scores and before three pictures
+    // were added to its data: pictures only draw, so it is played taking
+    // the data as its own, and it must end exactly as it did.
+    HeadlessContext context{64, 48};
+    ASSERT_TRUE(context.valid());
+    Replay replay;
+    std::string error;
+    ASSERT_TRUE(readReplayFile(THRASK_SOURCE_DIR "/tests/replays/format1/menu-flow.replay", replay, error))
+        << error;
+    EXPECT_FALSE(replay.keepsScores);
+    EXPECT_FALSE(replay.startsInGame);
+    const ReplayOutcome outcome = playReplay(replay, THRASK_DATA_DIR);
+    EXPECT_TRUE(outcome.matches(replay)) << outcome.departure << "\n" << outcome.finalState;
+    EXPECT_GT(outcome.hashesChecked, 50);
+}

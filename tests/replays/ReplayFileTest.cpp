@@ -46,6 +46,35 @@ Replay sample()
     replay.commandLine = {"-win", "-w", "800"};
     replay.dataFiles = {{"Levels/l1.lvl", 40, 0x0123456789ABCDEFull}, {"Textures/a b.png", 0, 1}};
     replay.saves = {{"anna 7.sav", std::string("\x01\x00\x00\x00\x0d\x0a", 6)}, {".sav", ""}};
+    replay.date = "2024-05-01";
+    replay.keepsScores = true;
+    replay.bestScores.enter({2000, 7, "2024-04-01", "mia", "20240401-120000.replay"});
+    replay.bestScores.enter({300, 1, "2024-04-02", "", ""});
+    replay.startsInGame = true;
+    ReplayGameStart& start = replay.gameStart;
+    start.level = 4;
+    start.hp = -2;
+    start.score = 1234;
+    start.introShowing = true;
+    start.dying = true;
+    start.fadePhase = -37.5f;
+    start.deadWidth = 50.0f;
+    start.deadHeight = 25.0f;
+    start.deadVisible = true;
+    start.levelSeed = 0xFFFFFFFFu;
+    start.ninjaLegAtLoad = true;
+    start.windowWidth = 1920;
+    start.windowHeight = -1;
+    start.keepAspect = true;
+    start.mouseX = -40;
+    start.mouseY = 70000;
+    start.pointerX = 0.25f;
+    start.pointerY = 1.5f;
+    start.keysHeld = {0x0D, 0x26, 0xFF};
+    start.frameStep = 0.0141f;
+    start.lastTick = 0x80000000u;
+    start.ninjaLeg = false;
+    start.stateHash = 0x1122334455667788ull;
     replay.events = {
         input(message(Message::Size, 800, 600)),
         tick(ReplayEvent::Tick, 0xFFFFFFF0u),
@@ -112,6 +141,137 @@ TEST(ReplayFileTest, EveryRecordReadsBackAsWritten)
     EXPECT_TRUE(read.finished);
     EXPECT_EQ(read.finalState, original.finalState);
     EXPECT_EQ(read.finalHash, 42u);
+
+    EXPECT_EQ(read.date, "2024-05-01");
+    EXPECT_TRUE(read.keepsScores);
+    EXPECT_EQ(read.bestScores.games(), original.bestScores.games());
+    ASSERT_TRUE(read.startsInGame);
+    const ReplayGameStart& a = read.gameStart;
+    const ReplayGameStart& b = original.gameStart;
+    EXPECT_EQ(a.level, b.level);
+    EXPECT_EQ(a.hp, b.hp);
+    EXPECT_EQ(a.score, b.score);
+    EXPECT_EQ(a.introShowing, b.introShowing);
+    EXPECT_EQ(a.dying, b.dying);
+    EXPECT_EQ(a.fadePhase, b.fadePhase);
+    EXPECT_EQ(a.deadWidth, b.deadWidth);
+    EXPECT_EQ(a.deadHeight, b.deadHeight);
+    EXPECT_EQ(a.deadVisible, b.deadVisible);
+    EXPECT_EQ(a.levelSeed, b.levelSeed);
+    EXPECT_EQ(a.ninjaLegAtLoad, b.ninjaLegAtLoad);
+    EXPECT_EQ(a.windowWidth, b.windowWidth);
+    EXPECT_EQ(a.windowHeight, b.windowHeight);
+    EXPECT_EQ(a.keepAspect, b.keepAspect);
+    EXPECT_EQ(a.mouseX, b.mouseX);
+    EXPECT_EQ(a.mouseY, b.mouseY);
+    EXPECT_EQ(a.pointerX, b.pointerX);
+    EXPECT_EQ(a.pointerY, b.pointerY);
+    EXPECT_EQ(a.keysHeld, b.keysHeld);
+    EXPECT_EQ(a.frameStep, b.frameStep);
+    EXPECT_EQ(a.lastTick, b.lastTick);
+    EXPECT_EQ(a.ninjaLeg, b.ninjaLeg);
+    EXPECT_EQ(a.stateHash, b.stateHash);
+}
+
+TEST(ReplayFileTest, AFormatOneRecordingReadsAsARunFromTheStartWithoutBestScores)
+{
+    // Format 1 is format 2 without the day, the best scores and the game's
+    // start at the header's end.
+    Replay original = sample();
+    original.date.clear();
+    original.keepsScores = false;
+    original.bestScores = BestScores();
+    original.startsInGame = false;
+    original.finished = false;
+    Replay header = original;
+    header.events.clear();
+    const std::string two = encodeReplay(header);
+    ASSERT_EQ(two.substr(two.size() - 3), std::string("\0\0\0", 3));
+    std::string one = two.substr(0, two.size() - 3) + encodeReplay(original).substr(two.size());
+    one[8] = 1;
+    Replay read;
+    std::string error;
+    ASSERT_TRUE(decodeReplay(one, read, error)) << error;
+    EXPECT_EQ(read.saves.size(), 2u);
+    EXPECT_EQ(read.date, "");
+    EXPECT_FALSE(read.keepsScores);
+    EXPECT_FALSE(read.startsInGame);
+    ASSERT_EQ(read.events.size(), original.events.size());
+    for (std::size_t i = 0; i < read.events.size(); ++i)
+        EXPECT_TRUE(sameEvent(read.events[i], original.events[i])) << "event " << i;
+
+    // The format after this one is refused by name.
+    std::string three = encodeReplay(sample());
+    three[8] = 3;
+    EXPECT_FALSE(decodeReplay(three, read, error));
+    EXPECT_NE(error.find("version 3"), std::string::npos) << error;
+}
+
+TEST(ReplayFileTest, ABestScoreListOutOfOrderOrHoldingWhatTheListCannotIsDamage)
+{
+    const auto withList = [](const std::vector<BestScore>& games) {
+        // The list is written as given, not as BestScores would order it.
+        Replay replay;
+        replay.keepsScores = true;
+        std::string bytes = encodeReplay(replay);
+        bytes.pop_back(); // the game start's flag
+        bytes.pop_back(); // the empty list's count
+        bytes += static_cast<char>(games.size());
+        for (const BestScore& game : games) {
+            const auto zigzag = [](int v) { return static_cast<char>(v < 0 ? -2 * v - 1 : 2 * v); };
+            bytes += zigzag(game.score / 100); // scores of whole hundreds below 6400 fit one byte
+            bytes += zigzag(game.level);
+            for (const std::string* text : {&game.date, &game.name, &game.replay})
+                bytes += static_cast<char>(text->size()) + *text;
+        }
+        return bytes + '\0';
+    };
+    Replay read;
+    std::string error;
+    ASSERT_TRUE(decodeReplay(withList({{5000, 2, "2024-01-01", "a", ""}, {100, 1, "2024-01-01", "b", ""}}),
+                             read, error))
+        << error;
+    EXPECT_EQ(read.bestScores.games().size(), 2u);
+    EXPECT_EQ(read.bestScores.games()[0].score, 50); // in hundreds, as written above
+    for (const auto& bad : {std::vector<BestScore>{{100, 1, "2024-01-01", "b", ""}, {5000, 2, "2024-01-01", "a", ""}},
+                            std::vector<BestScore>{{100, 1, "2024-01-01", "B", ""}},
+                            std::vector<BestScore>{{100, 1, "2024-01-01", "b", "../x.replay"}},
+                            std::vector<BestScore>{{100, 0, "2024-01-01", "b", ""}}}) {
+        EXPECT_FALSE(decodeReplay(withList(bad), read, error));
+        EXPECT_NE(error.find("damaged"), std::string::npos) << error;
+    }
+}
+
+TEST(ReplayFileTest, AListReadsOnlyTheHeaderOfEachRecording)
+{
+    Replay original = sample();
+    // A long run, and a header that outgrows the first read.
+    for (int i = 0; i < 100000; ++i)
+        original.events.push_back(tick(ReplayEvent::Frame, static_cast<std::uint32_t>(i * 17)));
+    original.saves.push_back({"big.sav", std::string(200 * 1024, 'x')});
+    {
+        std::ofstream out("long.replay", std::ios::binary);
+        out << encodeReplay(original);
+    }
+    Replay header;
+    std::string error;
+    ASSERT_TRUE(readReplayHeader("long.replay", header, error)) << error;
+    EXPECT_TRUE(header.events.empty());
+    EXPECT_FALSE(header.finished);
+    ASSERT_EQ(header.saves.size(), 3u);
+    EXPECT_EQ(header.saves[2].bytes.size(), 200u * 1024);
+    EXPECT_EQ(header.bestScores.games(), original.bestScores.games());
+    EXPECT_EQ(header.gameStart.stateHash, original.gameStart.stateHash);
+
+    // A header cut short, a foreign file and a missing one are refused by name.
+    const std::string bytes = encodeReplay(original);
+    for (const std::string& cut : {bytes.substr(0, 150 * 1024), bytes.substr(0, 20), std::string("GIF89a")}) {
+        std::ofstream("cut.replay", std::ios::binary) << cut;
+        EXPECT_FALSE(readReplayHeader("cut.replay", header, error));
+        EXPECT_EQ(error.rfind("cut.replay: ", 0), 0u) << error;
+    }
+    EXPECT_FALSE(readReplayHeader("missing.replay", header, error));
+    EXPECT_NE(error.find("missing.replay"), std::string::npos);
 }
 
 TEST(ReplayFileTest, EveryMessageKindKeepsItsStoredCode)
