@@ -45,7 +45,7 @@ e2e_key Escape                 # Return Game
 flow_settle
 e2e_key Escape
 flow_settle
-e2e_key Up Return              # the first Up marks Quit Game, the last entry
+e2e_key Up Up Return           # the first Up marks the Best Scores sign, the last entry; the next Quit Game
 e2e_wait_exit 10
 [ "$GAME_STATUS" = 0 ] || e2e_fail "Quit Game by the keyboard: exit status $GAME_STATUS"
 

@@ -52,6 +52,8 @@ if [[ ! -x "$game" ]]; then
 fi
 
 work="$(mktemp -d)"
+# The game keeps its best scores and recordings here, not in the account's folder.
+export XDG_DATA_HOME="$work/home"
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done

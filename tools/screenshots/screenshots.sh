@@ -2,7 +2,8 @@
 # Takes a screenshot of every screen of the real game under Xvfb, driven
 # with xdotool as a player would: the title menu, the story, the load list
 # with a few saved games, level intros and play on several levels, the
-# in-game menu and its save prompt, the level banner, death and the ending.
+# in-game menu and its save prompt, the level banner, death, the name
+# prompt and the best scores, and the ending.
 # For looking at, not for testing: the shots are taken after short waits.
 #
 #   tools/screenshots/screenshots.sh BUILD_DIR OUT_DIR [WIDTH HEIGHT [game options...]]
@@ -20,6 +21,8 @@ height="${4:-480}"
 shift $(( $# < 4 ? $# : 4 ))
 options=("$@")
 work="$(mktemp -d)"
+# The games played for the pictures keep their best scores and recordings here.
+export XDG_DATA_HOME="$work/home"
 xvfb=""
 game=""
 cleanup()
@@ -205,6 +208,12 @@ for i in $(seq 1 60); do
     sleep 0.1
     import -window root "$work/death-$i.png"
 done
+# With points, the death entered the best scores: the name prompt, then the list.
+shot name-prompt
+xdotool type "weak one"
+key Return
+sleep 1.5
+shot best-scores
 stop
 # The death shots: the sequence is about 1.5 s; keep the middle of it.
 python3 - "$work" "$out" <<'PY'
@@ -220,4 +229,13 @@ printf '0\n0\n0\n0\n0\n0\n0\n75\ncastle.png\nnone\n' >"$work/data/Levels/l15.lvl
 load_level ending 15 30 9875
 sleep 3.5
 shot ending
+stop
+
+# The best scores from the title menu's sign, by keyboard: the game just
+# ended is the best.
+start
+key Up
+key Return
+sleep 1.5
+shot best-scores-from-title
 stop
