@@ -12,8 +12,8 @@
 #include "platform/VirtualKeys.h"
 
 ReplayViewer::ReplayViewer(const Replay& replay, bool fast, std::function<bool()> interrupted,
-                           const unsigned char* keysHeld)
-    : replay_(replay), run_(replay), fast_(fast), interrupted_(std::move(interrupted))
+                           const unsigned char* keysHeld, const std::string& banner)
+    : replay_(replay), run_(replay), fast_(fast), interrupted_(std::move(interrupted)), bannerText_(banner)
 {
     if (keysHeld != nullptr)
         std::copy(keysHeld, keysHeld + 256, keysHeld_);
@@ -23,6 +23,7 @@ bool ReplayViewer::start(std::string& error)
 {
     if (!run_.begin(error))
         return false;
+    banner_ = std::make_unique<ReplayBanner>(bannerText_);
     realStart_ = tickCount();
     recordedStart_ = lastTick;
     return true;
@@ -36,7 +37,11 @@ void ReplayViewer::waitFor(std::uint32_t tick) const
 
 void ReplayViewer::frame(GameWindow& window)
 {
-    run_.frame([this](std::uint32_t tick) { waitFor(tick); }, [&window] { window.swapBuffers(); });
+    run_.frame([this](std::uint32_t tick) { waitFor(tick); },
+               [this, &window] {
+                   banner_->draw();
+                   window.swapBuffers();
+               });
     Message message;
     while (window.nextMessage(message)) {
         if (message.kind == Message::Quit)

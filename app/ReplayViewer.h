@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/ReplayRun.h"
+#include "menus/ReplayBanner.h"
 
 class GameWindow;
 
@@ -21,8 +23,9 @@ public:
     // Keeps a reference to replay, which must outlive the viewer.
     // `interrupted` is asked while a frame waits for its time (the program
     // is asked to end). `keysHeld` are the keys held when watching starts.
+    // `banner` is the line shown along the picture's foot while it plays.
     ReplayViewer(const Replay& replay, bool fast, std::function<bool()> interrupted,
-                 const unsigned char* keysHeld);
+                 const unsigned char* keysHeld, const std::string& banner);
 
     // Begins the run (ReplayRun::begin); false with the reason in `error`.
     bool start(std::string& error);
@@ -56,6 +59,9 @@ private:
     ReplayRun run_;
     bool fast_;
     std::function<bool()> interrupted_;
+    // Built at start, once the window's context stands.
+    std::unique_ptr<ReplayBanner> banner_;
+    std::string bannerText_;
     bool stopped_ = false;
     bool quit_ = false;
     std::uint32_t realStart_ = 0;

@@ -27,7 +27,8 @@ bool ReplayWatch::begin(const std::string& name)
         return false;
     }
     held_.hold();
-    auto viewer = std::make_unique<ReplayViewer>(*replay, false, interrupted_, held_.keysHeld());
+    auto viewer = std::make_unique<ReplayViewer>(*replay, false, interrupted_, held_.keysHeld(),
+                                                 "Watching a game of the best scores: Esc returns to the list");
     if (!viewer->start(error)) {
         std::fprintf(stderr, "thrask: %s: %s\n", shelf_.path(name).c_str(), error.c_str());
         shelf_.refuse(name, "it does not start as it was recorded");

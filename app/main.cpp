@@ -206,7 +206,8 @@ int main(int argc, char** argv)
             windowWidth = replay.gameStart.windowWidth;
             windowHeight = replay.gameStart.windowHeight;
         }
-        viewer = std::make_unique<ReplayViewer>(replay, options.fast, gameEnding, nullptr);
+        viewer = std::make_unique<ReplayViewer>(replay, options.fast, gameEnding, nullptr,
+                                                "Watching a recording: Esc ends it");
     }
     parseCommandLine(joinWords(displayWords).c_str());
 

@@ -20,7 +20,6 @@ constexpr float titleY = 58.0f;
 constexpr float placeY = 34.0f;
 constexpr float gameY = 20.0f;
 constexpr float askY = -4.0f;
-constexpr float promptX = -70.0f;
 constexpr float promptY = -18.0f;
 constexpr float hintY = -36.0f;
 constexpr float problemY = -50.0f;
@@ -124,8 +123,7 @@ void ScoreEntryScreen::render()
                      gameY);
     }
     printCentred(font, "Type your name for the list:", askY);
-    promptFont.text = "Name: " + SavePrompt::shown(name, caret);
-    promptFont.print(promptX, promptY);
+    printCentred(promptFont, "Name: " + SavePrompt::shown(name, caret), promptY);
     printCentred(font, hint, hintY);
     if (!scoreBook().writeProblem().empty()) {
         font.colour = problemColour;

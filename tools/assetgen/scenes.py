@@ -200,20 +200,24 @@ def best_scores():
     top = int(view_y(-64))
     d.rounded_rectangle([cx - 50, top + 70, cx + 50, top + 130], radius=10, fill=rgba(OUTLINE))
     d.rounded_rectangle([cx - 44, top + 76, cx + 44, top + 124], radius=8, fill=rgba((200, 200, 214)))
-    golden = _golden(sprite(creatures.pepper(), 4))
+    golden = _golden(sprite(creatures.pepper(), 3))
     img.alpha_composite(golden, (cx - golden.width // 2, top + 76 - golden.height))
     board(img, (view_x(-84), view_y(90), view_x(84), view_y(-58)), 24)
     return squeeze(img.convert("RGB"))
 
 
 def _golden(img):
-    """The picture in gold: its light and shade kept, its colours gone."""
-    r, g, b, a = img.split()
-    light = Image.merge("RGB", (r, g, b)).convert("L")
-    gold = Image.merge("RGB", (light.point(lambda v: min(255, 90 + v * 2)),
-                               light.point(lambda v: min(235, 50 + v * 2)),
-                               light.point(lambda v: v // 3)))
-    return Image.merge("RGBA", gold.split() + (a,))
+    """The pepper in gold: its red parts turned gold with their light and
+    shade kept, its green stem and dark outline as they were."""
+    out = img.copy()
+    px = out.load()
+    for y in range(out.height):
+        for x in range(out.width):
+            r, g, b, a = px[x, y]
+            if a and r > g + 40 and r > b + 40:  # the pepper's red
+                light = min(1.0, r / 200.0)
+                px[x, y] = (min(255, int(255 * light)), min(255, int(200 * light)), int(40 * light), a)
+    return out
 
 
 def _panel(img, box, fill):
