@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "entities/Entity.h"
+#include "menus/ListButtons.h"
 #include "menus/SaveList.h"
 #include "platform/Audio.h"
 #include "platform/VirtualKeys.h"
@@ -59,30 +59,15 @@ constexpr Colour noticeColour{255, 140, 120, 255};
 constexpr Colour markFill{120, 200, 255, 70};
 constexpr float markDepth = 2.0f;
 
-constexpr float buttonX = 50.0f;
+// The buttons stand on the grass below the board.
 constexpr float buttonY = -76.0f;
-constexpr float buttonWidth = 60.0f;
-constexpr float buttonHeight = 20.0f;
-constexpr float underlineWidth = 30.0f;
-constexpr float underlineHeight = 2.0f;
-constexpr float underlineDrop = 9.0f;        // below the button's centre
-constexpr float returnUnderlineShift = 10.0f; // left of the Return Game button's centre
-constexpr float underlineDepth = 0.5f;
 constexpr float backdropDepth = 9.0f;
 
 const char* const emptyLines = "No best scores yet: a game that ends with\npoints enters the list.";
 const char* const noReplayLine = "No replay was kept of this game.";
 const char* const watchLine = "Enter or Watch Game shows this game again.";
 
-enum Button { None = 0, WatchGame, ReturnGame };
-
-void place(Sprite& sprite, float x, float y, float width, float height)
-{
-    sprite.x = x;
-    sprite.y = y;
-    sprite.width = width;
-    sprite.height = height;
-}
+enum Button { None = ListButtons::None, WatchGame = ListButtons::Action, ReturnGame = ListButtons::Back };
 
 float lineY(int line)
 {
@@ -224,20 +209,7 @@ void BestScoresScreen::mouseMove(float x, float y)
     pointerViewX_ = px;
     pointerViewY_ = py;
     const int before = hovered;
-    if (gameCount() > 0 && pointInSprite(watchButton, px, py)) {
-        hovered = WatchGame;
-        underline.x = watchButton.x;
-        underline.y = watchButton.y - underlineDrop;
-        underline.visible = true;
-    } else if (pointInSprite(returnButton, px, py)) {
-        hovered = ReturnGame;
-        underline.x = returnButton.x - returnUnderlineShift;
-        underline.y = returnButton.y - underlineDrop;
-        underline.visible = true;
-    } else {
-        hovered = None;
-        underline.visible = false;
-    }
+    hovered = ListButtons::hover(watchButton, gameCount() > 0, returnButton, underline, px, py);
     if (hovered != None && hovered != before)
         audio().play(Effect::MenuHover);
 }
@@ -251,17 +223,10 @@ void BestScoresScreen::enter()
     camera.viewHeight = viewSize;
 
     backdrop.texture.load("Textures/scores.png", noColourKey);
-    place(backdrop, 0.0f, 0.0f, viewSize, viewSize);
+    backdrop.width = viewSize;
+    backdrop.height = viewSize;
     backdrop.depth = backdropDepth;
-    watchButton.texture.loadKeyed("Textures/watchgame.png");
-    place(watchButton, buttonX, buttonY, buttonWidth, buttonHeight);
-    returnButton.texture.loadKeyed("Textures/returngame.png");
-    place(returnButton, -buttonX, buttonY, buttonWidth, buttonHeight);
-    underline.texture.loadKeyed("Textures/white.bmp");
-    underline.width = underlineWidth;
-    underline.height = underlineHeight;
-    underline.depth = underlineDepth;
-    underline.visible = false;
+    ListButtons::place(watchButton, "Textures/watchgame.png", returnButton, underline, buttonY);
     hovered = None;
 
     titleFont.fontDescription.height = -titleTextHeight;
