@@ -612,12 +612,18 @@ ReplayWriter::~ReplayWriter()
 
 bool ReplayWriter::open(const std::string& path, const Replay& replay)
 {
+    // A writer may write one recording after another: each starts afresh.
+    if (file_ != nullptr)
+        std::fclose(file_);
+    failed_ = false;
+    crc_ = 0;
+    error_.clear();
+    lastFrameTick_ = 0;
     file_ = std::fopen(path.c_str(), "wb");
     if (file_ == nullptr) {
         error_ = "cannot create " + path + ": " + std::strerror(errno);
         return false;
     }
-    lastFrameTick_ = 0;
     put(encodeHeader(replay));
     return ok();
 }

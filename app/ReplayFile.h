@@ -139,7 +139,8 @@ public:
 
     // Creates the file and writes the header of `replay` (its events and end
     // are not written). False, with the reason in error(), when the file
-    // cannot be created.
+    // cannot be created. A writer that wrote a recording before starts this
+    // one afresh (a file still open is closed as it stands).
     bool open(const std::string& path, const Replay& replay);
 
     void event(const ReplayEvent& event);

@@ -90,10 +90,19 @@ std::string ReplayShelf::newName(std::string& error)
         error = folder_ + ": " + code.message();
         return std::string();
     }
+    // After every recording of the same second, so that names keep the
+    // order the games were played in, also when older ones were removed.
     const std::string stamp = stampNow();
-    for (int n = 1; n <= namesPerSecond; ++n) {
+    int after = 0;
+    for (fs::directory_iterator it(folder_, code), end; !code && it != end; it.increment(code)) {
+        const std::string name = it->path().filename().string();
+        if (ownName(name) && name.compare(0, stampLength, stamp) == 0)
+            after = std::max(after, age(name).second);
+    }
+    for (int n = after + 1; n <= namesPerSecond; ++n) {
         const std::string name = stamp + (n == 1 ? "" : "-" + std::to_string(n)) + ending;
-        if (!fs::exists(fs::symlink_status(path(name), code)))
+        std::error_code taken;
+        if (!fs::exists(fs::symlink_status(path(name), taken)))
             return name;
     }
     error = folder_ + ": no free name for a recording";

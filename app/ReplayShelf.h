@@ -25,7 +25,8 @@ public:
     const std::string& folder() const { return folder_; }
 
     // The file name for a recording started at the local time now, free in
-    // the folder, which is made when missing. Empty, with the reason in
+    // the folder and after every other recording of the same second, so
+    // that the names keep the games' order; the folder is made when missing. Empty, with the reason in
     // `error`, when the folder cannot be made (no folder given, a file in
     // its way, a read-only disk).
     std::string newName(std::string& error);

@@ -378,6 +378,24 @@ TEST(RecordingShelf, TheLastGamesAndTheListedOnesStayAndForeignFilesAreLeftAlone
     EXPECT_FALSE(fs::exists("kept/replays/20000101-000002.replay"));
     EXPECT_EQ(readFile("kept/replays/notes.txt"), "the player's own file");
     EXPECT_TRUE(fs::is_directory("kept/replays/20000101-000001.replay"));
+
+    // Every game kept, from New Game (its intro text showing) to the
+    // in-game menu's New Game that left it for another (the last one to the
+    // program's end), plays back to that end.
+    int leftForAnother = 0;
+    for (const std::string& name : left) {
+        if (!ReplayShelf::ownName(name) || name == "20000101-000000.replay" || !fs::is_regular_file("kept/replays/" + name))
+            continue;
+        SCOPED_TRACE(name);
+        Replay game;
+        std::string error;
+        ASSERT_TRUE(readReplayFile("kept/replays/" + name, game, error)) << error;
+        EXPECT_TRUE(game.gameStart.introShowing);
+        const ReplayOutcome played = runReplay(game, THRASK_DATA_DIR);
+        EXPECT_TRUE(played.matches(game)) << played.departure;
+        leftForAnother += played.finalState.rfind("screen fade in-game-menu -> play\n", 0) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(leftForAnother, static_cast<int>(ReplayShelf::kept) - 1);
 }
 
 TEST(RecordingShelf, AListedGameThatCannotBeWatchedSaysWhy)

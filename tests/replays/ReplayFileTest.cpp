@@ -320,6 +320,23 @@ TEST(ReplayFileTest, TheWriterWritesWhatTheEncoderDoes)
     const std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(written, encodeReplay(original));
 
+    // One writer, one recording after another: each is whole on its own.
+    {
+        ReplayWriter writer;
+        for (const char* path : {"first.replay", "second.replay"}) {
+            ASSERT_TRUE(writer.open(path, original)) << writer.error();
+            for (const ReplayEvent& event : original.events)
+                writer.event(event);
+            ASSERT_TRUE(writer.finish(original.finalState, original.finalHash));
+        }
+    }
+    for (const char* path : {"first.replay", "second.replay"}) {
+        std::ifstream again(path, std::ios::binary);
+        EXPECT_EQ(std::string((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>()),
+                  encodeReplay(original))
+            << path;
+    }
+
     ReplayWriter nowhere;
     EXPECT_FALSE(nowhere.open("no/such/folder/run.replay", original));
     EXPECT_NE(nowhere.error().find("no/such/folder"), std::string::npos);
