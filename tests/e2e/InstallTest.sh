@@ -2,7 +2,8 @@
 # The installed game, as a player runs it: installed into a prefix with
 # cmake --install and started from / with a home of its own, it finds its
 # data beside its program, and a game saved from the in-game menu lands in
-# $XDG_DATA_HOME/thrask/Save byte for byte, nowhere else. Without any data it
+# $XDG_DATA_HOME/thrask/Save byte for byte, nowhere else (the game's
+# recording beside it in $XDG_DATA_HOME/thrask/replays). Without any data it
 # names every folder it tried on one line and ends with status 1, before a
 # window opens.
 . "$(dirname "$0")/harness.sh"
@@ -39,8 +40,10 @@ flow_expect_ingame_menu "$(flow_shot 03-saved)" "Enter in the save prompt"
 flow_quit_from_menu
 
 flow_expect_bytes "$XDG_DATA_HOME/thrask/Save/mine.sav" "$NEW_GAME_RECORD"
+# The game saved, and its recording (every game is kept as a replay).
 written=$(cd "$E2E_WORK" && find prefix player -type f -newer install.log | sort | tr '\n' ' ')
-[ "$written" = "player/data/thrask/Save/mine.sav " ] || e2e_fail "files written by the game: $written"
+echo "$written" | grep -Eqx 'player/data/thrask/Save/mine\.sav player/data/thrask/replays/[0-9]{8}-[0-9]{6}\.replay ' \
+    || e2e_fail "files written by the game: $written"
 [ -e /Save ] && e2e_fail "the game made /Save"
 
 # No data anywhere: the program alone in a prefix of its own, started from /.
