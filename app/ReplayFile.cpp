@@ -5,9 +5,12 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
+#include "app/ReplayBytes.h"
+#include "app/ReplayHeader.h"
 
-const char magic[8] = {'T', 'H', 'R', 'A', 'S', 'K', 'R', 'P'};
+using namespace replayBytes;
+
+namespace {
 
 // Record tags of the body.
 enum Tag : unsigned char {
@@ -29,17 +32,6 @@ constexpr StoredKind storedKinds[] = {
     {Message::ButtonUp, 7},   {Message::FocusLost, 8}, {Message::Wheel, 9},
 };
 
-// Bounds that keep a damaged or hostile file from asking for absurd memory.
-constexpr std::uint64_t maxWords = 1024;
-constexpr std::uint64_t maxDataFiles = 100000;
-constexpr std::uint64_t maxSaves = 10000;
-constexpr std::uint64_t maxKeysHeld = 256;
-
-// The first format version with the date, the best scores and the game start.
-constexpr std::uint16_t gameStartVersion = 2;
-
-constexpr const char* cutShortHeader = "the recording is damaged: its header is cut short";
-
 // How much of a file readReplayHeader reads first; a header with many saved
 // games takes more, read as it is needed.
 constexpr std::size_t headerReadStep = 64 * 1024;
@@ -56,120 +48,6 @@ std::uint32_t crc32(std::uint32_t crc, const std::string& bytes)
 }
 
 // ---- writing ----
-
-void putU8(std::string& out, unsigned value)
-{
-    out.push_back(static_cast<char>(value & 0xFF));
-}
-
-void putFixed(std::string& out, std::uint64_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-void putVarint(std::string& out, std::uint64_t value)
-{
-    while (value >= 0x80) {
-        out.push_back(static_cast<char>((value & 0x7F) | 0x80));
-        value >>= 7;
-    }
-    out.push_back(static_cast<char>(value));
-}
-
-void putSigned(std::string& out, std::int64_t value)
-{
-    const auto bits = static_cast<std::uint64_t>(value);
-    putVarint(out, (bits << 1) ^ (value < 0 ? ~std::uint64_t(0) : 0));
-}
-
-void putString(std::string& out, const std::string& text)
-{
-    putVarint(out, text.size());
-    out += text;
-}
-
-void putFloat(std::string& out, float value)
-{
-    std::uint32_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    putFixed(out, bits, 4);
-}
-
-void putBestScores(std::string& out, const Replay& replay)
-{
-    putU8(out, replay.keepsScores ? 1 : 0);
-    if (!replay.keepsScores)
-        return;
-    putVarint(out, replay.bestScores.games().size());
-    for (const BestScore& game : replay.bestScores.games()) {
-        putSigned(out, game.score);
-        putSigned(out, game.level);
-        putString(out, game.date);
-        putString(out, game.name);
-        putString(out, game.replay);
-    }
-}
-
-void putGameStart(std::string& out, const Replay& replay)
-{
-    putU8(out, replay.startsInGame ? 1 : 0);
-    if (!replay.startsInGame)
-        return;
-    const ReplayGameStart& start = replay.gameStart;
-    putSigned(out, start.level);
-    putSigned(out, start.hp);
-    putSigned(out, start.score);
-    putU8(out, start.introShowing ? 1 : 0);
-    putU8(out, start.dying ? 1 : 0);
-    putFloat(out, start.fadePhase);
-    putFloat(out, start.deadWidth);
-    putFloat(out, start.deadHeight);
-    putU8(out, start.deadVisible ? 1 : 0);
-    putFixed(out, start.levelSeed, 4);
-    putU8(out, start.ninjaLegAtLoad ? 1 : 0);
-    putSigned(out, start.windowWidth);
-    putSigned(out, start.windowHeight);
-    putU8(out, start.keepAspect ? 1 : 0);
-    putSigned(out, start.mouseX);
-    putSigned(out, start.mouseY);
-    putFloat(out, start.pointerX);
-    putFloat(out, start.pointerY);
-    putVarint(out, start.keysHeld.size());
-    for (const unsigned char key : start.keysHeld)
-        putU8(out, key);
-    putFloat(out, start.frameStep);
-    putFixed(out, start.lastTick, 4);
-    putU8(out, start.ninjaLeg ? 1 : 0);
-    putFixed(out, start.stateHash, 8);
-}
-
-std::string encodeHeader(const Replay& replay)
-{
-    std::string out(magic, sizeof magic);
-    putFixed(out, Replay::formatVersion, 2);
-    putString(out, replay.gameVersion);
-    putFixed(out, replay.seed, 4);
-    putFixed(out, replay.hashEvery, 2);
-    putVarint(out, replay.commandLine.size());
-    for (const std::string& word : replay.commandLine)
-        putString(out, word);
-    putVarint(out, replay.dataFiles.size());
-    for (const ReplayDataFile& file : replay.dataFiles) {
-        putString(out, file.name);
-        putVarint(out, file.size);
-        putFixed(out, file.hash, 8);
-    }
-    putVarint(out, replay.saves.size());
-    for (const ReplaySave& save : replay.saves) {
-        putString(out, save.name);
-        putString(out, save.bytes);
-    }
-    putString(out, replay.date);
-    putBestScores(out, replay);
-    putGameStart(out, replay);
-    return out;
-}
 
 std::string encodeEvent(const ReplayEvent& event, std::uint32_t& lastFrameTick)
 {
@@ -235,202 +113,6 @@ std::string encodeEndBody(const std::string& finalState, std::uint64_t finalHash
 
 // ---- reading ----
 
-class Reader {
-public:
-    explicit Reader(const std::string& bytes) : bytes_(bytes) {}
-
-    bool atEnd() const { return pos_ >= bytes_.size(); }
-    std::size_t position() const { return pos_; }
-    std::size_t remaining() const { return bytes_.size() - pos_; }
-
-    bool u8(unsigned& value)
-    {
-        if (remaining() < 1)
-            return false;
-        value = static_cast<unsigned char>(bytes_[pos_++]);
-        return true;
-    }
-
-    bool fixed(std::uint64_t& value, int count)
-    {
-        if (remaining() < static_cast<std::size_t>(count))
-            return false;
-        value = 0;
-        for (int i = count - 1; i >= 0; --i)
-            value = (value << 8) | static_cast<unsigned char>(bytes_[pos_ + static_cast<std::size_t>(i)]);
-        pos_ += static_cast<std::size_t>(count);
-        return true;
-    }
-
-    bool varint(std::uint64_t& value)
-    {
-        value = 0;
-        for (int shift = 0; shift < 64; shift += 7) {
-            unsigned byte = 0;
-            if (!u8(byte))
-                return false;
-            value |= static_cast<std::uint64_t>(byte & 0x7F) << shift;
-            if ((byte & 0x80) == 0)
-                return true;
-        }
-        return false;
-    }
-
-    bool signedVarint(int& value)
-    {
-        std::uint64_t raw = 0;
-        if (!varint(raw))
-            return false;
-        const std::int64_t decoded = static_cast<std::int64_t>(raw >> 1) ^ -static_cast<std::int64_t>(raw & 1);
-        if (decoded < INT32_MIN || decoded > INT32_MAX)
-            return false;
-        value = static_cast<int>(decoded);
-        return true;
-    }
-
-    bool flag(bool& value)
-    {
-        unsigned byte = 0;
-        if (!u8(byte) || byte > 1)
-            return false;
-        value = byte == 1;
-        return true;
-    }
-
-    bool single(float& value)
-    {
-        std::uint64_t bits = 0;
-        if (!fixed(bits, 4))
-            return false;
-        const auto narrow = static_cast<std::uint32_t>(bits);
-        std::memcpy(&value, &narrow, sizeof value);
-        return true;
-    }
-
-    bool string(std::string& text)
-    {
-        std::uint64_t size = 0;
-        if (!varint(size) || size > remaining())
-            return false;
-        text.assign(bytes_, pos_, static_cast<std::size_t>(size));
-        pos_ += static_cast<std::size_t>(size);
-        return true;
-    }
-
-private:
-    const std::string& bytes_;
-    std::size_t pos_ = 0;
-};
-
-bool readBestScores(Reader& in, Replay& replay)
-{
-    if (!in.flag(replay.keepsScores))
-        return false;
-    if (!replay.keepsScores)
-        return true;
-    std::uint64_t count = 0;
-    if (!in.varint(count) || count > BestScores::kept)
-        return false;
-    for (std::uint64_t i = 0; i < count; ++i) {
-        BestScore game;
-        if (!in.signedVarint(game.score) || !in.signedVarint(game.level) || !in.string(game.date)
-            || !in.string(game.name) || !in.string(game.replay))
-            return false;
-        // The list as the game keeps it: best first, each game one it could hold.
-        if (!BestScores::storable(game) || replay.bestScores.enter(game) != static_cast<int>(i) + 1)
-            return false;
-    }
-    return true;
-}
-
-bool readGameStart(Reader& in, Replay& replay)
-{
-    if (!in.flag(replay.startsInGame))
-        return false;
-    if (!replay.startsInGame)
-        return true;
-    ReplayGameStart& start = replay.gameStart;
-    std::uint64_t value = 0;
-    std::uint64_t count = 0;
-    if (!in.signedVarint(start.level) || !in.signedVarint(start.hp) || !in.signedVarint(start.score)
-        || !in.flag(start.introShowing) || !in.flag(start.dying) || !in.single(start.fadePhase)
-        || !in.single(start.deadWidth) || !in.single(start.deadHeight) || !in.flag(start.deadVisible)
-        || !in.fixed(value, 4))
-        return false;
-    start.levelSeed = static_cast<std::uint32_t>(value);
-    if (!in.flag(start.ninjaLegAtLoad) || !in.signedVarint(start.windowWidth)
-        || !in.signedVarint(start.windowHeight) || !in.flag(start.keepAspect)
-        || !in.signedVarint(start.mouseX) || !in.signedVarint(start.mouseY)
-        || !in.single(start.pointerX) || !in.single(start.pointerY) || !in.varint(count)
-        || count > maxKeysHeld || count > in.remaining())
-        return false;
-    start.keysHeld.resize(static_cast<std::size_t>(count));
-    for (unsigned char& key : start.keysHeld) {
-        unsigned byte = 0;
-        if (!in.u8(byte))
-            return false;
-        key = static_cast<unsigned char>(byte);
-    }
-    if (!in.single(start.frameStep) || !in.fixed(value, 4))
-        return false;
-    start.lastTick = static_cast<std::uint32_t>(value);
-    return in.flag(start.ninjaLeg) && in.fixed(start.stateHash, 8);
-}
-
-bool readHeader(Reader& in, Replay& replay, std::string& error)
-{
-    std::uint64_t value = 0;
-    if (!in.fixed(value, 2)) {
-        error = cutShortHeader;
-        return false;
-    }
-    if (value < 1 || value > Replay::formatVersion) {
-        error = "the recording is of format version " + std::to_string(value)
-            + ", this game reads versions 1 to " + std::to_string(Replay::formatVersion);
-        return false;
-    }
-    const auto version = static_cast<std::uint16_t>(value);
-    const auto cut = [&error] {
-        error = cutShortHeader;
-        return false;
-    };
-    if (!in.string(replay.gameVersion))
-        return cut();
-    if (!in.fixed(value, 4))
-        return cut();
-    replay.seed = static_cast<std::uint32_t>(value);
-    if (!in.fixed(value, 2))
-        return cut();
-    replay.hashEvery = static_cast<std::uint16_t>(value);
-
-    std::uint64_t count = 0;
-    if (!in.varint(count) || count > maxWords)
-        return cut();
-    replay.commandLine.resize(static_cast<std::size_t>(count));
-    for (std::string& word : replay.commandLine)
-        if (!in.string(word))
-            return cut();
-
-    if (!in.varint(count) || count > maxDataFiles)
-        return cut();
-    replay.dataFiles.resize(static_cast<std::size_t>(count));
-    for (ReplayDataFile& file : replay.dataFiles)
-        if (!in.string(file.name) || !in.varint(file.size) || !in.fixed(file.hash, 8))
-            return cut();
-
-    if (!in.varint(count) || count > maxSaves)
-        return cut();
-    replay.saves.resize(static_cast<std::size_t>(count));
-    for (ReplaySave& save : replay.saves)
-        if (!in.string(save.name) || !in.string(save.bytes))
-            return cut();
-    if (version < gameStartVersion)
-        return true;
-    if (!in.string(replay.date) || !readBestScores(in, replay) || !readGameStart(in, replay))
-        return cut();
-    return true;
-}
-
 bool readInput(Reader& in, Message& message)
 {
     unsigned code = 0;
@@ -470,19 +152,6 @@ bool readInput(Reader& in, Message& message)
     }
 }
 
-// Reads the magic and the header into replay; in is left at the first event.
-bool decodeHeader(Reader& in, const std::string& bytes, Replay& replay, std::string& error)
-{
-    replay = Replay();
-    if (bytes.size() < sizeof magic || std::memcmp(bytes.data(), magic, sizeof magic) != 0) {
-        error = "not a Thrask recording";
-        return false;
-    }
-    std::uint64_t skip = 0;
-    in.fixed(skip, sizeof magic);
-    return readHeader(in, replay, error);
-}
-
 bool openForReading(const std::string& path, std::ifstream& in, std::string& error)
 {
     in.open(path, std::ios::binary);
@@ -498,7 +167,7 @@ bool openForReading(const std::string& path, std::ifstream& in, std::string& err
 bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error)
 {
     Reader in(bytes);
-    if (!decodeHeader(in, bytes, replay, error))
+    if (!ReplayHeader::decode(in, bytes, replay, error))
         return false;
 
     std::uint32_t lastFrameTick = 0;
@@ -582,9 +251,9 @@ bool readReplayHeader(const std::string& path, Replay& replay, std::string& erro
         const bool whole = !in;
         Reader reader(bytes);
         std::string why;
-        if (decodeHeader(reader, bytes, replay, why))
+        if (ReplayHeader::decode(reader, bytes, replay, why))
             return true;
-        if (whole || why != cutShortHeader) {
+        if (whole || why != ReplayHeader::cutShort) {
             error = path + ": " + why;
             return false;
         }
@@ -593,7 +262,7 @@ bool readReplayHeader(const std::string& path, Replay& replay, std::string& erro
 
 std::string encodeReplay(const Replay& replay)
 {
-    std::string out = encodeHeader(replay);
+    std::string out = ReplayHeader::encode(replay);
     std::uint32_t lastFrameTick = 0;
     for (const ReplayEvent& event : replay.events)
         out += encodeEvent(event, lastFrameTick);
@@ -624,7 +293,7 @@ bool ReplayWriter::open(const std::string& path, const Replay& replay)
         error_ = "cannot create " + path + ": " + std::strerror(errno);
         return false;
     }
-    put(encodeHeader(replay));
+    put(ReplayHeader::encode(replay));
     return ok();
 }
 
