@@ -2,7 +2,7 @@
 
 #include <string>
 
-struct Sprite;
+class Sprite;
 
 // The two buttons under a list screen's board (the load list, the best
 // scores): an action on the right (Load Game, Watch Game) and Return Game
