@@ -230,6 +230,5 @@ bool PlayScreen::deathStep()
     }
 
     setAmbientLight(brightness);
-    deadPicture.draw();
     return false;
 }
