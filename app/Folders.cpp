@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/Globals.h"
+#include "app/SettingsFile.h"
 #include "platform/GameWindow.h"
 #include "platform/Paths.h"
 #include "platform/SystemFolders.h"
@@ -152,6 +153,14 @@ std::string Folders::chooseSaves(const FolderFacts& facts, const DataChoice& dat
     if (isAbsolute(facts.home))
         return absoluteFrom("", facts.home) + homeSaves;
     return own;
+}
+
+std::string Folders::settingsFile()
+{
+    std::string home = variable("HOME");
+    if (home.empty())
+        home = accountHome();
+    return settingsFilePath(variable("XDG_CONFIG_HOME"), home);
 }
 
 bool Folders::settle(const std::string& dataOption, const std::string& savesOption)

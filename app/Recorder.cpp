@@ -23,8 +23,8 @@ Recorder::~Recorder()
 
 bool Recorder::start(const std::string& path, const std::vector<std::string>& commandLine,
                      const std::string& dataDir, const std::string& savesDir,
-                     std::uint16_t hashEvery, std::function<std::uint32_t()> clock,
-                     std::string& error)
+                     const std::string& settings, std::uint16_t hashEvery,
+                     std::function<std::uint32_t()> clock, std::string& error)
 {
     Replay header;
     header.gameVersion = THRASK_VERSION;
@@ -33,6 +33,7 @@ bool Recorder::start(const std::string& path, const std::vector<std::string>& co
     header.commandLine = commandLine;
     header.dataFiles = scanGameData(dataDir);
     header.saves = scanSaves(savesDir);
+    header.settings = settings;
     if (!writer_.open(path, header)) {
         error = writer_.error();
         return false;

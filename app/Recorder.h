@@ -24,12 +24,13 @@ public:
     Recorder& operator=(const Recorder&) = delete;
 
     // Writes the header: the game's version, the random generator's state,
-    // the command line, the checksums of the data in dataDir and the saved
-    // games in savesDir. `clock` is the tick source being recorded. False,
-    // with the reason in `error`, when the file cannot be created.
+    // the command line, the checksums of the data in dataDir, the saved
+    // games in savesDir and the run's settings (as the settings file writes
+    // them). `clock` is the tick source being recorded. False, with the
+    // reason in `error`, when the file cannot be created.
     bool start(const std::string& path, const std::vector<std::string>& commandLine,
-               const std::string& dataDir, const std::string& savesDir, std::uint16_t hashEvery,
-               std::function<std::uint32_t()> clock, std::string& error);
+               const std::string& dataDir, const std::string& savesDir, const std::string& settings,
+               std::uint16_t hashEvery, std::function<std::uint32_t()> clock, std::string& error);
 
     // A tick read by the frame clock: starts a frame.
     std::uint32_t frameTick();

@@ -15,6 +15,7 @@ enum Tag : unsigned char {
     TickTag = 0x02,
     InputTag = 0x03,
     HashTag = 0x04,
+    SettingsTag = 0x05,
     EndTag = 0xFF,
 };
 
@@ -99,6 +100,12 @@ std::string encodeHeader(const Replay& replay)
     for (const ReplaySave& save : replay.saves) {
         putString(out, save.name);
         putString(out, save.bytes);
+    }
+    // The settings follow the header as the body's first record, so that
+    // recordings made before the game kept settings read as they did.
+    if (!replay.settings.empty()) {
+        putU8(out, SettingsTag);
+        putString(out, replay.settings);
     }
     return out;
 }
@@ -369,6 +376,12 @@ bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error)
             if (!in.fixed(event.hash, 8))
                 return damaged();
             break;
+        case SettingsTag:
+            // Only once, before anything the game read.
+            if (!replay.events.empty() || !replay.settings.empty() || !in.string(replay.settings)
+                || replay.settings.empty())
+                return damaged();
+            continue;
         case EndTag: {
             std::uint64_t crc = 0;
             if (!in.string(replay.finalState) || !in.fixed(replay.finalHash, 8))

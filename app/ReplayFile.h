@@ -54,6 +54,10 @@ struct Replay {
     std::vector<std::string> commandLine;
     std::vector<ReplayDataFile> dataFiles;
     std::vector<ReplaySave> saves;
+    // The run's settings at its start, as the settings file writes them
+    // (app/SettingsFile.h); empty in a recording made before the game kept
+    // settings, whose run had the defaults and its command line.
+    std::string settings;
     std::vector<ReplayEvent> events;
 
     // Written when the recorded run ended normally; a run cut short (a

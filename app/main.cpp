@@ -24,13 +24,16 @@
 #include "app/FramePacer.h"
 #include "app/GameOptions.h"
 #include "app/GameRun.h"
+#include "app/GameSettings.h"
 #include "app/GameState.h"
 #include "app/PictureArea.h"
 #include "app/Globals.h"
 #include "app/Playback.h"
+#include "app/PlayerSettings.h"
 #include "app/Recorder.h"
 #include "app/ReplayData.h"
 #include "app/ReplayFile.h"
+#include "app/SettingsFile.h"
 #include "platform/GameWindow.h"
 #include "platform/LoadInterruption.h"
 #include "platform/Message.h"
@@ -106,9 +109,10 @@ std::vector<std::string> recordedWords(int argc, char** argv)
 // ignored but for Esc, which ends the replay, and closing the window.
 class Watch {
 public:
-    // playersAspect: the player's own -aspect, for the game after the replay.
-    Watch(const Replay& replay, bool fast, bool playersAspect)
-        : replay_(replay), playback_(replay), fast_(fast), playersAspect_(playersAspect)
+    // playersSettings: the player's own, for the game after the replay.
+    Watch(const Replay& replay, bool fast, SettingsHost& playersSettings)
+        : replay_(replay), playback_(replay), fast_(fast), settings_(recordedSettings(replay)),
+          playersSettings_(playersSettings)
     {
     }
 
@@ -122,9 +126,11 @@ public:
         return true;
     }
 
-    // Start-up's messages and first tick, as the recorded run had them.
+    // Start-up's settings, messages and first tick, as the recorded run had
+    // them.
     void start()
     {
+        useSettingsHost(&settings_);
         playback_.dispatchInputs(dispatchMessage);
         startTitleScreen();
         lastTick = playback_.readTick();
@@ -168,7 +174,7 @@ public:
         shutDownScreens();
         std::fill(std::begin(keyState), std::end(keyState), static_cast<unsigned char>(0));
         saveFolder = playersSaves_;
-        keepAspect = playersAspect_;
+        useSettingsHost(&playersSettings_);
         sizeFromClientArea(window);
         startTitleScreen();
         lastTick = tickCount();
@@ -204,7 +210,10 @@ private:
     ReplayFolder folder_;
     std::string playersSaves_;
     bool fast_;
-    bool playersAspect_;
+    // The recorded run's settings while it shows: the player's window, keys
+    // and file are left alone.
+    GameSettings settings_;
+    SettingsHost& playersSettings_;
     bool stopped_ = false;
     std::uint32_t realStart_ = 0;
     std::uint32_t recordedStart_ = 0;
@@ -233,9 +242,6 @@ int main(int argc, char** argv)
         std::fputs("thrask: -help lists the options\n", stderr);
         return 1;
     }
-    keepAspect = options.aspect;
-    hudShown = !options.noHud;
-
     // The files named on the command line are where the player started the
     // game, whatever folder the game then works in.
     for (std::string* path : {&options.recordPath, &options.replayPath}) {
@@ -269,22 +275,18 @@ int main(int argc, char** argv)
         std::vector<const char*> words{argv[0]};
         for (const std::string& word : replay.commandLine)
             words.push_back(word.c_str());
-        const GameOptions recorded
-            = readGameOptions(static_cast<int>(words.size()), words.data(), recordedDisplay);
+        readGameOptions(static_cast<int>(words.size()), words.data(), recordedDisplay);
         parseCommandLine(joinWords(recordedDisplay).c_str());
-        // The picture's shape places the recorded pointer on the picture.
-        keepAspect = recorded.aspect;
-        watch = std::make_unique<Watch>(replay, options.fast, options.aspect);
     }
     parseCommandLine(joinWords(displayWords).c_str());
 
-    Recorder recorder;
-    if (!options.recordPath.empty()) {
-        std::string error;
-        if (!recorder.start(options.recordPath, recordedWords(argc, argv), ".", saveFolder,
-                            recordHashEvery, tickCount, error))
-            return fail(error);
-    }
+    // The player's settings: the file's, with the command line's over them
+    // for this run; they decide between full screen and a window.
+    PlayerSettings player(Folders::settingsFile());
+    Settings playerSettings = player.start(options, !fullScreen);
+    fullScreen = playerSettings.fullScreen;
+    const int requestedWidth = windowWidth;
+    const int requestedHeight = windowHeight;
 
     // The pixel format asks for the colour bits of the colour depth.
     window.requestColourDepth(colourDepth);
@@ -297,11 +299,24 @@ int main(int argc, char** argv)
     if (!window.createContext())
         return fail(window.error());
     window.setIcon(windowIconFile);
+    // A display that refused full screen left a window: the run says so.
+    playerSettings.fullScreen = plan.fullScreen;
+    player.attach(window, requestedWidth, requestedHeight, colourDepth);
+    GameSettings settings(playerSettings, &player);
+    if (!options.replayPath.empty())
+        watch = std::make_unique<Watch>(replay, options.fast, settings);
+
+    Recorder recorder;
+    if (!options.recordPath.empty()) {
+        std::string error;
+        if (!recorder.start(options.recordPath, recordedWords(argc, argv), ".", saveFolder,
+                            settingsText(playerSettings), recordHashEvery, tickCount, error))
+            return fail(error);
+    }
 
     // Gamepads, plugged in now or later, play as the keys they send; the
-    // window closes them. Losing the focus pauses the game unless -nopause.
+    // window closes them.
     window.openGamepads();
-    window.reportFocusLoss(!options.noPause);
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     window.show();
@@ -321,8 +336,12 @@ int main(int argc, char** argv)
     // device (or with -nosound) the game plays on silently. It closes after
     // the screens and before the window (on an early return, as `sound` goes).
     SdlAudio sound;
-    if (!options.noSound && sound.open(options.volume))
+    if (!options.noSound && sound.open(Settings::fullVolume))
         useAudio(&sound);
+    // The settings reach the window, the keyboard, the focus and the sound;
+    // the replay shown first brings its own.
+    if (watch == nullptr)
+        useSettingsHost(&settings);
 
     const auto record = [&recorder](const Message& message) {
         if (recorder.recording())
@@ -370,8 +389,11 @@ int main(int argc, char** argv)
         pacer.frameDone(currentScreen != nullptr && currentScreen->stillPicture());
         // Takes every pending message off the queue and hands it on; a quit
         // message ends the run and leaves the rest of the queue unprocessed.
+        // A screen taking text, or waiting for a key to bind, gets the keys
+        // as printed on them.
         Message message;
-        while (window.nextMessage(message)) {
+        while (window.keysAsPrinted(currentScreen != nullptr && currentScreen->typing()),
+               window.nextMessage(message)) {
             record(message);
             if (message.kind == Message::Quit)
                 break;
@@ -395,6 +417,7 @@ int main(int argc, char** argv)
     setLoadInterruption(nullptr);
     gameWindow = nullptr;
     shutDownScreens();
+    useSettingsHost(nullptr);
     useAudio(nullptr);
     sound.close();
     window.close();

@@ -35,6 +35,10 @@ unset THRASK_DATA
 export SDL_AUDIODRIVER=dummy
 
 : "${E2E_WORK:=$(mktemp -d)}"
+# The game keeps the player's settings in the test's own folder, never in
+# the settings of whoever runs the tests.
+export XDG_CONFIG_HOME="$E2E_WORK/config"
+
 E2E_XVFB_PID=""
 GAME_PID=""
 GAME_WINDOW=""

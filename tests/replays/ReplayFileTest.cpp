@@ -46,6 +46,7 @@ Replay sample()
     replay.commandLine = {"-win", "-w", "800"};
     replay.dataFiles = {{"Levels/l1.lvl", 40, 0x0123456789ABCDEFull}, {"Textures/a b.png", 0, 1}};
     replay.saves = {{"anna 7.sav", std::string("\x01\x00\x00\x00\x0d\x0a", 6)}, {".sav", ""}};
+    replay.settings = "effects-volume = 40\nkey-up = W\n";
     replay.events = {
         input(message(Message::Size, 800, 600)),
         tick(ReplayEvent::Tick, 0xFFFFFFF0u),
@@ -106,6 +107,7 @@ TEST(ReplayFileTest, EveryRecordReadsBackAsWritten)
     ASSERT_EQ(read.saves.size(), 2u);
     EXPECT_EQ(read.saves[0].bytes, original.saves[0].bytes);
     EXPECT_EQ(read.saves[1].name, ".sav");
+    EXPECT_EQ(read.settings, original.settings);
     ASSERT_EQ(read.events.size(), original.events.size());
     for (std::size_t i = 0; i < read.events.size(); ++i)
         EXPECT_TRUE(sameEvent(read.events[i], original.events[i])) << "event " << i;
@@ -143,6 +145,36 @@ TEST(ReplayFileTest, EveryMessageKindKeepsItsStoredCode)
         const std::string bytes = encodeReplay(one);
         ASSERT_EQ(bytes.compare(0, before.size(), before), 0);
         EXPECT_EQ(bytes.substr(before.size()), "\x03" + c.stored);
+    }
+}
+
+TEST(ReplayFileTest, TheSettingsComeOnceBeforeAnythingTheGameRead)
+{
+    // A recording made before the game kept settings holds none.
+    Replay old = sample();
+    old.settings.clear();
+    Replay read;
+    std::string error;
+    ASSERT_TRUE(decodeReplay(encodeReplay(old), read, error)) << error;
+    EXPECT_TRUE(read.settings.empty());
+
+    // The settings record is the body's first: elsewhere, twice or empty,
+    // the file is damaged.
+    Replay header = sample();
+    header.events.clear();
+    header.finished = false;
+    Replay bare = header;
+    bare.settings.clear();
+    const std::string settingsRecord = encodeReplay(header).substr(encodeReplay(bare).size());
+    ASSERT_EQ(settingsRecord[0], '\x05');
+    Replay oneEvent = bare;
+    oneEvent.events = {input(message(Message::KeyDown, 0x26))};
+    const std::string late = encodeReplay(oneEvent) + settingsRecord;
+    const std::string twice = encodeReplay(header) + settingsRecord;
+    const std::string empty = encodeReplay(bare) + std::string("\x05\x00", 2);
+    for (const std::string& bytes : {late, twice, empty}) {
+        EXPECT_FALSE(decodeReplay(bytes, read, error));
+        EXPECT_NE(error.find("damaged"), std::string::npos) << error;
     }
 }
 

@@ -52,6 +52,9 @@ if [[ ! -x "$game" ]]; then
 fi
 
 work="$(mktemp -d)"
+# The game keeps its settings in the scratch folder, not in the settings of
+# whoever runs this.
+export XDG_CONFIG_HOME="$work/config"
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done

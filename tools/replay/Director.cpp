@@ -7,10 +7,12 @@
 #include "app/FrameLoop.h"
 #include "app/GameOptions.h"
 #include "app/GameRun.h"
+#include "app/GameSettings.h"
 #include "app/Globals.h"
 #include "app/PictureArea.h"
 #include "app/Recorder.h"
 #include "app/ReplayData.h"
+#include "app/SettingsFile.h"
 
 namespace {
 
@@ -38,13 +40,17 @@ Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::st
     for (const std::string& word : words)
         argv.push_back(word.c_str());
     std::vector<std::string> display;
-    keepAspect = readGameOptions(static_cast<int>(argv.size()), argv.data(), display).aspect;
+    const GameOptions options = readGameOptions(static_cast<int>(argv.size()), argv.data(), display);
+    GameSettings settings(withCommandLine(scenario.settings, options, true));
+    useSettingsHost(&settings);
 
     std::uint32_t now = startTick;
     Recorder recorder;
-    if (!recorder.start(path, words, ".", saveFolder, scenario.hashEvery, [&now] { return now; },
-                        error))
+    if (!recorder.start(path, words, ".", saveFolder, settingsText(settings.settings()), scenario.hashEvery,
+                        [&now] { return now; }, error)) {
+        useSettingsHost(nullptr);
         return Attempt::Broken;
+    }
 
     const auto send = [&recorder](const Message& message) {
         recorder.input(message);
@@ -93,6 +99,7 @@ Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::st
     if (!recorder.finish(error))
         result = Attempt::Broken;
     shutDownScreens();
+    useSettingsHost(nullptr);
     keepAspect = false;
     return result;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/ReplayFile.h"
+#include "menus/Settings.h"
 #include "platform/Message.h"
 
 // Scripted runs of the real game, recorded as replays: the golden replays
@@ -69,6 +70,9 @@ struct Scenario {
     int windowWidth = 640;
     int windowHeight = 480;
     std::vector<std::string> options;
+    // The settings the run starts with (the command line's options over
+    // them), recorded with it.
+    Settings settings;
     // Builds the steps afresh for every attempt.
     std::function<std::vector<Step>()> script;
 };

@@ -6,8 +6,8 @@
 #include <system_error>
 
 #include "app/FrameLoop.h"
-#include "app/GameOptions.h"
 #include "app/GameRun.h"
+#include "app/GameSettings.h"
 #include "app/GameState.h"
 #include "app/Globals.h"
 #include "app/Playback.h"
@@ -48,12 +48,10 @@ ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool 
     glGetIntegerv(GL_VIEWPORT, startViewport);
 
     resetGameGlobals(640, 480);
-    // The recorded run's picture shape decides where its pointer was.
-    std::vector<const char*> words{"thrask"};
-    for (const std::string& word : replay.commandLine)
-        words.push_back(word.c_str());
-    std::vector<std::string> display;
-    keepAspect = readGameOptions(static_cast<int>(words.size()), words.data(), display).aspect;
+    // The recorded run's settings: its picture's shape decides where its
+    // pointer was, and its Options screen shows and changes them.
+    GameSettings settings(recordedSettings(replay));
+    useSettingsHost(&settings);
     Playback playback(replay);
     playback.begin();
     playback.dispatchInputs(dispatchMessage);
@@ -80,6 +78,7 @@ ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool 
     outcome.finalState = describeGameState();
 
     shutDownScreens();
+    useSettingsHost(nullptr);
     glViewport(startViewport[0], startViewport[1], startViewport[2], startViewport[3]);
     keepAspect = false;
     saveFolder = playersSaves;

@@ -20,6 +20,9 @@ height="${4:-480}"
 shift $(( $# < 4 ? $# : 4 ))
 options=("$@")
 work="$(mktemp -d)"
+# The game keeps its settings in the scratch folder, not in the settings of
+# whoever runs this.
+export XDG_CONFIG_HOME="$work/config"
 xvfb=""
 game=""
 cleanup()
