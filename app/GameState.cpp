@@ -13,6 +13,7 @@
 #include "entities/Zombie.h"
 #include "menus/EndingScreen.h"
 #include "menus/LoadScreen.h"
+#include "menus/OptionsScreen.h"
 #include "menus/StoryScreen.h"
 #include "menus/TitleScreen.h"
 #include "play/PlayScreen.h"
@@ -206,6 +207,14 @@ void addScreen(StateHash& h, const Screen* screen, int depth = 0)
         h.add(5);
         h.add(ending->finalScore);
         h.add(ending->leaving);
+    } else if (const auto* options = dynamic_cast<const OptionsScreen*>(screen)) {
+        h.add(8);
+        h.add(options->inGame);
+        h.add(options->selected);
+        h.add(options->waitingForKey);
+        h.add(options->keyLine);
+        h.add(options->leaving);
+        addScreen(h, options->suspended.get(), depth + 1);
     } else if (const auto* fade = dynamic_cast<const FadeScreen*>(screen)) {
         h.add(6);
         h.add(fade->progress);
@@ -229,6 +238,8 @@ const char* screenName(const Screen* screen)
         return "load-list";
     if (dynamic_cast<const StoryScreen*>(screen) != nullptr)
         return "story";
+    if (dynamic_cast<const OptionsScreen*>(screen) != nullptr)
+        return "options";
     if (dynamic_cast<const EndingScreen*>(screen) != nullptr)
         return "ending";
     if (dynamic_cast<const FadeScreen*>(screen) != nullptr)
@@ -250,6 +261,8 @@ const PlayScreen* gameOf(const Screen* screen, int depth = 0)
         return list->suspended.get();
     if (const auto* story = dynamic_cast<const StoryScreen*>(screen))
         return story->suspended.get();
+    if (const auto* options = dynamic_cast<const OptionsScreen*>(screen))
+        return options->suspended.get();
     if (const auto* fade = dynamic_cast<const FadeScreen*>(screen)) {
         const PlayScreen* game = gameOf(fade->newScreen, depth + 1);
         return game != nullptr ? game : gameOf(fade->oldScreen, depth + 1);

@@ -7,6 +7,7 @@
 
 #include "entities/Entity.h"
 #include "menus/LoadScreen.h"
+#include "menus/OptionsScreen.h"
 #include "menus/SavePrompt.h"
 #include "menus/StoryScreen.h"
 #include "platform/Audio.h"
@@ -48,7 +49,7 @@ constexpr float promptPanelWidth = 140.0f;
 constexpr float promptPanelHeight = 30.0f;
 constexpr float promptPanelDepth = 5.0f;
 
-enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame };
+enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame, FirstSign };
 
 // Where each entry sits and where its marker goes (on the entry's lower edge).
 struct EntryPlace {
@@ -66,9 +67,37 @@ constexpr EntryPlace places[] = {
 };
 
 // The order the keyboard moves the marker in: the screen's order, top to
-// bottom and left to right.
+// bottom and left to right, then the signs.
 constexpr Entry mainMenuOrder[] = {NewGame, LoadGame, GameStory, QuitGame};
 constexpr Entry inGameMenuOrder[] = {ReturnGame, NewGame, SaveGame, LoadGame, GameStory, QuitGame};
+
+// A screen a sign opens, told the menu's mode and handed its suspended game.
+template <class Next>
+Screen* openReturning(bool inGame, std::unique_ptr<PlayScreen> suspended);
+
+// The signs beside the design's entries, after Quit Game in the keyboard's
+// order, each with its picture, its rectangle in the view and the screen it
+// opens. The marker shows on a sign's lower edge.
+struct Sign {
+    const char* picture;
+    float x, y, width, height;
+    Screen* (*open)(bool inGame, std::unique_ptr<PlayScreen> suspended);
+};
+const Sign signList[] = {
+    // Hung from the top edge, right of the title.
+    {"Textures/Options.png", 78.0f, 85.0f, 36.0f, 30.0f, openReturning<OptionsScreen>},
+};
+constexpr int signCount = static_cast<int>(std::size(signList));
+
+bool isSign(int entry)
+{
+    return entry >= FirstSign && entry < FirstSign + signCount;
+}
+
+const Sign& signOf(int entry)
+{
+    return signList[entry - FirstSign];
+}
 
 // Gives the entry its picture (opaque black transparent) and its place. A
 // picture loaded by an earlier setup of this menu is released first.
@@ -101,6 +130,12 @@ Next* makeReturning(bool inGame, std::unique_ptr<PlayScreen> suspended)
     next->suspended = std::move(suspended);
     next->enter();
     return next;
+}
+
+template <class Next>
+Screen* openReturning(bool inGame, std::unique_ptr<PlayScreen> suspended)
+{
+    return makeReturning<Next>(inGame, std::move(suspended));
 }
 
 } // namespace
@@ -142,6 +177,8 @@ TitleScreen::~TitleScreen()
     if (saveGameItem.visible)
         saveGameItem.texture.release();
     promptPanel.texture.release();
+    for (Sprite& sign : signs)
+        sign.texture.release();
 }
 
 void TitleScreen::keyDown(int key)
@@ -308,6 +345,8 @@ void TitleScreen::performEntry(int entry)
         savedNoticeLeft = 0.0f;
         break;
     default:
+        if (isSign(entry))
+            leaveFor(signOf(entry).open(inGame, std::move(suspended)));
         break;
     }
 }
@@ -330,6 +369,9 @@ int TitleScreen::entryAt(float viewX, float viewY) const
         if ((alwaysPresent || item.visible) && pointInSprite(item, viewX, viewY))
             return entries[i];
     }
+    for (std::size_t i = 0; i < signs.size(); ++i)
+        if (pointInSprite(signs[i], viewX, viewY))
+            return FirstSign + static_cast<int>(i);
     return None;
 }
 
@@ -339,7 +381,10 @@ void TitleScreen::markEntry(int entry)
         audio().play(Effect::MenuHover);
     hovered = entry;
     marker.visible = hovered != None;
-    if (marker.visible) {
+    if (isSign(hovered)) {
+        marker.x = signOf(hovered).x;
+        marker.y = signOf(hovered).y - signOf(hovered).height / 2;
+    } else if (marker.visible) {
         marker.x = places[hovered].markerX;
         marker.y = places[hovered].markerY;
     }
@@ -347,16 +392,21 @@ void TitleScreen::markEntry(int entry)
 
 void TitleScreen::stepMarker(int step)
 {
-    const Entry* order = inGame ? inGameMenuOrder : mainMenuOrder;
-    const int count = inGame ? static_cast<int>(std::size(inGameMenuOrder))
-                             : static_cast<int>(std::size(mainMenuOrder));
+    std::vector<int> order;
+    if (inGame)
+        order.assign(std::begin(inGameMenuOrder), std::end(inGameMenuOrder));
+    else
+        order.assign(std::begin(mainMenuOrder), std::end(mainMenuOrder));
+    for (int i = 0; i < signCount; ++i)
+        order.push_back(FirstSign + i);
+    const int count = static_cast<int>(order.size());
     int at = -1;
     for (int i = 0; i < count; ++i)
-        if (order[i] == hovered)
+        if (order[static_cast<std::size_t>(i)] == hovered)
             at = i;
     // From no entry, on is the first entry and back the last.
     const int next = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
-    markEntry(order[next]);
+    markEntry(order[static_cast<std::size_t>(next)]);
 }
 
 void TitleScreen::mouseMove(float x, float y)
@@ -409,6 +459,8 @@ void TitleScreen::render()
         quitGameItem.draw();
         returnGameItem.draw();
         saveGameItem.draw();
+        for (const Sprite& sign : signs)
+            sign.draw();
         drawSavedNotice();
         return;
     }
@@ -463,6 +515,18 @@ void TitleScreen::setup(int mode)
     placeEntry(loadGameItem, "Textures/LoadGame.png", LoadGame);
     placeEntry(gameStoryItem, "Textures/GameStory.png", GameStory);
     placeEntry(quitGameItem, "Textures/quitgame.png", QuitGame);
+
+    for (Sprite& sign : signs)
+        sign.texture.release();
+    signs.assign(static_cast<std::size_t>(signCount), Sprite());
+    for (int i = 0; i < signCount; ++i) {
+        Sprite& sign = signs[static_cast<std::size_t>(i)];
+        sign.texture.loadKeyed(signList[i].picture);
+        sign.x = signList[i].x;
+        sign.y = signList[i].y;
+        sign.width = signList[i].width;
+        sign.height = signList[i].height;
+    }
 
     removeEntry(returnGameItem);
     removeEntry(saveGameItem);

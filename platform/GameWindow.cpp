@@ -182,6 +182,13 @@ bool GameWindow::switchToFullScreen(const DisplayMode& mode)
     wanted.w = static_cast<int>(mode.width);
     wanted.h = static_cast<int>(mode.height);
     const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+    // The window takes the mode's size over the display first, as a window
+    // created full screen has it: without a window manager nothing else
+    // would resize it.
+    SDL_Rect bounds{};
+    if (SDL_GetDisplayBounds(display, &bounds) == 0)
+        SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+    SDL_SetWindowSize(window_, wanted.w, wanted.h);
     if (SDL_GetClosestDisplayMode(display, &wanted, &closest) == nullptr
         || SDL_SetWindowDisplayMode(window_, &closest) != 0
         || SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) != 0) {

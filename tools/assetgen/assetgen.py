@@ -86,6 +86,8 @@ def pictures():
                                ("ReturnGame.png", "Return Game", 0.0), ("SaveGame.png", "Save Game", 0.0)):
         p[name] = (lambda label=label, shift=shift: flatten(panels.menu_entry(label, shift), KEY_BLACK))
     p["dot.gif"] = panels.marker_dot
+    # the signs hung beside the design's entries
+    p["Options.png"] = lambda: flatten(panels.hanging_sign("Options"), KEY_BLACK)
     # the load list
     p["arrow.png"] = panels.arrow
     p["bar.png"] = panels.scroll_bar

@@ -66,7 +66,7 @@ Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::st
 
     std::vector<Step> steps = scenario.script();
     std::size_t step = 0;
-    Script script(scenario.windowWidth, scenario.windowHeight, keepAspect);
+    Script script(scenario.windowWidth, scenario.windowHeight);
     Attempt result = Attempt::ScriptFailed;
     for (int frame = 0; frame < scenario.maxFrames; ++frame) {
         if (!running) {
@@ -106,14 +106,13 @@ Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::st
 
 } // namespace
 
-Script::Script(int windowWidth, int windowHeight, bool keepAspect)
-    : windowWidth_(windowWidth), windowHeight_(windowHeight), keepAspect_(keepAspect)
-{
-}
+Script::Script(int windowWidth, int windowHeight) : windowWidth_(windowWidth), windowHeight_(windowHeight) {}
 
 void Script::move(float viewX, float viewY)
 {
-    const PictureArea area = pictureArea(windowWidth_, windowHeight_, keepAspect_);
+    // The picture's shape as the game has it now: the Options screen may
+    // have changed it.
+    const PictureArea area = pictureArea(windowWidth_, windowHeight_, keepAspect);
     const int barAbove = windowHeight_ - area.y - area.height;
     Message message;
     message.kind = Message::MouseMove;

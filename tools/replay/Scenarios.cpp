@@ -10,6 +10,8 @@
 #include "entities/Zombie.h"
 #include "menus/EndingScreen.h"
 #include "menus/LoadScreen.h"
+#include "menus/OptionsScreen.h"
+#include "menus/SettingsHost.h"
 #include "play/SaveRecord.h"
 #include "menus/StoryScreen.h"
 #include "menus/TitleScreen.h"
@@ -614,14 +616,14 @@ std::vector<Scenario> goldenScenarios()
 
     Scenario keyboard;
     keyboard.name = "keyboard-save-load";
-    keyboard.proves = "the keyboard alone: the menus' marker (first Up, wrap, Tab, Shift+Tab), New Game by "
+    keyboard.proves = "the keyboard alone: the menus' marker (first Up on the Options sign, wrap, Tab, Shift+Tab), New Game by "
                       "Enter, taps shorter than a frame passing the intro and opening the menu, Save Game by "
                       "Enter and a typed name, the story by Space and back by Esc, Load Game by Space, End "
                       "and Enter in the list, and Esc in the in-game menu resuming the game";
     keyboard.script = [] {
         // Entries by TitleScreen::hovered's numbers.
         constexpr int newGameEntry = 1, loadGameEntry = 2, gameStoryEntry = 3, quitGameEntry = 4,
-                      returnGameEntry = 5, saveGameEntry = 6;
+                      returnGameEntry = 5, saveGameEntry = 6, optionsEntry = 7;
         const auto prompting = [] {
             const TitleScreen* menu = showing<TitleScreen>();
             return menu != nullptr && menu->prompting;
@@ -637,7 +639,7 @@ std::vector<Scenario> goldenScenarios()
         return std::vector<Step>{
             waitFrames(3),
             check([] { return mainMenu() && showing<TitleScreen>()->hovered == 0; }), // nothing marked yet
-            press(vk::up),        check(marked(quitGameEntry)),
+            press(vk::up),        check(marked(optionsEntry)),
             press(vk::down),      check(marked(newGameEntry)),
             press(vk::enter),
             waitUntil([] { return playing() != nullptr && playing()->introShowing; }),
@@ -649,7 +651,8 @@ std::vector<Scenario> goldenScenarios()
             press(vk::enter),     check(prompting),
             type("keys 2"),       press(vk::enter),     check([prompting] { return !prompting(); }),
             pressWith(vk::shift, vk::tab), pressWith(vk::shift, vk::tab), check(marked(returnGameEntry)),
-            pressWith(vk::shift, vk::tab), check(marked(quitGameEntry)),
+            pressWith(vk::shift, vk::tab), check(marked(optionsEntry)),
+            press(vk::up),        check(marked(quitGameEntry)),
             press(vk::up),        check(marked(gameStoryEntry)),
             press(vk::space),     waitUntil([] { return showing<StoryScreen>() != nullptr; }),
             press(vk::escape),    waitUntil(inGameMenu),
@@ -722,6 +725,92 @@ std::vector<Scenario> goldenScenarios()
         };
     };
     all.push_back(aspect);
+
+    Scenario options;
+    options.name = "options-keyboard";
+    options.proves = "the Options screen by keyboard from both menus: volumes turned and held at their ends, "
+                     "music, display, the 4:3 picture (the pointer then lands on the picture between the bars), "
+                     "HUD and pause switched, a key bound, a key in use and M refused, Esc keeping a key, "
+                     "Reset, Back and Esc back to the menu that holds the game";
+    options.windowWidth = 1280;
+    options.windowHeight = 600;
+    // It starts with a key of the player's own: the run's settings are in
+    // the recording, whatever the watcher's are.
+    options.settings.keys.set(Action::Up, vk::letter('I'));
+    options.script = [] {
+        using Row = OptionsScreen;
+        const auto settings = [] { return settingsHost().settings(); };
+        const auto optionsShowing = [](bool inGame) {
+            return [inGame] {
+                const OptionsScreen* shown = showing<OptionsScreen>();
+                return shown != nullptr && shown->inGame == inGame && !shown->leaving;
+            };
+        };
+        const auto at = [](int row) {
+            return [row] {
+                const OptionsScreen* shown = showing<OptionsScreen>();
+                return shown != nullptr && shown->selected == row;
+            };
+        };
+        const auto waiting = [] { return showing<OptionsScreen>()->waitingForKey; };
+        // The middle of a row's name on the screen.
+        const auto rowPoint = [](int row) {
+            for (float y = 80.0f; y > -80.0f; y -= 0.5f)
+                if (OptionsScreen::rowAt(-60.0f, y) == row)
+                    return Point{-60.0f, y - 1.5f};
+            return Point{0.0f, 0.0f};
+        };
+        const Point hudRow = rowPoint(Row::Hud);
+        constexpr int optionsEntry = 7;
+        return std::vector<Step>{
+            waitFrames(3),
+            press(vk::up),     check(marked(optionsEntry)),
+            press(vk::enter),  waitUntil(optionsShowing(false)),
+            check(at(Row::EffectsVolume)),
+            press(vk::left),   press(vk::left),
+            check([settings] { return settings().effectsVolume == 80; }),
+            press(vk::down),   press(vk::right),     press(vk::left),
+            check([settings] { return settings().musicVolume == 90; }),
+            press(vk::down),   press(vk::enter),     check([settings] { return !settings().music; }),
+            press(vk::down),   press(vk::right),     check([settings] { return settings().fullScreen; }),
+            press(vk::down),   press(vk::enter),     check([] { return keepAspect; }),
+            // The picture is now 4:3 between bars: the pointer lands on the HUD's row there.
+            hover(hudRow),     check(at(Row::Hud)),
+            click(hudRow),     check([settings] { return !settings().hud && !hudShown; }),
+            // Off the board, above its rows in either shape of the picture.
+            hover({0.0f, 95.0f}),
+            press(vk::down),   press(vk::space),     check([settings] { return !settings().pauseOnFocusLoss; }),
+            press(vk::down),   press(vk::enter),     check(waiting),
+            tap(vk::letter('W')),
+            check([settings, waiting] { return !waiting() && settings().keys.key(Action::Up) == vk::letter('W'); }),
+            press(vk::down),   press(vk::enter),     tap(vk::letter('W')),
+            check([waiting] { return waiting() && !showing<OptionsScreen>()->keyLine.empty(); }),
+            tap(vk::letter('M')), check(waiting),
+            tap(vk::escape),
+            check([settings, waiting] { return !waiting() && settings().keys.key(Action::Down) == vk::down; }),
+            press(vk::down),   press(vk::down),      press(vk::down),      press(vk::down),
+            press(vk::down),   check(at(Row::Reset)),
+            press(vk::enter),
+            check([settings] {
+                Settings expected;
+                expected.fullScreen = true;
+                return settings() == expected && !keepAspect;
+            }),
+            press(vk::down),   check(at(Row::Back)),
+            press(vk::enter),  check([] { return showing<FadeScreen>() != nullptr; }),
+            waitUntil(mainMenu),
+            press(vk::down),   press(vk::enter),
+            waitUntil([] { return playing() != nullptr && playing()->introShowing; }),
+            tap(vk::enter),    press(vk::right, 10),
+            tap(vk::escape),   waitUntil(inGameMenu),
+            press(vk::up),     press(vk::enter),     waitUntil(optionsShowing(true)),
+            press(vk::down),   press(vk::left),
+            check([settings] { return settings().musicVolume == 90; }),
+            press(vk::escape), waitUntil(inGameMenu),
+            press(vk::escape), waitUntil(inPlay),    waitFrames(10),
+        };
+    };
+    all.push_back(options);
 
     Scenario whole;
     whole.name = "whole-game";

@@ -204,7 +204,7 @@ int soakRoundTrips(const SoakOptions& options)
         }
         const std::vector<Step> steps = roundtrip::steps();
         std::size_t step = 0;
-        Script script(scriptWindowWide, scriptWindowHigh, false);
+        Script script(scriptWindowWide, scriptWindowHigh);
         while (step < steps.size()) {
             now += options.frameMilliseconds;
             runFrame(frameTick, options.unfinishedFrames ? std::function<void()>() : finishFrame);
