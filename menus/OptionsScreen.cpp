@@ -345,13 +345,15 @@ void OptionsScreen::mouseMove(float x, float y)
 
 void OptionsScreen::mouseUp(bool left, bool /*right*/)
 {
-    if (!left || leaving || !pointerKnown_)
+    if (!left || leaving)
         return;
     if (waitingForKey) {
         waitingForKey = false;
         keyLine.clear();
         return;
     }
+    if (!pointerKnown_)
+        return;
     const int row = rowAt(pointerViewX_, pointerViewY_);
     if (row < 0)
         return;
