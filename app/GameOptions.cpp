@@ -148,5 +148,9 @@ const char* gameOptionsHelp()
            "  -replay FILE        watch a recorded run (Esc ends it)\n"
            "  -fast               with -replay: as fast as the machine can\n"
            "\n"
-           "  -help, -version\n";
+           "  -help, -version\n"
+           "\n"
+           "The Options screen's settings are kept in $XDG_CONFIG_HOME/thrask/settings.ini\n"
+           "(~/.config/thrask/settings.ini); -win, -aspect, -nohud, -nopause and -volume\n"
+           "win over them for one run and are not written back.\n";
 }
