@@ -209,10 +209,10 @@ void OptionsScreen::browseKey(int key, bool repeat)
         select((selected + (shiftHeld_ ? rowCount - 1 : 1)) % rowCount);
         break;
     case vk::left:
-        turn(-1);
-        break;
     case vk::right:
-        turn(1);
+        // A held key turns a volume on; a switch changes once per press.
+        if (!repeat || selected == EffectsVolume || selected == MusicVolume)
+            turn(key == vk::left ? -1 : 1);
         break;
     case vk::enter:
     case vk::space:

@@ -114,6 +114,11 @@ TEST_F(OptionsScreenTest, EachRowChangesItsSettingAndTheVolumesStopAtTheirEnds)
         EXPECT_EQ(screen->valueText(s.row), s.shown);
     }
     EXPECT_FALSE(hudShown) << "the HUD follows its setting at once";
+    screen->keyDown(vk::right);
+    screen->keyRepeat(vk::right);
+    screen->keyRepeat(vk::right);
+    screen->keyUp(vk::right);
+    EXPECT_TRUE(settings().pauseOnFocusLoss) << "a held Right switches once";
     hudShown = true;
 
     // Reset: everything back but the display, as the player has it.
