@@ -26,6 +26,7 @@ constexpr float entryHeight = 25.0f;
 constexpr float markerWidth = 35.0f;
 constexpr float markerHeight = 2.0f;
 constexpr float backgroundDepth = 10.0f;
+constexpr float signMarkerGap = 0.5f;
 
 constexpr Colour promptColour{0, 255, 255, 255};
 constexpr float promptX = -50.0f;
@@ -77,7 +78,8 @@ Screen* openReturning(bool inGame, std::unique_ptr<PlayScreen> suspended);
 
 // The signs beside the design's entries, after Quit Game in the keyboard's
 // order, each with its picture, its rectangle in the view and the screen it
-// opens. The marker shows on a sign's lower edge.
+// opens. A sign's board fills its picture down to its lower edge, so the
+// marker shows just below it.
 struct Sign {
     const char* picture;
     float x, y, width, height;
@@ -383,7 +385,7 @@ void TitleScreen::markEntry(int entry)
     marker.visible = hovered != None;
     if (isSign(hovered)) {
         marker.x = signOf(hovered).x;
-        marker.y = signOf(hovered).y - signOf(hovered).height / 2;
+        marker.y = signOf(hovered).y - signOf(hovered).height / 2 - markerHeight / 2 - signMarkerGap;
     } else if (marker.visible) {
         marker.x = places[hovered].markerX;
         marker.y = places[hovered].markerY;

@@ -20,7 +20,7 @@ struct Place {
 };
 const Place centres[] = {{0, 0}, {5, -15}, {5, -35}, {12, -55}, {5, -75}, {-50, -25}, {55, -25}, {78, 85}};
 const Place markers[] = {{0, 0},          {0, -27.5f},  {0, -47.5f},  {0, -67.5f},
-                         {0, -87.5f},     {-55, -37.5f}, {55, -37.5f}, {78, 70}};
+                         {0, -87.5f},     {-55, -37.5f}, {55, -37.5f}, {78, 68.5f}};
 
 class MenuKeyboardTest : public CleanScreenFlow {
 protected:
