@@ -9,6 +9,7 @@
 
 player="$E2E_WORK/player-config"
 watcher="$E2E_WORK/watcher-config"
+rm -rf "$player" "$watcher" "$E2E_WORK/broken"
 mkdir -p "$player/thrask" "$watcher/thrask"
 printf 'key-up = W\nkey-enter = Space\naspect = true\nmusic-volume = 30\n' >"$player/thrask/settings.ini"
 # The watcher's keys would send the recorded run elsewhere if they counted.
@@ -45,8 +46,9 @@ until grep -q "the replay" "$E2E_WORK/game.out" "$E2E_WORK/game.err" 2>/dev/null
 done
 grep -q "the replay ended as recorded" "$E2E_WORK/game.out" \
     || e2e_fail "watched with other settings: $(cat "$E2E_WORK/game.out" "$E2E_WORK/game.err")"
-e2e_close_window
+# The recorded run ended with its window closed, and so does the replay.
 e2e_wait_exit
+[ "$GAME_STATUS" = 0 ] || e2e_fail "watching: exit status $GAME_STATUS"
 grep -qx "key-up = I" "$watcher/thrask/settings.ini" || e2e_fail "watching changed the watcher's settings"
 
 # A folder where the file should be, then a damaged file: the game starts,

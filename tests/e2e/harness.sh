@@ -38,6 +38,7 @@ export SDL_AUDIODRIVER=dummy
 # The game keeps the player's settings in the test's own folder, never in
 # the settings of whoever runs the tests.
 export XDG_CONFIG_HOME="$E2E_WORK/config"
+rm -rf "$XDG_CONFIG_HOME"
 
 E2E_XVFB_PID=""
 GAME_PID=""
