@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int designKeys[actionCount] = {vk::up, vk::down, vk::left, vk::right, vk::enter, vk::escape};
+constexpr int actionKeys[actionCount] = {vk::up, vk::down, vk::left, vk::right, vk::enter, vk::escape};
 const char* const actionNames[actionCount] = {"Move up", "Move down", "Move left", "Move right",
                                               "Enter (choose)", "Esc (back)"};
 
@@ -16,7 +16,7 @@ constexpr int musicKey = vk::letter('M');
 
 int actionKey(Action action)
 {
-    return designKeys[static_cast<int>(action)];
+    return actionKeys[static_cast<int>(action)];
 }
 
 const char* actionName(Action action)
@@ -27,7 +27,7 @@ const char* actionName(Action action)
 KeyBindings::KeyBindings()
 {
     for (int i = 0; i < actionCount; ++i)
-        keys[static_cast<std::size_t>(i)] = designKeys[i];
+        keys[static_cast<std::size_t>(i)] = actionKeys[i];
 }
 
 bool KeyBindings::actionOf(int key, Action& action) const
@@ -46,11 +46,11 @@ std::array<unsigned char, 256> KeyBindings::keyTable() const
     std::array<unsigned char, 256> table{};
     for (int key = 0; key < 256; ++key)
         table[static_cast<std::size_t>(key)] = static_cast<unsigned char>(key);
-    for (const int design : designKeys)
-        table[static_cast<std::size_t>(design)] = 0;
+    for (const int own : actionKeys)
+        table[static_cast<std::size_t>(own)] = 0;
     for (int i = 0; i < actionCount; ++i)
         table[static_cast<std::size_t>(keys[static_cast<std::size_t>(i)] & 0xFF)]
-            = static_cast<unsigned char>(designKeys[i]);
+            = static_cast<unsigned char>(actionKeys[i]);
     return table;
 }
 

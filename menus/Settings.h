@@ -25,7 +25,7 @@ const char* actionName(Action action);
 
 // The physical key (virtual-key code) each action is played with.
 struct KeyBindings {
-    // The design's keys: the arrows, Enter and Esc.
+    // The game's own keys: the arrows, Enter and Esc.
     KeyBindings();
 
     int key(Action action) const { return keys[static_cast<std::size_t>(action)]; }

@@ -76,7 +76,7 @@ constexpr Entry inGameMenuOrder[] = {ReturnGame, NewGame, SaveGame, LoadGame, Ga
 template <class Next>
 Screen* openReturning(bool inGame, std::unique_ptr<PlayScreen> suspended);
 
-// The signs beside the design's entries, after Quit Game in the keyboard's
+// The signs beside the menu's own entries, after Quit Game in the keyboard's
 // order, each with its picture, its rectangle in the view and the screen it
 // opens. A sign's board fills its picture down to its lower edge, so the
 // marker shows just below it.

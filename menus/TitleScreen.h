@@ -79,7 +79,7 @@ public:
     Sprite newGameItem;
     Camera camera;
     Sprite background;
-    // The signs beside the design's entries, in their keyboard order; each
+    // The signs beside the menu's own entries, in their keyboard order; each
     // opens a screen that comes back to the menu in the mode it came from.
     std::vector<Sprite> signs;
     // The board behind the save prompt's text, in in-game mode.

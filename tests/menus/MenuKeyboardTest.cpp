@@ -103,7 +103,7 @@ TEST_F(MenuKeyboardTest, TheMarkerGoesThroughTheEntriesInTheScreensOrderAndWraps
     EXPECT_FALSE(menu->marker.visible);
     EXPECT_EQ(marks(menu, {vk::down, vk::down, vk::down, vk::down, vk::down, vk::down}),
               (std::vector<int>{NewGame, LoadGame, GameStory, QuitGame, Options, NewGame}))
-        << "the design's entries, then the signs";
+        << "the menu's own entries, then the signs";
     EXPECT_EQ(marks(menu, {vk::up, vk::up}), (std::vector<int>{Options, QuitGame}));
     clearFlow();
 

@@ -177,7 +177,7 @@ TEST_F(OptionsScreenTest, AKeyIsBoundOnlyWhenNoOtherActionHasItAndEscKeepsTheOld
     press(screen, {vk::enter, vk::escape});
     EXPECT_EQ(settings().keys.key(Action::Left), vk::escape);
 
-    // Reset brings the design's keys back.
+    // Reset brings the game's own keys back.
     goTo(screen, Row::Reset);
     press(screen, {vk::enter});
     EXPECT_EQ(settings().keys, KeyBindings());

@@ -86,7 +86,7 @@ def pictures():
                                ("ReturnGame.png", "Return Game", 0.0), ("SaveGame.png", "Save Game", 0.0)):
         p[name] = (lambda label=label, shift=shift: flatten(panels.menu_entry(label, shift), KEY_BLACK))
     p["dot.gif"] = panels.marker_dot
-    # the signs hung beside the design's entries
+    # the signs hung beside the menu's own entries
     p["Options.png"] = lambda: flatten(panels.hanging_sign("Options"), KEY_BLACK)
     # the load list
     p["arrow.png"] = panels.arrow
