@@ -8,7 +8,7 @@
 // thrask-replay), read against a table of each tool's options so that every
 // tool answers bad use the same way: --help prints the usage and ends well,
 // an unknown option or one without its value prints the usage and ends with
-// status 2, and a data folder that holds no levels is named as the error.
+// status 2 (as does a data folder without levels, GameDataFolder.h).
 
 // One option of a tool: "--name" alone (a switch) or "--name VALUE".
 struct ToolOption {
@@ -19,36 +19,25 @@ struct ToolOption {
     std::function<bool(const std::string& value)> take;
 };
 
-enum class ToolCommand {
-    Run,     // every word was understood
-    Help,    // --help or -h was given: print the usage, do nothing else
-    Misused, // an unknown option, a missing or unacceptable value, or an operand where none is taken
-};
+// The status a tool's main returns from readToolCommandLine to go on with
+// its work.
+constexpr int keepRunning = -1;
 
 // Reads argv[1] to argv[argc - 1] against `options`, in order; the options'
 // `take` functions run as their words are read. Words that do not start
 // with '-' (and "-" itself) are operands: appended to `operands`, or a misuse
-// when `operands` is null. On Misused, `error` holds one line saying what
-// was wrong, without the tool's name.
-ToolCommand readToolCommandLine(int argc, const char* const* argv, const std::vector<ToolOption>& options,
-                                std::vector<std::string>* operands, std::string& error);
+// when `operands` is null. Returns keepRunning when every word was
+// understood; otherwise the status the tool ends with: 0 after printing
+// usageText on standard output for --help or -h, 2 after toolMisused for an
+// unknown option, a missing or unacceptable value, or an unwanted operand.
+int readToolCommandLine(const char* tool, const char* usageText, int argc, const char* const* argv,
+                        const std::vector<ToolOption>& options, std::vector<std::string>* operands);
+
+// Prints "tool: error" and then usageText on standard error; returns 2.
+int toolMisused(const char* tool, const char* usageText, const std::string& error);
 
 // Reads a whole number of at least `least` from text that holds nothing else.
 bool readWholeNumber(const std::string& text, int least, int& number);
 
 // Reads a finite number of seconds, 0 or more, from text that holds nothing else.
 bool readSeconds(const std::string& text, float& seconds);
-
-// Why dataDir cannot be a data folder at all, or an empty string when it can:
-// it must exist and be a folder. The reason names the folder.
-std::string dataFolderProblem(const std::string& dataDir);
-
-// Why dataDir is not a game data folder the tools can use, or an empty string
-// when it is one: it must be an existing folder whose Levels folder holds at
-// least one of the level files the game opens (l1.lvl to l15.lvl, found by
-// the game's own path rules). The reason names the folder.
-std::string gameDataProblem(const std::string& dataDir);
-
-// The level numbers from `first` to `last` whose level file is missing from
-// dataDir/Levels (the game would skip such a level as if it had no peppers).
-std::vector<int> missingLevelFiles(const std::string& dataDir, int first, int last);

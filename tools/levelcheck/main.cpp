@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "play/LevelFile.h"
+#include "tools/cli/GameDataFolder.h"
 #include "tools/cli/ToolCommandLine.h"
 #include "tools/levelcheck/LevelCheck.h"
 
@@ -34,12 +35,6 @@ const char* const usageText =
     "  LEVEL_FILE   level files to check (default: DIR/Levels/l1.lvl to l15.lvl)\n"
     "Exit status: 0 sound, 1 a level has a problem, 2 asked wrongly (options, data folder).\n";
 
-int usage(const std::string& error)
-{
-    std::fprintf(stderr, "levelcheck: %s\n%s", error.c_str(), usageText);
-    return 2;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -49,16 +44,9 @@ int main(int argc, char** argv)
     const std::vector<ToolOption> options = {
         {"--data", "DIR", [&dataDir](const std::string& v) { dataDir = v; return !v.empty(); }},
     };
-    std::string error;
-    switch (readToolCommandLine(argc, argv, options, &files, error)) {
-    case ToolCommand::Help:
-        std::fputs(usageText, stdout);
-        return 0;
-    case ToolCommand::Misused:
-        return usage(error);
-    case ToolCommand::Run:
-        break;
-    }
+    const int answered = readToolCommandLine("levelcheck", usageText, argc, argv, options, &files);
+    if (answered != keepRunning)
+        return answered;
 
     // Named level files may lie anywhere, but what they name is looked up in
     // the data folder, so that must exist; the shipped levels must be in it.

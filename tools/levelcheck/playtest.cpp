@@ -52,6 +52,7 @@
 #include "platform/headless/HeadlessContext.h"
 #include "play/PlayScreen.h"
 #include "play/Ticks.h"
+#include "tools/cli/GameDataFolder.h"
 #include "tools/cli/ToolCommandLine.h"
 #include "tools/levelcheck/PlayBot.h"
 
@@ -240,12 +241,6 @@ void playWholeGames()
     std::printf("\n%d of %d whole games won\n", finished, settings.games);
 }
 
-int usage(const std::string& error)
-{
-    std::fprintf(stderr, "levelplaytest: %s\n%s", error.c_str(), usageText);
-    return 2;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -265,18 +260,11 @@ int main(int argc, char** argv)
         {"--first-move-delay", "SECONDS",
          [](const std::string& v) { settings.delayGiven = true; return readSeconds(v, settings.firstMoveDelay); }},
     };
-    std::string error;
-    switch (readToolCommandLine(argc, argv, options, nullptr, error)) {
-    case ToolCommand::Help:
-        std::fputs(usageText, stdout);
-        return 0;
-    case ToolCommand::Misused:
-        return usage(error);
-    case ToolCommand::Run:
-        break;
-    }
+    const int answered = readToolCommandLine("levelplaytest", usageText, argc, argv, options, nullptr);
+    if (answered != keepRunning)
+        return answered;
     if (settings.delayGiven && !settings.novice)
-        return usage("--first-move-delay is for the novice (--profile novice)");
+        return toolMisused("levelplaytest", usageText, "--first-move-delay is for the novice (--profile novice)");
     if (settings.only != 0 && !settings.gamesGiven)
         settings.games = 0;
     if (settings.novice)

@@ -36,6 +36,7 @@
 #include "app/GameState.h"
 #include "app/ReplayFile.h"
 #include "platform/headless/HeadlessContext.h"
+#include "tools/cli/GameDataFolder.h"
 #include "tools/cli/ToolCommandLine.h"
 #include "tools/replay/Director.h"
 #include "tools/replay/HeadlessReplay.h"
@@ -58,12 +59,6 @@ const char* const usageText =
     "  --only NAME            record only the golden replay NAME\n"
     "  --list-goldens         name the golden replays and what each shows\n"
     "Exit status: 0 as expected, 1 a recording failed, 2 asked wrongly (options, data folder).\n";
-
-int usage(const std::string& error)
-{
-    std::fprintf(stderr, "thrask-replay: %s\n%s", error.c_str(), usageText);
-    return 2;
-}
 
 bool isGolden(const std::string& name)
 {
@@ -176,25 +171,18 @@ int main(int argc, char** argv)
         {"--trace", "", flag(trace)},
         {"--list-goldens", "", flag(list)},
     };
-    std::string error;
-    switch (readToolCommandLine(argc, argv, options, &files, error)) {
-    case ToolCommand::Help:
-        std::fputs(usageText, stdout);
-        return 0;
-    case ToolCommand::Misused:
-        return usage(error);
-    case ToolCommand::Run:
-        break;
-    }
+    const int answered = readToolCommandLine("thrask-replay", usageText, argc, argv, options, &files);
+    if (answered != keepRunning)
+        return answered;
     if (list) {
         for (const Scenario& scenario : goldenScenarios())
             std::printf("%-18s %s\n", scenario.name.c_str(), scenario.proves.c_str());
         return 0;
     }
     if (goldens.empty() && files.empty())
-        return usage("no recording named");
+        return toolMisused("thrask-replay", usageText, "no recording named");
     if (!only.empty() && !isGolden(only))
-        return usage("no golden replay is named " + only + " (--list-goldens names them)");
+        return toolMisused("thrask-replay", usageText, "no golden replay is named " + only + " (--list-goldens names them)");
     const std::string problem = gameDataProblem(dataDir);
     if (!problem.empty()) {
         std::fprintf(stderr, "thrask-replay: %s\n", problem.c_str());
