@@ -1,32 +1,22 @@
 # Runs one of the game's tools as a user would and checks how it answers.
-# Source it from a test script:
+# Sourced by the tests; CTest passes THRASK_DATA_DIR (the shipped data) and
+# WORK (a scratch folder of the test's own).
 #
-#   . "$(dirname "$0")/tooluse.sh"
-#   run_tool "$TOOL" --data nowhere    # the status in STATUS, output in OUT and ERR
-#   expect_status 2                    # fails unless the tool ended so
-#   expect_out 'usage:'                # an extended regular expression on standard output
-#   expect_err 'does not exist'        # ... on standard error
-#   expect_no_out 'cleared'            # a pattern that must not be on standard output
-#   scratch_data name                  # a data folder in $WORK that shares the shipped pictures
-#
-# CTest passes THRASK_DATA_DIR (the shipped data) and WORK (a scratch folder
-# of the test's own).
-
+#   run_tool "$TOOL" --data nowhere   # status in STATUS, output in $OUT and $ERR
+#   expect_status 2; expect_out RE; expect_err RE   # extended regular expressions
+#   expect_misuse                     # status 2, the usage on stderr, nothing on stdout
+#   expect_refused_folders TOOL ARGS  # each kind of folder without levels is refused
+#   scratch_data name                 # a copy of the shipped levels, sharing the pictures
 set -u
 : "${WORK:=$(mktemp -d)}"
 rm -rf "${WORK:?}"/*
 OUT="$WORK/out.txt"
 ERR="$WORK/err.txt"
-STATUS=0
-LAST=""
 
 fail()
 {
-    echo "FAIL: $LAST: $*" >&2
-    echo "--- standard output:" >&2
-    head -n 40 "$OUT" >&2
-    echo "--- standard error:" >&2
-    head -n 40 "$ERR" >&2
+    printf 'FAIL: %s: %s\n--- stdout:\n%s\n--- stderr:\n%s\n' "$LAST" "$*" "$(head -n 30 "$OUT")" \
+        "$(head -n 30 "$ERR")" >&2
     exit 1
 }
 
@@ -37,46 +27,35 @@ run_tool()
     "$@" >"$OUT" 2>"$ERR" || STATUS=$?
 }
 
-expect_status()
+expect_status() { [ "$STATUS" = "$1" ] || fail "exit status $STATUS, not $1"; }
+expect_out() { grep -Eq -- "$1" "$OUT" || fail "standard output lacks /$1/"; }
+expect_err() { grep -Eq -- "$1" "$ERR" || fail "standard error lacks /$1/"; }
+expect_silent() { [ ! -s "$OUT" ] || fail "printed on standard output although it did nothing"; }
+expect_misuse() { expect_status 2; expect_err 'usage:'; expect_silent; }
+
+# The tool, run as given with --data (or from a folder for the working
+# directory), names each folder that holds no levels and does nothing.
+expect_refused_folders()
 {
-    [ "$STATUS" = "$1" ] || fail "exit status $STATUS, not $1"
+    local tool="$1"
+    shift
+    mkdir -p "$WORK/elsewhere" "$WORK/no-levels" "$WORK/empty-levels/Levels"
+    (cd "$WORK/elsewhere" && run_tool "$tool" "$@" && expect_status 2 && expect_silent \
+        && expect_err "\"\\.\" \\($WORK/elsewhere\\) holds no Levels folder") || exit 1
+    local folder reason
+    for folder in missing no-levels empty-levels; do
+        case $folder in
+        missing) reason="does not exist" ;;
+        no-levels) reason="holds no Levels folder" ;;
+        empty-levels) reason="holds no level files" ;;
+        esac
+        run_tool "$tool" --data "$WORK/$folder" "$@"
+        expect_status 2
+        expect_silent
+        expect_err "\"$WORK/$folder\" $reason"
+    done
 }
 
-expect_out()
-{
-    grep -Eq -- "$1" "$OUT" || fail "standard output lacks /$1/"
-}
-
-expect_err()
-{
-    grep -Eq -- "$1" "$ERR" || fail "standard error lacks /$1/"
-}
-
-expect_no_out()
-{
-    if grep -Eq -- "$1" "$OUT"; then
-        fail "standard output holds /$1/"
-    fi
-}
-
-# Misuse: the usage on standard error, nothing on standard output, status 2.
-expect_misuse()
-{
-    expect_status 2
-    expect_err 'usage:'
-    [ ! -s "$OUT" ] || fail "printed on standard output although it did nothing"
-}
-
-# A refused data folder: named on standard error, nothing on standard output, status 2.
-expect_refused_folder()
-{
-    expect_status 2
-    expect_err "$1"
-    [ ! -s "$OUT" ] || fail "printed on standard output although it did nothing"
-}
-
-# A data folder of the test's own, with the shipped pictures, intros and
-# levels, to be changed by the test.
 scratch_data()
 {
     local dir="$WORK/$1"
