@@ -130,8 +130,11 @@ void PlayBot::chooseKeys(const PlayScreen& play, unsigned char* keys)
 {
     keys[vk::up] = keys[vk::down] = keys[vk::right] = keys[vk::left] = 0;
     pending_.push_back(steer(aim(play)));
-    const Direction chosen = pending_.front();
+    Direction chosen = pending_.front();
     pending_.pop_front();
+    if (framesPlayed_ < profile_.firstMoveFrames)
+        chosen = Direction();
+    ++framesPlayed_;
     keys[vk::right] = chosen.dx > 0;
     keys[vk::left] = chosen.dx < 0;
     keys[vk::up] = chosen.dy > 0;

@@ -295,15 +295,17 @@ Step playUntil(std::function<bool()> done, std::function<bool()> lost, int limit
     };
 }
 
-// Plays with the bot, but walks straight to a heart whenever one is out,
-// until one has been taken.
-Step takeAHeart(int limit)
+// Plays level `level` with the bot, but walks straight to a heart whenever
+// one is out, until one has been taken; fails when the level ends first.
+Step takeAHeart(int level, int limit)
 {
     auto bot = std::make_shared<PlayBot>();
-    return [bot, limit](Script& script) {
+    return [bot, level, limit](Script& script) {
         const PlayScreen* play = playing();
         if (play == nullptr)
             return mainMenu() || script.stepFrame >= limit ? StepResult::Failed : StepResult::Running;
+        if (play->level != level)
+            return StepResult::Failed;
         for (const HealthPickup& pickup : play->healthPickups) {
             if (!pickup.available) {
                 script.releaseKeys();
@@ -471,9 +473,9 @@ std::vector<Scenario> goldenScenarios()
 
     all.push_back(fromSave(
         "death-by-zombies",
-        "a weak player walks into level 2's zombies, dies, the death sequence ends in the main menu "
+        "a weak player walks into level 4's zombies, dies, the death sequence ends in the main menu "
         "and a new game starts from it",
-        save("weak.sav", 2, 5, 700), [] {
+        save("weak.sav", 4, 5, 700), [] {
             return std::vector<Step>{
                 seekZombies([] { return playing() != nullptr && playing()->dying; }, 3000),
                 waitUntil(mainMenu),
@@ -512,8 +514,8 @@ std::vector<Scenario> goldenScenarios()
 
     all.push_back(fromSave(
         "health-pickup", "a hurt player takes a heart on level 6 and gets health back",
-        save("hurt.sav", 6, 12, 300), [] { return std::vector<Step>{takeAHeart(6000), playFor(30)}; },
-        8));
+        save("hurt.sav", 6, 12, 300), [] { return std::vector<Step>{takeAHeart(6, 6000), playFor(30)}; },
+        30));
 
     Scenario saveLoad;
     saveLoad.name = "save-load";
