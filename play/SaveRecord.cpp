@@ -9,6 +9,8 @@
 #include <unistd.h>
 #endif
 
+#include "platform/Storage.h"
+
 std::string saveFolder = "Save";
 
 namespace {
@@ -146,6 +148,9 @@ bool writeSaveRecord(const std::string& path, const SaveRecord& record, std::err
         fs::remove(pending, error);
         return false;
     }
+    // Only a save in place is kept: a platform that keeps folders itself
+    // (the browser's storage) never holds half a save.
+    storage().written(folder.string());
     return true;
 }
 
