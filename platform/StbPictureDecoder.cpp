@@ -195,7 +195,8 @@ bool decodePictureWithStb(const std::string& path, DecodedPicture& picture)
 {
     picture = DecodedPicture{};
     std::vector<unsigned char> bytes;
-    if (!readWholeFile(path, bytes) || bytes.empty())
+    constexpr std::size_t signatureBytes = 2; // "BM", "GI", "\x89P"
+    if (!readWholeFile(path, bytes) || bytes.size() < signatureBytes)
         return false;
     int width = 0;
     int height = 0;
