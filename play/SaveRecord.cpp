@@ -6,6 +6,8 @@
 
 #include "platform/WholeFile.h"
 
+#include "platform/Storage.h"
+
 std::string saveFolder = "Save";
 
 namespace {
@@ -93,7 +95,12 @@ bool writeSaveRecord(const std::string& path, const SaveRecord& record, std::err
             return false;
     }
     removePendingSaves(folder.string());
-    return replaceWholeFile(path, encodeSaveRecord(record), why);
+    if (!replaceWholeFile(path, encodeSaveRecord(record), why))
+        return false;
+    // Only a save in place is kept: a platform that keeps folders itself
+    // (the browser's storage) never holds half a save.
+    storage().written(folder.string());
+    return true;
 }
 
 bool writeSaveRecord(const std::string& path, const SaveRecord& record)
