@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/Globals.h"
+#include "app/SettingsFile.h"
 #include "platform/GameWindow.h"
 #include "platform/Paths.h"
 #include "platform/SystemFolders.h"
@@ -173,6 +174,14 @@ std::string Folders::keptFolder()
     if (facts.home.empty())
         facts.home = accountHome();
     return keptFolder(facts);
+}
+
+std::string Folders::settingsFile()
+{
+    std::string home = variable("HOME");
+    if (home.empty())
+        home = accountHome();
+    return settingsFilePath(variable("XDG_CONFIG_HOME"), home);
 }
 
 bool Folders::settle(const std::string& dataOption, const std::string& savesOption)

@@ -70,4 +70,9 @@ public:
     // one line on standard error) and returns false: the game then ends
     // with status 1 before any window opens.
     static bool settle(const std::string& dataOption, const std::string& savesOption);
+
+    // The player's settings file (settingsFilePath, app/SettingsFile.h) from
+    // XDG_CONFIG_HOME and the home folder (HOME, else the account's); empty
+    // when there is neither.
+    static std::string settingsFile();
 };

@@ -29,6 +29,7 @@ struct GameOptions {
     bool aspect = false;     // -aspect: keep the 4:3 picture with black bars
     bool noSound = false;    // -nosound
     int volume = 100;        // -volume N, 0 to 100, effects and music together
+    bool volumeGiven = false; // -volume was on the command line (and could be used)
 
     bool help = false;       // -help, --help: print the options and end
     bool version = false;    // -version, --version

@@ -7,7 +7,10 @@
 #include "app/GameState.h"
 #include "app/ReplayData.h"
 #include "app/ReplayShelf.h"
+#include "app/SettingsFile.h"
 #include "entities/Random.h"
+#include "menus/SettingsHost.h"
+#include "platform/Storage.h"
 #include "play/PlayScreen.h"
 #include "play/SaveRecord.h"
 #include "play/ScoreBook.h"
@@ -66,6 +69,9 @@ void GameRecorder::start(const PlayScreen& play)
     header.commandLine = commandLine_;
     header.dataFiles = shelf_.data();
     header.saves = scanSaves(saveFolder);
+    // The settings the game starts with play it back alike under any
+    // watcher's own.
+    header.settings = settingsText(settingsHost().settings());
     header.date = date_;
     header.keepsScores = scoreBook().keeps();
     header.bestScores = scoreBook().list();
@@ -122,6 +128,8 @@ void GameRecorder::stop()
     shelf_.forget(name_);
     name_.clear();
     prune();
+    // The finished recording, and the folder as pruned, are the player's to keep.
+    storage().written(shelf_.folder());
 }
 
 void GameRecorder::giveUp(const std::string& why)

@@ -17,14 +17,15 @@ struct Message;
 // becomes the current screen after New Game or Load Game, to the game's
 // end: the death's hand-over, the ending screen, the program's end, or
 // another game started. The recording starts with the state of that frame
-// (ReplayGameStart), the saved games and the best scores, so it plays back
-// from there on its own.
+// (ReplayGameStart), the settings then, the saved games and the best
+// scores, so it plays back from there on its own.
 //
 // The frame loop tells it where it is (afterFrame, input, endFrame); the
 // best scores learn each game's day and recording (ScoreBook::startGame).
 // A recording that cannot be made or written through (a full disk) is
 // given up with one notice, its file removed, and the game plays on. After
-// each recording the shelf keeps the last games and the listed ones.
+// each recording the shelf keeps the last games and the listed ones, and
+// the platform's storage is told the folder changed (storage().written).
 class GameRecorder {
 public:
     // `commandLine` goes into every recording. Without a `leader` the

@@ -8,6 +8,7 @@
 #include "app/Globals.h"
 #include "entities/Ninja.h"
 #include "entities/Random.h"
+#include "menus/SettingsHost.h"
 #include "platform/Message.h"
 #include "play/PlayScreen.h"
 #include "play/Ticks.h"
@@ -40,7 +41,6 @@ ReplayGameStart captureGameStart(const PlayScreen& play)
     start.ninjaLegAtLoad = play.ninjaLegAtLoad;
     start.windowWidth = windowWidth;
     start.windowHeight = windowHeight;
-    start.keepAspect = keepAspect;
     start.mouseX = mouseX;
     start.mouseY = mouseY;
     start.pointerX = pointerX;
@@ -57,8 +57,11 @@ ReplayGameStart captureGameStart(const PlayScreen& play)
 
 bool rebuildGameStart(const ReplayGameStart& start, std::uint32_t seed, std::string& error)
 {
+    // The settings the caller installed (the recording's) stay through the
+    // reset: they give the picture its shape.
+    SettingsHost& settings = settingsHost();
     resetGameGlobals(start.windowWidth, start.windowHeight);
-    keepAspect = start.keepAspect;
+    useSettingsHost(&settings);
     // The window's size reaches the game as start-up's does.
     Message size;
     size.kind = Message::Size;

@@ -15,9 +15,10 @@ class PlayScreen;
 ReplayGameStart captureGameStart(const PlayScreen& play);
 
 // Makes the state what `start` describes, with the random generator at
-// `seed`: a new play screen, loaded as `start` says, becomes the current
-// screen (what was current before is the caller's to free first), and the
-// window size, pointer, keys and frame clock are set. False, with the
+// `seed` and the settings host installed now (the recording's settings): a
+// new play screen, loaded as `start` says, becomes the current screen (what
+// was current before is the caller's to free first), and the window size,
+// pointer, keys and frame clock are set. False, with the
 // reason in `error`, when the state made does not hash as the recorded one
 // did; the play screen is current all the same, for the caller to free.
 bool rebuildGameStart(const ReplayGameStart& start, std::uint32_t seed, std::string& error);

@@ -24,7 +24,7 @@ Recorder::~Recorder()
 }
 
 Replay Recorder::programHeader(const std::vector<std::string>& commandLine, const std::string& dataDir,
-                               const std::string& savesDir)
+                               const std::string& savesDir, const std::string& settings)
 {
     Replay header;
     header.gameVersion = THRASK_VERSION;
@@ -32,6 +32,7 @@ Replay Recorder::programHeader(const std::vector<std::string>& commandLine, cons
     header.commandLine = commandLine;
     header.dataFiles = scanGameData(dataDir);
     header.saves = scanSaves(savesDir);
+    header.settings = settings;
     header.date = BestScores::today();
     header.keepsScores = scoreBook().keeps();
     header.bestScores = scoreBook().list();
@@ -40,10 +41,11 @@ Replay Recorder::programHeader(const std::vector<std::string>& commandLine, cons
 
 bool Recorder::start(const std::string& path, const std::vector<std::string>& commandLine,
                      const std::string& dataDir, const std::string& savesDir,
-                     std::uint16_t hashEvery, std::function<std::uint32_t()> clock,
-                     std::string& error)
+                     const std::string& settings, std::uint16_t hashEvery,
+                     std::function<std::uint32_t()> clock, std::string& error)
 {
-    return start(path, programHeader(commandLine, dataDir, savesDir), hashEvery, std::move(clock), error);
+    return start(path, programHeader(commandLine, dataDir, savesDir, settings), hashEvery, std::move(clock),
+                 error);
 }
 
 bool Recorder::start(const std::string& path, const Replay& header, std::uint16_t hashEvery,

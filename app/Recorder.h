@@ -26,12 +26,12 @@ public:
     // Writes the header of a recording from the program's start: the
     // game's version, the random generator's state, the command line, the
     // checksums of the data in dataDir, the saved games in savesDir, the
-    // day and the best scores (scoreBook()). `clock` is the tick source
-    // being recorded. False, with the reason in `error`, when the file
-    // cannot be created.
+    // run's settings (as the settings file writes them), the day and the
+    // best scores (scoreBook()). `clock` is the tick source being recorded.
+    // False, with the reason in `error`, when the file cannot be created.
     bool start(const std::string& path, const std::vector<std::string>& commandLine,
-               const std::string& dataDir, const std::string& savesDir, std::uint16_t hashEvery,
-               std::function<std::uint32_t()> clock, std::string& error);
+               const std::string& dataDir, const std::string& savesDir, const std::string& settings,
+               std::uint16_t hashEvery, std::function<std::uint32_t()> clock, std::string& error);
 
     // The same with a header made by the caller (its events are not
     // written). Without a clock the recorder records the ticks another
@@ -42,7 +42,7 @@ public:
 
     // The header start() writes for a run from the program's start.
     static Replay programHeader(const std::vector<std::string>& commandLine, const std::string& dataDir,
-                                const std::string& savesDir);
+                                const std::string& savesDir, const std::string& settings);
 
     // A tick read by the frame clock: starts a frame.
     std::uint32_t frameTick();

@@ -18,6 +18,7 @@ enum Tag : unsigned char {
     TickTag = 0x02,
     InputTag = 0x03,
     HashTag = 0x04,
+    SettingsTag = 0x05,
     EndTag = 0xFF,
 };
 
@@ -201,6 +202,13 @@ bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error)
             if (!in.fixed(event.hash, 8))
                 return damaged();
             break;
+        case SettingsTag:
+            // A version 1 file may start its body with the run's settings;
+            // later versions hold them in the header.
+            if (replay.version != 1 || !replay.events.empty() || !replay.settings.empty()
+                || !in.string(replay.settings) || replay.settings.empty())
+                return damaged();
+            continue;
         case EndTag: {
             std::uint64_t crc = 0;
             if (!in.string(replay.finalState) || !in.fixed(replay.finalHash, 8))

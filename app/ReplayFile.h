@@ -37,8 +37,9 @@ struct ReplaySave {
 // screen is rebuilt by loading `level` as the level loader does, seeded with
 // `levelSeed` and with the ninjas' next leg at `ninjaLegAtLoad`, then given
 // the values below; the rest is the window, the pointer, the keys and the
-// frame clock then. `stateHash` is the state hash then, to which the
-// rebuilt state must come.
+// frame clock then (the picture's shape comes with the recording's
+// settings). `stateHash` is the state hash then, to which the rebuilt state
+// must come.
 struct ReplayGameStart {
     int level = 1;
     int hp = 0;
@@ -54,7 +55,6 @@ struct ReplayGameStart {
 
     int windowWidth = 0;
     int windowHeight = 0;
-    bool keepAspect = false;
     int mouseX = 0;
     int mouseY = 0;
     float pointerX = 0.0f;
@@ -85,12 +85,21 @@ struct Replay {
     // The version written; every version from 1 on is read.
     static constexpr std::uint16_t formatVersion = 2;
 
+    // The format version the file was written in (formatVersion for a
+    // recording being made).
+    std::uint16_t version = formatVersion;
+
     std::string gameVersion;
     std::uint32_t seed = 1;      // the random generator's state at the start
     std::uint16_t hashEvery = 0; // 0: no per-frame hashes
     std::vector<std::string> commandLine;
     std::vector<ReplayDataFile> dataFiles;
     std::vector<ReplaySave> saves;
+    // The run's settings at its start, as the settings file writes them
+    // (app/SettingsFile.h); for a recording of one game, those the game
+    // started with. Empty in a recording made before the game kept
+    // settings, whose run had the defaults and its command line.
+    std::string settings;
     // From format 2 on (a recording of format 1 has none of these: it ran
     // without best scores, from the program's start).
     // The day the recording was started (YYYY-MM-DD): the day every game

@@ -16,7 +16,8 @@ constexpr std::uint64_t maxDataFiles = 100000;
 constexpr std::uint64_t maxSaves = 10000;
 constexpr std::uint64_t maxKeysHeld = 256;
 
-// The first format version with the day, the best scores and the game start.
+// The first format version with the settings, the day, the best scores and
+// the game start in the header.
 constexpr std::uint16_t gameStartVersion = 2;
 
 void putBestScores(std::string& out, const Replay& replay)
@@ -53,7 +54,6 @@ void putGameStart(std::string& out, const Replay& replay)
     putU8(out, start.ninjaLegAtLoad ? 1 : 0);
     putSigned(out, start.windowWidth);
     putSigned(out, start.windowHeight);
-    putU8(out, start.keepAspect ? 1 : 0);
     putSigned(out, start.mouseX);
     putSigned(out, start.mouseY);
     putFloat(out, start.pointerX);
@@ -88,6 +88,7 @@ std::string encodeHeader(const Replay& replay)
         putString(out, save.name);
         putString(out, save.bytes);
     }
+    putString(out, replay.settings);
     putString(out, replay.date);
     putBestScores(out, replay);
     putGameStart(out, replay);
@@ -131,7 +132,7 @@ bool readGameStart(Reader& in, Replay& replay)
         return false;
     start.levelSeed = static_cast<std::uint32_t>(value);
     if (!in.flag(start.ninjaLegAtLoad) || !in.signedVarint(start.windowWidth)
-        || !in.signedVarint(start.windowHeight) || !in.flag(start.keepAspect)
+        || !in.signedVarint(start.windowHeight)
         || !in.signedVarint(start.mouseX) || !in.signedVarint(start.mouseY)
         || !in.single(start.pointerX) || !in.single(start.pointerY) || !in.varint(count)
         || count > maxKeysHeld || count > in.remaining())
@@ -162,6 +163,7 @@ bool readFields(Reader& in, Replay& replay, std::string& error)
         return false;
     }
     const auto version = static_cast<std::uint16_t>(value);
+    replay.version = version;
     const auto cut = [&error] {
         error = ReplayHeader::cutShort;
         return false;
@@ -198,7 +200,8 @@ bool readFields(Reader& in, Replay& replay, std::string& error)
             return cut();
     if (version < gameStartVersion)
         return true;
-    if (!in.string(replay.date) || !readBestScores(in, replay) || !readGameStart(in, replay))
+    if (!in.string(replay.settings) || !in.string(replay.date) || !readBestScores(in, replay)
+        || !readGameStart(in, replay))
         return cut();
     return true;
 }

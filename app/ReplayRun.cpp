@@ -1,31 +1,14 @@
 #include "app/ReplayRun.h"
 
 #include "app/FrameLoop.h"
-#include "app/GameOptions.h"
 #include "app/GameRun.h"
 #include "app/GameStart.h"
 #include "app/Globals.h"
 #include "screens/GameEvents.h"
 
-namespace {
-
-// The picture shape the recorded run had: from its game start, or from
-// its command line (-aspect).
-bool recordedAspect(const Replay& replay)
-{
-    if (replay.startsInGame)
-        return replay.gameStart.keepAspect;
-    std::vector<const char*> words{"thrask"};
-    for (const std::string& word : replay.commandLine)
-        words.push_back(word.c_str());
-    std::vector<std::string> display;
-    return readGameOptions(static_cast<int>(words.size()), words.data(), display).aspect;
-}
-
-} // namespace
-
 ReplayRun::ReplayRun(const Replay& replay)
-    : replay_(replay), playback_(replay), book_(replay.keepsScores ? ScoreBook(replay.bestScores) : ScoreBook())
+    : replay_(replay), playback_(replay), book_(replay.keepsScores ? ScoreBook(replay.bestScores) : ScoreBook()),
+      settings_(recordedSettings(replay))
 {
     book_.startGame(replay.date, std::string());
 }
@@ -42,7 +25,7 @@ bool ReplayRun::begin(std::string& error)
     begun_ = true;
     playersSaves_ = saveFolder;
     saveFolder = folder_.path();
-    playersAspect_ = keepAspect;
+    playersSettings_ = &settingsHost();
     playersBook_ = &scoreBook();
     useScoreBook(&book_);
     playersEvents_ = &gameEvents();
@@ -50,7 +33,10 @@ bool ReplayRun::begin(std::string& error)
     playersTicks_ = playTickSource();
 
     resetGameGlobals(windowWidth, windowHeight);
-    keepAspect = recordedAspect(replay_);
+    // The recorded run's settings: its picture's shape decides where its
+    // pointer was, and its Options screen shows and changes them. They act
+    // on the game only, never on the window, the keys or the settings file.
+    useSettingsHost(&settings_);
     playback_.begin();
     if (replay_.startsInGame) {
         if (!rebuildGameStart(replay_.gameStart, replay_.seed, error)) {
@@ -90,7 +76,7 @@ void ReplayRun::end()
     currentScreen = nullptr;
     freeRetiredScreens();
     saveFolder = playersSaves_;
-    keepAspect = playersAspect_;
+    useSettingsHost(playersSettings_);
     useScoreBook(playersBook_);
     listenToGame(playersEvents_);
     playback_.release();

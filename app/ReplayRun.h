@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "app/GameSettings.h"
 #include "app/Playback.h"
 #include "app/ReplayData.h"
 #include "app/ReplayFile.h"
@@ -19,8 +20,9 @@ class GameEvents;
 //
 // While it runs it has taken the game over: its own save folder holding
 // the recording's saved games, the recording's best scores in memory
-// (none for a recording made without them), the recording's picture shape,
-// the ticks and the random generator; the screens' requests (a game
+// (none for a recording made without them), the recording's settings
+// (acting on the game only: the watcher's window, keys and settings file
+// stay as they are), the ticks and the random generator; the screens' requests (a game
 // started, a replay to watch) go to nobody. Whatever screens the player had
 // must have been put aside by the caller before begin, since the run
 // frees every screen it leaves behind.
@@ -60,7 +62,8 @@ private:
     ScoreBook book_;
     bool begun_ = false;
     std::string playersSaves_;
-    bool playersAspect_ = false;
+    GameSettings settings_;
+    SettingsHost* playersSettings_ = nullptr;
     ScoreBook* playersBook_ = nullptr;
     GameEvents* playersEvents_ = nullptr;
     PlayTickSource playersTicks_ = nullptr;

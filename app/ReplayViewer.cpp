@@ -42,8 +42,10 @@ void ReplayViewer::frame(GameWindow& window)
                    banner_->draw();
                    window.swapBuffers();
                });
+    // The watcher's own keys: the key they gave Esc stops the replay,
+    // whatever screen the recording shows.
     Message message;
-    while (window.nextMessage(message)) {
+    while (window.keysAsPrinted(false), window.nextMessage(message)) {
         if (message.kind == Message::Quit)
             quit_ = true;
         if (message.kind == Message::KeyDown) {

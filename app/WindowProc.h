@@ -7,9 +7,12 @@ struct Message;
 //                 area, PictureArea.h)
 //   KeyDown    -> currentScreen->keyDown(key), or keyRepeat(key) when the
 //                 key is already held; then keyState[key] = 1; M also turns
-//                 the music off or on, unless the screen is taking letters
-//                 as text (the save prompt)
+//                 the music setting off or on, unless the screen is taking
+//                 letters as text (the save prompt, the Options screen
+//                 waiting for a key)
 //   KeyUp      -> currentScreen->keyUp(key), then keyState[key] = 0
+//   F11        -> (down) the full-screen setting switches, on every screen;
+//                 no screen hears the key, keyState follows it
 //   MouseMove  -> mouseX, mouseY (no screen call)
 //   ButtonDown -> currentScreen->mouseDown(left, right)
 //   ButtonUp   -> currentScreen->mouseUp(left, right)

@@ -5,9 +5,11 @@
 // no display to open a window on, no game data to show, or an option that
 // cannot be used.
 //
-// Every game the player plays is recorded into the player's replays folder
-// (GameRecorder), beside the best scores (ScoreBook); a game on the
-// best-score list can be watched again in the window (ReplayWatch). With
+// The player's settings come from the settings file with the command line
+// over them (PlayerSettings). Every game the player plays is recorded into
+// the player's replays folder (GameRecorder), beside the best scores
+// (ScoreBook); a game on the best-score list can be watched again in the
+// window (ReplayWatch). With
 // -record FILE the whole run is written to FILE as it is played; with
 // -replay FILE a recorded run is shown again from its own input and ticks
 // (Esc ends it and the title menu takes over).
@@ -27,17 +29,20 @@
 #include "app/FramePacer.h"
 #include "app/GameOptions.h"
 #include "app/GameRun.h"
+#include "app/GameSettings.h"
 #include "app/GameState.h"
 #include "app/PictureArea.h"
 #include "app/Globals.h"
 #include "app/GameHost.h"
 #include "app/GameRecorder.h"
+#include "app/PlayerSettings.h"
 #include "app/Recorder.h"
 #include "app/ReplayData.h"
 #include "app/ReplayFile.h"
 #include "app/ReplayShelf.h"
 #include "app/ReplayViewer.h"
 #include "app/ReplayWatch.h"
+#include "app/SettingsFile.h"
 #include "platform/GameWindow.h"
 #include "platform/LoadInterruption.h"
 #include "platform/Message.h"
@@ -158,9 +163,6 @@ int main(int argc, char** argv)
         std::fputs("thrask: -help lists the options\n", stderr);
         return 1;
     }
-    keepAspect = options.aspect;
-    hudShown = !options.noHud;
-
     // The files named on the command line are where the player started the
     // game, whatever folder the game then works in.
     for (std::string* path : {&options.recordPath, &options.replayPath}) {
@@ -211,21 +213,13 @@ int main(int argc, char** argv)
     }
     parseCommandLine(joinWords(displayWords).c_str());
 
-    Recorder recorder;
-    if (!options.recordPath.empty()) {
-        std::string error;
-        if (!recorder.start(options.recordPath, recordedWords(argc, argv), ".", saveFolder,
-                            recordHashEvery, tickCount, error))
-            return fail(error);
-    }
-    // Every game the player plays is recorded on the shelf (within a -record
-    // run too); a game chosen on the best-score list is watched in the window.
-    GameRecorder games(shelf, recordedWords(argc, argv), tickCount,
-                       options.recordPath.empty() ? nullptr : &recorder);
-    games.prune();
-    GameHost host(games, shelf);
-    listenToGame(&host);
-    ReplayWatch watch(shelf, gameEnding);
+    // The player's settings: the file's, with the command line's over them
+    // for this run; they decide between full screen and a window.
+    PlayerSettings player(Folders::settingsFile());
+    Settings playerSettings = player.start(options, !fullScreen);
+    fullScreen = playerSettings.fullScreen;
+    const int requestedWidth = windowWidth;
+    const int requestedHeight = windowHeight;
 
     // The pixel format asks for the colour bits of the colour depth.
     window.requestColourDepth(colourDepth);
@@ -238,11 +232,30 @@ int main(int argc, char** argv)
     if (!window.createContext())
         return fail(window.error());
     window.setIcon(windowIconFile);
+    // A display that refused full screen left a window: the run says so.
+    playerSettings.fullScreen = plan.fullScreen;
+    player.attach(window, requestedWidth, requestedHeight, colourDepth);
+    GameSettings settings(playerSettings, &player);
+
+    Recorder recorder;
+    if (!options.recordPath.empty()) {
+        std::string error;
+        if (!recorder.start(options.recordPath, recordedWords(argc, argv), ".", saveFolder,
+                            settingsText(playerSettings), recordHashEvery, tickCount, error))
+            return fail(error);
+    }
+    // Every game the player plays is recorded on the shelf (within a -record
+    // run too); a game chosen on the best-score list is watched in the window.
+    GameRecorder games(shelf, recordedWords(argc, argv), tickCount,
+                       options.recordPath.empty() ? nullptr : &recorder);
+    games.prune();
+    GameHost host(games, shelf);
+    listenToGame(&host);
+    ReplayWatch watch(shelf, gameEnding);
 
     // Gamepads, plugged in now or later, play as the keys they send; the
-    // window closes them. Losing the focus pauses the game unless -nopause.
+    // window closes them.
     window.openGamepads();
-    window.reportFocusLoss(!options.noPause);
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     window.show();
@@ -257,8 +270,12 @@ int main(int argc, char** argv)
     // device (or with -nosound) the game plays on silently. It closes after
     // the screens and before the window (on an early return, as `sound` goes).
     SdlAudio sound;
-    if (!options.noSound && sound.open(options.volume))
+    if (!options.noSound && sound.open(Settings::fullVolume))
         useAudio(&sound);
+    // The settings reach the window, the keyboard, the focus and the sound.
+    // A replay shown in the window brings its own for the game while it
+    // plays, and gives these back after it.
+    useSettingsHost(&settings);
 
     // Every message reaches the recordings before the window procedure.
     const auto record = [&recorder, &games](const Message& message) {
@@ -332,8 +349,11 @@ int main(int argc, char** argv)
         pacer.frameDone(currentScreen != nullptr && currentScreen->stillPicture());
         // Takes every pending message off the queue and hands it on; a quit
         // message ends the run and leaves the rest of the queue unprocessed.
+        // A screen taking text, or waiting for a key to bind, gets the keys
+        // as printed on them.
         Message message;
-        while (window.nextMessage(message)) {
+        while (window.keysAsPrinted(currentScreen != nullptr && currentScreen->typing()),
+               window.nextMessage(message)) {
             record(message);
             if (message.kind == Message::Quit)
                 break;
@@ -369,6 +389,7 @@ int main(int argc, char** argv)
     gameWindow = nullptr;
     shutDownScreens();
     useScoreBook(nullptr);
+    useSettingsHost(nullptr);
     useAudio(nullptr);
     sound.close();
     window.close();

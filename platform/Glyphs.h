@@ -13,8 +13,9 @@ struct GlyphMetrics {
 
 // Fills the 128 display lists starting at listBase with the glyph bitmaps of
 // character codes 0-127 of the described typeface ("Comic Sans MS" bold, 14
-// pixels for the game's fonts), or of the substitute fontconfig picks when it
-// is not installed. Each list draws its glyph with glBitmap at the current
+// pixels for the game's fonts), or of its substitute (platform/FontFace.h:
+// fontconfig's pick on the desktop, the font shipped in the data in the
+// browser). Each list draws its glyph with glBitmap at the current
 // raster position and advances the raster position by the glyph's advance;
 // control codes and characters the face lacks draw nothing. When no face can
 // be found at all, every list is empty (and every measure 0). Needs a current
@@ -29,6 +30,6 @@ GlyphMetrics buildGlyphLists(unsigned int listBase, const FontDescription& descr
 // pass. Needs a current OpenGL context.
 void buildRimLists(unsigned int listBase, const FontDescription& description, int rim);
 
-// The font file the described typeface comes from; empty when fontconfig
-// found none.
+// The font file the described typeface comes from; empty when none was
+// found.
 std::string glyphFaceFile(const FontDescription& description);

@@ -1,12 +1,10 @@
 #include "platform/PictureDecoder.h"
 
-#include <IL/il.h>
-
-void initPictureDecoder()
+bool decodePicture(const std::string& path, DecodedPicture& picture)
 {
-    static bool started = false;
-    if (started)
-        return;
-    ilInit();
-    started = true;
+#ifdef __EMSCRIPTEN__
+    return decodePictureWithStb(path, picture);
+#else
+    return decodePictureWithDevil(path, picture);
+#endif
 }

@@ -11,6 +11,7 @@
 #include "entities/Entity.h"
 #include "entities/HealthPickup.h"
 #include "entities/ZombieIndex.h"
+#include "play/HitFlash.h"
 #include "play/PlayHud.h"
 #include "render/BitmapFont.h"
 #include "render/Sprite.h"
@@ -110,6 +111,8 @@ public:
     // Score, level and peppers left over play, the level banner and the
     // score at death: drawing only.
     PlayHud hud;
+    // The moment after a hit: the figure flashes, the bar blinks (drawing only).
+    HitFlash hitFlash;
 
 private:
     // Releases every texture the screen owns and forgets the names, so that
@@ -142,9 +145,12 @@ private:
 
     // render(): the fade between two levels.
     void levelFadeStep();
-    // render(): the death sequence. Returns true when the play screen has
-    // just been replaced by the title screen and must not draw any more.
+    // render(): the death sequence: dims the light and grows the dead
+    // picture (render draws it). Returns true when the play screen has just
+    // been replaced by the title screen and must not draw any more.
     bool deathStep();
+    // The player's figure, in the hit's colour while a hit flashes.
+    void drawPlayer() const;
     void drawHealthBar();
     // The translucent panel behind the intro text.
     void drawIntroPanel() const;

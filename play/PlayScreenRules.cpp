@@ -235,6 +235,5 @@ bool PlayScreen::deathStep()
     }
 
     setAmbientLight(brightness);
-    deadPicture.draw();
     return false;
 }

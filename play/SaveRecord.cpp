@@ -4,7 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "play/FileWrite.h"
+#include "platform/Storage.h"
+#include "platform/WholeFile.h"
 
 std::string saveFolder = "Save";
 
@@ -18,10 +19,9 @@ constexpr char carriageReturn = 0x0D;
 // longer file holds nothing more that a reader would use.
 constexpr std::size_t storedSizeLimit = 2 * recordSize;
 
-// Suffix of the file a save is written to before it replaces the old one.
-// It does not end in ".sav", so the load list never shows a half-written save.
-constexpr const char* pendingSuffix = ".tmp";
-// The whole ending of a pending save's name.
+// The whole ending of a save being written beside the one it replaces
+// (replaceWholeFile): it does not end in ".sav", so the load list never
+// shows a half-written save.
 constexpr const char* pendingSaveEnding = ".sav.tmp";
 
 void putInt32(std::string& bytes, std::int32_t value)
@@ -94,7 +94,12 @@ bool writeSaveRecord(const std::string& path, const SaveRecord& record, std::err
             return false;
     }
     removePendingSaves(folder.string());
-    return replaceFile(path, path + pendingSuffix, encodeSaveRecord(record), why);
+    if (!replaceWholeFile(path, encodeSaveRecord(record), why))
+        return false;
+    // Only a save in place is kept: a platform that keeps folders itself
+    // (the browser's storage) never holds half a save.
+    storage().written(folder.string());
+    return true;
 }
 
 bool writeSaveRecord(const std::string& path, const SaveRecord& record)

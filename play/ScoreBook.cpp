@@ -8,7 +8,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "play/FileWrite.h"
+#include "platform/Storage.h"
+#include "platform/WholeFile.h"
 
 namespace fs = std::filesystem;
 
@@ -18,7 +19,6 @@ ScoreBook keepsNone;
 ScoreBook* installed = nullptr;
 
 constexpr const char* asideEnding = ".damaged";
-constexpr const char* pendingEnding = ".tmp";
 // Names tried for a damaged file before giving up ("scores.damaged-99").
 constexpr int asideNamesTried = 99;
 
@@ -196,12 +196,13 @@ void ScoreBook::write()
     const fs::path folder = fs::path(path_).parent_path();
     if (!folder.empty())
         fs::create_directories(folder, why);
-    if (!why)
-        replaceFile(path_, path_ + pendingEnding, list_.text(), why);
-    if (why) {
-        writeProblem_ = "Could not keep the best scores: " + reason(why);
-        notice(writeProblem_, path_);
+    if (!why && replaceWholeFile(path_, list_.text(), why)) {
+        // The list in place is the player's to keep past the program's end.
+        storage().written(folder.empty() ? std::string(".") : folder.string());
+        return;
     }
+    writeProblem_ = "Could not keep the best scores: " + reason(why);
+    notice(writeProblem_, path_);
 }
 
 ScoreBook& scoreBook()

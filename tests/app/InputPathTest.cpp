@@ -9,7 +9,9 @@
 #include "app/FrameLoop.h"
 #include "app/GameRun.h"
 #include "app/WindowProc.h"
+#include "menus/Settings.h"
 #include "menus/TitleScreen.h"
+#include "platform/KeyMapping.h"
 #include "platform/Message.h"
 #include "platform/VirtualKeys.h"
 #include "platform/headless/HeadlessContext.h"
@@ -138,4 +140,71 @@ TEST_F(InputPathTest, AClickMovedAndReleasedBetweenTwoFramesActsWhereItLands)
     auto* fade = dynamic_cast<FadeScreen*>(currentScreen);
     ASSERT_NE(fade, nullptr);
     EXPECT_NE(dynamic_cast<PlayScreen*>(fade->newScreen), nullptr);
+}
+
+TEST_F(InputPathTest, KeysGivenToTheActionsPlayAndChooseAndTheKeysTheyReplacedDoNot)
+{
+    KeyBindings bindings;
+    bindings.set(Action::Up, vk::letter('W'));
+    bindings.set(Action::Down, vk::letter('S'));
+    bindings.set(Action::Right, vk::letter('D'));
+    bindings.set(Action::Enter, vk::space);
+    KeyMapping keyboard;
+    keyboard.useTable(bindings.keyTable());
+    const auto key = [&keyboard](Message::Kind kind, int code) {
+        const Message heard = keyboard.translate(message(kind, code), false);
+        if (heard.kind != Message::None)
+            windowProc(heard);
+    };
+    const auto tapKey = [&key](int code) {
+        key(Message::KeyDown, code);
+        key(Message::KeyUp, code);
+    };
+
+    // The menus: S marks the first entry, the Down arrow nothing; Space
+    // (here Enter) chooses New Game.
+    resetGameGlobals(640, 480);
+    startTitleScreen();
+    auto* menu = dynamic_cast<TitleScreen*>(currentScreen);
+    ASSERT_NE(menu, nullptr);
+    tapKey(vk::down);
+    EXPECT_EQ(menu->hovered, 0);
+    tapKey(vk::letter('S'));
+    EXPECT_EQ(menu->hovered, 1);
+    tapKey(vk::enter);
+    EXPECT_EQ(currentScreen, menu) << "Enter's action went to Space";
+    tapKey(vk::space);
+    auto* fade = dynamic_cast<FadeScreen*>(currentScreen);
+    ASSERT_NE(fade, nullptr);
+    auto* play = dynamic_cast<PlayScreen*>(fade->newScreen);
+    ASSERT_NE(play, nullptr);
+
+    // Play: D and W move the cook right and up; the arrows they replaced
+    // move nothing; a key left alone (Left) still plays.
+    play->introShowing = false;
+    const float x = play->player.x;
+    const float y = play->player.y;
+    frameStep = 0.1f;
+    const auto held = [play] { play->keysHeld(keyState); };
+    key(Message::KeyDown, vk::letter('D'));
+    key(Message::KeyDown, vk::letter('W'));
+    key(Message::KeyDown, vk::up);
+    held();
+    EXPECT_GT(play->player.x, x);
+    EXPECT_GT(play->player.y, y);
+    key(Message::KeyUp, vk::letter('D'));
+    key(Message::KeyUp, vk::letter('W'));
+    key(Message::KeyUp, vk::up);
+    const float stoodX = play->player.x;
+    const float stoodY = play->player.y;
+    key(Message::KeyDown, vk::right);
+    held();
+    EXPECT_FLOAT_EQ(play->player.x, stoodX) << "the Right arrow's action went to D";
+    EXPECT_FLOAT_EQ(play->player.y, stoodY);
+    key(Message::KeyUp, vk::right);
+    key(Message::KeyDown, vk::left);
+    held();
+    EXPECT_LT(play->player.x, stoodX);
+    key(Message::KeyUp, vk::left);
+    frameStep = 0.0f;
 }

@@ -39,6 +39,11 @@ export SDL_AUDIODRIVER=dummy
 # The best scores and the recording of every game go to the test's own
 # folder, never to the account's; a test of them reads them there.
 export XDG_DATA_HOME="$E2E_WORK/home"
+# The game keeps the player's settings in the test's own folder, never in
+# the settings of whoever runs the tests.
+export XDG_CONFIG_HOME="$E2E_WORK/config"
+rm -rf "$XDG_CONFIG_HOME"
+
 E2E_XVFB_PID=""
 GAME_PID=""
 GAME_WINDOW=""

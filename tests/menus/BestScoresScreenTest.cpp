@@ -52,7 +52,9 @@ protected:
     BestScoresScreen* openList(int mode, PlayScreen* suspended = nullptr)
     {
         TitleScreen* menu = makeMenu(mode, suspended);
-        clickAt(menu, 81, 84);
+        // The second sign, after Options.
+        EXPECT_EQ(menu->signs.size(), 2u);
+        clickAt(menu, menu->signs[1].x, menu->signs[1].y);
         auto* list = dynamic_cast<BestScoresScreen*>(finishFade());
         EXPECT_NE(list, nullptr);
         return list;

@@ -19,6 +19,7 @@
 #include "TinyDisk.h"
 #include "app/FrameLoop.h"
 #include "app/GameHost.h"
+#include "app/GameSettings.h"
 #include "app/GameRecorder.h"
 #include "app/GameRun.h"
 #include "app/GameState.h"
@@ -26,13 +27,16 @@
 #include "app/ReplayRun.h"
 #include "app/Globals.h"
 #include "app/ReplayShelf.h"
+#include "app/SettingsFile.h"
 #include "menus/BestScoresScreen.h"
 #include "menus/LoadScreen.h"
 #include "menus/ScoreEntryScreen.h"
+#include "menus/SettingsHost.h"
 #include "menus/TitleScreen.h"
 #include "platform/Message.h"
 #include "platform/VirtualKeys.h"
 #include "platform/headless/HeadlessContext.h"
+#include "play/PlayHud.h"
 #include "play/PlayScreen.h"
 #include "play/SaveRecord.h"
 #include "play/ScoreBook.h"
@@ -80,8 +84,8 @@ public:
         listenToGame(&host_);
         if (recordWholeRun) {
             std::string error;
-            EXPECT_TRUE(whole_.start((home_ / "whole.replay").string(), {"-win"}, ".", saveFolder, 4,
-                                     [this] { return now_; }, error))
+            EXPECT_TRUE(whole_.start((home_ / "whole.replay").string(), {"-win"}, ".", saveFolder,
+                                     settingsText(settingsHost().settings()), 4, [this] { return now_; }, error))
                 << error;
         }
         send(sized(640, 480));
@@ -223,7 +227,7 @@ protected:
     {
         ASSERT_TRUE(context.valid());
         SaveRecord weak;
-        weak.level = 2;
+        weak.level = 4; // the first level with zombies
         weak.hp = 5;
         weak.score = 700;
         ASSERT_TRUE(writeSaveRecord("Save/weak.sav", weak));
@@ -264,7 +268,7 @@ TEST_P(RecordingEveryGame, AGameLoadedAndPlayedToItsDeathPlaysBackToTheSameEnd)
         ASSERT_EQ(session.book().list().games().size(), 1u);
         const BestScore& listed = session.book().list().games()[0];
         EXPECT_GE(listed.score, 700);
-        EXPECT_EQ(listed.level, 2);
+        EXPECT_EQ(listed.level, 4);
         EXPECT_EQ(listed.name, "tester");
         EXPECT_EQ(listed.replay, name) << "the listed game knows its recording";
         EXPECT_EQ(session.shelf().problem(name), "") << "and it can be watched";
@@ -305,7 +309,7 @@ TEST_P(RecordingEveryGame, AGameLoadedAndPlayedToItsDeathPlaysBackToTheSameEnd)
         ASSERT_TRUE(session.runUntil([] { return settled(showing<TitleScreen>()); }));
     }
     EXPECT_EQ(recordings("kept/replays"), std::vector<std::string>{name});
-    EXPECT_NE(readFile("kept/scores").find(" 2 "), std::string::npos);
+    EXPECT_NE(readFile("kept/scores").find(" 4 "), std::string::npos);
 
     Replay game;
     std::string error;
@@ -313,7 +317,7 @@ TEST_P(RecordingEveryGame, AGameLoadedAndPlayedToItsDeathPlaysBackToTheSameEnd)
     EXPECT_TRUE(game.startsInGame);
     EXPECT_TRUE(game.keepsScores);
     EXPECT_TRUE(game.bestScores.empty()) << "the list as the game started";
-    EXPECT_EQ(game.gameStart.level, 2);
+    EXPECT_EQ(game.gameStart.level, 4);
     EXPECT_EQ(game.gameStart.hp, 5);
     ASSERT_TRUE(game.finished);
     EXPECT_EQ(game.finalState.rfind("screen score-entry\n", 0), 0u) << game.finalState;
@@ -336,6 +340,110 @@ TEST_P(RecordingEveryGame, AGameLoadedAndPlayedToItsDeathPlaysBackToTheSameEnd)
 }
 
 INSTANTIATE_TEST_SUITE_P(AloneAndInsideAWholeRunRecording, RecordingEveryGame, ::testing::Values(false, true));
+
+namespace {
+
+// What a player's settings did outside the game (the window, the keys, the
+// file): only the changes are counted, not a host's start.
+class NotedOutside : public SettingsOutside {
+public:
+    void apply(const Settings&, const Settings&, bool everything) override { changes += everything ? 0 : 1; }
+    std::string trouble() const override { return {}; }
+    int changes = 0;
+};
+
+} // namespace
+
+TEST(RecordingEveryGameSettings, AGameKeepsTheSettingsItStartedWithAndPlaysThemUnderAnyWatchers)
+{
+    HeadlessContext context{64, 48};
+    ASSERT_TRUE(context.valid());
+    const fs::path home = fs::current_path();
+    NotedOutside playersOutside;
+    GameSettings player(Settings(), &playersOutside);
+    Settings started;
+    std::string name;
+    {
+        GameSession session("kept", false);
+        useSettingsHost(&player);
+        session.frame({GameSession::sized(1280, 480)});
+        // Changed before the game starts: its recording keeps these, not
+        // those the run started with.
+        started = player.settings();
+        started.aspect = true;
+        started.hud = false;
+        player.change(started);
+        session.press(vk::down);
+        session.press(vk::enter);
+        ASSERT_TRUE(session.runUntil([] { return settled(showing<PlayScreen>()); }));
+        session.frame();
+        ASSERT_TRUE(session.games().recording());
+        name = session.games().name();
+        // The in-game menu, the pointer where Return Game lies only in the
+        // picture filling the wide window (in the 4:3 picture it is on the
+        // bar beside it), and F11.
+        session.press(vk::escape);
+        ASSERT_TRUE(session.runUntil([] {
+            const TitleScreen* menu = showing<TitleScreen>();
+            return settled(menu) && menu->inGame;
+        }));
+        Message pointer;
+        pointer.kind = Message::MouseMove;
+        pointer.a = 340;
+        pointer.b = 300;
+        session.frame({pointer});
+        session.frame();
+        EXPECT_EQ(showing<TitleScreen>()->hovered, 0) << "nothing under the pointer in the 4:3 picture";
+        session.press(vk::f11);
+        EXPECT_FALSE(player.settings().fullScreen);
+        EXPECT_EQ(playersOutside.changes, 2) << "the player's own changes reached the window";
+        session.frame();
+    }
+    useSettingsHost(nullptr);
+
+    Replay game;
+    std::string error;
+    ASSERT_TRUE(readReplayFile("kept/replays/" + name, game, error)) << error;
+    EXPECT_EQ(readSettingsText(game.settings).settings, started);
+
+    // Watched under a watcher's other settings, as the window's viewer does:
+    // the recording plays with its own, which act on the game only, and the
+    // watcher's are given back untouched.
+    Settings watchers;
+    watchers.keys.set(Action::Up, vk::letter('W'));
+    NotedOutside watchersOutside;
+    GameSettings watcher(watchers, &watchersOutside);
+    resetGameGlobals(1280, 480);
+    useSettingsHost(&watcher);
+    fs::current_path(THRASK_DATA_DIR);
+    {
+        ReplayRun run(game);
+        ASSERT_TRUE(run.begin(error)) << error;
+        EXPECT_EQ(settingsHost().settings(), started);
+        EXPECT_TRUE(keepAspect);
+        EXPECT_FALSE(hudShown);
+        while (!run.finished())
+            run.frame(nullptr, [] { glFinish(); });
+        EXPECT_EQ(run.playback().departure(), "");
+        EXPECT_EQ(describeGameState(), game.finalState);
+        EXPECT_TRUE(settingsHost().settings().fullScreen != started.fullScreen) << "the recorded F11 played";
+        run.end();
+    }
+    EXPECT_EQ(&settingsHost(), &watcher);
+    EXPECT_EQ(watcher.settings(), watchers);
+    EXPECT_EQ(watchersOutside.changes, 0) << "nothing reached the watcher's window, keys or file";
+    EXPECT_FALSE(keepAspect);
+    EXPECT_TRUE(hudShown);
+    shutDownScreens();
+    useSettingsHost(nullptr);
+    fs::current_path(home);
+
+    // The settings it carries are what makes it play alike: with the
+    // watcher's instead, the pointer lands on Return Game and the run departs.
+    Replay others = game;
+    others.settings = settingsText(watchers);
+    EXPECT_FALSE(runReplay(others, THRASK_DATA_DIR).departure.empty());
+}
 
 TEST(RecordingShelf, TheLastGamesAndTheListedOnesStayAndForeignFilesAreLeftAlone)
 {

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "app/ReplayBytes.h"
 #include "app/ReplayFile.h"
 
 namespace {
@@ -46,6 +47,7 @@ Replay sample()
     replay.commandLine = {"-win", "-w", "800"};
     replay.dataFiles = {{"Levels/l1.lvl", 40, 0x0123456789ABCDEFull}, {"Textures/a b.png", 0, 1}};
     replay.saves = {{"anna 7.sav", std::string("\x01\x00\x00\x00\x0d\x0a", 6)}, {".sav", ""}};
+    replay.settings = "effects-volume = 40\nkey-up = W\n";
     replay.date = "2024-05-01";
     replay.keepsScores = true;
     replay.bestScores.enter({2000, 7, "2024-04-01", "mia", "20240401-120000.replay"});
@@ -65,7 +67,6 @@ Replay sample()
     start.ninjaLegAtLoad = true;
     start.windowWidth = 1920;
     start.windowHeight = -1;
-    start.keepAspect = true;
     start.mouseX = -40;
     start.mouseY = 70000;
     start.pointerX = 0.25f;
@@ -99,6 +100,49 @@ Replay sample()
     replay.finalState = "screen play\nlevel 3\n";
     replay.finalHash = 42;
     return replay;
+}
+
+// The body of `replay` (its events, no end) as every version writes it.
+std::string bodyOf(const Replay& replay)
+{
+    Replay header = replay;
+    header.events.clear();
+    header.finished = false;
+    Replay open = replay;
+    open.finished = false;
+    return encodeReplay(open).substr(encodeReplay(header).size());
+}
+
+// `replay` as the game wrote it in format version 1: the header up to the
+// saved games, then its settings (when it has any) as the body's first
+// record, then its events; no end, whose checksum would cover other bytes.
+std::string formatOne(const Replay& replay)
+{
+    using namespace replayBytes;
+    std::string out = "THRASKRP";
+    putFixed(out, 1, 2);
+    putString(out, replay.gameVersion);
+    putFixed(out, replay.seed, 4);
+    putFixed(out, replay.hashEvery, 2);
+    putVarint(out, replay.commandLine.size());
+    for (const std::string& word : replay.commandLine)
+        putString(out, word);
+    putVarint(out, replay.dataFiles.size());
+    for (const ReplayDataFile& file : replay.dataFiles) {
+        putString(out, file.name);
+        putVarint(out, file.size);
+        putFixed(out, file.hash, 8);
+    }
+    putVarint(out, replay.saves.size());
+    for (const ReplaySave& save : replay.saves) {
+        putString(out, save.name);
+        putString(out, save.bytes);
+    }
+    if (!replay.settings.empty()) {
+        putU8(out, 0x05);
+        putString(out, replay.settings);
+    }
+    return out + bodyOf(replay);
 }
 
 bool sameEvent(const ReplayEvent& a, const ReplayEvent& b)
@@ -135,6 +179,7 @@ TEST(ReplayFileTest, EveryRecordReadsBackAsWritten)
     ASSERT_EQ(read.saves.size(), 2u);
     EXPECT_EQ(read.saves[0].bytes, original.saves[0].bytes);
     EXPECT_EQ(read.saves[1].name, ".sav");
+    EXPECT_EQ(read.settings, original.settings);
     ASSERT_EQ(read.events.size(), original.events.size());
     for (std::size_t i = 0; i < read.events.size(); ++i)
         EXPECT_TRUE(sameEvent(read.events[i], original.events[i])) << "event " << i;
@@ -161,7 +206,6 @@ TEST(ReplayFileTest, EveryRecordReadsBackAsWritten)
     EXPECT_EQ(a.ninjaLegAtLoad, b.ninjaLegAtLoad);
     EXPECT_EQ(a.windowWidth, b.windowWidth);
     EXPECT_EQ(a.windowHeight, b.windowHeight);
-    EXPECT_EQ(a.keepAspect, b.keepAspect);
     EXPECT_EQ(a.mouseX, b.mouseX);
     EXPECT_EQ(a.mouseY, b.mouseY);
     EXPECT_EQ(a.pointerX, b.pointerX);
@@ -175,30 +219,28 @@ TEST(ReplayFileTest, EveryRecordReadsBackAsWritten)
 
 TEST(ReplayFileTest, AFormatOneRecordingReadsAsARunFromTheStartWithoutBestScores)
 {
-    // Format 1 is format 2 without the day, the best scores and the game's
-    // start at the header's end.
-    Replay original = sample();
-    original.date.clear();
-    original.keepsScores = false;
-    original.bestScores = BestScores();
-    original.startsInGame = false;
-    original.finished = false;
-    Replay header = original;
-    header.events.clear();
-    const std::string two = encodeReplay(header);
-    ASSERT_EQ(two.substr(two.size() - 3), std::string("\0\0\0", 3));
-    std::string one = two.substr(0, two.size() - 3) + encodeReplay(original).substr(two.size());
-    one[8] = 1;
+    // Format 1 has no day, best scores or game start, and keeps the run's
+    // settings, when it has any, in the body's first record.
     Replay read;
     std::string error;
-    ASSERT_TRUE(decodeReplay(one, read, error)) << error;
-    EXPECT_EQ(read.saves.size(), 2u);
-    EXPECT_EQ(read.date, "");
-    EXPECT_FALSE(read.keepsScores);
-    EXPECT_FALSE(read.startsInGame);
-    ASSERT_EQ(read.events.size(), original.events.size());
-    for (std::size_t i = 0; i < read.events.size(); ++i)
-        EXPECT_TRUE(sameEvent(read.events[i], original.events[i])) << "event " << i;
+    for (const bool withSettings : {false, true}) {
+        SCOPED_TRACE(withSettings ? "with settings" : "made before the game kept settings");
+        Replay original = sample();
+        if (!withSettings)
+            original.settings.clear();
+        ASSERT_TRUE(decodeReplay(formatOne(original), read, error)) << error;
+        EXPECT_EQ(read.version, 1);
+        EXPECT_EQ(read.commandLine, original.commandLine);
+        EXPECT_EQ(read.saves.size(), 2u);
+        EXPECT_EQ(read.settings, original.settings);
+        EXPECT_EQ(read.date, "");
+        EXPECT_FALSE(read.keepsScores);
+        EXPECT_FALSE(read.startsInGame);
+        EXPECT_FALSE(read.finished);
+        ASSERT_EQ(read.events.size(), original.events.size());
+        for (std::size_t i = 0; i < read.events.size(); ++i)
+            EXPECT_TRUE(sameEvent(read.events[i], original.events[i])) << "event " << i;
+    }
 
     // The format after this one is refused by name.
     std::string three = encodeReplay(sample());
@@ -303,6 +345,40 @@ TEST(ReplayFileTest, EveryMessageKindKeepsItsStoredCode)
         const std::string bytes = encodeReplay(one);
         ASSERT_EQ(bytes.compare(0, before.size(), before), 0);
         EXPECT_EQ(bytes.substr(before.size()), "\x03" + c.stored);
+    }
+}
+
+TEST(ReplayFileTest, TheSettingsComeOnceBeforeAnythingTheGameRead)
+{
+    // The current format keeps them in the header, empty for none.
+    Replay old = sample();
+    old.settings.clear();
+    Replay read;
+    std::string error;
+    ASSERT_TRUE(decodeReplay(encodeReplay(old), read, error)) << error;
+    EXPECT_TRUE(read.settings.empty());
+
+    // In format 1 the settings record is the body's first: elsewhere, twice
+    // or empty, the file is damaged. A later format holds no such record.
+    Replay bare = sample();
+    bare.settings.clear();
+    const std::string settingsRecord = std::string("\x05\x10", 2) + "effects-volume=1";
+    Replay none = bare;
+    none.events.clear();
+    const std::string late = formatOne(bare) + settingsRecord;
+    Replay settingsOnly = sample();
+    settingsOnly.events.clear();
+    const std::string twice = formatOne(settingsOnly) + settingsRecord;
+    const std::string empty = formatOne(none) + std::string("\x05\x00", 2);
+    ASSERT_TRUE(decodeReplay(formatOne(none) + settingsRecord, read, error)) << error;
+    EXPECT_EQ(read.settings, "effects-volume=1");
+    Replay header = sample();
+    header.events.clear();
+    header.finished = false;
+    const std::string inLaterFormat = encodeReplay(header) + settingsRecord;
+    for (const std::string& bytes : {late, twice, empty, inLaterFormat}) {
+        EXPECT_FALSE(decodeReplay(bytes, read, error));
+        EXPECT_NE(error.find("damaged"), std::string::npos) << error;
     }
 }
 

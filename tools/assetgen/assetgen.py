@@ -85,9 +85,10 @@ def pictures():
                                ("quitgame.png", "Quit Game", 0.0),
                                ("ReturnGame.png", "Return Game", 0.0), ("SaveGame.png", "Save Game", 0.0)):
         p[name] = (lambda label=label, shift=shift: flatten(panels.menu_entry(label, shift), KEY_BLACK))
-    # the signs beside the signpost: screens of their own
-    p["BestScores.png"] = lambda: flatten(panels.sign("Best Scores"), KEY_BLACK)
     p["dot.gif"] = panels.marker_dot
+    # the signs hung beside the menu's own entries, one in each top corner
+    p["Options.png"] = lambda: flatten(panels.hanging_sign("Options"), KEY_BLACK)
+    p["BestScores.png"] = lambda: flatten(panels.hanging_sign("Best Scores", 64), KEY_BLACK)
     # the load list
     p["arrow.png"] = panels.arrow
     p["bar.png"] = panels.scroll_bar

@@ -7,6 +7,7 @@
 
 #include "app/FrameLoop.h"
 #include "app/GameRun.h"
+#include "app/GameSettings.h"
 #include "app/GameState.h"
 #include "app/Globals.h"
 #include "app/Playback.h"
@@ -66,6 +67,7 @@ ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool 
         run.end();
     }
     shutDownScreens();
+    useSettingsHost(nullptr);
     glViewport(startViewport[0], startViewport[1], startViewport[2], startViewport[3]);
     keepAspect = false;
     std::filesystem::current_path(home, code);

@@ -18,8 +18,17 @@
 //
 //   thrask-replay --list-goldens
 //       Names the golden replays and what each one shows.
+//
+// Exit status: 0 when every recording ran (and, with --expect, ended as
+// recorded) or every golden was recorded. 1 when one did not: a recording
+// that cannot be read or played, departs from its record, or a golden script
+// that does not get through. 2 when nothing was run because the tool was
+// asked wrongly: an unknown option, an option without its value, no
+// recording named, a golden name --only does not know (the usage follows on
+// standard error), or a data folder that does not exist or holds no levels
+// (named on standard error). --help prints the usage on standard output and
+// exits 0.
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,6 +36,8 @@
 #include "app/GameState.h"
 #include "app/ReplayFile.h"
 #include "platform/headless/HeadlessContext.h"
+#include "tools/cli/GameDataFolder.h"
+#include "tools/cli/ToolCommandLine.h"
 #include "tools/replay/Director.h"
 #include "tools/replay/HeadlessReplay.h"
 #include "tools/replay/Scenarios.h"
@@ -37,13 +48,24 @@ namespace {
 constexpr int surfaceWidth = 64;
 constexpr int surfaceHeight = 48;
 
-int usage()
+const char* const usageText =
+    "usage: thrask-replay [--data DIR] [--expect] [--trace] FILE...\n"
+    "       thrask-replay --record-goldens DIR [--data DIR] [--only NAME]\n"
+    "       thrask-replay --list-goldens\n"
+    "  --data DIR             the game's data folder (default: the working directory)\n"
+    "  --expect               fail unless each recording ends as it was recorded\n"
+    "  --trace                print the state whenever screen, level or health change\n"
+    "  --record-goldens DIR   record the scripted golden replays into DIR\n"
+    "  --only NAME            record only the golden replay NAME\n"
+    "  --list-goldens         name the golden replays and what each shows\n"
+    "Exit status: 0 as expected, 1 a recording failed, 2 asked wrongly (options, data folder).\n";
+
+bool isGolden(const std::string& name)
 {
-    std::fputs("usage: thrask-replay [--data DIR] [--expect] [--trace] FILE...\n"
-               "       thrask-replay --record-goldens DIR [--data DIR] [--only NAME]\n"
-               "       thrask-replay --list-goldens\n",
-               stderr);
-    return 2;
+    for (const Scenario& scenario : goldenScenarios())
+        if (scenario.name == name)
+            return true;
+    return false;
 }
 
 // The lines of the state that a trace follows.
@@ -135,33 +157,37 @@ int main(int argc, char** argv)
     bool trace = false;
     bool list = false;
     std::vector<std::string> files;
-    for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (word == "--data" && hasValue)
-            dataDir = argv[++i];
-        else if (word == "--record-goldens" && hasValue)
-            goldens = argv[++i];
-        else if (word == "--only" && hasValue)
-            only = argv[++i];
-        else if (word == "--expect")
-            expect = true;
-        else if (word == "--trace")
-            trace = true;
-        else if (word == "--list-goldens")
-            list = true;
-        else if (word.rfind("--", 0) == 0)
-            return usage();
-        else
-            files.push_back(word);
-    }
+    const auto text = [](std::string& into) {
+        return [&into](const std::string& v) { into = v; return !v.empty(); };
+    };
+    const auto flag = [](bool& into) {
+        return [&into](const std::string&) { into = true; return true; };
+    };
+    const std::vector<ToolOption> options = {
+        {"--data", "DIR", text(dataDir)},
+        {"--record-goldens", "DIR", text(goldens)},
+        {"--only", "NAME", text(only)},
+        {"--expect", "", flag(expect)},
+        {"--trace", "", flag(trace)},
+        {"--list-goldens", "", flag(list)},
+    };
+    const int answered = readToolCommandLine("thrask-replay", usageText, argc, argv, options, &files);
+    if (answered != keepRunning)
+        return answered;
     if (list) {
         for (const Scenario& scenario : goldenScenarios())
             std::printf("%-18s %s\n", scenario.name.c_str(), scenario.proves.c_str());
         return 0;
     }
     if (goldens.empty() && files.empty())
-        return usage();
+        return toolMisused("thrask-replay", usageText, "no recording named");
+    if (!only.empty() && !isGolden(only))
+        return toolMisused("thrask-replay", usageText, "no golden replay is named " + only + " (--list-goldens names them)");
+    const std::string problem = gameDataProblem(dataDir);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "thrask-replay: %s\n", problem.c_str());
+        return 2;
+    }
 
     HeadlessContext context(surfaceWidth, surfaceHeight);
     if (!context.valid()) {
