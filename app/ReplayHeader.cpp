@@ -16,9 +16,23 @@ constexpr std::uint64_t maxDataFiles = 100000;
 constexpr std::uint64_t maxSaves = 10000;
 constexpr std::uint64_t maxKeysHeld = 256;
 
+// The fewest bytes one entry of a list takes: a word is a string (its
+// length at least), a data file a string, a varint and 8 bytes, a saved
+// game two strings. A count beyond what the bytes left could hold is a
+// header cut short, found before the list is made.
+constexpr std::uint64_t leastWordBytes = 1;
+constexpr std::uint64_t leastDataFileBytes = 1 + 1 + 8;
+constexpr std::uint64_t leastSaveBytes = 1 + 1;
+
 // The first format version with the settings, the day, the best scores and
 // the game start in the header.
 constexpr std::uint16_t gameStartVersion = 2;
+
+// A list of `count` entries of at least `least` bytes each fits in what is left.
+bool fits(const Reader& in, std::uint64_t count, std::uint64_t least)
+{
+    return count <= in.remaining() / least;
+}
 
 void putBestScores(std::string& out, const Replay& replay)
 {
@@ -178,21 +192,21 @@ bool readFields(Reader& in, Replay& replay, std::string& error)
     replay.hashEvery = static_cast<std::uint16_t>(value);
 
     std::uint64_t count = 0;
-    if (!in.varint(count) || count > maxWords)
+    if (!in.varint(count) || count > maxWords || !fits(in, count, leastWordBytes))
         return cut();
     replay.commandLine.resize(static_cast<std::size_t>(count));
     for (std::string& word : replay.commandLine)
         if (!in.string(word))
             return cut();
 
-    if (!in.varint(count) || count > maxDataFiles)
+    if (!in.varint(count) || count > maxDataFiles || !fits(in, count, leastDataFileBytes))
         return cut();
     replay.dataFiles.resize(static_cast<std::size_t>(count));
     for (ReplayDataFile& file : replay.dataFiles)
         if (!in.string(file.name) || !in.varint(file.size) || !in.fixed(file.hash, 8))
             return cut();
 
-    if (!in.varint(count) || count > maxSaves)
+    if (!in.varint(count) || count > maxSaves || !fits(in, count, leastSaveBytes))
         return cut();
     replay.saves.resize(static_cast<std::size_t>(count));
     for (ReplaySave& save : replay.saves)

@@ -480,4 +480,15 @@ TEST(ReplayFileTest, AbsurdCountsAreRefusedWithoutAllocating)
     std::string error;
     EXPECT_FALSE(decodeReplay(header, read, error));
     EXPECT_NE(error.find("damaged"), std::string::npos) << error;
+
+    // Counts within the lists' bounds but beyond what the bytes left could
+    // hold: as many data files or saved games as the game would allow, in a
+    // file of a few bytes more.
+    for (const std::size_t listAt : {countAt + 1, countAt + 2}) {
+        std::string many = encodeReplay(empty);
+        ASSERT_EQ(many[listAt], 0);
+        many.replace(listAt, 1, "\x90\x4e"); // 10000
+        EXPECT_FALSE(decodeReplay(many, read, error)) << listAt;
+        EXPECT_NE(error.find("cut short"), std::string::npos) << error;
+    }
 }
