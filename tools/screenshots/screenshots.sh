@@ -124,6 +124,11 @@ shot title
 point 5 -15
 sleep 0.3
 shot title-hover
+# The two signs hung from the top edge: Best Scores at the left, Options at
+# the right.
+point -78 85
+sleep 0.3
+shot title-best-scores-sign
 # The Options sign and screen: a volume turned, a key being chosen and one refused.
 point 78 85
 sleep 0.3
