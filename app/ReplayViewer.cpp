@@ -45,7 +45,7 @@ void ReplayViewer::frame(GameWindow& window)
     // The watcher's own keys: the key they gave Esc stops the replay,
     // whatever screen the recording shows.
     Message message;
-    while (window.keysAsPrinted(false), window.nextMessage(message)) {
+    while (window.keyMode(KeyMapping::Mode::Mapped), window.nextMessage(message)) {
         if (message.kind == Message::Quit)
             quit_ = true;
         if (message.kind == Message::KeyDown) {

@@ -45,6 +45,15 @@ void fullScreenKeyMessage(const Message& message)
 
 } // namespace
 
+KeyMapping::Mode keyModeFor(const Screen* screen)
+{
+    if (screen == nullptr)
+        return KeyMapping::Mode::Mapped;
+    if (screen->takesAnyKey())
+        return KeyMapping::Mode::AsPrinted;
+    return screen->typing() ? KeyMapping::Mode::Text : KeyMapping::Mode::Mapped;
+}
+
 void windowProc(const Message& message)
 {
     const int key = message.a & 0xFF;

@@ -1,6 +1,15 @@
 #pragma once
 
+#include "platform/KeyMapping.h"
+
+class Screen;
 struct Message;
+
+// How the window hands the keys to `screen`: each key as printed while it
+// waits for any key (takesAnyKey), as a name's keys while it takes text
+// (typing: the keys given Enter and Esc still confirm and cancel), and
+// through the player's bindings otherwise.
+KeyMapping::Mode keyModeFor(const Screen* screen);
 
 // The window procedure: acts on one message from the window system.
 //   Size       -> windowWidth, windowHeight and the viewport (the picture's

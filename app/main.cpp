@@ -42,6 +42,7 @@
 #include "app/ReplayShelf.h"
 #include "app/ReplayViewer.h"
 #include "app/ReplayWatch.h"
+#include "app/WindowProc.h"
 #include "app/SettingsFile.h"
 #include "platform/GameWindow.h"
 #include "platform/LoadInterruption.h"
@@ -349,11 +350,10 @@ int main(int argc, char** argv)
         pacer.frameDone(currentScreen != nullptr && currentScreen->stillPicture());
         // Takes every pending message off the queue and hands it on; a quit
         // message ends the run and leaves the rest of the queue unprocessed.
-        // A screen taking text, or waiting for a key to bind, gets the keys
-        // as printed on them.
+        // A screen taking a name, or waiting for a key to bind, gets the
+        // keys as printed on them (keyModeFor).
         Message message;
-        while (window.keysAsPrinted(currentScreen != nullptr && currentScreen->typing()),
-               window.nextMessage(message)) {
+        while (window.keyMode(keyModeFor(currentScreen)), window.nextMessage(message)) {
             record(message);
             if (message.kind == Message::Quit)
                 break;

@@ -27,8 +27,9 @@ class PlayScreen;
 // row selects it, a click does what Enter does (on a volume's "<" or ">" it
 // turns it down or up), the wheel over a volume turns it.
 //
-// Waiting for a key, the screen takes text (typing), so keys arrive as
-// printed on them: the next key pressed plays the row's action, unless it
+// Waiting for a key, the screen takes any key (takesAnyKey, and typing, so
+// M is not the music key), so keys arrive as printed on them: the next key
+// pressed plays the row's action, unless it
 // is already used for another action or means the same on every screen
 // (F11, M): then the screen says why and goes on waiting. The key that plays
 // Esc (for Esc's own row: any key already its), or a click, stops waiting
@@ -78,6 +79,7 @@ public:
     void render() override;
     // True while the screen waits for a key to bind: keys come as printed.
     bool typing() const override { return waitingForKey; }
+    bool takesAnyKey() const override { return waitingForKey; }
     bool stillPicture() const override { return !leaving; }
 
     // The text a row shows beside its name ("80", "On", "Full screen", "W",

@@ -113,9 +113,9 @@ public:
     // What each key of the keyboard sends the game from its next press on
     // (KeyMapping; by default every key sends itself).
     void useKeyTable(const std::array<unsigned char, 256>& sends) { keyMapping_.useTable(sends); }
-    // While on, keys pressed send themselves, as printed on them: the game
-    // asks for it while its screen takes text or waits for a key to bind.
-    void keysAsPrinted(bool on) { keyMapping_.keysAsPrinted(on); }
+    // How keys pressed from now on reach the game (KeyMapping::Mode): the
+    // game asks for the mode its screen takes keys in.
+    void keyMode(KeyMapping::Mode mode) { keyMapping_.useMode(mode); }
 
     // Whether the loss of the keyboard focus reaches the game as a FocusLost
     // message (the game pauses on it); on unless the player asked otherwise.

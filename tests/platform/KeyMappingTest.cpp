@@ -1,6 +1,6 @@
 // The keyboard's keys as the game hears them: the player's bindings, the
-// keys a text or a key being bound takes as printed, the full-screen chord,
-// and key-ups that always match their key-downs.
+// keys a name being typed or a key being bound takes as printed, the
+// full-screen chord, and key-ups that always match their key-downs.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -72,29 +72,62 @@ TEST(KeyMappingTest, KeysAsPrintedAndTheFullScreenChordAndReleasesMatchingTheirP
     const int w = vk::letter('W');
 
     // A save name or a key being bound: every key is itself.
-    mapping.keysAsPrinted(true);
+    mapping.useMode(KeyMapping::Mode::AsPrinted);
     EXPECT_EQ(heard(mapping, {key(Message::KeyDown, w), key(Message::KeyDown, vk::enter),
                               key(Message::KeyDown, vk::space)}),
               (std::vector<int>{w, vk::enter, vk::space}));
     // The prompt closes while W, Enter and Space are held: each release
     // matches what its press sent.
-    mapping.keysAsPrinted(false);
+    mapping.useMode(KeyMapping::Mode::Mapped);
     EXPECT_EQ(heard(mapping, {key(Message::KeyUp, w), key(Message::KeyUp, vk::enter),
                               key(Message::KeyUp, vk::space)}),
               (std::vector<int>{-w, -vk::enter, -vk::space}));
     // And the other way round: pressed under the bindings, released as printed.
     EXPECT_EQ(heard(mapping, {key(Message::KeyDown, w)}), (std::vector<int>{vk::up}));
-    mapping.keysAsPrinted(true);
+    mapping.useMode(KeyMapping::Mode::AsPrinted);
     EXPECT_EQ(heard(mapping, {key(Message::KeyUp, w)}), (std::vector<int>{-vk::up}));
-    mapping.keysAsPrinted(false);
+    mapping.useMode(KeyMapping::Mode::Mapped);
 
     // Enter with Alt is F11, down and up, even when Alt goes first; the
     // bindings do not change it, nor a text being typed.
     EXPECT_EQ(heard(mapping, {key(Message::KeyDown, vk::enter)}, true), (std::vector<int>{vk::f11}));
     EXPECT_EQ(heard(mapping, {key(Message::KeyUp, vk::enter)}, false), (std::vector<int>{-vk::f11}));
-    mapping.keysAsPrinted(true);
+    mapping.useMode(KeyMapping::Mode::AsPrinted);
     EXPECT_EQ(heard(mapping, {key(Message::KeyDown, vk::enter), key(Message::KeyUp, vk::enter)}, true),
               (std::vector<int>{vk::f11, -vk::f11}));
+}
+
+TEST(KeyMappingTest, ANameBeingTypedTakesItsKeysAsPrintedAndTheKeysGivenEnterAndEscStillAct)
+{
+    KeyBindings bindings;
+    bindings.set(Action::Enter, vk::f1 + 4);       // F5
+    bindings.set(Action::Escape, vk::numpad0);     // Num 0
+    bindings.set(Action::Up, vk::letter('W'));
+    KeyMapping mapping;
+    mapping.useTable(bindings.keyTable());
+    mapping.useMode(KeyMapping::Mode::Text);
+    // F5 and Num 0 confirm and cancel; the keys they replaced still do, as
+    // printed; W types its letter.
+    EXPECT_EQ(heard(mapping, {key(Message::KeyDown, vk::f1 + 4), key(Message::KeyDown, vk::numpad0),
+                              key(Message::KeyDown, vk::enter), key(Message::KeyDown, vk::escape),
+                              key(Message::KeyDown, vk::letter('W')), key(Message::KeyDown, vk::up)}),
+              (std::vector<int>{vk::enter, vk::escape, vk::enter, vk::escape, vk::letter('W'), vk::up}));
+
+    // A key given Enter or Esc that types or edits a name stays the name's.
+    for (const int typing : {vk::space, vk::letter('E'), vk::digit0 + 7, vk::backspace}) {
+        SCOPED_TRACE(typing);
+        KeyBindings onName;
+        onName.set(Action::Enter, typing);
+        onName.set(Action::Escape, typing == vk::backspace ? vk::letter('Q') : vk::backspace);
+        KeyMapping prompt;
+        prompt.useTable(onName.keyTable());
+        prompt.useMode(KeyMapping::Mode::Text);
+        EXPECT_EQ(heard(prompt, {key(Message::KeyDown, typing)}), (std::vector<int>{typing}));
+        prompt.useMode(KeyMapping::Mode::Mapped);
+        EXPECT_EQ(heard(prompt, {key(Message::KeyUp, typing), key(Message::KeyDown, typing)}),
+                  (std::vector<int>{-typing, vk::enter}))
+            << "elsewhere it is Enter";
+    }
 }
 
 TEST(KeyMappingTest, EveryKeyHasOneNameThatReadsBack)
