@@ -15,7 +15,7 @@ cmake --install "$THRASK_BUILD_DIR" --prefix "$prefix" >"$E2E_WORK/install.log" 
 
 # The files, and no others.
 expected=(bin/thrask "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
-          share/man/man6/thrask.6)
+          share/man/man6/thrask.6.gz share/doc/thrask/copyright share/doc/thrask/changelog.gz)
 for size in 32 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
@@ -61,8 +61,17 @@ grep -q '<content_rating type="oars-1.1">' "$metainfo" || fail "no content ratin
 version=$("$THRASK_BIN" -version | sed 's/^thrask //')
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo's release is not $version"
 
+# The licence, in Debian's machine-readable form, and the release history of
+# this very version.
+copyright="$prefix/share/doc/thrask/copyright"
+head -n 1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    || fail "the copyright file is not in the machine-readable format"
+grep -qx 'License: Expat' "$copyright" || fail "the copyright file does not name the game's licence"
+zcat "$prefix/share/doc/thrask/changelog.gz" | head -n 1 | grep -q "^thrask ($version) " \
+    || fail "the changelog's latest entry is not $version"
+
 # The manual page: renders without a warning, and lists every option.
-LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man6/thrask.6" \
+LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man6/thrask.6.gz" \
     >"$E2E_WORK/man.txt" 2>"$E2E_WORK/man.err" || fail "man cannot render thrask.6"
 [ -s "$E2E_WORK/man.err" ] && fail "man warns: $(cat "$E2E_WORK/man.err")"
 options=$("$THRASK_BIN" -help | awk '/^  -/ {
