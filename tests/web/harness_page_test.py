@@ -91,7 +91,14 @@ class PageTest(unittest.TestCase):
         self.assertEqual(tab.pixels(400, 300), RED)
         self.assertEqual(tab.evaluate('[window.scrollX, window.scrollY, document.activeElement.id]'),
                          [0, 0, 'canvas'])
-        self.assertGreater(tab.evaluate('Module.thraskFirstFrameAt'), 0)
+        first_frame = tab.evaluate('Module.thraskFirstFrameAt')
+        self.assertGreater(first_frame, 0)
+        sys.stderr.write('first frame drawn %.0f ms after the page was asked for\n' % first_frame)
+
+        # The player closes the notice line; the game keeps the keys.
+        tab.evaluate("document.getElementById('notice').click()")
+        self.assertEqual(visible_text(tab, 'notice'), '')
+        self.assertEqual(tab.evaluate('document.activeElement.id'), 'canvas')
 
     def test_without_aspect_the_canvas_fills_the_window(self):
         tab = self.browser('fill').start()
