@@ -160,8 +160,9 @@ class PageTest(unittest.TestCase):
 
     def test_missing_or_damaged_data_shows_why(self):
         tab = self.browser('data').start()
+        size = os.path.getsize(os.path.join(PAGE, 'index.data'))
         for fault, words in (('missing', 'the server answered 404'),
-                             ('truncated', 'arrived damaged: 33 bytes instead of 67'),
+                             ('truncated', 'arrived damaged: %d bytes instead of %d' % (size // 2, size)),
                              ('damaged', 'arrived damaged: its contents are not the ones built')):
             with self.subTest(fault=fault):
                 self.server.faults['index.data'] = fault
