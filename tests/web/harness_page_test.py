@@ -151,6 +151,22 @@ class PageTest(unittest.TestCase):
         tab.reload()
         self.assertEqual(tab.console_line('harness-page: files'), 'harness-page: files: next.txt too-big.txt')
 
+    def test_storage_the_browser_refuses_lets_the_program_play_on_and_says_so(self):
+        tab = self.browser('no-storage').start()
+        # As a browser that refuses storage (private browsing) does.
+        tab.send('Page.addScriptToEvaluateOnNewDocument', source=
+                 "indexedDB.open = function () { throw new DOMException('storage is refused', 'SecurityError'); };")
+        self.assertEqual(self.open(tab, '?nosound=1'), 'harness-page: files: (none)')
+        self.assertIn('SecurityError: storage is refused', tab.console_line('harness-page: storage problem'))
+        notice = devtools.wait_until('the notice', lambda: visible_text(tab, 'notice'))
+        self.assertIn("Your files: The browser's storage could not be read", notice)
+        tab.type_text('kept-here')
+        tab.enter()
+        tab.console_line('harness-page: wrote kept-here.txt')
+        self.assertFalse(tab.evaluate('Module.thraskStorageBusy()'), 'nothing is written over the store')
+        tab.arrow('Right')
+        tab.console_line('harness-page: colour 1')
+
     def test_a_browser_without_webgl_shows_why(self):
         tab = self.browser('no-webgl', devtools.NO_WEBGL_FLAGS).start()
         tab.navigate(self.server.url)
