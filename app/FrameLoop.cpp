@@ -1,10 +1,9 @@
 #include "app/FrameLoop.h"
 
-#include <GL/gl.h>
-
 #include "app/Globals.h"
 #include "app/PictureArea.h"
 #include "platform/Audio.h"
+#include "render/Renderer.h"
 #include "screens/Screen.h"
 
 namespace {
@@ -42,12 +41,12 @@ void resetPointerFractions()
     pointerY = 0.0f;
 }
 
-void runFrame(const std::function<std::uint32_t()>& tickCount,
+bool runFrame(const std::function<std::uint32_t()>& tickCount,
               const std::function<void()>& swapBuffers)
 {
     freeRetiredScreens();
     advanceFrameClock(tickCount());
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    renderer().beginFrame();
 
     measurePointer();
     if (currentScreen != nullptr)
@@ -65,6 +64,10 @@ void runFrame(const std::function<std::uint32_t()>& tickCount,
     if (currentScreen != nullptr)
         audio().music(currentScreen->musicCue());
 
-    if (swapBuffers)
+    // A frame that would draw exactly the picture on the screen is neither
+    // drawn nor swapped again.
+    const bool drawn = renderer().endFrame();
+    if (drawn && swapBuffers)
         swapBuffers();
+    return drawn;
 }

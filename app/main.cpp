@@ -8,8 +8,6 @@
 // With -record FILE the run is written to FILE as it is played; with
 // -replay FILE a recorded run is shown again from its own input and ticks
 // (Esc ends it and the title menu takes over).
-#include <GL/gl.h>
-
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -39,6 +37,8 @@
 #include "platform/SdlAudio.h"
 #include "platform/Ticks.h"
 #include "platform/VirtualKeys.h"
+#include "render/Renderer.h"
+#include "render/RendererChoice.h"
 
 namespace {
 
@@ -146,6 +146,8 @@ public:
             if (message.kind == Message::KeyDown && message.a == vk::escape)
                 stopped_ = true;
         }
+        if (window.takeExposed())
+            renderer().forgetShownFrame();
         playback_.dispatchInputs(dispatchMessage);
         playback_.checkHash();
         // The recorded window sizes place the pointer; the picture fills
@@ -155,7 +157,8 @@ public:
         int height = 0;
         window.clientSize(width, height);
         const PictureArea area = pictureArea(width, height, keepAspect);
-        glViewport(area.x, area.y, area.width, area.height);
+        renderer().setSurface(width, height);
+        renderer().setViewport(area.x, area.y, area.width, area.height);
     }
 
     bool stopped() const { return stopped_; }
@@ -230,8 +233,11 @@ int main(int argc, char** argv)
     if (!options.errors.empty()) {
         for (const std::string& error : options.errors)
             std::fprintf(stderr, "thrask: %s\n", error.c_str());
+        // A word the game does not know as a value is a usage error.
+        if (options.usageError)
+            std::fputs(gameOptionsUsage(), stderr);
         std::fputs("thrask: -help lists the options\n", stderr);
-        return 1;
+        return options.usageError ? 2 : 1;
     }
     keepAspect = options.aspect;
     hudShown = !options.noHud;
@@ -297,13 +303,21 @@ int main(int argc, char** argv)
     if (!window.createContext())
         return fail(window.error());
     window.setIcon(windowIconFile);
+    // Everything the game draws goes through the renderer, made on the
+    // window's context (gl1 unless -renderer asks for gles2).
+    int surfaceWidth = 0;
+    int surfaceHeight = 0;
+    window.clientSize(surfaceWidth, surfaceHeight);
+    std::unique_ptr<Renderer> drawing = makeRenderer(options.renderer, surfaceWidth, surfaceHeight);
+    auto installed = std::make_unique<RendererInstall>(drawing.get());
 
     // Gamepads, plugged in now or later, play as the keys they send; the
     // window closes them. Losing the focus pauses the game unless -nopause.
     window.openGamepads();
     window.reportFocusLoss(!options.noPause);
 
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    renderer().clear();
+    renderer().flush();
     window.show();
     if (watch != nullptr) {
         std::string error;
@@ -311,7 +325,6 @@ int main(int argc, char** argv)
             return fail(error);
     }
     initPictureDecoder();
-    glEnable(GL_DEPTH_TEST);
     // SIGTERM or the close button while a screen loads its pictures ends
     // the game after that frame instead of after every picture is decoded.
     gameWindow = &window;
@@ -366,8 +379,8 @@ int main(int argc, char** argv)
             watch->frame(window);
             continue;
         }
-        runFrame(clock, swap);
-        pacer.frameDone(currentScreen != nullptr && currentScreen->stillPicture());
+        const bool swapped = runFrame(clock, swap);
+        pacer.frameDone(currentScreen != nullptr && currentScreen->stillPicture(), swapped);
         // Takes every pending message off the queue and hands it on; a quit
         // message ends the run and leaves the rest of the queue unprocessed.
         Message message;
@@ -378,6 +391,9 @@ int main(int argc, char** argv)
         }
         if (recorder.recording())
             recorder.endFrame();
+        // An uncovered window lost the picture it showed.
+        if (window.takeExposed())
+            renderer().forgetShownFrame();
     }
 
     if (watch != nullptr)
@@ -397,6 +413,8 @@ int main(int argc, char** argv)
     shutDownScreens();
     useAudio(nullptr);
     sound.close();
+    installed.reset();
+    drawing.reset();
     window.close();
     return 0;
 }

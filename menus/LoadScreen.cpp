@@ -1,7 +1,5 @@
 #include "menus/LoadScreen.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 
 #include "entities/Entity.h"
@@ -9,6 +7,7 @@
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "play/SaveRecord.h"
+#include "render/Lighting.h"
 #include "screens/ScreenFlow.h"
 
 namespace {
@@ -266,7 +265,7 @@ void LoadScreen::enter()
 void LoadScreen::render()
 {
     // The list keeps full brightness, also while a fade runs.
-    glDisable(GL_LIGHTING);
+    const UnlitDrawing unlit;
     camera.apply();
     backdrop.draw();
 

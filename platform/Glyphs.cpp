@@ -1,6 +1,5 @@
 #include "platform/Glyphs.h"
 
-#include <GL/gl.h>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -69,36 +68,26 @@ const FaceFile& faceFor(const FontDescription& description)
     return it->second;
 }
 
-// glBitmap wants rows bottom first, each row a whole number of bytes.
-std::vector<GLubyte> bottomUpRows(const FT_Bitmap& bitmap)
+// Glyph rows bottom first (as a raster draws them upwards), each row a whole
+// number of bytes.
+std::vector<unsigned char> bottomUpRows(const FT_Bitmap& bitmap)
 {
     const unsigned int rowBytes = (bitmap.width + 7) / 8;
-    std::vector<GLubyte> rows(static_cast<std::size_t>(rowBytes) * bitmap.rows);
+    std::vector<unsigned char> rows(static_cast<std::size_t>(rowBytes) * bitmap.rows);
     for (unsigned int row = 0; row < bitmap.rows; ++row) {
         const unsigned char* source = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
-        GLubyte* target = rows.data() + static_cast<std::size_t>(bitmap.rows - 1 - row) * rowBytes;
+        unsigned char* target = rows.data() + static_cast<std::size_t>(bitmap.rows - 1 - row) * rowBytes;
         for (unsigned int byte = 0; byte < rowBytes; ++byte)
             target[byte] = source[byte];
     }
     return rows;
 }
 
-// One glyph as FreeType drew it, ready for glBitmap.
-struct RasterGlyph {
-    bool drawn = false; // false: the list draws nothing
-    GLsizei width = 0;
-    GLsizei rows = 0;
-    GLfloat originX = 0.0f;
-    GLfloat originY = 0.0f;
-    GLfloat advance = 0.0f;
-    std::vector<GLubyte> bits;
-};
-
 // The glyphs of codes 0-127 of one face at one size, as FreeType draws them;
 // empty when the face cannot be opened at that size.
-std::vector<RasterGlyph> rasterise(const FaceFile& file, int pixelWidth, int pixelHeight)
+GlyphBitmaps rasterise(const FaceFile& file, int pixelWidth, int pixelHeight)
 {
-    std::vector<RasterGlyph> glyphs;
+    GlyphBitmaps glyphs;
     FT_Library library = nullptr;
     FT_Face face = nullptr;
     if (file.path.empty() || FT_Init_FreeType(&library) != 0)
@@ -120,12 +109,12 @@ std::vector<RasterGlyph> rasterise(const FaceFile& file, int pixelWidth, int pix
                 || face->glyph->bitmap.pixel_mode == FT_PIXEL_MODE_MONO)) {
             const FT_GlyphSlot slot = face->glyph;
             const FT_Bitmap& bitmap = slot->bitmap;
-            RasterGlyph& glyph = glyphs[static_cast<std::size_t>(code)];
+            GlyphBitmap& glyph = glyphs[static_cast<std::size_t>(code)];
             glyph.drawn = true;
-            glyph.width = static_cast<GLsizei>(bitmap.width);
-            glyph.rows = static_cast<GLsizei>(bitmap.rows);
-            glyph.originX = static_cast<GLfloat>(-slot->bitmap_left);
-            glyph.originY = static_cast<GLfloat>(static_cast<int>(bitmap.rows) - slot->bitmap_top);
+            glyph.width = static_cast<int>(bitmap.width);
+            glyph.rows = static_cast<int>(bitmap.rows);
+            glyph.originX = static_cast<float>(-slot->bitmap_left);
+            glyph.originY = static_cast<float>(static_cast<int>(bitmap.rows) - slot->bitmap_top);
             glyph.advance = static_cast<float>(slot->advance.x) / 64.0f;
             glyph.bits = bottomUpRows(bitmap);
         }
@@ -143,14 +132,14 @@ constexpr std::size_t sizesKept = 8;
 
 // Every screen builds fonts, most of them the same one: each face is opened
 // and drawn by FreeType once per size, and every later font at that size only
-// compiles its lists from those glyphs. The size used longest ago gives way
+// copies those glyphs. The size used longest ago gives way
 // when more than sizesKept are drawn; the glyphs returned stay until the next
 // call.
-const std::vector<RasterGlyph>& glyphsFor(const FontDescription& description)
+const GlyphBitmaps& glyphsFor(const FontDescription& description)
 {
     struct Drawn {
         std::string key;
-        std::vector<RasterGlyph> glyphs;
+        GlyphBitmaps glyphs;
         unsigned long lastUse = 0;
     };
     static std::vector<Drawn> drawn;
@@ -194,23 +183,23 @@ void spreadLine(int inLength, int length, int reach, IsSet isSet, Mark mark)
 // many, so the bitmap is spread across each row, then up each column: the
 // work grows with the bitmap's size and not with the rim's square, which on
 // a very tall window (a rim of dozens of pixels) would take seconds.
-std::vector<GLubyte> grownBits(const RasterGlyph& glyph, int rim, GLsizei& width, GLsizei& rows)
+std::vector<unsigned char> grownBits(const GlyphBitmap& glyph, int rim, int& width, int& rows)
 {
     width = glyph.width + 2 * rim;
     rows = glyph.rows + 2 * rim;
     const auto bytesIn = static_cast<std::size_t>((glyph.width + 7) / 8);
     const auto bytesOut = static_cast<std::size_t>((width + 7) / 8);
-    const auto bit = [](const GLubyte* row, int x) { return (row[x / 8] & (0x80 >> (x % 8))) != 0; };
-    const auto set = [](GLubyte* row, int x) { row[x / 8] |= static_cast<GLubyte>(0x80 >> (x % 8)); };
+    const auto bit = [](const unsigned char* row, int x) { return (row[x / 8] & (0x80 >> (x % 8))) != 0; };
+    const auto set = [](unsigned char* row, int x) { row[x / 8] |= static_cast<unsigned char>(0x80 >> (x % 8)); };
 
-    std::vector<GLubyte> across(bytesOut * static_cast<std::size_t>(glyph.rows));
+    std::vector<unsigned char> across(bytesOut * static_cast<std::size_t>(glyph.rows));
     for (int y = 0; y < glyph.rows; ++y) {
-        const GLubyte* in = glyph.bits.data() + static_cast<std::size_t>(y) * bytesIn;
-        GLubyte* out = across.data() + static_cast<std::size_t>(y) * bytesOut;
+        const unsigned char* in = glyph.bits.data() + static_cast<std::size_t>(y) * bytesIn;
+        unsigned char* out = across.data() + static_cast<std::size_t>(y) * bytesOut;
         spreadLine(glyph.width, width, 2 * rim, [&](int x) { return bit(in, x); }, [&](int x) { set(out, x); });
     }
-    std::vector<GLubyte> grown(bytesOut * static_cast<std::size_t>(rows));
-    const auto row = [bytesOut](std::vector<GLubyte>& bits, int y) {
+    std::vector<unsigned char> grown(bytesOut * static_cast<std::size_t>(rows));
+    const auto row = [bytesOut](std::vector<unsigned char>& bits, int y) {
         return bits.data() + static_cast<std::size_t>(y) * bytesOut;
     };
     for (int x = 0; x < width; ++x)
@@ -221,58 +210,43 @@ std::vector<GLubyte> grownBits(const RasterGlyph& glyph, int rim, GLsizei& width
 
 } // namespace
 
-namespace {
-
-// Compiles the 128 lists starting at listBase, each calling draw with its
-// glyph while the list records (an empty list for a glyph not drawn).
-// glBitmap copies its bitmap into the list when the list is compiled, under
-// the unpack state of that moment.
-template <typename Draw>
-void compileLists(unsigned int listBase, const std::vector<RasterGlyph>& glyphs, Draw draw)
+GlyphBitmaps glyphBitmaps(const FontDescription& description)
 {
-    GLint oldAlignment = 4;
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &oldAlignment);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    for (int code = 0; code < glyphCount; ++code) {
-        glNewList(listBase + code, GL_COMPILE);
-        if (!glyphs.empty() && glyphs[static_cast<std::size_t>(code)].drawn)
-            draw(code, glyphs[static_cast<std::size_t>(code)]);
-        glEndList();
+    return glyphsFor(description);
+}
+
+GlyphBitmaps rimBitmaps(const FontDescription& description, int rim)
+{
+    GlyphBitmaps rims = glyphsFor(description);
+    for (GlyphBitmap& glyph : rims) {
+        if (!glyph.drawn || glyph.width == 0 || glyph.rows == 0)
+            continue;
+        int width = 0;
+        int rows = 0;
+        glyph.bits = grownBits(glyph, rim, width, rows);
+        glyph.width = width;
+        glyph.rows = rows;
+        glyph.originX += static_cast<float>(rim);
+        glyph.originY += static_cast<float>(rim);
     }
-    glPixelStorei(GL_UNPACK_ALIGNMENT, oldAlignment);
+    return rims;
 }
 
-} // namespace
-
-void buildRimLists(unsigned int listBase, const FontDescription& description, int rim)
-{
-    compileLists(listBase, glyphsFor(description), [rim](int, const RasterGlyph& glyph) {
-        if (glyph.width == 0 || glyph.rows == 0) {
-            glBitmap(0, 0, 0.0f, 0.0f, glyph.advance, 0.0f, nullptr);
-            return;
-        }
-        GLsizei width = 0;
-        GLsizei rows = 0;
-        const std::vector<GLubyte> bits = grownBits(glyph, rim, width, rows);
-        glBitmap(width, rows, glyph.originX + static_cast<GLfloat>(rim), glyph.originY + static_cast<GLfloat>(rim),
-                 glyph.advance, 0.0f, bits.data());
-    });
-}
-
-GlyphMetrics buildGlyphLists(unsigned int listBase, const FontDescription& description)
+GlyphMetrics measureGlyphs(const GlyphBitmaps& glyphs)
 {
     GlyphMetrics metrics;
-    compileLists(listBase, glyphsFor(description), [&metrics](int code, const RasterGlyph& glyph) {
+    for (std::size_t code = 0; code < glyphs.size() && code < glyphCount; ++code) {
+        const GlyphBitmap& glyph = glyphs[code];
+        if (!glyph.drawn)
+            continue;
         metrics.advances[code] = glyph.advance;
         if (glyph.rows > 0) {
             // originY is how far the bitmap reaches below the baseline.
             const int below = static_cast<int>(glyph.originY);
-            metrics.ascent = std::max(metrics.ascent, static_cast<int>(glyph.rows) - below);
+            metrics.ascent = std::max(metrics.ascent, glyph.rows - below);
             metrics.descent = std::max(metrics.descent, below);
         }
-        glBitmap(glyph.width, glyph.rows, glyph.originX, glyph.originY, glyph.advance, 0.0f,
-                 glyph.bits.empty() ? nullptr : glyph.bits.data());
-    });
+    }
     return metrics;
 }
 

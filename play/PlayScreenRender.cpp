@@ -1,13 +1,12 @@
 // PlayScreen's drawing: the level, the health bar and the intro text, between the fades.
 #include "play/PlayScreen.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 
 #include "entities/Knife.h"
 #include "platform/FrameStep.h"
 #include "play/PlayConstants.h"
+#include "render/Lighting.h"
 #include "render/Panel.h"
 
 namespace {
@@ -40,10 +39,11 @@ void PlayScreen::render()
     // The player is drawn unlit, so fades leave it fully bright and its tint
     // shows.
     if (!introShowing && !leaving) {
-        glDisable(GL_LIGHTING);
+        const UnlitDrawing unlit;
         player.draw();
     }
-    glEnable(GL_LIGHTING);
+    // Everything else is lit: the fades and the death sequence dim it.
+    const LitDrawing lit;
 
     if (!levelFading && !dying && !introShowing) {
         for (const Sprite& pepper : peppers)
@@ -66,7 +66,7 @@ void PlayScreen::render()
     background.draw();
 
     if (introShowing) {
-        glDisable(GL_LIGHTING);
+        const UnlitDrawing unlit;
         drawIntroPanel();
         introText.print(introTextX, introTextY);
     }

@@ -8,7 +8,7 @@
 #include "AppTestSupport.h"
 #include "app/FrameLoop.h"
 #include "app/FramePacer.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 
 namespace {
 
@@ -176,7 +176,7 @@ protected:
     void SetUp() override
     {
         FreshGlobals::SetUp();
-        context = std::make_unique<HeadlessContext>(64, 64);
+        context = std::make_unique<OffscreenRenderer>(RendererKind::gl1, 64, 64);
         ASSERT_TRUE(context->valid());
     }
     void TearDown() override
@@ -184,7 +184,7 @@ protected:
         context.reset();
         FreshGlobals::TearDown();
     }
-    std::unique_ptr<HeadlessContext> context;
+    std::unique_ptr<OffscreenRenderer> context;
 };
 
 TEST_F(PacedFrameClockTest, GameTimeFollowsTheRealTimeBetweenPacedFrames)

@@ -3,7 +3,7 @@
 // played and drawn for a few frames.
 #include "FuzzSupport.h"
 #include "app/Globals.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "play/PlayScreen.h"
 #include "play/Ticks.h"
 #include "render/PictureCache.h"
@@ -22,7 +22,7 @@ constexpr std::uint32_t seedTick = 1000;
 // background is decoded once and the runs go to the loader itself.
 PlayScreen& playScreen()
 {
-    static HeadlessContext context(64, 64);
+    static OffscreenRenderer context(RendererKind::null, 64, 64);
     static PlayScreen* play = [] {
         namespace fs = std::filesystem;
         std::error_code code;

@@ -8,7 +8,7 @@
 
 #include "FuzzSupport.h"
 #include "app/ReplayFile.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "render/Texture.h"
 #include "tools/replay/HeadlessReplay.h"
 
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     // The pictures are declared after the context, so they are given back
     // while it is still there.
-    static HeadlessContext context(64, 48);
+    static OffscreenRenderer context(RendererKind::null, 64, 48);
     static HeldPictures pictures;
 
     Replay replay;

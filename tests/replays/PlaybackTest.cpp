@@ -1,4 +1,3 @@
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,10 +6,11 @@
 #include <string>
 
 #include "app/ReplayFile.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "tools/replay/Director.h"
 #include "tools/replay/HeadlessReplay.h"
 #include "tools/replay/Scenarios.h"
+#include "render/Renderer.h"
 
 namespace fs = std::filesystem;
 
@@ -42,7 +42,7 @@ protected:
         return frames;
     }
 
-    HeadlessContext context{64, 48};
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
     Replay replay;
 };
 
@@ -158,7 +158,7 @@ TEST_F(RecordedRun, ARunCutShortStillPlaysAsFarAsItGoes)
 
 TEST(AspectReplay, AWideRunRecordedWithAspectPlaysBackOnlyWithItsPictureShape)
 {
-    HeadlessContext context{64, 48};
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
     ASSERT_TRUE(context.valid());
     Replay replay;
     std::string error;
@@ -186,8 +186,6 @@ TEST(AspectReplay, AWideRunRecordedWithAspectPlaysBackOnlyWithItsPictureShape)
         return event.type == ReplayEvent::Input && event.message.kind == Message::Size;
     });
     EXPECT_TRUE(resized) << "the recording sizes its window";
-    GLint viewport[4] = {0, 0, 0, 0};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 64);
-    EXPECT_EQ(viewport[3], 48);
+    EXPECT_EQ(renderer().viewport().width, 64);
+    EXPECT_EQ(renderer().viewport().height, 48);
 }

@@ -1,11 +1,10 @@
 #include "tools/bench/FrameSampler.h"
 
-#include <GL/gl.h>
-
 #include <cstdint>
 
 #include "app/FrameLoop.h"
 #include "app/Globals.h"
+#include "render/Renderer.h"
 #include "tools/bench/Stopwatch.h"
 #include "tools/bench/TimedScreen.h"
 
@@ -31,7 +30,7 @@ bool FrameSampler::run(Screen& screen, const std::function<void()>& beforeFrame)
         if (beforeFrame)
             beforeFrame();
         const Stopwatch watch;
-        runFrame(nextTick, [] { glFinish(); });
+        runFrame(nextTick, [] { renderer().finish(); });
         const double frameMs = watch.wallMs();
         if (currentScreen != &timed)
             return false;

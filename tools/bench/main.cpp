@@ -32,7 +32,7 @@
 
 #include "app/GameRun.h"
 #include "app/Globals.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "play/PlayHud.h"
 #include "play/PlayScreen.h"
 #include "play/Ticks.h"
@@ -174,7 +174,7 @@ void addTransition(BenchReport& report, const std::string& resolution, const std
 bool runSize(int width, int height, const BenchData& data, const Options& options, BenchReport& report)
 {
     const std::string resolution = std::to_string(width) + "x" + std::to_string(height);
-    HeadlessContext context(width, height);
+    OffscreenRenderer context(RendererKind::gl1, width, height);
     if (!context.valid()) {
         std::fprintf(stderr, "thrask_bench: no off-screen OpenGL context of %s\n", resolution.c_str());
         return false;
@@ -214,7 +214,7 @@ int runRecordings(const Options& options, const std::string& dataDir)
 {
     if (options.recordings.empty())
         return 0;
-    HeadlessContext context(640, 480);
+    OffscreenRenderer context(RendererKind::gl1, 640, 480);
     if (!context.valid())
         return 1;
     std::printf("\n");

@@ -23,7 +23,7 @@
 
 #include "app/Globals.h"
 #include "entities/Random.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "play/PlayScreen.h"
 #include "play/Ticks.h"
 #include "tools/levelcheck/PlayBot.h"
@@ -145,7 +145,7 @@ int main(int argc, char** argv)
             only = std::atoi(argv[i + 1]);
     }
     std::filesystem::current_path(dataDir);
-    HeadlessContext context(64, 64);
+    OffscreenRenderer context(RendererKind::gl1, 64, 64);
     if (!context.valid()) {
         std::fprintf(stderr, "no off-screen OpenGL context\n");
         return 1;

@@ -1,7 +1,5 @@
 #include "tools/replay/HeadlessReplay.h"
 
-#include <GL/gl.h>
-
 #include <filesystem>
 #include <system_error>
 
@@ -12,6 +10,7 @@
 #include "app/Globals.h"
 #include "app/Playback.h"
 #include "app/ReplayData.h"
+#include "render/Renderer.h"
 
 ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool keepHashes,
                         const std::function<void(int frame)>& afterFrame)
@@ -44,8 +43,7 @@ ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool 
     // The recording's window sizes set the viewport; the next run in this
     // process starts on the viewport this one started on, as a run of its own
     // would, and not at the last size this one was given.
-    GLint startViewport[4] = {0, 0, 0, 0};
-    glGetIntegerv(GL_VIEWPORT, startViewport);
+    const Renderer::Viewport startViewport = renderer().viewport();
 
     resetGameGlobals(640, 480);
     // The recorded run's picture shape decides where its pointer was.
@@ -63,7 +61,7 @@ ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool 
         // Each frame is finished as the window's buffer swap finishes it;
         // otherwise the software renderer queues every frame's drawing, and
         // the storage of every picture released meanwhile, until it runs out.
-        runFrame([&playback] { return playback.frameTick(); }, [] { glFinish(); });
+        runFrame([&playback] { return playback.frameTick(); }, [] { renderer().finish(); });
         playback.dispatchInputs(dispatchMessage);
         playback.checkHash();
         if (keepHashes)
@@ -80,7 +78,7 @@ ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool 
     outcome.finalState = describeGameState();
 
     shutDownScreens();
-    glViewport(startViewport[0], startViewport[1], startViewport[2], startViewport[3]);
+    renderer().setViewport(startViewport.x, startViewport.y, startViewport.width, startViewport.height);
     keepAspect = false;
     saveFolder = playersSaves;
     std::filesystem::current_path(home, code);

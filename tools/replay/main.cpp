@@ -26,7 +26,7 @@
 
 #include "app/GameState.h"
 #include "app/ReplayFile.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "tools/replay/Director.h"
 #include "tools/replay/HeadlessReplay.h"
 #include "tools/replay/Scenarios.h"
@@ -163,7 +163,7 @@ int main(int argc, char** argv)
     if (goldens.empty() && files.empty())
         return usage();
 
-    HeadlessContext context(surfaceWidth, surfaceHeight);
+    OffscreenRenderer context(RendererKind::gl1, surfaceWidth, surfaceHeight);
     if (!context.valid()) {
         std::fputs("thrask-replay: no off-screen OpenGL context\n", stderr);
         return 1;
