@@ -135,6 +135,13 @@ bool Renderer::endFrame()
     if (!inFrame_)
         return false;
     inFrame_ = false;
+    if (!framesPlayed_ && !playedInFrame_) {
+        ++counts_.framesSkipped;
+        shownValid_ = false;
+        startRecord();
+        playPending();
+        return false;
+    }
     if (!playedInFrame_ && shownValid_ && record_ == shown_) {
         ++counts_.framesSkipped;
         startRecord();

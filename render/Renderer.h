@@ -91,6 +91,10 @@ public:
     // The picture last shown was lost (the window was uncovered): the next
     // frame is played whatever it holds.
     void forgetShownFrame();
+    // While false, frames are recorded but not played: a tool that looks at
+    // one frame in many skips drawing the rest (each frame draws its whole
+    // picture, so the frames it looks at are the same). True to begin with.
+    void setFramesPlayed(bool played) { framesPlayed_ = played; }
     // Records a clear outside a frame (tools and tests).
     void clear();
     // Plays what is recorded and not yet played.
@@ -215,6 +219,7 @@ private:
     bool stateRecorded_ = false;
     std::size_t played_ = 0;
     bool inFrame_ = false;
+    bool framesPlayed_ = true;
     bool playedInFrame_ = false;
     // The frame last shown, and whether it still stands on the screen.
     FrameRecord shown_;

@@ -13,7 +13,7 @@
 #include "render/Renderer.h"
 
 ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool keepHashes,
-                        const std::function<void(int frame)>& afterFrame)
+                        const std::function<void(int frame)>& afterFrame, const std::function<void()>& afterInputs)
 {
     const std::string changed = compareGameData(replay.dataFiles, scanGameData(dataDir));
     if (!changed.empty()) {
@@ -21,11 +21,11 @@ ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool k
         outcome.error = "recorded with other game data (" + changed + ")";
         return outcome;
     }
-    return playReplay(replay, dataDir, keepHashes, afterFrame);
+    return playReplay(replay, dataDir, keepHashes, afterFrame, afterInputs);
 }
 
 ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool keepHashes,
-                         const std::function<void(int frame)>& afterFrame)
+                         const std::function<void(int frame)>& afterFrame, const std::function<void()>& afterInputs)
 {
     ReplayOutcome outcome;
     ReplayFolder folder;
@@ -55,6 +55,8 @@ ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool 
     Playback playback(replay);
     playback.begin();
     playback.dispatchInputs(dispatchMessage);
+    if (afterInputs)
+        afterInputs();
     startTitleScreen();
     lastTick = playback.readTick();
     while (running && !playback.finished()) {
@@ -63,6 +65,8 @@ ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool 
         // the storage of every picture released meanwhile, until it runs out.
         runFrame([&playback] { return playback.frameTick(); }, [] { renderer().finish(); });
         playback.dispatchInputs(dispatchMessage);
+        if (afterInputs)
+            afterInputs();
         playback.checkHash();
         if (keepHashes)
             outcome.frameHashes.push_back(gameStateHash());

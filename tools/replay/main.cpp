@@ -18,7 +18,20 @@
 //
 //   thrask-replay --list-goldens
 //       Names the golden replays and what each one shows.
+//
+//   thrask-replay --compare-renderers A,B [--every N] [--size WxH] [--data DIR] FILE...
+//       Plays each recording with the backends A and B at once (two
+//       processes), on off-screen surfaces of WxH pixels (640x480 unless
+//       told) filled by the picture, and compares every N-th frame's pixels
+//       (every frame unless told). Prints a line per recording and, last,
+//       "renderer parity: F frames, P pixels differ by more than 2/255, max
+//       channel difference D"; exits with status 1 when P is more than 0.1 %
+//       of the pixels compared or a recording could not be compared.
+//
+//   --renderer gl1|gles2|null chooses what draws the recordings played or
+//   recorded (gl1 unless told); null needs no OpenGL context at all.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -26,9 +39,11 @@
 
 #include "app/GameState.h"
 #include "app/ReplayFile.h"
+#include "render/RendererChoice.h"
 #include "render/offscreen/OffscreenRenderer.h"
 #include "tools/replay/Director.h"
 #include "tools/replay/HeadlessReplay.h"
+#include "tools/replay/RendererParity.h"
 #include "tools/replay/Scenarios.h"
 
 namespace {
@@ -39,9 +54,10 @@ constexpr int surfaceHeight = 48;
 
 int usage()
 {
-    std::fputs("usage: thrask-replay [--data DIR] [--expect] [--trace] FILE...\n"
+    std::fputs("usage: thrask-replay [--data DIR] [--expect] [--trace] [--renderer gl1|gles2|null] FILE...\n"
                "       thrask-replay --record-goldens DIR [--data DIR] [--only NAME]\n"
-               "       thrask-replay --list-goldens\n",
+               "       thrask-replay --list-goldens\n"
+               "       thrask-replay --compare-renderers A,B [--every N] [--size WxH] [--data DIR] FILE...\n",
                stderr);
     return 2;
 }
@@ -124,51 +140,120 @@ int recordGoldens(const std::string& outDir, const std::string& dataDir, const s
     return failures == 0 ? 0 : 1;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
-{
+// The command line's choices.
+struct Options {
     std::string dataDir = ".";
     std::string goldens;
     std::string only;
     bool expect = false;
     bool trace = false;
     bool list = false;
+    RendererKind renderer = RendererKind::gl1;
+    bool compare = false;
+    ParityOptions parity;
     std::vector<std::string> files;
+};
+
+// An option that takes the next word: its name and what it makes of the
+// word (false: the word cannot be used).
+struct ValueOption {
+    const char* name;
+    bool (*take)(Options& options, const std::string& value);
+};
+
+bool takeRendererPair(Options& options, const std::string& value)
+{
+    const std::size_t comma = value.find(',');
+    options.compare = comma != std::string::npos && parseRendererKind(value.substr(0, comma), options.parity.first)
+        && parseRendererKind(value.substr(comma + 1), options.parity.second);
+    return options.compare;
+}
+
+bool takePositive(const std::string& value, int& number)
+{
+    char* end = nullptr;
+    const long read = std::strtol(value.c_str(), &end, 10);
+    if (value.empty() || *end != '\0' || read < 1 || read > 1000000)
+        return false;
+    number = static_cast<int>(read);
+    return true;
+}
+
+bool takeSize(Options& options, const std::string& value)
+{
+    const std::size_t x = value.find('x');
+    return x != std::string::npos && takePositive(value.substr(0, x), options.parity.width)
+        && takePositive(value.substr(x + 1), options.parity.height);
+}
+
+const ValueOption valueOptions[] = {
+    {"--data", [](Options& o, const std::string& v) { o.dataDir = v; return true; }},
+    {"--record-goldens", [](Options& o, const std::string& v) { o.goldens = v; return true; }},
+    {"--only", [](Options& o, const std::string& v) { o.only = v; return true; }},
+    {"--renderer", [](Options& o, const std::string& v) { return parseRendererKind(v, o.renderer); }},
+    {"--compare-renderers", takeRendererPair},
+    {"--every", [](Options& o, const std::string& v) { return takePositive(v, o.parity.every); }},
+    {"--size", takeSize},
+};
+
+// Reads the command line; false when a word cannot be used.
+bool readOptions(int argc, char** argv, Options& options)
+{
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (word == "--data" && hasValue)
-            dataDir = argv[++i];
-        else if (word == "--record-goldens" && hasValue)
-            goldens = argv[++i];
-        else if (word == "--only" && hasValue)
-            only = argv[++i];
-        else if (word == "--expect")
-            expect = true;
+        bool known = false;
+        for (const ValueOption& option : valueOptions) {
+            if (word != option.name)
+                continue;
+            if (i + 1 >= argc || !option.take(options, argv[++i]))
+                return false;
+            known = true;
+        }
+        if (known)
+            continue;
+        if (word == "--expect")
+            options.expect = true;
         else if (word == "--trace")
-            trace = true;
+            options.trace = true;
         else if (word == "--list-goldens")
-            list = true;
+            options.list = true;
         else if (word.rfind("--", 0) == 0)
-            return usage();
+            return false;
         else
-            files.push_back(word);
+            options.files.push_back(word);
     }
-    if (list) {
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (!readOptions(argc, argv, options))
+        return usage();
+    if (options.list) {
         for (const Scenario& scenario : goldenScenarios())
             std::printf("%-18s %s\n", scenario.name.c_str(), scenario.proves.c_str());
         return 0;
     }
-    if (goldens.empty() && files.empty())
+    if (options.goldens.empty() && options.files.empty())
         return usage();
+    if (options.compare) {
+        options.parity.dataDir = options.dataDir;
+        const ParityResult parity = compareRenderers(options.files, options.parity);
+        for (const std::string& error : parity.errors)
+            std::fprintf(stderr, "thrask-replay: %s\n", error.c_str());
+        std::printf("%s\n", parity.line().c_str());
+        return parity.withinBound() ? 0 : 1;
+    }
 
-    OffscreenRenderer context(RendererKind::gl1, surfaceWidth, surfaceHeight);
+    OffscreenRenderer context(options.renderer, surfaceWidth, surfaceHeight);
     if (!context.valid()) {
         std::fputs("thrask-replay: no off-screen OpenGL context\n", stderr);
         return 1;
     }
-    if (!goldens.empty())
-        return recordGoldens(goldens, dataDir, only);
-    return verify(files, dataDir, expect, trace);
+    if (!options.goldens.empty())
+        return recordGoldens(options.goldens, options.dataDir, options.only);
+    return verify(options.files, options.dataDir, options.expect, options.trace);
 }
