@@ -8,13 +8,10 @@ namespace {
 
 const char* const vertexText = R"(attribute vec3 position;
 attribute vec2 texCoord;
-attribute vec4 colour;
 varying vec2 uv;
-varying vec4 tint;
 void main()
 {
     uv = texCoord;
-    tint = colour;
     gl_Position = vec4(position, 1.0);
 }
 )";
@@ -28,23 +25,17 @@ precision mediump float;
 #endif
 uniform sampler2D picture;
 uniform float mode;
-uniform float rows;
 uniform float alphaTest;
-uniform float lit;
-uniform vec4 light;
+uniform vec4 tint;
 varying vec2 uv;
-varying vec4 tint;
 void main()
 {
-    vec4 colour = lit > 0.5 ? light : tint;
+    vec4 colour = tint;
     if (mode > 1.5) {
         if (texture2D(picture, uv).a < 0.5)
             discard;
     } else if (mode > 0.5) {
-        float t = clamp(uv.y, 0.0, 1.0);
-        vec4 texel = texture2D(picture, vec2(uv.x, t));
-        texel *= clamp(min(t, 1.0 - t) * rows + 0.5, 0.0, 1.0);
-        colour *= texel;
+        colour *= texture2D(picture, uv);
     }
     if (alphaTest > 0.5 && colour.a <= 0.0001)
         discard;
@@ -118,7 +109,6 @@ bool Gles2Program::build(const std::string& vertex, const std::string& fragment,
     glAttachShader(program_, fragmentShader);
     glBindAttribLocation(program_, positionAttribute, "position");
     glBindAttribLocation(program_, texCoordAttribute, "texCoord");
-    glBindAttribLocation(program_, colourAttribute, "colour");
     glLinkProgram(program_);
     // The program keeps what it was linked from; the shaders go with it.
     glDeleteShader(vertexShader);
@@ -138,10 +128,8 @@ bool Gles2Program::build(const std::string& vertex, const std::string& fragment,
     glUseProgram(program_);
     glUniform1i(glGetUniformLocation(program_, "picture"), 0);
     mode_ = glGetUniformLocation(program_, "mode");
-    rows_ = glGetUniformLocation(program_, "rows");
     alphaTest_ = glGetUniformLocation(program_, "alphaTest");
-    lit_ = glGetUniformLocation(program_, "lit");
-    light_ = glGetUniformLocation(program_, "light");
+    colour_ = glGetUniformLocation(program_, "tint");
     return true;
 }
 

@@ -8,13 +8,16 @@
 // statement stands under #ifdef GL_ES.
 //
 // Vertices come in clip coordinates (the backend places them exactly as the
-// fixed-function pipeline does), with texture coordinates and a colour. The
-// fragment stage draws in one of three modes:
-//   plain    the colour (or the light, when lit);
-//   picture  the texel x that colour (modulate), the texel taken with s
-//            repeated and t clamped to the picture, whose edge rows fade
-//            into a transparent border as a clamp with linear filtering
-//            blends them with one;
+// fixed-function pipeline does), with coordinates in the texture drawn from;
+// the colour (or the light, when lit) is the batch's, as few varyings as
+// possible making the software rasteriser's setup of each triangle cheap.
+// The fragment stage draws in one of three modes:
+//   plain    the colour;
+//   picture  the texel x that colour (modulate), linearly filtered (the
+//            backend has split each quad where its picture repeats and
+//            clamped it where it ends, so the picture's one-pixel border,
+//            render/PictureLevels.h, gives the filter at the edges what the
+//            game's repeat in s and clamp in t give it);
 //   glyph    the colour where the glyph page's pixel is set, nothing elsewhere;
 // then, while the alpha test is on, discards what has alpha of 0.0001 or less.
 class Gles2Program {
@@ -22,7 +25,6 @@ public:
     // The attribute locations the program is linked with.
     static constexpr unsigned int positionAttribute = 0;
     static constexpr unsigned int texCoordAttribute = 1;
-    static constexpr unsigned int colourAttribute = 2;
 
     // The modes of the fragment stage.
     static constexpr float plainMode = 0.0f;
@@ -44,16 +46,12 @@ public:
 
     unsigned int name() const { return program_; }
     int mode() const { return mode_; }
-    int rows() const { return rows_; }
     int alphaTest() const { return alphaTest_; }
-    int lit() const { return lit_; }
-    int light() const { return light_; }
+    int colour() const { return colour_; }
 
 private:
     unsigned int program_ = 0;
     int mode_ = -1;
-    int rows_ = -1;
     int alphaTest_ = -1;
-    int lit_ = -1;
-    int light_ = -1;
+    int colour_ = -1;
 };

@@ -8,6 +8,7 @@
 
 #include "render/GlApi.h"
 #include "render/GlResources.h"
+#include "render/PictureLevels.h"
 
 namespace {
 
@@ -23,6 +24,20 @@ constexpr float bitmapEpsilon = 0.0001f;
 constexpr int glyphCount = 128;
 // The buffers the backend holds for its whole life: vertices and indices.
 constexpr int ownBuffers = 2;
+// Pictures this large or smaller (without their border) go on shared pages
+// of this side, or the driver's largest texture side when that is smaller.
+constexpr int sharedPictureSide = 256;
+constexpr int pictureBorder = 1;
+constexpr int largestPicturePage = 2048;
+
+// Linear filtering, clamped at the edges: the border does the wrapping.
+void setPictureSampling()
+{
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+}
 
 // The version of the current context: true when it is GL 2.1 or later, or
 // GLES 2 or later; gles says which.
@@ -43,12 +58,20 @@ bool shadersAvailable(bool& gles)
     return gles ? major >= 2 : (major > 2 || (major == 2 && minor >= 1));
 }
 
+// Sorts the first count values of a short list in place.
+void sortSmall(float* values, int count)
+{
+    for (int i = 1; i < count; ++i)
+        for (int j = i; j > 0 && values[j] < values[j - 1]; --j)
+            std::swap(values[j], values[j - 1]);
+}
+
 } // namespace
 
 bool Gles2Renderer::BatchState::operator==(const BatchState& other) const
 {
-    return mode == other.mode && texture == other.texture && rows == other.rows && blended == other.blended
-        && alphaTest == other.alphaTest && lit == other.lit && light == other.light
+    return mode == other.mode && texture == other.texture && blended == other.blended
+        && alphaTest == other.alphaTest && std::memcmp(colour, other.colour, sizeof colour) == 0
         && std::memcmp(viewport, other.viewport, sizeof viewport) == 0;
 }
 
@@ -98,6 +121,9 @@ std::unique_ptr<Gles2Renderer> Gles2Renderer::create(int surfaceWidth, int surfa
 
 Gles2Renderer::~Gles2Renderer()
 {
+    for (const unsigned int page : pageTextures_)
+        if (page != 0)
+            glDeleteTextures(1, &page);
     for (auto& [key, glyphs] : glyphs_)
         glDeleteTextures(static_cast<GLsizei>(glyphs.pages.size()), glyphs.pages.data());
     if (vertexBuffer_ != 0)
@@ -124,7 +150,10 @@ Renderer::Resources Gles2Renderer::resources()
 {
     flush();
     Resources held;
-    held.textures = glresources::liveTextures();
+    held.picturePages = static_cast<int>(std::count_if(pageTextures_.begin(), pageTextures_.end(),
+                                                       [](unsigned int page) { return page != 0; }));
+    // The pages are the backend's; the names counted are the game's and the text's.
+    held.textures = glresources::liveTextures() - held.picturePages;
     held.buffers = glresources::liveBuffers();
     held.standingBuffers = ownBuffers;
     return held;
@@ -185,28 +214,106 @@ void Gles2Renderer::useBatch(const BatchState& state)
     steps_.push_back(step);
 }
 
-void Gles2Renderer::addCorners(const float clip[4][4], const float uv[4][2], std::uint32_t colour)
+void Gles2Renderer::addCorners(const float clip[4][4], const float uv[4][2])
 {
     for (int corner = 0; corner < 4; ++corner)
-        vertices_.push_back(
-            Vertex{clip[corner][0], clip[corner][1], clip[corner][2], uv[corner][0], uv[corner][1], colour});
+        vertices_.push_back(Vertex{clip[corner][0], clip[corner][1], clip[corner][2], uv[corner][0], uv[corner][1]});
     steps_.back().vertexCount += verticesPerQuad;
+}
+
+void Gles2Renderer::drawnColour(std::uint32_t colour, bool lit, float out[4]) const
+{
+    if (lit) {
+        const float light = std::clamp(current_.ambient * current_.material, 0.0f, 1.0f);
+        out[0] = out[1] = out[2] = light;
+        out[3] = 1.0f;
+        return;
+    }
+    for (int k = 0; k < 4; ++k)
+        out[k] = static_cast<float>((colour >> (8 * k)) & 0xFF) / 255.0f;
+}
+
+void Gles2Renderer::addPictureCorners(const float clip[4][4], const QuadCommand& quad, const float area[4])
+{
+    // Across the quad (a from its left edge to its right) s runs from u0 to
+    // u1; up it (b from its lower edge to its upper) t runs from v1 to v0.
+    float across[8];
+    int acrossCount = 0;
+    across[acrossCount++] = 0.0f;
+    const float low = std::min(quad.u0, quad.u1);
+    const float high = std::max(quad.u0, quad.u1);
+    constexpr int mostRepeats = 6;
+    for (float whole = std::floor(low) + 1.0f; whole < high && acrossCount < mostRepeats; whole += 1.0f)
+        across[acrossCount++] = (whole - quad.u0) / (quad.u1 - quad.u0);
+    across[acrossCount++] = 1.0f;
+    sortSmall(across, acrossCount);
+    float up[4];
+    int upCount = 0;
+    up[upCount++] = 0.0f;
+    for (const float edge : {0.0f, 1.0f}) {
+        const float b = (edge - quad.v1) / (quad.v0 - quad.v1);
+        if (quad.v0 != quad.v1 && b > 0.0f && b < 1.0f)
+            up[upCount++] = b;
+    }
+    up[upCount++] = 1.0f;
+    sortSmall(up, upCount);
+
+    const auto s = [&quad](float a) { return quad.u0 + a * (quad.u1 - quad.u0); };
+    const auto t = [&quad](float b) { return quad.v1 + b * (quad.v0 - quad.v1); };
+    // A point of the quad: its corners exactly as transformed, the points
+    // between them along its edges.
+    const auto at = [&clip](float a, float b, float out[4]) {
+        if ((a == 0.0f || a == 1.0f) && (b == 0.0f || b == 1.0f)) {
+            const int corner = a == 0.0f ? (b == 0.0f ? 0 : 1) : (b == 0.0f ? 3 : 2);
+            std::copy(clip[corner], clip[corner] + 4, out);
+            return;
+        }
+        for (int k = 0; k < 4; ++k)
+            out[k] = clip[0][k] + a * (clip[3][k] - clip[0][k]) + b * (clip[1][k] - clip[0][k]);
+    };
+    for (int i = 0; i + 1 < acrossCount; ++i) {
+        if (across[i + 1] <= across[i])
+            continue;
+        // The repeat this piece shows, and s within it at its two edges.
+        const float repeat = std::floor(s((across[i] + across[i + 1]) * 0.5f));
+        const float left = std::clamp(s(across[i]) - repeat, 0.0f, 1.0f);
+        const float right = std::clamp(s(across[i + 1]) - repeat, 0.0f, 1.0f);
+        for (int j = 0; j + 1 < upCount; ++j) {
+            if (up[j + 1] <= up[j])
+                continue;
+            const float lower = std::clamp(t(up[j]), 0.0f, 1.0f);
+            const float upper = std::clamp(t(up[j + 1]), 0.0f, 1.0f);
+            float corners[4][4];
+            at(across[i], up[j], corners[0]);
+            at(across[i], up[j + 1], corners[1]);
+            at(across[i + 1], up[j + 1], corners[2]);
+            at(across[i + 1], up[j], corners[3]);
+            const auto x = [area](float value) { return area[0] + value * area[2]; };
+            const auto y = [area](float value) { return area[1] + value * area[3]; };
+            const float uv[4][2] = {{x(left), y(lower)}, {x(left), y(upper)}, {x(right), y(upper)},
+                                    {x(right), y(lower)}};
+            addCorners(corners, uv);
+        }
+    }
 }
 
 void Gles2Renderer::addQuad(const QuadCommand& quad)
 {
     BatchState state;
+    const float* area = nullptr;
     if (quad.texture != 0) {
         // Drawing a picture switches the alpha test on, as binding one does.
         alphaTest_ = true;
         state.mode = Gles2Program::pictureMode;
         state.texture = quad.texture;
-        const auto known = rows_.find(quad.texture);
-        state.rows = known != rows_.end() ? static_cast<float>(known->second) : 1.0f;
+        const auto known = pictures_.find(quad.texture);
+        if (known != pictures_.end()) {
+            state.texture = known->second.drawn;
+            area = known->second.area;
+        }
     }
     state.alphaTest = alphaTest_;
-    state.lit = current_.lighting != 0;
-    state.light = std::clamp(current_.ambient * current_.material, 0.0f, 1.0f);
+    drawnColour(quad.colour, current_.lighting != 0, state.colour);
     std::memcpy(state.viewport, current_.viewport, sizeof state.viewport);
     useBatch(state);
 
@@ -221,8 +328,12 @@ void Gles2Renderer::addQuad(const QuadCommand& quad)
     float clip[4][4];
     for (int corner = 0; corner < 4; ++corner)
         full.transform(corners[corner][0], corners[corner][1], 0.0f, 1.0f, clip[corner]);
+    if (area != nullptr) {
+        addPictureCorners(clip, quad, area);
+        return;
+    }
     const float uv[4][2] = {{quad.u0, quad.v1}, {quad.u0, quad.v0}, {quad.u1, quad.v0}, {quad.u1, quad.v1}};
-    addCorners(clip, uv, quad.colour);
+    addCorners(clip, uv);
 }
 
 void Gles2Renderer::addRect(const RectCommand& rect)
@@ -230,6 +341,7 @@ void Gles2Renderer::addRect(const RectCommand& rect)
     BatchState state;
     state.blended = rect.blended != 0;
     state.alphaTest = alphaTest_;
+    drawnColour(rect.colour, false, state.colour);
     std::memcpy(state.viewport, current_.viewport, sizeof state.viewport);
     useBatch(state);
 
@@ -242,7 +354,7 @@ void Gles2Renderer::addRect(const RectCommand& rect)
     for (int corner = 0; corner < 4; ++corner)
         full.transform(corners[corner][0], corners[corner][1], 0.0f, 1.0f, clip[corner]);
     const float uv[4][2] = {{0, 0}, {0, 0}, {0, 0}, {0, 0}};
-    addCorners(clip, uv, rect.colour);
+    addCorners(clip, uv);
 }
 
 void Gles2Renderer::addText(const FrameRecord& record, const TextCommand& text)
@@ -278,8 +390,8 @@ void Gles2Renderer::addText(const FrameRecord& record, const TextCommand& text)
     BatchState state;
     state.mode = Gles2Program::glyphMode;
     state.alphaTest = alphaTest_;
-    state.lit = current_.lighting != 0;
-    state.light = std::clamp(current_.ambient * current_.material, 0.0f, 1.0f);
+    // A bitmap's colour is the raster position's, lit as a vertex is.
+    drawnColour(text.colour, current_.lighting != 0, state.colour);
     state.viewport[2] = current_.surface[0];
     state.viewport[3] = current_.surface[1];
 
@@ -306,7 +418,7 @@ void Gles2Renderer::addText(const FrameRecord& record, const TextCommand& text)
             const float v0 = static_cast<float>(place.y) / side;
             const float v1 = static_cast<float>(place.y + glyph.rows) / side;
             const float uv[4][2] = {{u0, v0}, {u0, v1}, {u1, v1}, {u1, v0}};
-            addCorners(corners, uv, text.colour);
+            addCorners(corners, uv);
         }
         rasterX += glyph.advance;
     }
@@ -376,14 +488,10 @@ void Gles2Renderer::applyBatch(const BatchState& state)
     }
     if (!known || state.mode != applied_.mode)
         glUniform1f(program_.mode(), state.mode);
-    if (!known || state.rows != applied_.rows)
-        glUniform1f(program_.rows(), state.rows);
     if (!known || state.alphaTest != applied_.alphaTest)
         glUniform1f(program_.alphaTest(), state.alphaTest ? 1.0f : 0.0f);
-    if (!known || state.lit != applied_.lit)
-        glUniform1f(program_.lit(), state.lit ? 1.0f : 0.0f);
-    if (!known || state.light != applied_.light)
-        glUniform4f(program_.light(), state.light, state.light, state.light, 1.0f);
+    if (!known || std::memcmp(state.colour, applied_.colour, sizeof state.colour) != 0)
+        glUniform4f(program_.colour(), state.colour[0], state.colour[1], state.colour[2], state.colour[3]);
     applied_ = state;
     appliedKnown_ = true;
 }
@@ -396,13 +504,30 @@ void Gles2Renderer::drawSteps()
     glEnable(GL_DEPTH_TEST);
     glActiveTexture(GL_TEXTURE0);
     glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
+    // A new store every frame: the driver need not wait for the frame
+    // before to finish with the old one.
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices_.size() * sizeof(Vertex)),
                  vertices_.empty() ? nullptr : vertices_.data(), GL_STREAM_DRAW);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer_);
-    glEnableVertexAttribArray(Gles2Program::positionAttribute);
-    glEnableVertexAttribArray(Gles2Program::texCoordAttribute);
-    glEnableVertexAttribArray(Gles2Program::colourAttribute);
+    for (const unsigned int attribute : {Gles2Program::positionAttribute, Gles2Program::texCoordAttribute})
+        glEnableVertexAttribArray(attribute);
     appliedKnown_ = false;
+    // The vertices are read in chunks of as many quads as 16-bit indices
+    // reach; a batch is drawn by index offset within its chunk.
+    std::size_t chunk = static_cast<std::size_t>(-1);
+    const auto useChunk = [&chunk](std::size_t wanted) {
+        if (wanted == chunk)
+            return;
+        chunk = wanted;
+        const std::size_t offset = chunk * quadsPerDraw * verticesPerQuad * sizeof(Vertex);
+        const auto at = [offset](std::size_t field) {
+            return reinterpret_cast<const void*>(static_cast<std::uintptr_t>(offset + field));
+        };
+        glVertexAttribPointer(Gles2Program::positionAttribute, 3, GL_FLOAT, GL_FALSE, sizeof(Vertex),
+                              at(offsetof(Vertex, x)));
+        glVertexAttribPointer(Gles2Program::texCoordAttribute, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex),
+                              at(offsetof(Vertex, u)));
+    };
     for (const Step& step : steps_) {
         if (step.kind == Step::Clear) {
             glClearColor(step.clearColour[0], step.clearColour[1], step.clearColour[2], step.clearColour[3]);
@@ -412,23 +537,21 @@ void Gles2Renderer::drawSteps()
         if (step.vertexCount == 0)
             continue;
         applyBatch(step.state);
-        const std::size_t offset = step.firstVertex * sizeof(Vertex);
-        const auto at = [offset](std::size_t field) {
-            return reinterpret_cast<const void*>(static_cast<std::uintptr_t>(offset + field));
-        };
-        glVertexAttribPointer(Gles2Program::positionAttribute, 3, GL_FLOAT, GL_FALSE, sizeof(Vertex),
-                              at(offsetof(Vertex, x)));
-        glVertexAttribPointer(Gles2Program::texCoordAttribute, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex),
-                              at(offsetof(Vertex, u)));
-        glVertexAttribPointer(Gles2Program::colourAttribute, 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(Vertex),
-                              at(offsetof(Vertex, colour)));
-        const auto indices = static_cast<GLsizei>(step.vertexCount / verticesPerQuad * indicesPerQuad);
-        glDrawElements(GL_TRIANGLES, indices, GL_UNSIGNED_SHORT, nullptr);
-        ++counts_.drawCalls;
+        std::size_t quad = step.firstVertex / verticesPerQuad;
+        std::size_t left = step.vertexCount / verticesPerQuad;
+        while (left > 0) {
+            useChunk(quad / quadsPerDraw);
+            const std::size_t within = quad % quadsPerDraw;
+            const std::size_t count = std::min(left, quadsPerDraw - within);
+            glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count * indicesPerQuad), GL_UNSIGNED_SHORT,
+                           reinterpret_cast<const void*>(within * indicesPerQuad * sizeof(GLushort)));
+            ++counts_.drawCalls;
+            quad += count;
+            left -= count;
+        }
     }
-    glDisableVertexAttribArray(Gles2Program::positionAttribute);
-    glDisableVertexAttribArray(Gles2Program::texCoordAttribute);
-    glDisableVertexAttribArray(Gles2Program::colourAttribute);
+    for (const unsigned int attribute : {Gles2Program::positionAttribute, Gles2Program::texCoordAttribute})
+        glDisableVertexAttribArray(attribute);
     // The picture's viewport stands for whatever draws next (a read-back).
     glViewport(current_.viewport[0], current_.viewport[1], current_.viewport[2], current_.viewport[3]);
     vertices_.clear();
@@ -438,32 +561,78 @@ void Gles2Renderer::drawSteps()
 unsigned int Gles2Renderer::createTexture(const std::vector<PictureLevel>& levels)
 {
     const int limit = maxTextureSide();
-    if (limit > 0 && (levels.front().width > limit || levels.front().height > limit)) {
+    const PictureLevel bordered = PictureLevels::withBorder(levels.front());
+    if (limit > 0 && (bordered.width > limit || bordered.height > limit)) {
         std::fprintf(stderr, "thrask: a %d x %d picture is larger than the %d x %d textures of this driver\n",
                      levels.front().width, levels.front().height, limit, limit);
         return 0;
     }
+    // The picture's own texture: its name is the game's for it.
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
-    for (std::size_t level = 0; level < levels.size(); ++level)
-        glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(level), GL_RGBA, levels[level].width, levels[level].height, 0,
-                     GL_RGBA, GL_UNSIGNED_BYTE, levels[level].rgba.data());
-    // The game's sampling: linear, s repeated (mirroring and scrolling), t
-    // clamped (the program fades the edge rows as a clamp to a border does).
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    rows_[name] = levels.front().height;
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, bordered.width, bordered.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 bordered.rgba.data());
+    setPictureSampling();
     appliedKnown_ = false;
+
+    Picture picture;
+    picture.width = levels.front().width;
+    picture.height = levels.front().height;
+    picture.drawn = name;
+    const auto inside = [&picture](float x, float y, float width, float height, float out[4]) {
+        out[0] = (x + pictureBorder) / width;
+        out[1] = (y + pictureBorder) / height;
+        out[2] = static_cast<float>(picture.width) / width;
+        out[3] = static_cast<float>(picture.height) / height;
+    };
+    inside(0.0f, 0.0f, static_cast<float>(bordered.width), static_cast<float>(bordered.height), picture.area);
+
+    // A small picture is drawn from a shared page.
+    if (picture.width <= sharedPictureSide && picture.height <= sharedPictureSide) {
+        if (pages_ == nullptr)
+            pages_ = std::make_unique<PicturePages>(limit > 0 ? std::min(limit, largestPicturePage) : largestPicturePage);
+        bool pageAdded = false;
+        const PicturePages::Slot slot = pages_->place(bordered.width, bordered.height, pageAdded);
+        if (slot.page >= 0) {
+            const auto page = static_cast<std::size_t>(slot.page);
+            if (pageTextures_.size() <= page)
+                pageTextures_.resize(page + 1, 0);
+            if (pageAdded) {
+                GLuint made = 0;
+                glGenTextures(1, &made);
+                glBindTexture(GL_TEXTURE_2D, made);
+                glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pages_->side(), pages_->side(), 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                             nullptr);
+                setPictureSampling();
+                pageTextures_[page] = made;
+            }
+            glBindTexture(GL_TEXTURE_2D, pageTextures_[page]);
+            glTexSubImage2D(GL_TEXTURE_2D, 0, slot.x, slot.y, bordered.width, bordered.height, GL_RGBA,
+                            GL_UNSIGNED_BYTE, bordered.rgba.data());
+            picture.slot = slot;
+            picture.drawn = pageTextures_[page];
+            const auto side = static_cast<float>(pages_->side());
+            inside(static_cast<float>(slot.x), static_cast<float>(slot.y), side, side, picture.area);
+        }
+    }
+    pictures_[name] = picture;
     return name;
 }
 
 void Gles2Renderer::deleteTexture(unsigned int name)
 {
     glDeleteTextures(1, &name);
-    rows_.erase(name);
+    const auto found = pictures_.find(name);
+    if (found == pictures_.end())
+        return;
+    const PicturePages::Slot slot = found->second.slot;
+    pictures_.erase(found);
+    if (slot.page >= 0 && pages_ != nullptr && pages_->release(slot)) {
+        const auto page = static_cast<std::size_t>(slot.page);
+        glDeleteTextures(1, &pageTextures_[page]);
+        pageTextures_[page] = 0;
+    }
 }
 
 bool Gles2Renderer::textureExists(unsigned int name)

@@ -9,6 +9,7 @@
 
 #include "render/Gles2Program.h"
 #include "render/GlyphAtlas.h"
+#include "render/PicturePages.h"
 #include "render/Renderer.h"
 #include "render/TransformMatrix.h"
 
@@ -17,12 +18,16 @@
 // pictures, no mapped buffers). A frame's quads, rectangles and glyphs are
 // placed on the processor exactly where the fixed-function pipeline puts
 // them, gathered into one vertex buffer, and drawn in batches: consecutive
-// quads with the same picture and state go out in one draw call, in the
+// quads with the same texture and state go out in one draw call, in the
 // order the game issued them, so overlaps at equal depth resolve as with
-// gl1. Lighting, modulation, the alpha test and the clamp in t are the
-// program's (render/Gles2Program.h); text is drawn from glyph pages built
-// once per glyph set (render/GlyphAtlas.h), clipped to the surface as
-// bitmaps are.
+// gl1. Pictures of 256 x 256 pixels or less are also copied onto shared
+// picture pages (render/PicturePages.h) and drawn from there, so sprites of
+// different pictures share a texture and a batch. Every picture is held
+// with a one-pixel border (PictureLevels::withBorder) that gives the linear
+// filter what the game's repeat in s and clamp in t give it. Lighting,
+// modulation and the alpha test are the program's (render/Gles2Program.h);
+// text is drawn from glyph pages built once per glyph set
+// (render/GlyphAtlas.h), clipped to the surface as bitmaps are.
 //
 // Needs a current OpenGL context (GL 2.1 or GLES 2) from creation to
 // destruction; deletes its program, buffers and glyph pages when destroyed
@@ -62,17 +67,24 @@ private:
     struct Vertex {
         float x, y, z;
         float u, v;
-        std::uint32_t colour;
+    };
+    // A picture texture made, and where it is drawn from.
+    struct Picture {
+        int width = 0;  // level 0, without the border
+        int height = 0;
+        PicturePages::Slot slot;   // on a shared page, or page -1
+        unsigned int drawn = 0;    // the texture quads are drawn from
+        float area[4] = {0, 0, 1, 1};
     };
     // Everything a draw call is made under.
     struct BatchState {
         float mode = Gles2Program::plainMode;
         unsigned int texture = 0;
-        float rows = 1.0f;
         bool blended = false;
         bool alphaTest = false;
-        bool lit = false;
-        float light = 1.0f;
+        // The colour drawn (modulating a picture): the quad's own, or the
+        // light's (ambient x material, alpha 1) when lit.
+        float colour[4] = {1, 1, 1, 1};
         // The viewport: the picture's, or the whole surface for text.
         int viewport[4] = {0, 0, 0, 0};
         bool operator==(const BatchState& other) const;
@@ -101,7 +113,15 @@ private:
     void addRect(const RectCommand& rect);
     void addText(const FrameRecord& record, const TextCommand& text);
     // Four vertices in clip coordinates, counter-clockwise from lower left.
-    void addCorners(const float clip[4][4], const float uv[4][2], std::uint32_t colour);
+    void addCorners(const float clip[4][4], const float uv[4][2]);
+    // The colour a batch draws a command's colour in: the light when lighting
+    // is on (as the fixed-function pipeline lights it), else the colour.
+    void drawnColour(std::uint32_t colour, bool lit, float out[4]) const;
+    // A picture's quad, split where its s crosses a whole number (each piece
+    // then shows one repeat of the picture) and where its t leaves 0..1 (a
+    // piece beyond holds the edge of the clamped picture), each piece
+    // textured inside the picture's rectangle of its texture.
+    void addPictureCorners(const float clip[4][4], const QuadCommand& quad, const float area[4]);
     const Glyphs* glyphs(unsigned int glyphSet, bool rims);
     // Draws the steps gathered, then forgets them.
     void drawSteps();
@@ -116,8 +136,10 @@ private:
     bool alphaTest_ = false;
     std::vector<Vertex> vertices_;
     std::vector<Step> steps_;
-    // The level 0 height of every picture texture made, for the clamp in t.
-    std::map<unsigned int, int> rows_;
+    // Every picture texture made, by name, and the shared pages' textures.
+    std::map<unsigned int, Picture> pictures_;
+    std::unique_ptr<PicturePages> pages_;
+    std::vector<unsigned int> pageTextures_;
     std::map<std::pair<unsigned int, bool>, Glyphs> glyphs_;
     // What the context was last set to, so a batch changes only what differs.
     BatchState applied_;

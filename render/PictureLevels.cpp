@@ -164,6 +164,25 @@ PictureLevel PictureLevels::scale(int widthIn, int heightIn, const unsigned char
     return scaled;
 }
 
+PictureLevel PictureLevels::withBorder(const PictureLevel& level)
+{
+    PictureLevel bordered;
+    bordered.width = level.width + 2;
+    bordered.height = level.height + 2;
+    bordered.rgba.assign(static_cast<std::size_t>(bordered.width) * bordered.height * channels, 0);
+    if (level.width <= 0 || level.height <= 0)
+        return bordered;
+    const std::size_t rowBytes = static_cast<std::size_t>(level.width) * channels;
+    for (int y = 0; y < level.height; ++y) {
+        const unsigned char* in = level.rgba.data() + offset(0, y, level.width);
+        unsigned char* out = bordered.rgba.data() + offset(0, y + 1, bordered.width);
+        std::memcpy(out, in + rowBytes - channels, channels);
+        std::memcpy(out + channels, in, rowBytes);
+        std::memcpy(out + channels + rowBytes, in, channels);
+    }
+    return bordered;
+}
+
 std::vector<PictureLevel> PictureLevels::build(int width, int height, const unsigned char* rgba, int largestSide)
 {
     std::vector<PictureLevel> levels;

@@ -34,4 +34,13 @@ public:
 
     // The picture scaled to width x height by box filtering.
     static PictureLevel scale(int widthIn, int heightIn, const unsigned char* rgba, int width, int height);
+
+    // The level with a border of one pixel all round: on the left the
+    // level's last column, on the right its first one (what repeating it in
+    // s puts beside it), above and below rows of transparent black (the
+    // border a clamp in t filters its edge rows with). Filtered linearly
+    // inside the border, it samples exactly as the level sampled with the
+    // game's wrapping, where the shader backend cannot set that wrapping
+    // (a picture on a shared page, a GLES 2 picture of any size).
+    static PictureLevel withBorder(const PictureLevel& level);
 };

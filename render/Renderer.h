@@ -56,7 +56,8 @@ public:
     // Names the backend holds on its context, counted by asking the context
     // itself where there is one (so a name the bookkeeping lost still counts).
     struct Resources {
-        int textures = 0;       // texture names alive (pictures and glyph atlases)
+        int textures = 0;       // texture names alive (pictures and glyph pages)
+        int picturePages = 0;   // alive besides them: gles2's shared picture pages
         int displayLists = 0;   // display lists alive (gl1's glyphs)
         int buffers = 0;        // vertex and index buffers alive
         int standingBuffers = 0; // of them, the backend's own for its whole life
