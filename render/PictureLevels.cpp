@@ -1,5 +1,6 @@
 #include "render/PictureLevels.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
@@ -70,95 +71,48 @@ PictureLevel PictureLevels::scale(int widthIn, int heightIn, const unsigned char
     PictureLevel scaled;
     scaled.width = width;
     scaled.height = height;
-    if (widthIn == width * 2 && heightIn == height * 2) {
-        PictureLevel in;
-        in.width = widthIn;
-        in.height = heightIn;
-        in.rgba.assign(rgba, rgba + static_cast<std::size_t>(widthIn) * heightIn * channels);
-        return halve(in);
-    }
-    scaled.rgba.resize(static_cast<std::size_t>(width) * height * channels);
-    // Each output pixel averages the box of input it covers, partly covered
-    // pixels by the share they lie in it; sums and shares in single
-    // precision, walking the boxes as the classic scaler does.
-    const float convy = static_cast<float>(heightIn) / static_cast<float>(height);
-    const float convx = static_cast<float>(widthIn) / static_cast<float>(width);
-    const int convyInt = static_cast<int>(std::floor(convy));
-    const float convyFloat = convy - static_cast<float>(convyInt);
-    const int convxInt = static_cast<int>(std::floor(convx));
-    const float convxFloat = convx - static_cast<float>(convxInt);
-    const float area = convx * convy;
-    const auto texel = [&](int x, int y, int k) { return static_cast<float>(rgba[offset(x, y, widthIn) + k]); };
-
-    int lowyInt = 0;
-    float lowyFloat = 0.0f;
-    int highyInt = convyInt;
-    float highyFloat = convyFloat;
-    for (int i = 0; i < height; ++i) {
-        if (highyInt >= heightIn)
-            highyInt = heightIn - 1;
-        int lowxInt = 0;
-        float lowxFloat = 0.0f;
-        int highxInt = convxInt;
-        float highxFloat = convxFloat;
-        for (int j = 0; j < width; ++j) {
-            float totals[channels] = {0.0f, 0.0f, 0.0f, 0.0f};
-            for (int k = 0; k < channels; ++k) {
-                float& total = totals[k];
-                if (highyInt > lowyInt && highxInt > lowxInt) {
-                    float yPercent = 1 - lowyFloat;
-                    total += texel(lowxInt, lowyInt, k) * (yPercent * (1 - lowxFloat));
-                    int l = lowxInt + 1;
-                    for (; l < highxInt; ++l)
-                        total += texel(l, lowyInt, k) * yPercent;
-                    total += texel(l, lowyInt, k) * (yPercent * highxFloat);
-                    yPercent = highyFloat;
-                    total += texel(lowxInt, highyInt, k) * (yPercent * (1 - lowxFloat));
-                    for (l = lowxInt + 1; l < highxInt; ++l)
-                        total += texel(l, highyInt, k) * yPercent;
-                    total += texel(l, highyInt, k) * (yPercent * highxFloat);
-                    for (int m = lowyInt + 1; m < highyInt; ++m)
-                        total += texel(lowxInt, m, k) * (1 - lowxFloat) + texel(highxInt, m, k) * highxFloat;
-                } else if (highyInt > lowyInt) {
-                    const float xPercent = highxFloat - lowxFloat;
-                    total += texel(lowxInt, lowyInt, k) * ((1 - lowyFloat) * xPercent);
-                    int m = lowyInt + 1;
-                    for (; m < highyInt; ++m)
-                        total += texel(lowxInt, m, k) * xPercent;
-                    total += texel(lowxInt, m, k) * (xPercent * highyFloat);
-                } else if (highxInt > lowxInt) {
-                    const float yPercent = highyFloat - lowyFloat;
-                    total += texel(lowxInt, lowyInt, k) * ((1 - lowxFloat) * yPercent);
-                    int l = lowxInt + 1;
-                    for (; l < highxInt; ++l)
-                        total += texel(l, lowyInt, k) * yPercent;
-                    total += texel(l, lowyInt, k) * (yPercent * highxFloat);
-                } else {
-                    total += texel(lowxInt, lowyInt, k) * ((highyFloat - lowyFloat) * (highxFloat - lowxFloat));
-                }
-                for (int m = lowyInt + 1; m < highyInt; ++m)
-                    for (int l = lowxInt + 1; l < highxInt; ++l)
-                        total += texel(l, m, k);
-            }
-            const std::size_t target = offset(j, i, width);
-            for (int k = 0; k < channels; ++k)
-                scaled.rgba[target + k] = static_cast<unsigned char>(totals[k] / area);
-            lowxInt = highxInt;
-            lowxFloat = highxFloat;
-            highxInt += convxInt;
-            highxFloat += convxFloat;
-            if (highxFloat > 1) {
-                highxFloat -= 1.0f;
-                ++highxInt;
-            }
+    scaled.rgba.assign(static_cast<std::size_t>(width) * height * channels, 0);
+    if (widthIn <= 0 || heightIn <= 0 || width <= 0 || height <= 0)
+        return scaled;
+    // Each output pixel covers a box of the input, widthIn / width pixels
+    // wide and heightIn / height high; it is the average of the input pixels
+    // under the box, each weighted by how much of it the box covers.
+    const double boxWidth = static_cast<double>(widthIn) / width;
+    const double boxHeight = static_cast<double>(heightIn) / height;
+    // The input pixels a box from `from` to `to` covers, and by how much.
+    struct Share {
+        int pixel;
+        double weight;
+    };
+    const auto shares = [](double from, double to, int limit) {
+        std::vector<Share> covered;
+        for (int pixel = static_cast<int>(std::floor(from)); pixel < limit && pixel < to; ++pixel) {
+            const double weight = std::min(to, pixel + 1.0) - std::max(from, static_cast<double>(pixel));
+            if (weight > 0.0)
+                covered.push_back({pixel, weight});
         }
-        lowyInt = highyInt;
-        lowyFloat = highyFloat;
-        highyInt += convyInt;
-        highyFloat += convyFloat;
-        if (highyFloat > 1) {
-            highyFloat -= 1.0f;
-            ++highyInt;
+        return covered;
+    };
+    std::vector<std::vector<Share>> columns(static_cast<std::size_t>(width));
+    for (int x = 0; x < width; ++x)
+        columns[static_cast<std::size_t>(x)] = shares(x * boxWidth, (x + 1) * boxWidth, widthIn);
+    for (int y = 0; y < height; ++y) {
+        const std::vector<Share> rows = shares(y * boxHeight, (y + 1) * boxHeight, heightIn);
+        for (int x = 0; x < width; ++x) {
+            double totals[channels] = {0.0, 0.0, 0.0, 0.0};
+            double area = 0.0;
+            for (const Share& row : rows) {
+                for (const Share& column : columns[static_cast<std::size_t>(x)]) {
+                    const double weight = row.weight * column.weight;
+                    const unsigned char* in = rgba + offset(column.pixel, row.pixel, widthIn);
+                    for (int k = 0; k < channels; ++k)
+                        totals[k] += in[k] * weight;
+                    area += weight;
+                }
+            }
+            unsigned char* out = scaled.rgba.data() + offset(x, y, width);
+            for (int k = 0; k < channels; ++k)
+                out[k] = static_cast<unsigned char>(std::lround(std::clamp(totals[k] / area, 0.0, 255.0)));
         }
     }
     return scaled;

@@ -15,9 +15,11 @@ struct PictureLevel {
 // nearest power of two in each direction (a picture of 3 x 2^k pixels or more
 // but less than 2^(k+2) rounds up, as the classic mipmap builder rounds),
 // scaled by box filtering where its size differs; each further level halves
-// the one before by averaging 2 x 2 pixels (or 2 where one side is already
-// 1), down to 1 x 1. The results equal those of the fixed-function era's
-// gluBuild2DMipmaps for RGBA bytes, byte for byte.
+// the one before by averaging 2 x 2 pixels, rounded (or 2, truncated, where
+// one side is already 1), down to 1 x 1. For a picture whose sides are powers
+// of two (every picture the game ships) the levels are byte for byte those
+// of the classic gluBuild2DMipmaps; other sizes are scaled correctly, where
+// that builder left rows black or read past the picture.
 class PictureLevels {
 public:
     // The chain for a width x height RGBA picture (rgba holds its pixels,
@@ -32,7 +34,9 @@ public:
     // larger than 1.
     static PictureLevel halve(const PictureLevel& level);
 
-    // The picture scaled to width x height by box filtering.
+    // The picture scaled to width x height by box filtering: each pixel the
+    // average of the pixels under its box, weighted by the part covered,
+    // rounded to the nearest byte.
     static PictureLevel scale(int widthIn, int heightIn, const unsigned char* rgba, int width, int height);
 
     // The level with a border of one pixel all round: on the left the
