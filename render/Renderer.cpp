@@ -1,5 +1,6 @@
 #include "render/Renderer.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "render/NullRenderer.h"
@@ -75,6 +76,12 @@ void Renderer::setSurface(int width, int height)
 
 void Renderer::setViewport(int x, int y, int width, int height)
 {
+    if (width < 0 || height < 0)
+        return;
+    constexpr int largestViewport = 16384;
+    const int largest = maxViewportSide() > 0 ? maxViewportSide() : largestViewport;
+    width = std::min(width, largest);
+    height = std::min(height, largest);
     state_.viewport[0] = x;
     state_.viewport[1] = y;
     state_.viewport[2] = width;

@@ -76,7 +76,10 @@ public:
     // The drawable surface in pixels (the window's client area, or the
     // off-screen buffer): text is clipped to it, as bitmaps are.
     void setSurface(int width, int height);
-    // The part of the surface the picture is drawn in; persists until changed.
+    // The part of the surface the picture is drawn in; persists until
+    // changed. As OpenGL takes a viewport: a negative width or height
+    // changes nothing, a larger one than the backend can draw is cut to
+    // its largest (maxViewportSide, 16384 where the backend has no limit).
     void setViewport(int x, int y, int width, int height);
     Viewport viewport() const;
     // The colour clear() fills with (black and transparent unless set).
