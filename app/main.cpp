@@ -37,6 +37,7 @@
 #include "platform/SdlAudio.h"
 #include "platform/Ticks.h"
 #include "platform/VirtualKeys.h"
+#include "play/PlayScreen.h"
 #include "render/Renderer.h"
 #include "render/RendererChoice.h"
 
@@ -44,6 +45,21 @@ namespace {
 
 // A recording keeps the state hash of one frame in this many.
 constexpr std::uint16_t recordHashEvery = 8;
+
+// How long a menu at rest may spend loading pictures ahead in one frame,
+// after the first picture of the frame, in microseconds.
+constexpr std::int64_t preloadBudget = 8000;
+
+// Loads pictures ahead while the screen is at rest: at least one, then more
+// while the frame's budget lasts.
+void preloadAtRest(PicturePreloader& preloader)
+{
+    if (preloader.done() || currentScreen == nullptr || !currentScreen->stillPicture())
+        return;
+    const std::int64_t start = monotonicMicroseconds();
+    while (preloader.loadNext() && monotonicMicroseconds() - start < preloadBudget) {
+    }
+}
 
 // The picture the window system shows for the game's window, in the data folder.
 constexpr const char* windowIconFile = "Textures/icon.bmp";
@@ -366,6 +382,10 @@ int main(int argc, char** argv)
         startTitleScreen();
         lastTick = recorder.recording() ? recorder.readTick() : tickCount();
     }
+    // The pictures of a game, loaded while the title menu rests: the first
+    // New Game and each new background then cost no decoding.
+    PicturePreloader preloader;
+    preloader.add(PlayScreen::picturesOfAGame());
 
     while (running && !endRequested) {
         if (watch != nullptr) {
@@ -380,6 +400,7 @@ int main(int argc, char** argv)
             continue;
         }
         const bool swapped = runFrame(clock, swap);
+        preloadAtRest(preloader);
         pacer.frameDone(currentScreen != nullptr && currentScreen->stillPicture(), swapped);
         // Takes every pending message off the queue and hands it on; a quit
         // message ends the run and leaves the rest of the queue unprocessed.

@@ -235,6 +235,12 @@ bool runSize(int width, int height, RendererKind kind, const BenchData& data, co
     addTransition(report, resolution, "Return Game", transitions.returnGame(heaviest));
     addTransition(report, resolution, "Load Game", transitions.loadGame(heaviest));
     addTransition(report, resolution, "level change", transitions.levelChange());
+    // The same, the first of each after the title menu rested long enough to
+    // load the game's pictures ahead, as the game does at rest.
+    TransitionBench::restAtTheMenu();
+    addTransition(report, resolution, "New Game, menu rested", transitions.newGame());
+    TransitionBench::restAtTheMenu();
+    addTransition(report, resolution, "level change, menu rested", transitions.levelChange());
 
     report.addScreen(resolution, measure("title menu", title, -1, options));
     for (const int level : {1, 8, 15})
