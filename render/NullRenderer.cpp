@@ -14,14 +14,10 @@ Renderer::Resources NullRenderer::resources()
     return held;
 }
 
-void NullRenderer::play(const FrameRecord& record, std::size_t first, std::size_t last)
+void NullRenderer::play(const FrameRecord&, std::size_t, std::size_t)
 {
     // Every quad, rectangle and line of text would be one draw.
-    for (std::size_t i = first; i < last; ++i) {
-        const RenderCommand::Kind kind = record.commands[i].kind;
-        if (kind == RenderCommand::Quad || kind == RenderCommand::Rect || kind == RenderCommand::Text)
-            ++counts_.drawCalls;
-    }
+    counts_.drawCalls += drawingCommandsPlaying();
 }
 
 unsigned int NullRenderer::createTexture(const std::vector<PictureLevel>&)

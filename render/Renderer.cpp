@@ -65,6 +65,7 @@ void Renderer::startRecord()
 {
     record_.clearAll();
     played_ = 0;
+    playedQuads_ = playedRects_ = playedTexts_ = 0;
     stateRecorded_ = false;
 }
 
@@ -195,23 +196,20 @@ void Renderer::playPending()
 {
     const std::size_t last = record_.commands.size();
     if (played_ < last) {
-        for (std::size_t i = played_; i < last; ++i) {
-            switch (record_.commands[i].kind) {
-            case RenderCommand::Quad:
-                ++counts_.quads;
-                break;
-            case RenderCommand::Rect:
-                ++counts_.rects;
-                break;
-            case RenderCommand::Text:
-                ++counts_.texts;
-                break;
-            default:
-                break;
-            }
-        }
+        // Commands are recorded in order, so those not yet played are the
+        // last of each list.
+        const std::size_t quads = record_.quads.size() - playedQuads_;
+        const std::size_t rects = record_.rects.size() - playedRects_;
+        const std::size_t texts = record_.texts.size() - playedTexts_;
+        counts_.quads += static_cast<long long>(quads);
+        counts_.rects += static_cast<long long>(rects);
+        counts_.texts += static_cast<long long>(texts);
+        playing_ = static_cast<long long>(quads + rects + texts);
         play(record_, played_, last);
         played_ = last;
+        playedQuads_ = record_.quads.size();
+        playedRects_ = record_.rects.size();
+        playedTexts_ = record_.texts.size();
     }
     // Names released while recorded drawing might still have used them go
     // only now. A frame that still named one would not show what the frame
@@ -232,8 +230,19 @@ void Renderer::playPending()
     releasedGlyphSets_.clear();
 }
 
+void Renderer::playWhenLong()
+{
+    // Drawing outside any frame is played once it grows long, so a caller
+    // that never reads pixels back (a tool, a fuzz run) does not make the
+    // record grow without end.
+    constexpr std::size_t longRecord = 1u << 20;
+    if (!inFrame_ && record_.commands.size() - played_ >= longRecord)
+        flush();
+}
+
 void Renderer::drawQuad(const QuadCommand& quad)
 {
+    playWhenLong();
     recordState();
     record_.quad(quad);
     ++changes_;
@@ -245,6 +254,7 @@ void Renderer::drawQuad(const QuadCommand& quad)
 
 void Renderer::drawRect(const RectCommand& rect)
 {
+    playWhenLong();
     recordState();
     record_.rect(rect);
     ++changes_;
@@ -253,6 +263,7 @@ void Renderer::drawRect(const RectCommand& rect)
 void Renderer::drawText(unsigned int glyphSet, bool rims, float x, float y, float depth, Colour colour,
                         const std::string& text)
 {
+    playWhenLong();
     TextCommand command;
     command.x = x;
     command.y = y;

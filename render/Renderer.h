@@ -203,6 +203,10 @@ protected:
     // The glyph set with this id, or null.
     const GlyphSet* glyphSet(unsigned int id) const;
 
+    // The drawing commands (quads, rectangles, text lines) of the part of
+    // the record play is playing now.
+    long long drawingCommandsPlaying() const { return playing_; }
+
     Counts counts_;
 
 private:
@@ -214,11 +218,18 @@ private:
     // Plays the record from where it was last played, then deletes what was
     // released meanwhile.
     void playPending();
+    // Plays what was drawn outside a frame once it is long.
+    void playWhenLong();
 
     std::uint64_t serial_;
     std::uint64_t changes_ = 0;
     DrawState state_;
     FrameRecord record_;
+    // How many of the record's quads, rectangles and text lines are played.
+    std::size_t playedQuads_ = 0;
+    std::size_t playedRects_ = 0;
+    std::size_t playedTexts_ = 0;
+    long long playing_ = 0;
     DrawState recordedState_;
     bool stateRecorded_ = false;
     std::size_t played_ = 0;
