@@ -1,9 +1,10 @@
 // The program's entry: reads the command line, switches the display or opens
 // a window, creates the title screen and runs the frame loop until the window
 // is closed, the menu's Quit Game clears running, or the process is asked to
-// end (SIGTERM, SIGINT). Exits with status 0 then, and with 1 when there is
-// no display to open a window on, no game data to show, or an option that
-// cannot be used.
+// end (SIGTERM, SIGINT). Exits with status 0 then, with 2 when an option is
+// given a value it does not take (the usage line is printed), and with 1 when
+// there is no display to open a window on, no game data to show, or another
+// option that cannot be used.
 //
 // With -record FILE the run is written to FILE as it is played; with
 // -replay FILE a recorded run is shown again from its own input and ticks
