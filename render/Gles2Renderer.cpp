@@ -235,13 +235,24 @@ void Gles2Renderer::drawnColour(std::uint32_t colour, bool lit, float out[4]) co
 
 void Gles2Renderer::addPictureCorners(const float clip[4][4], const QuadCommand& quad, const float area[4])
 {
+    const auto x = [area](float value) { return area[0] + value * area[2]; };
+    const auto y = [area](float value) { return area[1] + value * area[3]; };
+    // Most quads show one repeat of their picture, t within it: one piece.
+    const float low = std::min(quad.u0, quad.u1);
+    const float high = std::max(quad.u0, quad.u1);
+    const float repeat = std::floor(low);
+    if (high <= repeat + 1.0f && quad.v0 >= 0.0f && quad.v0 <= 1.0f && quad.v1 >= 0.0f && quad.v1 <= 1.0f) {
+        const float left = x(quad.u0 - repeat);
+        const float right = x(quad.u1 - repeat);
+        const float uv[4][2] = {{left, y(quad.v1)}, {left, y(quad.v0)}, {right, y(quad.v0)}, {right, y(quad.v1)}};
+        addCorners(clip, uv);
+        return;
+    }
     // Across the quad (a from its left edge to its right) s runs from u0 to
     // u1; up it (b from its lower edge to its upper) t runs from v1 to v0.
     float across[8];
     int acrossCount = 0;
     across[acrossCount++] = 0.0f;
-    const float low = std::min(quad.u0, quad.u1);
-    const float high = std::max(quad.u0, quad.u1);
     constexpr int mostRepeats = 6;
     for (float whole = std::floor(low) + 1.0f; whole < high && acrossCount < mostRepeats; whole += 1.0f)
         across[acrossCount++] = (whole - quad.u0) / (quad.u1 - quad.u0);
@@ -275,9 +286,9 @@ void Gles2Renderer::addPictureCorners(const float clip[4][4], const QuadCommand&
         if (across[i + 1] <= across[i])
             continue;
         // The repeat this piece shows, and s within it at its two edges.
-        const float repeat = std::floor(s((across[i] + across[i + 1]) * 0.5f));
-        const float left = std::clamp(s(across[i]) - repeat, 0.0f, 1.0f);
-        const float right = std::clamp(s(across[i + 1]) - repeat, 0.0f, 1.0f);
+        const float piece = std::floor(s((across[i] + across[i + 1]) * 0.5f));
+        const float left = std::clamp(s(across[i]) - piece, 0.0f, 1.0f);
+        const float right = std::clamp(s(across[i + 1]) - piece, 0.0f, 1.0f);
         for (int j = 0; j + 1 < upCount; ++j) {
             if (up[j + 1] <= up[j])
                 continue;
@@ -288,8 +299,6 @@ void Gles2Renderer::addPictureCorners(const float clip[4][4], const QuadCommand&
             at(across[i], up[j + 1], corners[1]);
             at(across[i + 1], up[j + 1], corners[2]);
             at(across[i + 1], up[j], corners[3]);
-            const auto x = [area](float value) { return area[0] + value * area[2]; };
-            const auto y = [area](float value) { return area[1] + value * area[3]; };
             const float uv[4][2] = {{x(left), y(lower)}, {x(left), y(upper)}, {x(right), y(upper)},
                                     {x(right), y(lower)}};
             addCorners(corners, uv);
@@ -306,10 +315,16 @@ void Gles2Renderer::addQuad(const QuadCommand& quad)
         alphaTest_ = true;
         state.mode = Gles2Program::pictureMode;
         state.texture = quad.texture;
-        const auto known = pictures_.find(quad.texture);
-        if (known != pictures_.end()) {
-            state.texture = known->second.drawn;
-            area = known->second.area;
+        // Sprites of one picture tend to come in runs: the last one looked
+        // up is kept.
+        if (quad.texture != lastPictureName_) {
+            const auto known = pictures_.find(quad.texture);
+            lastPictureName_ = quad.texture;
+            lastPicture_ = known != pictures_.end() ? &known->second : nullptr;
+        }
+        if (lastPicture_ != nullptr) {
+            state.texture = lastPicture_->drawn;
+            area = lastPicture_->area;
         }
     }
     state.alphaTest = alphaTest_;
@@ -319,15 +334,9 @@ void Gles2Renderer::addQuad(const QuadCommand& quad)
 
     // The placement the fixed-function pipeline builds for a sprite:
     // view x translation x scale x rotation, then the projection.
-    TransformMatrix placed = view_;
-    placed.translate(quad.x, quad.y, -quad.depth);
-    placed.scale(quad.width, quad.height, 1.0f);
-    placed.rotateZ(quad.rotation);
-    const TransformMatrix full = TransformMatrix::product(projection_, placed);
-    const float corners[4][2] = {{-0.5f, -0.5f}, {-0.5f, 0.5f}, {0.5f, 0.5f}, {0.5f, -0.5f}};
     float clip[4][4];
-    for (int corner = 0; corner < 4; ++corner)
-        full.transform(corners[corner][0], corners[corner][1], 0.0f, 1.0f, clip[corner]);
+    TransformMatrix::placeQuad(projection_, view_, quad.x, quad.y, quad.depth, quad.width, quad.height,
+                               quad.rotation, clip);
     if (area != nullptr) {
         addPictureCorners(clip, quad, area);
         return;
@@ -617,12 +626,14 @@ unsigned int Gles2Renderer::createTexture(const std::vector<PictureLevel>& level
         }
     }
     pictures_[name] = picture;
+    lastPictureName_ = 0;
     return name;
 }
 
 void Gles2Renderer::deleteTexture(unsigned int name)
 {
     glDeleteTextures(1, &name);
+    lastPictureName_ = 0;
     const auto found = pictures_.find(name);
     if (found == pictures_.end())
         return;

@@ -138,6 +138,8 @@ private:
     std::vector<Step> steps_;
     // Every picture texture made, by name, and the shared pages' textures.
     std::map<unsigned int, Picture> pictures_;
+    unsigned int lastPictureName_ = 0;
+    const Picture* lastPicture_ = nullptr;
     std::unique_ptr<PicturePages> pages_;
     std::vector<unsigned int> pageTextures_;
     std::map<std::pair<unsigned int, bool>, Glyphs> glyphs_;

@@ -97,6 +97,45 @@ void TransformMatrix::transform(float x, float y, float z, float w, float out[4]
     out[3] = m_[3] * x + m_[7] * y + m_[11] * z + m_[15] * w;
 }
 
+void TransformMatrix::placeQuad(const TransformMatrix& projection, const TransformMatrix& view, float x, float y,
+                                float depth, float width, float height, float degrees, float corners[4][4])
+{
+    // view x translate: the translation column, each term the sum the
+    // general product makes (its other terms are zero).
+    const float tx = x + view.m_[12];
+    const float ty = y + view.m_[13];
+    const float tz = -depth + view.m_[14];
+    // x scale x rotation: the upper left 2 x 2 (no turn leaves it diagonal).
+    float m0 = width;
+    float m1 = 0.0f;
+    float m4 = 0.0f;
+    float m5 = height;
+    if (degrees != 0.0f) {
+        const float s = std::sin(static_cast<float>(degrees * pi / 180.0));
+        const float c = std::cos(static_cast<float>(degrees * pi / 180.0));
+        m0 = width * c;
+        m4 = width * -s;
+        m1 = height * s;
+        m5 = height * c;
+    }
+    // projection x placement.
+    const float* p = projection.m_;
+    const float f0 = p[0] * m0;
+    const float f4 = p[0] * m4;
+    const float f12 = p[0] * tx + p[12];
+    const float f1 = p[5] * m1;
+    const float f5 = p[5] * m5;
+    const float f13 = p[5] * ty + p[13];
+    const float f14 = p[10] * tz + p[14];
+    const float local[4][2] = {{-0.5f, -0.5f}, {-0.5f, 0.5f}, {0.5f, 0.5f}, {0.5f, -0.5f}};
+    for (int k = 0; k < 4; ++k) {
+        corners[k][0] = f0 * local[k][0] + f4 * local[k][1] + f12;
+        corners[k][1] = f1 * local[k][0] + f5 * local[k][1] + f13;
+        corners[k][2] = f14;
+        corners[k][3] = 1.0f;
+    }
+}
+
 void TransformMatrix::multiply(const float* other)
 {
     multiplyAffine(m_, m_, other);

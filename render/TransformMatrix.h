@@ -28,6 +28,16 @@ public:
     // out = this x (x, y, z, w).
     void transform(float x, float y, float z, float w, float out[4]) const;
 
+    // The clip coordinates of the corners (-0.5, -0.5), (-0.5, 0.5),
+    // (0.5, 0.5), (0.5, -0.5) of a quad placed by view x translate(x, y,
+    // -depth) x scale(width, height, 1) x rotateZ(degrees), then projected:
+    // the very values building those matrices and multiplying them gives,
+    // for a view that only translates and a projection with terms on its
+    // diagonal and last column alone (what a Camera makes), worked out
+    // without the multiplications by zero. A sprite a frame costs this.
+    static void placeQuad(const TransformMatrix& projection, const TransformMatrix& view, float x, float y,
+                          float depth, float width, float height, float degrees, float corners[4][4]);
+
     // Element at row, column.
     float at(int row, int column) const { return m_[column * 4 + row]; }
     const float* data() const { return m_; }
