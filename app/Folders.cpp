@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/Globals.h"
+#include "app/SettingsFile.h"
 #include "platform/GameWindow.h"
 #include "platform/Paths.h"
 #include "platform/SystemFolders.h"
@@ -22,6 +23,8 @@ constexpr const char* titlePicture = "/Textures/title.png";
 constexpr const char* ownSaves = "/Save";
 constexpr const char* xdgSaves = "/thrask/Save";
 constexpr const char* homeSaves = "/.local/share/thrask/Save";
+constexpr const char* xdgKept = "/thrask";
+constexpr const char* homeKept = "/.local/share/thrask";
 
 constexpr const char* installedFolder = "share/thrask";
 constexpr const char* problemCaption = "No game data";
@@ -152,6 +155,33 @@ std::string Folders::chooseSaves(const FolderFacts& facts, const DataChoice& dat
     if (isAbsolute(facts.home))
         return absoluteFrom("", facts.home) + homeSaves;
     return own;
+}
+
+std::string Folders::keptFolder(const FolderFacts& facts)
+{
+    if (isAbsolute(facts.xdgDataHome))
+        return absoluteFrom("", facts.xdgDataHome) + xdgKept;
+    if (isAbsolute(facts.home))
+        return absoluteFrom("", facts.home) + homeKept;
+    return std::string();
+}
+
+std::string Folders::keptFolder()
+{
+    FolderFacts facts;
+    facts.xdgDataHome = variable("XDG_DATA_HOME");
+    facts.home = variable("HOME");
+    if (facts.home.empty())
+        facts.home = accountHome();
+    return keptFolder(facts);
+}
+
+std::string Folders::settingsFile()
+{
+    std::string home = variable("HOME");
+    if (home.empty())
+        home = accountHome();
+    return settingsFilePath(variable("XDG_CONFIG_HOME"), home);
 }
 
 bool Folders::settle(const std::string& dataOption, const std::string& savesOption)

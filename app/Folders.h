@@ -56,6 +56,13 @@ public:
     // Save, so a save never lands anywhere else.
     static std::string chooseSaves(const FolderFacts& facts, const DataChoice& data);
 
+    // The folder the player's best scores and recordings of games are kept
+    // in, absolute: $XDG_DATA_HOME/thrask, else $HOME/.local/share/thrask;
+    // empty with no home at all.
+    static std::string keptFolder(const FolderFacts& facts);
+    // The same from the environment.
+    static std::string keptFolder();
+
     // Start-up: reads the facts from the options and the system, chooses
     // both folders, makes the data folder the working directory (the game
     // opens its files relative to it) and sets saveFolder. When there is no
@@ -63,4 +70,9 @@ public:
     // one line on standard error) and returns false: the game then ends
     // with status 1 before any window opens.
     static bool settle(const std::string& dataOption, const std::string& savesOption);
+
+    // The player's settings file (settingsFilePath, app/SettingsFile.h) from
+    // XDG_CONFIG_HOME and the home folder (HOME, else the account's); empty
+    // when there is neither.
+    static std::string settingsFile();
 };

@@ -41,8 +41,8 @@ void resetPointerFractions()
     pointerY = 0.0f;
 }
 
-bool runFrame(const std::function<std::uint32_t()>& tickCount,
-              const std::function<void()>& swapBuffers)
+bool runFrame(const std::function<std::uint32_t()>& tickCount, const std::function<void()>& swapBuffers,
+              const std::function<void()>& drawOver)
 {
     freeRetiredScreens();
     advanceFrameClock(tickCount());
@@ -63,6 +63,8 @@ bool runFrame(const std::function<std::uint32_t()>& tickCount,
     // The music follows the screen that is current once the frame is drawn.
     if (currentScreen != nullptr)
         audio().music(currentScreen->musicCue());
+    if (drawOver)
+        drawOver();
 
     // A frame that would draw exactly the picture on the screen is neither
     // drawn nor swapped again.

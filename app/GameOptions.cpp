@@ -50,10 +50,11 @@ struct Number {
     int GameOptions::*field;
     int low, high;
     const char* error;
+    bool GameOptions::*given; // set when the value was used; may be null
 };
 const Number numbers[] = {
-    {"-fps", &GameOptions::fps, 0, 1000, "-fps needs a number from 0 (unlimited) to 1000"},
-    {"-volume", &GameOptions::volume, 0, 100, "-volume needs a number from 0 to 100"},
+    {"-fps", &GameOptions::fps, 0, 1000, "-fps needs a number from 0 (unlimited) to 1000", nullptr},
+    {"-volume", &GameOptions::volume, 0, 100, "-volume needs a number from 0 to 100", &GameOptions::volumeGiven},
 };
 
 // Takes the option `word` (with `next`, the word after it, or null) into
@@ -80,8 +81,11 @@ int takeOption(const char* word, const char* next, GameOptions& options)
     for (const Number& number : numbers) {
         if (std::strcmp(word, number.name) != 0)
             continue;
-        if (readNumber(next, number.low, number.high, options.*number.field))
+        if (readNumber(next, number.low, number.high, options.*number.field)) {
+            if (number.given != nullptr)
+                options.*number.given = true;
             return 2;
+        }
         options.errors.push_back(number.error);
         // A bad value is used up with its option, unless it is another option.
         return next != nullptr && next[0] != '-' ? 2 : 1;
@@ -162,5 +166,9 @@ const char* gameOptionsHelp()
            "  -replay FILE        watch a recorded run (Esc ends it)\n"
            "  -fast               with -replay: as fast as the machine can\n"
            "\n"
-           "  -help, -version\n";
+           "  -help, -version\n"
+           "\n"
+           "The Options screen's settings are kept in $XDG_CONFIG_HOME/thrask/settings.ini\n"
+           "(~/.config/thrask/settings.ini); -win, -aspect, -nohud, -nopause and -volume\n"
+           "win over them for one run and are not written back.\n";
 }

@@ -34,6 +34,7 @@ struct GameOptions {
     // -renderer gl1|gles2: what draws the game (render/Renderer.h); gl1 is
     // the game's own fixed-function look.
     RendererKind renderer = RendererKind::gl1;
+    bool volumeGiven = false; // -volume was on the command line (and could be used)
 
     bool help = false;       // -help, --help: print the options and end
     bool version = false;    // -version, --version

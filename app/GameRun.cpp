@@ -7,6 +7,7 @@
 #include "app/WindowProc.h"
 #include "entities/Ninja.h"
 #include "entities/Random.h"
+#include "menus/SettingsHost.h"
 #include "menus/TitleScreen.h"
 #include "platform/Message.h"
 #include "render/PictureCache.h"
@@ -29,6 +30,7 @@ void resetGameGlobals(int width, int height)
     resetPointerFractions();
     Ninja::nextNinjaHorizontal = false;
     thrask::srand(1);
+    useSettingsHost(nullptr);
 }
 
 void startTitleScreen()

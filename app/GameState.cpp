@@ -1,127 +1,24 @@
 #include "app/GameState.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "app/Globals.h"
-#include "entities/Cabbage.h"
+#include "entities/EntityState.h"
 #include "entities/Knife.h"
 #include "entities/Ninja.h"
-#include "entities/Pirate.h"
 #include "entities/Random.h"
-#include "entities/Robot.h"
-#include "entities/Zombie.h"
+#include "menus/BestScoresScreen.h"
 #include "menus/EndingScreen.h"
 #include "menus/LoadScreen.h"
+#include "menus/OptionsScreen.h"
+#include "menus/ScoreEntryScreen.h"
 #include "menus/StoryScreen.h"
 #include "menus/TitleScreen.h"
 #include "play/PlayScreen.h"
+#include "play/ScoreBook.h"
 #include "screens/FadeScreen.h"
 
 namespace {
-
-class StateHash {
-public:
-    void bytes(const void* data, std::size_t size)
-    {
-        const auto* p = static_cast<const unsigned char*>(data);
-        for (std::size_t i = 0; i < size; ++i) {
-            value_ ^= p[i];
-            value_ *= 1099511628211ull;
-        }
-    }
-    void add(int v) { bytes(&v, sizeof v); }
-    void add(unsigned v) { bytes(&v, sizeof v); }
-    void add(bool v) { add(v ? 1 : 0); }
-    void add(float v)
-    {
-        std::uint32_t bits = 0;
-        std::memcpy(&bits, &v, sizeof bits);
-        add(static_cast<unsigned>(bits));
-    }
-    void add(const std::string& text)
-    {
-        add(static_cast<unsigned>(text.size()));
-        bytes(text.data(), text.size());
-    }
-    std::uint64_t value() const { return value_; }
-
-private:
-    std::uint64_t value_ = 14695981039346656037ull;
-};
-
-void addSprite(StateHash& h, const Sprite& s)
-{
-    h.add(s.x);
-    h.add(s.y);
-    h.add(s.width);
-    h.add(s.height);
-    h.add(s.rotation);
-    h.add(s.depth);
-    h.add(s.visible);
-    h.add(static_cast<unsigned>(s.colour.r << 24 | s.colour.g << 16 | s.colour.b << 8 | s.colour.a));
-    h.add(s.texture.u0);
-    h.add(s.texture.u1);
-    h.add(s.texture.v0);
-    h.add(s.texture.v1);
-}
-
-void addEntity(StateHash& h, const Entity& entity)
-{
-    h.add(static_cast<int>(entity.kind()));
-    h.add(entity.speed);
-    addSprite(h, entity.sprite);
-    switch (entity.kind()) {
-    case EntityKind::Zombie: {
-        const auto& z = static_cast<const Zombie&>(entity);
-        h.add(z.burning);
-        h.add(z.targetX);
-        h.add(z.targetY);
-        h.add(z.lungeTimer);
-        addSprite(h, z.fire);
-        break;
-    }
-    case EntityKind::Ninja: {
-        const auto& n = static_cast<const Ninja&>(entity);
-        h.add(n.index);
-        h.add(n.horizontalNext);
-        h.add(n.targetX);
-        h.add(n.targetY);
-        h.add(n.lungeTimer);
-        break;
-    }
-    case EntityKind::Pirate: {
-        const auto& p = static_cast<const Pirate&>(entity);
-        h.add(p.throwTimer);
-        h.add(p.targetX);
-        h.add(p.targetY);
-        break;
-    }
-    case EntityKind::Robot: {
-        const auto& r = static_cast<const Robot&>(entity);
-        h.add(r.targetX);
-        h.add(r.targetY);
-        h.add(r.flameCooldown);
-        h.add(r.flamePhase);
-        addSprite(h, r.flame);
-        break;
-    }
-    case EntityKind::Cabbage: {
-        const auto& c = static_cast<const Cabbage&>(entity);
-        h.add(c.biteCooldown);
-        h.add(c.growPhase);
-        break;
-    }
-    case EntityKind::Knife: {
-        const auto& k = static_cast<const Knife&>(entity);
-        h.add(k.velocityX);
-        h.add(k.velocityY);
-        break;
-    }
-    default:
-        break;
-    }
-}
 
 // Everything of a level that moves or counts: the objects in their lists'
 // order, which is the order the rules update them in.
@@ -137,12 +34,8 @@ void addLevelObjects(StateHash& h, const PlayScreen& play)
     for (const auto& knife : play.projectiles)
         addEntity(h, *knife);
     h.add(static_cast<unsigned>(play.healthPickups.size()));
-    for (const HealthPickup& pickup : play.healthPickups) {
-        h.add(pickup.available);
-        h.add(pickup.lifetime);
-        h.add(pickup.clock);
-        addSprite(h, pickup.sprite);
-    }
+    for (const HealthPickup& pickup : play.healthPickups)
+        addHealthPickup(h, pickup);
 }
 
 void addPlay(StateHash& h, const PlayScreen& play)
@@ -206,6 +99,31 @@ void addScreen(StateHash& h, const Screen* screen, int depth = 0)
         h.add(5);
         h.add(ending->finalScore);
         h.add(ending->leaving);
+        // Only a game on the best scores has a place: a run without them
+        // hashes as it always did.
+        if (ending->place != 0)
+            h.add(ending->place);
+    } else if (const auto* options = dynamic_cast<const OptionsScreen*>(screen)) {
+        h.add(8);
+        h.add(options->inGame);
+        h.add(options->selected);
+        h.add(options->waitingForKey);
+        h.add(options->keyLine);
+        h.add(options->leaving);
+        addScreen(h, options->suspended.get(), depth + 1);
+    } else if (const auto* entry = dynamic_cast<const ScoreEntryScreen*>(screen)) {
+        h.add(9);
+        h.add(entry->place);
+        h.add(entry->name);
+        h.add(entry->caret);
+        h.add(entry->leaving);
+    } else if (const auto* scores = dynamic_cast<const BestScoresScreen*>(screen)) {
+        h.add(10);
+        h.add(scores->inGame);
+        h.add(scores->selected);
+        h.add(scores->hovered);
+        h.add(scores->leaving);
+        addScreen(h, scores->suspended.get(), depth + 1);
     } else if (const auto* fade = dynamic_cast<const FadeScreen*>(screen)) {
         h.add(6);
         h.add(fade->progress);
@@ -229,8 +147,14 @@ const char* screenName(const Screen* screen)
         return "load-list";
     if (dynamic_cast<const StoryScreen*>(screen) != nullptr)
         return "story";
+    if (dynamic_cast<const OptionsScreen*>(screen) != nullptr)
+        return "options";
     if (dynamic_cast<const EndingScreen*>(screen) != nullptr)
         return "ending";
+    if (dynamic_cast<const ScoreEntryScreen*>(screen) != nullptr)
+        return "score-entry";
+    if (dynamic_cast<const BestScoresScreen*>(screen) != nullptr)
+        return "best-scores";
     if (dynamic_cast<const FadeScreen*>(screen) != nullptr)
         return "fade";
     return "other";
@@ -250,6 +174,10 @@ const PlayScreen* gameOf(const Screen* screen, int depth = 0)
         return list->suspended.get();
     if (const auto* story = dynamic_cast<const StoryScreen*>(screen))
         return story->suspended.get();
+    if (const auto* options = dynamic_cast<const OptionsScreen*>(screen))
+        return options->suspended.get();
+    if (const auto* scores = dynamic_cast<const BestScoresScreen*>(screen))
+        return scores->suspended.get();
     if (const auto* fade = dynamic_cast<const FadeScreen*>(screen)) {
         const PlayScreen* game = gameOf(fade->newScreen, depth + 1);
         return game != nullptr ? game : gameOf(fade->oldScreen, depth + 1);
@@ -283,7 +211,21 @@ std::uint64_t gameStateHash()
     if (keyLatch.anyLatched())
         h.bytes(keyLatch.latched(), sizeof keyState);
     h.add(Ninja::nextNinjaHorizontal);
+    // The best scores decide where a game goes when it ends; a run without
+    // them hashes as it always did.
+    if (scoreBook().keeps()) {
+        for (const BestScore& game : scoreBook().list().games()) {
+            h.add(game.score);
+            h.add(game.level);
+            h.add(game.name);
+        }
+    }
     return h.value();
+}
+
+bool gameInProgress()
+{
+    return gameOf(currentScreen) != nullptr;
 }
 
 std::string describeGameState()

@@ -17,3 +17,9 @@ std::uint64_t gameStateHash();
 // peppers left, a hash of the entities, the generator's state and the
 // whole state's hash. Two runs that end alike give the same text.
 std::string describeGameState();
+
+// True while a game is being played, faded into or out of, or held by a
+// menu (the in-game menu and the screens it opens): from New Game or Load
+// Game until the game ends (death, the ending screen) or is left for
+// another.
+bool gameInProgress();

@@ -19,6 +19,11 @@ Playback::Playback(const Replay& replay) : replay_(replay)
 
 Playback::~Playback()
 {
+    release();
+}
+
+void Playback::release()
+{
     if (activePlayback == this) {
         activePlayback = nullptr;
         setPlayTickSource(nullptr);

@@ -28,6 +28,9 @@ public:
     // Sets the random generator to the recorded state and takes over the
     // play screen's tick reads.
     void begin();
+    // Gives the play screen's tick reads back to the platform's clock (the
+    // destructor does too).
+    void release();
 
     // No frame is left to run.
     bool finished() const;

@@ -4,6 +4,7 @@
 #include "app/ReplayData.h"
 #include "entities/Random.h"
 #include "platform/Message.h"
+#include "play/ScoreBook.h"
 #include "play/Ticks.h"
 
 namespace {
@@ -15,55 +16,93 @@ Recorder* activeRecorder = nullptr;
 
 Recorder::~Recorder()
 {
+    active_ = false;
     if (activeRecorder == this) {
         activeRecorder = nullptr;
         setPlayTickSource(nullptr);
     }
 }
 
-bool Recorder::start(const std::string& path, const std::vector<std::string>& commandLine,
-                     const std::string& dataDir, const std::string& savesDir,
-                     std::uint16_t hashEvery, std::function<std::uint32_t()> clock,
-                     std::string& error)
+Replay Recorder::programHeader(const std::vector<std::string>& commandLine, const std::string& dataDir,
+                               const std::string& savesDir, const std::string& settings)
 {
     Replay header;
     header.gameVersion = THRASK_VERSION;
     header.seed = thrask::randState();
-    header.hashEvery = hashEvery;
     header.commandLine = commandLine;
     header.dataFiles = scanGameData(dataDir);
     header.saves = scanSaves(savesDir);
-    if (!writer_.open(path, header)) {
+    header.settings = settings;
+    header.date = BestScores::today();
+    header.keepsScores = scoreBook().keeps();
+    header.bestScores = scoreBook().list();
+    return header;
+}
+
+bool Recorder::start(const std::string& path, const std::vector<std::string>& commandLine,
+                     const std::string& dataDir, const std::string& savesDir,
+                     const std::string& settings, std::uint16_t hashEvery,
+                     std::function<std::uint32_t()> clock, std::string& error)
+{
+    return start(path, programHeader(commandLine, dataDir, savesDir, settings), hashEvery, std::move(clock),
+                 error);
+}
+
+bool Recorder::start(const std::string& path, const Replay& header, std::uint16_t hashEvery,
+                     std::function<std::uint32_t()> clock, std::string& error)
+{
+    Replay written = header;
+    written.hashEvery = hashEvery;
+    if (!writer_.open(path, written)) {
         error = writer_.error();
         return false;
     }
     clock_ = std::move(clock);
     hashEvery_ = hashEvery;
     frames_ = 0;
-    activeRecorder = this;
-    setPlayTickSource(&Recorder::playTick);
+    active_ = true;
+    if (clock_) {
+        activeRecorder = this;
+        setPlayTickSource(&Recorder::playTick);
+    }
     return true;
 }
 
 std::uint32_t Recorder::frameTick()
 {
     const std::uint32_t now = clock_();
-    ++frames_;
-    ReplayEvent event;
-    event.type = ReplayEvent::Frame;
-    event.tick = now;
-    writer_.event(event);
+    echoedFrame(now);
+    if (follower_ != nullptr)
+        follower_->echoedFrame(now);
     return now;
 }
 
 std::uint32_t Recorder::readTick()
 {
     const std::uint32_t now = clock_();
-    ReplayEvent event;
-    event.type = ReplayEvent::Tick;
-    event.tick = now;
-    writer_.event(event);
+    echoedTick(now);
+    if (follower_ != nullptr)
+        follower_->echoedTick(now);
     return now;
+}
+
+void Recorder::echoedFrame(std::uint32_t tick)
+{
+    ++frames_;
+    writeTick(ReplayEvent::Frame, tick);
+}
+
+void Recorder::echoedTick(std::uint32_t tick)
+{
+    writeTick(ReplayEvent::Tick, tick);
+}
+
+void Recorder::writeTick(ReplayEvent::Type type, std::uint32_t tick)
+{
+    ReplayEvent event;
+    event.type = type;
+    event.tick = tick;
+    writer_.event(event);
 }
 
 void Recorder::input(const Message& message)
@@ -76,7 +115,9 @@ void Recorder::input(const Message& message)
 
 void Recorder::endFrame()
 {
-    if (hashEvery_ == 0 || frames_ % hashEvery_ != 0)
+    // Nothing is hashed before the first frame: a recording of one game
+    // starts between a frame and its messages.
+    if (hashEvery_ == 0 || frames_ == 0 || frames_ % hashEvery_ != 0)
         return;
     ReplayEvent event;
     event.type = ReplayEvent::Hash;
@@ -86,6 +127,7 @@ void Recorder::endFrame()
 
 bool Recorder::finish(std::string& error)
 {
+    active_ = false;
     if (activeRecorder == this) {
         activeRecorder = nullptr;
         setPlayTickSource(nullptr);

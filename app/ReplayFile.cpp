@@ -5,9 +5,12 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
+#include "app/ReplayBytes.h"
+#include "app/ReplayHeader.h"
 
-const char magic[8] = {'T', 'H', 'R', 'A', 'S', 'K', 'R', 'P'};
+using namespace replayBytes;
+
+namespace {
 
 // Record tags of the body.
 enum Tag : unsigned char {
@@ -15,6 +18,7 @@ enum Tag : unsigned char {
     TickTag = 0x02,
     InputTag = 0x03,
     HashTag = 0x04,
+    SettingsTag = 0x05,
     EndTag = 0xFF,
 };
 
@@ -29,10 +33,9 @@ constexpr StoredKind storedKinds[] = {
     {Message::ButtonUp, 7},   {Message::FocusLost, 8}, {Message::Wheel, 9},
 };
 
-// Bounds that keep a damaged or hostile file from asking for absurd memory.
-constexpr std::uint64_t maxWords = 1024;
-constexpr std::uint64_t maxDataFiles = 100000;
-constexpr std::uint64_t maxSaves = 10000;
+// How much of a file readReplayHeader reads first; a header with many saved
+// games takes more, read as it is needed.
+constexpr std::size_t headerReadStep = 64 * 1024;
 
 std::uint32_t crc32(std::uint32_t crc, const std::string& bytes)
 {
@@ -46,62 +49,6 @@ std::uint32_t crc32(std::uint32_t crc, const std::string& bytes)
 }
 
 // ---- writing ----
-
-void putU8(std::string& out, unsigned value)
-{
-    out.push_back(static_cast<char>(value & 0xFF));
-}
-
-void putFixed(std::string& out, std::uint64_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-void putVarint(std::string& out, std::uint64_t value)
-{
-    while (value >= 0x80) {
-        out.push_back(static_cast<char>((value & 0x7F) | 0x80));
-        value >>= 7;
-    }
-    out.push_back(static_cast<char>(value));
-}
-
-void putSigned(std::string& out, std::int64_t value)
-{
-    const auto bits = static_cast<std::uint64_t>(value);
-    putVarint(out, (bits << 1) ^ (value < 0 ? ~std::uint64_t(0) : 0));
-}
-
-void putString(std::string& out, const std::string& text)
-{
-    putVarint(out, text.size());
-    out += text;
-}
-
-std::string encodeHeader(const Replay& replay)
-{
-    std::string out(magic, sizeof magic);
-    putFixed(out, Replay::formatVersion, 2);
-    putString(out, replay.gameVersion);
-    putFixed(out, replay.seed, 4);
-    putFixed(out, replay.hashEvery, 2);
-    putVarint(out, replay.commandLine.size());
-    for (const std::string& word : replay.commandLine)
-        putString(out, word);
-    putVarint(out, replay.dataFiles.size());
-    for (const ReplayDataFile& file : replay.dataFiles) {
-        putString(out, file.name);
-        putVarint(out, file.size);
-        putFixed(out, file.hash, 8);
-    }
-    putVarint(out, replay.saves.size());
-    for (const ReplaySave& save : replay.saves) {
-        putString(out, save.name);
-        putString(out, save.bytes);
-    }
-    return out;
-}
 
 std::string encodeEvent(const ReplayEvent& event, std::uint32_t& lastFrameTick)
 {
@@ -167,123 +114,6 @@ std::string encodeEndBody(const std::string& finalState, std::uint64_t finalHash
 
 // ---- reading ----
 
-class Reader {
-public:
-    explicit Reader(const std::string& bytes) : bytes_(bytes) {}
-
-    bool atEnd() const { return pos_ >= bytes_.size(); }
-    std::size_t position() const { return pos_; }
-    std::size_t remaining() const { return bytes_.size() - pos_; }
-
-    bool u8(unsigned& value)
-    {
-        if (remaining() < 1)
-            return false;
-        value = static_cast<unsigned char>(bytes_[pos_++]);
-        return true;
-    }
-
-    bool fixed(std::uint64_t& value, int count)
-    {
-        if (remaining() < static_cast<std::size_t>(count))
-            return false;
-        value = 0;
-        for (int i = count - 1; i >= 0; --i)
-            value = (value << 8) | static_cast<unsigned char>(bytes_[pos_ + static_cast<std::size_t>(i)]);
-        pos_ += static_cast<std::size_t>(count);
-        return true;
-    }
-
-    bool varint(std::uint64_t& value)
-    {
-        value = 0;
-        for (int shift = 0; shift < 64; shift += 7) {
-            unsigned byte = 0;
-            if (!u8(byte))
-                return false;
-            value |= static_cast<std::uint64_t>(byte & 0x7F) << shift;
-            if ((byte & 0x80) == 0)
-                return true;
-        }
-        return false;
-    }
-
-    bool signedVarint(int& value)
-    {
-        std::uint64_t raw = 0;
-        if (!varint(raw))
-            return false;
-        const std::int64_t decoded = static_cast<std::int64_t>(raw >> 1) ^ -static_cast<std::int64_t>(raw & 1);
-        if (decoded < INT32_MIN || decoded > INT32_MAX)
-            return false;
-        value = static_cast<int>(decoded);
-        return true;
-    }
-
-    bool string(std::string& text)
-    {
-        std::uint64_t size = 0;
-        if (!varint(size) || size > remaining())
-            return false;
-        text.assign(bytes_, pos_, static_cast<std::size_t>(size));
-        pos_ += static_cast<std::size_t>(size);
-        return true;
-    }
-
-private:
-    const std::string& bytes_;
-    std::size_t pos_ = 0;
-};
-
-bool readHeader(Reader& in, Replay& replay, std::string& error)
-{
-    std::uint64_t value = 0;
-    if (!in.fixed(value, 2)) {
-        error = "the recording is damaged: its header is cut short";
-        return false;
-    }
-    if (value != Replay::formatVersion) {
-        error = "the recording is of format version " + std::to_string(value)
-            + ", this game reads version " + std::to_string(Replay::formatVersion);
-        return false;
-    }
-    const auto cut = [&error] {
-        error = "the recording is damaged: its header is cut short";
-        return false;
-    };
-    if (!in.string(replay.gameVersion))
-        return cut();
-    if (!in.fixed(value, 4))
-        return cut();
-    replay.seed = static_cast<std::uint32_t>(value);
-    if (!in.fixed(value, 2))
-        return cut();
-    replay.hashEvery = static_cast<std::uint16_t>(value);
-
-    std::uint64_t count = 0;
-    if (!in.varint(count) || count > maxWords)
-        return cut();
-    replay.commandLine.resize(static_cast<std::size_t>(count));
-    for (std::string& word : replay.commandLine)
-        if (!in.string(word))
-            return cut();
-
-    if (!in.varint(count) || count > maxDataFiles)
-        return cut();
-    replay.dataFiles.resize(static_cast<std::size_t>(count));
-    for (ReplayDataFile& file : replay.dataFiles)
-        if (!in.string(file.name) || !in.varint(file.size) || !in.fixed(file.hash, 8))
-            return cut();
-
-    if (!in.varint(count) || count > maxSaves)
-        return cut();
-    replay.saves.resize(static_cast<std::size_t>(count));
-    for (ReplaySave& save : replay.saves)
-        if (!in.string(save.name) || !in.string(save.bytes))
-            return cut();
-    return true;
-}
-
 bool readInput(Reader& in, Message& message)
 {
     unsigned code = 0;
@@ -323,19 +153,22 @@ bool readInput(Reader& in, Message& message)
     }
 }
 
+bool openForReading(const std::string& path, std::ifstream& in, std::string& error)
+{
+    in.open(path, std::ios::binary);
+    if (!in) {
+        error = "cannot open " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error)
 {
-    replay = Replay();
-    if (bytes.size() < sizeof magic || std::memcmp(bytes.data(), magic, sizeof magic) != 0) {
-        error = "not a Thrask recording";
-        return false;
-    }
     Reader in(bytes);
-    std::uint64_t skip = 0;
-    in.fixed(skip, sizeof magic);
-    if (!readHeader(in, replay, error))
+    if (!ReplayHeader::decode(in, bytes, replay, error))
         return false;
 
     std::uint32_t lastFrameTick = 0;
@@ -369,6 +202,13 @@ bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error)
             if (!in.fixed(event.hash, 8))
                 return damaged();
             break;
+        case SettingsTag:
+            // A version 1 file may start its body with the run's settings;
+            // later versions hold them in the header.
+            if (replay.version != 1 || !replay.events.empty() || !replay.settings.empty()
+                || !in.string(replay.settings) || replay.settings.empty())
+                return damaged();
+            continue;
         case EndTag: {
             std::uint64_t crc = 0;
             if (!in.string(replay.finalState) || !in.fixed(replay.finalHash, 8))
@@ -393,11 +233,9 @@ bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error)
 
 bool readReplayFile(const std::string& path, Replay& replay, std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open " + path + ": " + std::strerror(errno);
+    std::ifstream in;
+    if (!openForReading(path, in, error))
         return false;
-    }
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!decodeReplay(bytes, replay, error)) {
         error = path + ": " + error;
@@ -406,9 +244,33 @@ bool readReplayFile(const std::string& path, Replay& replay, std::string& error)
     return true;
 }
 
+bool readReplayHeader(const std::string& path, Replay& replay, std::string& error)
+{
+    std::ifstream in;
+    if (!openForReading(path, in, error))
+        return false;
+    std::string bytes;
+    // More of the file is read only while the header runs past what was read.
+    for (;;) {
+        const std::size_t had = bytes.size();
+        bytes.resize(had + headerReadStep);
+        in.read(&bytes[had], static_cast<std::streamsize>(headerReadStep));
+        bytes.resize(had + static_cast<std::size_t>(in.gcount()));
+        const bool whole = !in;
+        Reader reader(bytes);
+        std::string why;
+        if (ReplayHeader::decode(reader, bytes, replay, why))
+            return true;
+        if (whole || why != ReplayHeader::cutShort) {
+            error = path + ": " + why;
+            return false;
+        }
+    }
+}
+
 std::string encodeReplay(const Replay& replay)
 {
-    std::string out = encodeHeader(replay);
+    std::string out = ReplayHeader::encode(replay);
     std::uint32_t lastFrameTick = 0;
     for (const ReplayEvent& event : replay.events)
         out += encodeEvent(event, lastFrameTick);
@@ -427,13 +289,19 @@ ReplayWriter::~ReplayWriter()
 
 bool ReplayWriter::open(const std::string& path, const Replay& replay)
 {
+    // A writer may write one recording after another: each starts afresh.
+    if (file_ != nullptr)
+        std::fclose(file_);
+    failed_ = false;
+    crc_ = 0;
+    error_.clear();
+    lastFrameTick_ = 0;
     file_ = std::fopen(path.c_str(), "wb");
     if (file_ == nullptr) {
         error_ = "cannot create " + path + ": " + std::strerror(errno);
         return false;
     }
-    lastFrameTick_ = 0;
-    put(encodeHeader(replay));
+    put(ReplayHeader::encode(replay));
     return ok();
 }
 
@@ -441,9 +309,13 @@ void ReplayWriter::event(const ReplayEvent& event)
 {
     put(encodeEvent(event, lastFrameTick_));
     // A frame's worth of input is on disk before the next frame starts, so
-    // a run that ends abruptly keeps everything up to its last frame.
-    if (event.type == ReplayEvent::Frame && ok())
-        std::fflush(file_);
+    // a run that ends abruptly keeps everything up to its last frame. A
+    // flush that fails (a full disk) fails the recording: the bytes it held
+    // are gone, and what follows would be read as other events.
+    if (event.type == ReplayEvent::Frame && ok() && std::fflush(file_) != 0) {
+        failed_ = true;
+        error_ = std::string("the recording could not be written: ") + std::strerror(errno);
+    }
 }
 
 bool ReplayWriter::finish(const std::string& finalState, std::uint64_t finalHash)

@@ -3,7 +3,7 @@
 #include "app/FrameLoop.h"
 #include "app/Globals.h"
 #include "app/PictureArea.h"
-#include "platform/Audio.h"
+#include "menus/SettingsHost.h"
 #include "platform/Message.h"
 #include "platform/VirtualKeys.h"
 #include "render/Renderer.h"
@@ -25,10 +25,33 @@ void pointerToScreen()
         currentScreen->mouseMove(pointerX, pointerY);
 }
 
-// M turns the music off and on.
+// M turns the music off and on; F11 switches between a window and full
+// screen (Alt+Enter arrives as F11 too).
 constexpr int musicKey = vk::letter('M');
+constexpr int fullScreenKey = vk::f11;
+
+// The full-screen key, which no screen hears: its first press switches the
+// setting, its repeats and release only keep keyState.
+void fullScreenKeyMessage(const Message& message)
+{
+    if (message.kind == Message::KeyDown && keyState[fullScreenKey] == 0) {
+        Settings next = settingsHost().settings();
+        next.fullScreen = !next.fullScreen;
+        settingsHost().change(next);
+    }
+    keyState[fullScreenKey] = message.kind == Message::KeyDown ? 1 : 0;
+}
 
 } // namespace
+
+KeyMapping::Mode keyModeFor(const Screen* screen)
+{
+    if (screen == nullptr)
+        return KeyMapping::Mode::Mapped;
+    if (screen->takesAnyKey())
+        return KeyMapping::Mode::AsPrinted;
+    return screen->typing() ? KeyMapping::Mode::Text : KeyMapping::Mode::Mapped;
+}
 
 void windowProc(const Message& message)
 {
@@ -43,9 +66,13 @@ void windowProc(const Message& message)
         break;
     }
     case Message::KeyDown: {
-        // The music key works on every screen but the save prompt, where M
-        // is a letter of the name; a held key's repeats do not toggle again.
-        // It changes nothing the game computes.
+        if (key == fullScreenKey) {
+            fullScreenKeyMessage(message);
+            break;
+        }
+        // The music key works on every screen but the save prompt (and the
+        // Options screen waiting for a key), where M is a letter; a held
+        // key's repeats do not switch again.
         const bool toggleMusic = key == musicKey && keyState[key] == 0 && currentScreen != nullptr
             && !currentScreen->typing();
         // The screen sees the key before keyState changes, so inside keyDown
@@ -59,11 +86,18 @@ void windowProc(const Message& message)
         }
         keyLatch.keyDown(key);
         keyState[key] = 1;
-        if (toggleMusic)
-            audio().toggleMusic();
+        if (toggleMusic) {
+            Settings next = settingsHost().settings();
+            next.music = !next.music;
+            settingsHost().change(next);
+        }
         break;
     }
     case Message::KeyUp:
+        if (key == fullScreenKey) {
+            fullScreenKeyMessage(message);
+            break;
+        }
         if (currentScreen != nullptr)
             currentScreen->keyUp(key);
         keyLatch.keyUp(key);

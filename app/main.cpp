@@ -6,7 +6,12 @@
 // there is no display to open a window on, no game data to show, or another
 // option that cannot be used.
 //
-// With -record FILE the run is written to FILE as it is played; with
+// The player's settings come from the settings file with the command line
+// over them (PlayerSettings). Every game the player plays is recorded into
+// the player's replays folder (GameRecorder), beside the best scores
+// (ScoreBook); a game on the best-score list can be watched again in the
+// window (ReplayWatch). With
+// -record FILE the whole run is written to FILE as it is played; with
 // -replay FILE a recorded run is shown again from its own input and ticks
 // (Esc ends it and the title menu takes over).
 #include <csignal>
@@ -23,13 +28,21 @@
 #include "app/FramePacer.h"
 #include "app/GameOptions.h"
 #include "app/GameRun.h"
+#include "app/GameSettings.h"
 #include "app/GameState.h"
 #include "app/PictureArea.h"
 #include "app/Globals.h"
-#include "app/Playback.h"
+#include "app/GameHost.h"
+#include "app/GameRecorder.h"
+#include "app/PlayerSettings.h"
 #include "app/Recorder.h"
 #include "app/ReplayData.h"
 #include "app/ReplayFile.h"
+#include "app/ReplayShelf.h"
+#include "app/ReplayViewer.h"
+#include "app/ReplayWatch.h"
+#include "app/WindowProc.h"
+#include "app/SettingsFile.h"
 #include "platform/GameWindow.h"
 #include "platform/LoadInterruption.h"
 #include "platform/Message.h"
@@ -39,8 +52,11 @@
 #include "platform/Ticks.h"
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
+#include "play/ScoreBook.h"
+#include "render/PicturePreloader.h"
 #include "render/Renderer.h"
 #include "render/RendererChoice.h"
+#include "screens/GameEvents.h"
 
 namespace {
 
@@ -64,6 +80,10 @@ void preloadAtRest(PicturePreloader& preloader)
 
 // The picture the window system shows for the game's window, in the data folder.
 constexpr const char* windowIconFile = "Textures/icon.bmp";
+
+// Where the best scores and the recordings of games are, in the player's folder.
+constexpr const char* scoresFile = "/scores";
+constexpr const char* replaysFolder = "/replays";
 
 volatile std::sig_atomic_t endRequested = 0;
 
@@ -117,118 +137,28 @@ std::vector<std::string> recordedWords(int argc, char** argv)
     return words;
 }
 
-// Watching a recorded run in the window: the game takes its ticks and
-// messages from the recording, with a save folder of its own holding the
-// recording's saved games (so the player's are neither read nor written), while the player's own input is
-// ignored but for Esc, which ends the replay, and closing the window.
-class Watch {
-public:
-    // playersAspect: the player's own -aspect, for the game after the replay.
-    Watch(const Replay& replay, bool fast, bool playersAspect)
-        : replay_(replay), playback_(replay), fast_(fast), playersAspect_(playersAspect)
-    {
-    }
+// Fits the picture to the window: the recorded window sizes of a replay
+// place its pointer, while the picture fills this window (or its 4:3 part,
+// as the recorded run had it), whatever its size.
+void fitPicture(const GameWindow& window)
+{
+    int width = 0;
+    int height = 0;
+    window.clientSize(width, height);
+    const PictureArea area = pictureArea(width, height, keepAspect);
+    renderer().setSurface(width, height);
+    renderer().setViewport(area.x, area.y, area.width, area.height);
+}
 
-    bool prepare(std::string& error)
-    {
-        if (!folder_.create(replay_.saves, error))
-            return false;
-        playersSaves_ = saveFolder;
-        saveFolder = folder_.path();
-        playback_.begin();
-        return true;
-    }
-
-    // Start-up's messages and first tick, as the recorded run had them.
-    void start()
-    {
-        playback_.dispatchInputs(dispatchMessage);
-        startTitleScreen();
-        lastTick = playback_.readTick();
-        realStart_ = tickCount();
-        recordedStart_ = lastTick;
-    }
-
-    bool finished() const { return playback_.finished(); }
-
-    // One recorded frame, shown no sooner than it was in the recorded run
-    // (unless fast).
-    void frame(GameWindow& window)
-    {
-        runFrame([this] { return nextFrameTick(); }, [&window] { window.swapBuffers(); });
-        Message message;
-        while (window.nextMessage(message)) {
-            if (message.kind == Message::Quit)
-                running = false;
-            if (message.kind == Message::KeyDown && message.a == vk::escape)
-                stopped_ = true;
-        }
-        if (window.takeExposed())
-            renderer().forgetShownFrame();
-        playback_.dispatchInputs(dispatchMessage);
-        playback_.checkHash();
-        // The recorded window sizes place the pointer; the picture fills
-        // this window (or its 4:3 part, as the recorded run had it),
-        // whatever its size.
-        int width = 0;
-        int height = 0;
-        window.clientSize(width, height);
-        const PictureArea area = pictureArea(width, height, keepAspect);
-        renderer().setSurface(width, height);
-        renderer().setViewport(area.x, area.y, area.width, area.height);
-    }
-
-    bool stopped() const { return stopped_; }
-
-    // Says how the replay went, goes back to the game's own folder and
-    // hands the game to the player at the title menu.
-    void end(GameWindow& window)
-    {
-        report();
-        shutDownScreens();
-        std::fill(std::begin(keyState), std::end(keyState), static_cast<unsigned char>(0));
-        saveFolder = playersSaves_;
-        keepAspect = playersAspect_;
-        sizeFromClientArea(window);
-        startTitleScreen();
-        lastTick = tickCount();
-    }
-
-    void report() const
-    {
-        if (!playback_.departure().empty())
-            std::fprintf(stderr, "thrask: the replay departs from the recording at %s\n",
-                         playback_.departure().c_str());
-        else if (stopped_)
-            std::printf("thrask: replay stopped at frame %d of %d\n", playback_.frame(),
-                        playback_.frameCount());
-        else if (replay_.finished && describeGameState() == replay_.finalState)
-            std::printf("thrask: the replay ended as recorded, after %d frames\n", playback_.frame());
-        else
-            std::printf("thrask: the replay ended after %d frames\n", playback_.frame());
-        // The game goes on after a replay; the line is not held back until it ends.
-        std::fflush(stdout);
-    }
-
-private:
-    std::uint32_t nextFrameTick()
-    {
-        const std::uint32_t tick = playback_.frameTick();
-        while (!fast_ && !endRequested && tickCount() - realStart_ < tick - recordedStart_)
-            sleepMilliseconds(1);
-        return tick;
-    }
-
-    const Replay& replay_;
-    Playback playback_;
-    ReplayFolder folder_;
-    std::string playersSaves_;
-    bool fast_;
-    bool playersAspect_;
-    bool stopped_ = false;
-    std::uint32_t realStart_ = 0;
-    std::uint32_t recordedStart_ = 0;
-};
+// The player's best scores, kept in `folder` ("" with no home: in memory).
+ScoreBook openScoreBook(const std::string& folder)
+{
+    if (!folder.empty())
+        return ScoreBook::open(folder + scoresFile);
+    ScoreBook book{BestScores()};
+    book.notice("The best scores cannot be kept: there is no home folder");
+    return book;
+}
 
 } // namespace
 
@@ -256,9 +186,6 @@ int main(int argc, char** argv)
         std::fputs("thrask: -help lists the options\n", stderr);
         return options.usageError ? 2 : 1;
     }
-    keepAspect = options.aspect;
-    hudShown = !options.noHud;
-
     // The files named on the command line are where the player started the
     // game, whatever folder the game then works in.
     for (std::string* path : {&options.recordPath, &options.replayPath}) {
@@ -276,10 +203,16 @@ int main(int argc, char** argv)
     if (!Folders::settle(options.dataDir, options.savesDir))
         return 1;
 
+    // The player's best scores and the recordings of the player's games.
+    const std::string kept = Folders::keptFolder();
+    ScoreBook book = openScoreBook(kept);
+    useScoreBook(&book);
+    ReplayShelf shelf(kept.empty() ? std::string() : kept + replaysFolder, ".");
+
     // A replay shows the recorded run's window unless the command line asks
     // for another size.
     Replay replay;
-    std::unique_ptr<Watch> watch;
+    std::unique_ptr<ReplayViewer> viewer;
     if (!options.replayPath.empty()) {
         std::string error;
         if (!readReplayFile(options.replayPath, replay, error))
@@ -292,22 +225,24 @@ int main(int argc, char** argv)
         std::vector<const char*> words{argv[0]};
         for (const std::string& word : replay.commandLine)
             words.push_back(word.c_str());
-        const GameOptions recorded
-            = readGameOptions(static_cast<int>(words.size()), words.data(), recordedDisplay);
+        readGameOptions(static_cast<int>(words.size()), words.data(), recordedDisplay);
         parseCommandLine(joinWords(recordedDisplay).c_str());
-        // The picture's shape places the recorded pointer on the picture.
-        keepAspect = recorded.aspect;
-        watch = std::make_unique<Watch>(replay, options.fast, options.aspect);
+        if (replay.startsInGame) {
+            windowWidth = replay.gameStart.windowWidth;
+            windowHeight = replay.gameStart.windowHeight;
+        }
+        viewer = std::make_unique<ReplayViewer>(replay, options.fast, gameEnding, nullptr,
+                                                "Watching a recording: Esc ends it");
     }
     parseCommandLine(joinWords(displayWords).c_str());
 
-    Recorder recorder;
-    if (!options.recordPath.empty()) {
-        std::string error;
-        if (!recorder.start(options.recordPath, recordedWords(argc, argv), ".", saveFolder,
-                            recordHashEvery, tickCount, error))
-            return fail(error);
-    }
+    // The player's settings: the file's, with the command line's over them
+    // for this run; they decide between full screen and a window.
+    PlayerSettings player(Folders::settingsFile());
+    Settings playerSettings = player.start(options, !fullScreen);
+    fullScreen = playerSettings.fullScreen;
+    const int requestedWidth = windowWidth;
+    const int requestedHeight = windowHeight;
 
     // The pixel format asks for the colour bits of the colour depth.
     window.requestColourDepth(colourDepth);
@@ -327,20 +262,34 @@ int main(int argc, char** argv)
     window.clientSize(surfaceWidth, surfaceHeight);
     std::unique_ptr<Renderer> drawing = makeRenderer(options.renderer, surfaceWidth, surfaceHeight);
     auto installed = std::make_unique<RendererInstall>(drawing.get());
+    // A display that refused full screen left a window: the run says so.
+    playerSettings.fullScreen = plan.fullScreen;
+    player.attach(window, requestedWidth, requestedHeight, colourDepth);
+    GameSettings settings(playerSettings, &player);
+
+    Recorder recorder;
+    if (!options.recordPath.empty()) {
+        std::string error;
+        if (!recorder.start(options.recordPath, recordedWords(argc, argv), ".", saveFolder,
+                            settingsText(playerSettings), recordHashEvery, tickCount, error))
+            return fail(error);
+    }
+    // Every game the player plays is recorded on the shelf (within a -record
+    // run too); a game chosen on the best-score list is watched in the window.
+    GameRecorder games(shelf, recordedWords(argc, argv), tickCount,
+                       options.recordPath.empty() ? nullptr : &recorder);
+    games.prune();
+    GameHost host(games, shelf);
+    listenToGame(&host);
+    ReplayWatch watch(shelf, gameEnding);
 
     // Gamepads, plugged in now or later, play as the keys they send; the
-    // window closes them. Losing the focus pauses the game unless -nopause.
+    // window closes them.
     window.openGamepads();
-    window.reportFocusLoss(!options.noPause);
 
     renderer().clear();
     renderer().flush();
     window.show();
-    if (watch != nullptr) {
-        std::string error;
-        if (!watch->prepare(error))
-            return fail(error);
-    }
     initPictureDecoder();
     // SIGTERM or the close button while a screen loads its pictures ends
     // the game after that frame instead of after every picture is decoded.
@@ -351,37 +300,47 @@ int main(int argc, char** argv)
     // device (or with -nosound) the game plays on silently. It closes after
     // the screens and before the window (on an early return, as `sound` goes).
     SdlAudio sound;
-    if (!options.noSound && sound.open(options.volume))
+    if (!options.noSound && sound.open(Settings::fullVolume))
         useAudio(&sound);
+    // The settings reach the window, the keyboard, the focus and the sound.
+    // A replay shown in the window brings its own for the game while it
+    // plays, and gives these back after it.
+    useSettingsHost(&settings);
 
-    const auto record = [&recorder](const Message& message) {
-        if (recorder.recording())
+    // Every message reaches the recordings before the window procedure.
+    const auto record = [&recorder, &games](const Message& message) {
+        if (recorder.active())
             recorder.input(message);
+        games.input(message);
         dispatchMessage(message);
     };
-    const auto clock = [&recorder] {
-        return recorder.recording() ? recorder.frameTick() : tickCount();
+    const auto clock = [&recorder, &games] {
+        if (recorder.active())
+            return recorder.frameTick();
+        return games.recording() ? games.frameTick() : tickCount();
     };
     const auto swap = [&window] { window.swapBuffers(); };
 
     // Frame pacing: vsync unless -novsync, and the game's own waits between
     // frames where the swap does not pace (-fps sets the rate). Watching a
     // replay keeps the recorded pace instead, or none at all with -fast.
-    const bool fastReplay = watch != nullptr && options.fast;
+    const bool fastReplay = viewer != nullptr && options.fast;
     if (options.noVsync || fastReplay)
         window.setVsync(false);
     FramePacer pacer(options.fps, !options.noVsync, window.refreshRate(),
                      {monotonicMicroseconds, sleepMicroseconds, yieldProcessor});
 
-    if (watch != nullptr) {
-        watch->start();
+    if (viewer != nullptr) {
+        std::string error;
+        if (!viewer->start(error))
+            return fail(options.replayPath + ": " + error);
     } else {
         Message size;
         size.kind = Message::Size;
         window.clientSize(size.a, size.b);
         record(size);
         startTitleScreen();
-        lastTick = recorder.recording() ? recorder.readTick() : tickCount();
+        lastTick = recorder.active() ? recorder.readTick() : tickCount();
     }
     // The pictures of a game, loaded while the title menu rests: the first
     // New Game and each new background then cost no decoding.
@@ -389,38 +348,70 @@ int main(int argc, char** argv)
     preloader.add(PlayScreen::picturesOfAGame());
 
     while (running && !endRequested) {
-        if (watch != nullptr) {
-            if (watch->finished() || watch->stopped()) {
-                watch->end(window);
-                watch.reset();
+        // -replay FILE: the recorded run, then the title menu for the player.
+        if (viewer != nullptr) {
+            if (viewer->done()) {
+                viewer->report();
+                const bool quit = viewer->quitAsked();
+                viewer->end();
+                viewer.reset();
+                std::fill(std::begin(keyState), std::end(keyState), static_cast<unsigned char>(0));
+                sizeFromClientArea(window);
+                startTitleScreen();
+                lastTick = tickCount();
+                running = !quit;
                 if (fastReplay && !options.noVsync)
                     window.setVsync(true);
                 continue;
             }
-            watch->frame(window);
+            viewer->frame(window);
+            fitPicture(window);
+            continue;
+        }
+        // A game chosen on the best-score list, inside the player's game.
+        if (watch.watching()) {
+            if (watch.done())
+                watch.end(window, record);
+            else {
+                watch.frame(window);
+                fitPicture(window);
+            }
             continue;
         }
         const bool swapped = runFrame(clock, swap);
+        games.afterFrame();
         preloadAtRest(preloader);
         pacer.frameDone(currentScreen != nullptr && currentScreen->stillPicture(), swapped);
         // Takes every pending message off the queue and hands it on; a quit
         // message ends the run and leaves the rest of the queue unprocessed.
+        // A screen taking a name, or waiting for a key to bind, gets the
+        // keys as printed on them (keyModeFor).
         Message message;
-        while (window.nextMessage(message)) {
+        while (window.keyMode(keyModeFor(currentScreen)), window.nextMessage(message)) {
             record(message);
             if (message.kind == Message::Quit)
                 break;
         }
-        if (recorder.recording())
+        if (recorder.active())
             recorder.endFrame();
         // An uncovered window lost the picture it showed.
         if (window.takeExposed())
             renderer().forgetShownFrame();
+        games.endFrame();
+        const std::string asked = host.takeWatchRequest();
+        if (!asked.empty() && running)
+            watch.begin(asked);
     }
 
-    if (watch != nullptr)
-        watch->report();
-    if (recorder.recording()) {
+    if (viewer != nullptr) {
+        viewer->report();
+        viewer->end();
+        viewer.reset();
+    }
+    if (watch.watching())
+        watch.end(window, record);
+    games.finish();
+    if (recorder.active()) {
         std::string error;
         if (recorder.finish(error))
             std::printf("thrask: recorded %d frames into %s\n", recorder.frames(),
@@ -430,9 +421,12 @@ int main(int argc, char** argv)
     }
     // Screens release their textures and fonts, so they go while the context
     // is still current.
+    listenToGame(nullptr);
     setLoadInterruption(nullptr);
     gameWindow = nullptr;
     shutDownScreens();
+    useScoreBook(nullptr);
+    useSettingsHost(nullptr);
     useAudio(nullptr);
     sound.close();
     installed.reset();

@@ -1,9 +1,9 @@
 #include "entities/Cabbage.h"
 
-#include <cmath>
 #include <cstddef>
 
 #include "entities/Random.h"
+#include "entities/Sine.h"
 #include "entities/Wander.h"
 #include "platform/FrameStep.h"
 
@@ -38,7 +38,7 @@ int Cabbage::update(float playerX, float playerY)
 {
     growPhase += frameStep;
     biteCooldown -= frameStep;
-    const float s = growHeight * std::sin(growPhase);
+    const float s = growHeight * thrask::sine(growPhase);
 
     if (s > 0.0f) {
         sprite.visible = true;

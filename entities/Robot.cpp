@@ -1,8 +1,7 @@
 #include "entities/Robot.h"
 
-#include <cmath>
-
 #include "entities/Random.h"
+#include "entities/Sine.h"
 #include "entities/Wander.h"
 #include "entities/Zombie.h"
 #include "entities/ZombieIndex.h"
@@ -51,7 +50,7 @@ int Robot::update(float playerX, float playerY)
     // The flame is placed from where the robot stands and faces before this
     // frame's move, so it trails the body by one frame.
     flamePhase += pulseRate * frameStep;
-    const float s = std::sin(flamePhase);
+    const float s = thrask::sine(flamePhase);
     flame.width = pulseSize * s + flameWidth;
     flame.height = pulseSize * s + flameHeight;
     if (facesRight(sprite)) {

@@ -17,13 +17,19 @@ constexpr float scoreX = -30.0f;
 constexpr float scoreY = -10.0f;
 constexpr float creditsX = -50.0f;
 constexpr float creditsY = -80.0f;
+// The best-score line stands between the prompt and the credits.
+constexpr float placeY = -50.0f;
+constexpr Colour placeColour{255, 236, 120, 255};
+constexpr Colour placeRim{28, 20, 36, 255};
+constexpr float viewSize = 200.0f;
 
 } // namespace
 
-Screen* makeEndingScreen(int finalScore)
+Screen* makeEndingScreen(int finalScore, int place)
 {
     auto* ending = new EndingScreen;
     ending->finalScore = finalScore;
+    ending->place = place;
     ending->enter();
     return ending;
 }
@@ -38,7 +44,7 @@ void EndingScreen::keyUp(int /*key*/)
     if (leaving)
         return;
     leaving = true;
-    fadeTo(this, makeMainMenu(), fadeDuration::endingToMenu);
+    fadeTo(this, place > 0 ? makeScoreEntry(place) : makeMainMenu(), fadeDuration::endingToMenu);
 }
 
 void EndingScreen::enter()
@@ -57,6 +63,10 @@ void EndingScreen::enter()
     scoreFont.colour = white;
     creditsFont.colour = white;
     creditsFont.text = "Programming, Art, Story and Design by Tolvane\n";
+    placeFont.colour = placeColour;
+    placeFont.outline = placeRim;
+    if (place > 0)
+        placeFont.text = "A new best score: place " + std::to_string(place) + "!";
 }
 
 MusicCue EndingScreen::musicCue() const
@@ -78,4 +88,6 @@ void EndingScreen::render()
     const UnlitDrawing unlit;
     scoreFont.print(scoreX, scoreY);
     creditsFont.print(creditsX, creditsY);
+    if (place > 0)
+        placeFont.print(-placeFont.textWidth(placeFont.text, viewSize) / 2, placeY);
 }

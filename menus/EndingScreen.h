@@ -5,7 +5,9 @@
 #include "screens/Screen.h"
 
 // Shown once the last level is completed: the win picture, the final score
-// with a prompt, and the credits. Releasing any key returns to the main menu.
+// with a prompt, and the credits. Releasing any key returns to the main menu,
+// or, for a game that entered the best scores (it says at which place), to
+// the prompt for its name.
 class EndingScreen : public Screen {
 public:
     EndingScreen() = default;
@@ -23,6 +25,8 @@ public:
     BitmapFont scoreFont;
     BitmapFont creditsFont;
     int finalScore = 0; // set by the creator before enter()
+    int place = 0;      // the game's place on the best scores, 0 for none; set before enter()
+    BitmapFont placeFont;
     // The fade to the main menu has started; later key releases start nothing.
     bool leaving = false;
 };

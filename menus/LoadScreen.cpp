@@ -3,11 +3,13 @@
 #include <cmath>
 
 #include "entities/Entity.h"
+#include "menus/ListButtons.h"
 #include "platform/Audio.h"
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "play/SaveRecord.h"
 #include "render/Lighting.h"
+#include "screens/GameEvents.h"
 #include "screens/ScreenFlow.h"
 
 namespace {
@@ -24,17 +26,7 @@ constexpr float scrollX = 90.0f;
 constexpr float arrowY = 75.0f;
 constexpr float arrowSize = 5.0f;
 constexpr float scrollWidth = 5.0f;
-constexpr float buttonX = 50.0f;
 constexpr float buttonY = -50.0f;
-constexpr float buttonWidth = 60.0f;
-constexpr float buttonHeight = 20.0f;
-constexpr float underlineWidth = 30.0f;
-constexpr float underlineHeight = 2.0f;
-constexpr float underlineDrop = 9.0f;        // below the button's centre
-constexpr float returnUnderlineShift = 10.0f; // left of the Return Game button's centre
-// The underline lies on the button's lower edge and is drawn after it; it sits
-// a little nearer than the button so the button's picture cannot hide it.
-constexpr float underlineDepth = 0.5f;
 // The backdrop fills the view behind everything.
 constexpr float backdropDepth = 9.0f;
 
@@ -44,7 +36,7 @@ constexpr float lineClickBelowBaseline = 3.0f;
 // The scroll arrows take clicks in a square wider than their picture.
 constexpr float arrowClickSize = 10.0f;
 
-enum Button { None = 0, LoadGame, ReturnGame };
+enum Button { None = ListButtons::None, LoadGame = ListButtons::Action, ReturnGame = ListButtons::Back };
 
 void place(Sprite& sprite, float x, float y, float width, float height)
 {
@@ -181,6 +173,7 @@ void LoadScreen::loadSelected()
     play->introShowing = entry.introShowing;
     play->score = entry.score;
     play->level = entry.level;
+    gameEvents().gameStarted(play);
     // A suspended game stays with this list and is freed with it: the
     // player chose another game over it.
     audio().play(Effect::MenuClick);
@@ -208,20 +201,7 @@ void LoadScreen::mouseMove(float x, float y)
     pointerViewX_ = px;
     pointerViewY_ = py;
     const int before = hovered;
-    if (hasEntries && pointInSprite(loadGameButton, px, py)) {
-        hovered = LoadGame;
-        underline.x = loadGameButton.x;
-        underline.y = loadGameButton.y - underlineDrop;
-        underline.visible = true;
-    } else if (pointInSprite(returnGameButton, px, py)) {
-        hovered = ReturnGame;
-        underline.x = returnGameButton.x - returnUnderlineShift;
-        underline.y = returnGameButton.y - underlineDrop;
-        underline.visible = true;
-    } else {
-        hovered = None;
-        underline.visible = false;
-    }
+    hovered = ListButtons::hover(loadGameButton, hasEntries, returnGameButton, underline, px, py);
     if (hovered != None && hovered != before)
         audio().play(Effect::MenuHover);
 }
@@ -245,16 +225,7 @@ void LoadScreen::enter()
     scrollBar.x = scrollX;
     scrollBar.width = scrollWidth;
 
-    loadGameButton.texture.loadKeyed("Textures/loadgame.png");
-    place(loadGameButton, buttonX, buttonY, buttonWidth, buttonHeight);
-    returnGameButton.texture.loadKeyed("Textures/returngame.png");
-    place(returnGameButton, -buttonX, buttonY, buttonWidth, buttonHeight);
-
-    underline.texture.loadKeyed("Textures/white.bmp");
-    underline.width = underlineWidth;
-    underline.height = underlineHeight;
-    underline.depth = underlineDepth;
-    underline.visible = false;
+    ListButtons::place(loadGameButton, "Textures/loadgame.png", returnGameButton, underline, buttonY);
     hovered = None;
 
     backdrop.texture.load("Textures/loadlist.png", noColourKey);

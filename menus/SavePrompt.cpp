@@ -64,9 +64,14 @@ SavePrompt::Outcome SavePrompt::edit(std::string& name, int& caret, int key)
 
 std::string SavePrompt::text(const std::string& name, int caret)
 {
-    std::string shown = name;
-    shown.insert(static_cast<std::size_t>(clampCaret(caret, name)), "|");
-    return "Save To: " + shown + "\n";
+    return "Save To: " + shown(name, caret) + "\n";
+}
+
+std::string SavePrompt::shown(const std::string& name, int caret)
+{
+    std::string withCaret = name;
+    withCaret.insert(static_cast<std::size_t>(clampCaret(caret, name)), "|");
+    return withCaret;
 }
 
 bool SavePrompt::isBlank(const std::string& name)

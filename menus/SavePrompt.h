@@ -25,8 +25,10 @@ public:
     // The caret ends up within 0 ... name length. Every other key is ignored.
     static Outcome edit(std::string& name, int& caret, int key);
 
-    // The prompt's text: "Save To: " + the name with "|" at the caret + a line feed.
+    // The prompt's text: "Save To: " + shown(name, caret) + a line feed.
     static std::string text(const std::string& name, int caret);
+    // The name with "|" at the caret, as every name prompt shows it.
+    static std::string shown(const std::string& name, int caret);
 
     // True when the name holds nothing or only spaces: the prompt refuses
     // it (blankNameLine) and nothing is written.

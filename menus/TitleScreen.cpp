@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include "entities/Entity.h"
+#include "menus/BestScoresScreen.h"
 #include "menus/LoadScreen.h"
+#include "menus/OptionsScreen.h"
 #include "menus/SavePrompt.h"
 #include "menus/StoryScreen.h"
 #include "platform/Audio.h"
@@ -12,6 +14,7 @@
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "render/Lighting.h"
+#include "screens/GameEvents.h"
 #include "screens/ScreenFlow.h"
 
 namespace {
@@ -23,6 +26,7 @@ constexpr float entryHeight = 25.0f;
 constexpr float markerWidth = 35.0f;
 constexpr float markerHeight = 2.0f;
 constexpr float backgroundDepth = 10.0f;
+constexpr float signMarkerGap = 0.5f;
 
 constexpr Colour promptColour{0, 255, 255, 255};
 constexpr float promptX = -50.0f;
@@ -46,7 +50,7 @@ constexpr float promptPanelWidth = 140.0f;
 constexpr float promptPanelHeight = 30.0f;
 constexpr float promptPanelDepth = 5.0f;
 
-enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame };
+enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame, FirstSign };
 
 // Where each entry sits and where its marker goes (on the entry's lower edge).
 struct EntryPlace {
@@ -64,9 +68,40 @@ constexpr EntryPlace places[] = {
 };
 
 // The order the keyboard moves the marker in: the screen's order, top to
-// bottom and left to right.
+// bottom and left to right, then the signs.
 constexpr Entry mainMenuOrder[] = {NewGame, LoadGame, GameStory, QuitGame};
 constexpr Entry inGameMenuOrder[] = {ReturnGame, NewGame, SaveGame, LoadGame, GameStory, QuitGame};
+
+// A screen a sign opens, told the menu's mode and handed its suspended game.
+template <class Next>
+Screen* openReturning(bool inGame, std::unique_ptr<PlayScreen> suspended);
+
+// The signs beside the menu's own entries, after Quit Game in the keyboard's
+// order, each with its picture, its rectangle in the view and the screen it
+// opens. A sign's board fills its picture down to its lower edge, so the
+// marker shows just below it.
+struct Sign {
+    const char* picture;
+    float x, y, width, height;
+    Screen* (*open)(bool inGame, std::unique_ptr<PlayScreen> suspended);
+};
+const Sign signList[] = {
+    // Hung from the top edge, right of the title.
+    {"Textures/Options.png", 78.0f, 85.0f, 36.0f, 30.0f, openReturning<OptionsScreen>},
+    // Hung from the top edge, left of the title.
+    {"Textures/BestScores.png", -78.0f, 85.0f, 36.0f, 30.0f, openReturning<BestScoresScreen>},
+};
+constexpr int signCount = static_cast<int>(std::size(signList));
+
+bool isSign(int entry)
+{
+    return entry >= FirstSign && entry < FirstSign + signCount;
+}
+
+const Sign& signOf(int entry)
+{
+    return signList[entry - FirstSign];
+}
 
 // Gives the entry its picture (opaque black transparent) and its place. A
 // picture loaded by an earlier setup of this menu is released first.
@@ -99,6 +134,12 @@ Next* makeReturning(bool inGame, std::unique_ptr<PlayScreen> suspended)
     next->suspended = std::move(suspended);
     next->enter();
     return next;
+}
+
+template <class Next>
+Screen* openReturning(bool inGame, std::unique_ptr<PlayScreen> suspended)
+{
+    return makeReturning<Next>(inGame, std::move(suspended));
 }
 
 } // namespace
@@ -140,6 +181,8 @@ TitleScreen::~TitleScreen()
     if (saveGameItem.visible)
         saveGameItem.texture.release();
     promptPanel.texture.release();
+    for (Sprite& sign : signs)
+        sign.texture.release();
 }
 
 void TitleScreen::keyDown(int key)
@@ -280,6 +323,7 @@ void TitleScreen::performEntry(int entry)
         auto* play = new PlayScreen;
         play->enter();
         play->setup(firstLevel);
+        gameEvents().gameStarted(play);
         // A suspended game stays with this menu and is freed with it.
         leaveFor(play);
         break;
@@ -306,6 +350,8 @@ void TitleScreen::performEntry(int entry)
         savedNoticeLeft = 0.0f;
         break;
     default:
+        if (isSign(entry))
+            leaveFor(signOf(entry).open(inGame, std::move(suspended)));
         break;
     }
 }
@@ -322,12 +368,15 @@ int TitleScreen::entryAt(float viewX, float viewY) const
     const Sprite* const order[] = {&newGameItem, &loadGameItem, &gameStoryItem, &quitGameItem,
                                    &returnGameItem, &saveGameItem};
     const Entry entries[] = {NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame};
-    for (int i = 0; i < 6; ++i) {
+    for (std::size_t i = 0; i < std::size(entries); ++i) {
         const Sprite& item = *order[i];
-        const bool alwaysPresent = i < 4;
+        const bool alwaysPresent = entries[i] != ReturnGame && entries[i] != SaveGame;
         if ((alwaysPresent || item.visible) && pointInSprite(item, viewX, viewY))
             return entries[i];
     }
+    for (std::size_t i = 0; i < signs.size(); ++i)
+        if (pointInSprite(signs[i], viewX, viewY))
+            return FirstSign + static_cast<int>(i);
     return None;
 }
 
@@ -337,7 +386,10 @@ void TitleScreen::markEntry(int entry)
         audio().play(Effect::MenuHover);
     hovered = entry;
     marker.visible = hovered != None;
-    if (marker.visible) {
+    if (isSign(hovered)) {
+        marker.x = signOf(hovered).x;
+        marker.y = signOf(hovered).y - signOf(hovered).height / 2 - markerHeight / 2 - signMarkerGap;
+    } else if (marker.visible) {
         marker.x = places[hovered].markerX;
         marker.y = places[hovered].markerY;
     }
@@ -345,16 +397,21 @@ void TitleScreen::markEntry(int entry)
 
 void TitleScreen::stepMarker(int step)
 {
-    const Entry* order = inGame ? inGameMenuOrder : mainMenuOrder;
-    const int count = inGame ? static_cast<int>(std::size(inGameMenuOrder))
-                             : static_cast<int>(std::size(mainMenuOrder));
+    std::vector<int> order;
+    if (inGame)
+        order.assign(std::begin(inGameMenuOrder), std::end(inGameMenuOrder));
+    else
+        order.assign(std::begin(mainMenuOrder), std::end(mainMenuOrder));
+    for (int i = 0; i < signCount; ++i)
+        order.push_back(FirstSign + i);
+    const int count = static_cast<int>(order.size());
     int at = -1;
     for (int i = 0; i < count; ++i)
-        if (order[i] == hovered)
+        if (order[static_cast<std::size_t>(i)] == hovered)
             at = i;
     // From no entry, on is the first entry and back the last.
     const int next = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
-    markEntry(order[next]);
+    markEntry(order[static_cast<std::size_t>(next)]);
 }
 
 void TitleScreen::mouseMove(float x, float y)
@@ -407,6 +464,8 @@ void TitleScreen::render()
         quitGameItem.draw();
         returnGameItem.draw();
         saveGameItem.draw();
+        for (const Sprite& sign : signs)
+            sign.draw();
         drawSavedNotice();
         return;
     }
@@ -461,6 +520,18 @@ void TitleScreen::setup(int mode)
     placeEntry(loadGameItem, "Textures/LoadGame.png", LoadGame);
     placeEntry(gameStoryItem, "Textures/GameStory.png", GameStory);
     placeEntry(quitGameItem, "Textures/quitgame.png", QuitGame);
+
+    for (Sprite& sign : signs)
+        sign.texture.release();
+    signs.assign(static_cast<std::size_t>(signCount), Sprite());
+    for (int i = 0; i < signCount; ++i) {
+        Sprite& sign = signs[static_cast<std::size_t>(i)];
+        sign.texture.loadKeyed(signList[i].picture);
+        sign.x = signList[i].x;
+        sign.y = signList[i].y;
+        sign.width = signList[i].width;
+        sign.height = signList[i].height;
+    }
 
     removeEntry(returnGameItem);
     removeEntry(saveGameItem);

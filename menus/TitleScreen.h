@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "render/BitmapFont.h"
 #include "render/Sprite.h"
@@ -13,14 +14,17 @@ class PlayScreen;
 
 // The title menu (setup(menuMode::title): New Game, Load Game, Game Story,
 // Quit Game) and the in-game menu (setup(menuMode::inGame): the same plus
-// Return Game and Save Game, with the save-name prompt). Driven by the mouse:
-// hovering an entry shows the marker under it, releasing the left button over
-// it performs its action.
+// Return Game and Save Game, with the save-name prompt), and in both modes
+// the signs beside them: Options and Best Scores, each opening a screen that
+// comes back to the menu it was opened from (with the suspended game).
+// Driven by the mouse: hovering an entry shows the marker under it,
+// releasing the left button over it performs its action.
 //
 // And by the keyboard (gamepads send the same keys): Up/Down and
 // Tab/Shift+Tab move the marker through the entries in the order of the
-// screen, wrapping (nothing is marked at first; the first Down or Tab marks
-// the first entry, the first Up or Shift+Tab the last); Enter or Space
+// screen, the signs after Quit Game, wrapping (nothing is marked at first;
+// the first Down or Tab marks the first entry, the first Up or Shift+Tab the
+// last); Enter or Space
 // performs the marked entry as a click on it does; Esc in the in-game menu
 // performs Return Game. Like a click, those keys act when released, and only
 // when they were pressed on this menu: a key held across a fade, or still
@@ -68,12 +72,17 @@ public:
     Sprite returnGameItem;
     Sprite gameStoryItem;
     Sprite quitGameItem;
-    int hovered = 0; // 0 none, 1 New Game, 2 Load Game, 3 Game Story, 4 Quit Game, 5 Return Game, 6 Save Game
+    // 0 none, 1 New Game, 2 Load Game, 3 Game Story, 4 Quit Game, 5 Return
+    // Game, 6 Save Game, then the signs from 7 on: 7 Options, 8 Best Scores.
+    int hovered = 0;
     Sprite marker;
     Sprite loadGameItem;
     Sprite newGameItem;
     Camera camera;
     Sprite background;
+    // The signs beside the menu's own entries, in their keyboard order; each
+    // opens a screen that comes back to the menu in the mode it came from.
+    std::vector<Sprite> signs;
     // The board behind the save prompt's text, in in-game mode.
     Sprite promptPanel;
     // An entry has started the fade away from this menu; further clicks are

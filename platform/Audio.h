@@ -67,8 +67,16 @@ public:
     // starts where the old one has faded out.
     virtual void music(const MusicCue& cue) { (void)cue; }
 
-    // Turns the music off, or back on (the M key). Effects go on.
-    virtual void toggleMusic() {}
+    // Turns the music off (it fades out; effects go on), or back on.
+    virtual void setMusic(bool on) { (void)on; }
+
+    // The player's volumes, 0 to 100 each: the effects, and the music under
+    // whatever the screens' cues ask of it.
+    virtual void setVolumes(int effectsPercent, int musicPercent)
+    {
+        (void)effectsPercent;
+        (void)musicPercent;
+    }
 };
 
 // The audio the game plays through: the one installed with useAudio, or the

@@ -1,6 +1,7 @@
 #include "platform/EventTranslation.h"
 
 #include "platform/KeyTable.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 
@@ -8,7 +9,10 @@ Message translateKey(const SDL_KeyboardEvent& key)
 {
     Message message;
     const int vk = virtualKeyOfKey(key.keysym.sym, key.keysym.scancode);
-    if (vk == 0 || isSystemKey(vk, (key.keysym.mod & KMOD_LALT) != 0))
+    // Enter with Alt is the full-screen chord (KeyMapping makes it F11), the
+    // one key pressed with the left Alt that reaches the game.
+    const bool fullScreenChord = vk == vk::enter && (key.keysym.mod & KMOD_ALT) != 0;
+    if (vk == 0 || (!fullScreenChord && isSystemKey(vk, (key.keysym.mod & KMOD_LALT) != 0)))
         return message;
     message.kind = key.type == SDL_KEYDOWN ? Message::KeyDown : Message::KeyUp;
     message.a = vk;

@@ -6,8 +6,9 @@
 
 // Turns one SDL event into the message the game's window procedure acts on:
 // keys as Windows virtual-key codes (auto-repeat included, system keys and
-// keys without a code dropped; letters and digits by virtualKeyOfKey, so on
-// every layout), left and right buttons (the middle button dropped), pointer
+// keys without a code dropped, but Enter with Alt, the full-screen chord,
+// passes; letters and digits by virtualKeyOfKey, so on every layout), left
+// and right buttons (the middle button dropped), pointer
 // motion, wheel notches (a sideways turn dropped), size changes (a minimised
 // window has a 0 x 0 client area), the loss of the keyboard focus, and quit
 // or window close. Events the game does not handle give a message of kind

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -172,6 +173,51 @@ bool GameWindow::createWindowed(int width, int height)
     return createWindow(width > 0 ? width : 1, height > 0 ? height : 1, SDL_WINDOW_RESIZABLE);
 }
 
+bool GameWindow::switchToFullScreen(const DisplayMode& mode)
+{
+    if (window_ == nullptr)
+        return false;
+    SDL_DisplayMode wanted{};
+    SDL_DisplayMode closest{};
+    wanted.w = static_cast<int>(mode.width);
+    wanted.h = static_cast<int>(mode.height);
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+    // The window takes the mode's size over the display first, as a window
+    // created full screen has it: without a window manager nothing else
+    // would resize it.
+    SDL_Rect bounds{};
+    if (SDL_GetDisplayBounds(display, &bounds) == 0)
+        SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+    SDL_SetWindowSize(window_, wanted.w, wanted.h);
+    if (SDL_GetClosestDisplayMode(display, &wanted, &closest) == nullptr
+        || SDL_SetWindowDisplayMode(window_, &closest) != 0
+        || SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) != 0) {
+        error_ = std::string("cannot switch to full screen (") + SDL_GetError() + ")";
+        SDL_SetWindowFullscreen(window_, 0);
+        return false;
+    }
+    return true;
+}
+
+bool GameWindow::switchToWindow(int width, int height)
+{
+    if (window_ == nullptr)
+        return false;
+    if (SDL_SetWindowFullscreen(window_, 0) != 0) {
+        error_ = std::string("cannot leave full screen (") + SDL_GetError() + ")";
+        return false;
+    }
+    SDL_SetWindowResizable(window_, SDL_TRUE);
+    SDL_SetWindowSize(window_, width > 0 ? width : 1, height > 0 ? height : 1);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    return true;
+}
+
+bool GameWindow::fullScreen() const
+{
+    return window_ != nullptr && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
 bool GameWindow::createContext()
 {
     if (window_ == nullptr)
@@ -246,8 +292,12 @@ bool GameWindow::nextMessage(Message& message)
         Message translated = translateEvent(event);
         if (translated.kind == Message::Size && translated.a < 0)
             clientSize(translated.a, translated.b);
-        if (translated.kind == Message::KeyDown || translated.kind == Message::KeyUp)
-            translated = keys_.keyboard(translated);
+        if (translated.kind == Message::KeyDown || translated.kind == Message::KeyUp) {
+            const bool altHeld = (event.key.keysym.mod & KMOD_ALT) != 0;
+            translated = keyMapping_.translate(translated, altHeld);
+            if (translated.kind != Message::None)
+                translated = keys_.keyboard(translated);
+        }
         if (translated.kind == Message::FocusLost && !reportFocusLoss_)
             continue;
         if (translated.kind != Message::None)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/DisplayMode.h"
+#include "platform/KeyMapping.h"
 #include "platform/KeySources.h"
 #include "platform/Message.h"
 
@@ -63,6 +64,16 @@ public:
     // unless enterFullScreen already created the window.
     bool createWindowed(int width, int height);
 
+    // While the game runs: switches the window to full screen in the given
+    // mode (true when the display now shows it), or back to a resizable
+    // window whose client area is width x height (true when it is one).
+    // Either way the new client size arrives as a Size message. A failed
+    // switch to full screen leaves the window as it was.
+    bool switchToFullScreen(const DisplayMode& mode);
+    bool switchToWindow(int width, int height);
+    // True while the window covers the display in a full-screen mode.
+    bool fullScreen() const;
+
     // Creates the OpenGL context on the window and makes it current.
     bool createContext();
 
@@ -99,6 +110,13 @@ public:
     bool openGamepads();
     int gamepadCount() const;
 
+    // What each key of the keyboard sends the game from its next press on
+    // (KeyMapping; by default every key sends itself).
+    void useKeyTable(const std::array<unsigned char, 256>& sends) { keyMapping_.useTable(sends); }
+    // How keys pressed from now on reach the game (KeyMapping::Mode): the
+    // game asks for the mode its screen takes keys in.
+    void keyMode(KeyMapping::Mode mode) { keyMapping_.useMode(mode); }
+
     // Whether the loss of the keyboard focus reaches the game as a FocusLost
     // message (the game pauses on it); on unless the player asked otherwise.
     void reportFocusLoss(bool report) { reportFocusLoss_ = report; }
@@ -123,6 +141,7 @@ private:
 
     SDL_Window* window_ = nullptr;
     ColourBits colourBits_;
+    KeyMapping keyMapping_;
     KeySources keys_;
     std::unique_ptr<Gamepads> gamepads_;
     // Messages taken from one event that are still to be handed out.

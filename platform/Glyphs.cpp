@@ -1,127 +1,26 @@
 #include "platform/Glyphs.h"
 
-#include <fontconfig/fontconfig.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
-
 #include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "platform/GlyphRaster.h"
+
 namespace {
 
 constexpr int glyphCount = 128;
-constexpr int boldWeight = 700;
-
-struct FaceFile {
-    std::string path;
-    int index = 0;
-};
-
-// The fontconfig request for a description: "Comic Sans MS:bold".
-std::string faceRequest(const FontDescription& description)
-{
-    std::string request = description.faceName;
-    if (description.weight >= boldWeight)
-        request += ":bold";
-    return request;
-}
-
-// The file of the face fontconfig picks for a request: the face itself where
-// it is installed, otherwise the substitute fontconfig's rules name (Comic
-// Neue Bold for Comic Sans MS on Debian).
-FaceFile matchFace(const std::string& request)
-{
-    FaceFile found;
-    FcConfig* config = FcInitLoadConfigAndFonts();
-    if (config == nullptr)
-        return found;
-    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(request.c_str()));
-    if (pattern != nullptr) {
-        FcConfigSubstitute(config, pattern, FcMatchPattern);
-        FcDefaultSubstitute(pattern);
-        FcResult result = FcResultNoMatch;
-        FcPattern* match = FcFontMatch(config, pattern, &result);
-        if (match != nullptr) {
-            FcChar8* file = nullptr;
-            if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file != nullptr)
-                found.path = reinterpret_cast<const char*>(file);
-            FcPatternGetInteger(match, FC_INDEX, 0, &found.index);
-            FcPatternDestroy(match);
-        }
-        FcPatternDestroy(pattern);
-    }
-    FcConfigDestroy(config);
-    return found;
-}
 
 // Fonts are built by every screen; the font files are looked up once per
-// request and run.
-const FaceFile& faceFor(const FontDescription& description)
+// description and run.
+const FontFace& faceFor(const FontDescription& description)
 {
-    static std::map<std::string, FaceFile> known;
-    const std::string request = faceRequest(description);
+    static std::map<std::string, FontFace> known;
+    const std::string request = description.faceName + "@" + std::to_string(description.weight);
     auto it = known.find(request);
     if (it == known.end())
-        it = known.emplace(request, matchFace(request)).first;
+        it = known.emplace(request, findFontFace(description)).first;
     return it->second;
-}
-
-// Glyph rows bottom first (as a raster draws them upwards), each row a whole
-// number of bytes.
-std::vector<unsigned char> bottomUpRows(const FT_Bitmap& bitmap)
-{
-    const unsigned int rowBytes = (bitmap.width + 7) / 8;
-    std::vector<unsigned char> rows(static_cast<std::size_t>(rowBytes) * bitmap.rows);
-    for (unsigned int row = 0; row < bitmap.rows; ++row) {
-        const unsigned char* source = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
-        unsigned char* target = rows.data() + static_cast<std::size_t>(bitmap.rows - 1 - row) * rowBytes;
-        for (unsigned int byte = 0; byte < rowBytes; ++byte)
-            target[byte] = source[byte];
-    }
-    return rows;
-}
-
-// The glyphs of codes 0-127 of one face at one size, as FreeType draws them;
-// empty when the face cannot be opened at that size.
-GlyphBitmaps rasterise(const FaceFile& file, int pixelWidth, int pixelHeight)
-{
-    GlyphBitmaps glyphs;
-    FT_Library library = nullptr;
-    FT_Face face = nullptr;
-    if (file.path.empty() || FT_Init_FreeType(&library) != 0)
-        return glyphs;
-    if (FT_New_Face(library, file.path.c_str(), file.index, &face) != 0
-        || FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(pixelWidth), static_cast<FT_UInt>(pixelHeight)) != 0) {
-        if (face != nullptr)
-            FT_Done_Face(face);
-        FT_Done_FreeType(library);
-        return glyphs;
-    }
-    glyphs.resize(glyphCount);
-    for (int code = 0; code < glyphCount; ++code) {
-        const FT_UInt index = FT_Get_Char_Index(face, static_cast<FT_ULong>(code));
-        // Control codes and characters the face lacks draw nothing.
-        if (index != 0 && code >= 0x20
-            && FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) == 0
-            && (face->glyph->bitmap.rows == 0
-                || face->glyph->bitmap.pixel_mode == FT_PIXEL_MODE_MONO)) {
-            const FT_GlyphSlot slot = face->glyph;
-            const FT_Bitmap& bitmap = slot->bitmap;
-            GlyphBitmap& glyph = glyphs[static_cast<std::size_t>(code)];
-            glyph.drawn = true;
-            glyph.width = static_cast<int>(bitmap.width);
-            glyph.rows = static_cast<int>(bitmap.rows);
-            glyph.originX = static_cast<float>(-slot->bitmap_left);
-            glyph.originY = static_cast<float>(static_cast<int>(bitmap.rows) - slot->bitmap_top);
-            glyph.advance = static_cast<float>(slot->advance.x) / 64.0f;
-            glyph.bits = bottomUpRows(bitmap);
-        }
-    }
-    FT_Done_Face(face);
-    FT_Done_FreeType(library);
-    return glyphs;
 }
 
 // How many sizes of drawn glyphs are kept: the game's two font sizes at the
@@ -144,7 +43,7 @@ const GlyphBitmaps& glyphsFor(const FontDescription& description)
     };
     static std::vector<Drawn> drawn;
     static unsigned long uses = 0;
-    const FaceFile& file = faceFor(description);
+    const FontFace& file = faceFor(description);
     const int pixelHeight = description.height < 0 ? -description.height : description.height;
     const int pixelWidth = description.width > 0 ? description.width : 0;
     const std::string key = file.path + "#" + std::to_string(file.index) + "@" + std::to_string(pixelWidth)
@@ -155,7 +54,7 @@ const GlyphBitmaps& glyphsFor(const FontDescription& description)
             drawn.erase(std::min_element(drawn.begin(), drawn.end(), [](const Drawn& a, const Drawn& b) {
                 return a.lastUse < b.lastUse;
             }));
-        drawn.push_back(Drawn{key, rasterise(file, pixelWidth, pixelHeight)});
+        drawn.push_back(Drawn{key, rasteriseGlyphs(file, pixelWidth, pixelHeight)});
         it = drawn.end() - 1;
     }
     it->lastUse = ++uses;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/FontDescription.h"
+#include "platform/GlyphRaster.h"
 
 // What the glyphs built for a typeface measure, in pixels.
 struct GlyphMetrics {
@@ -12,28 +13,14 @@ struct GlyphMetrics {
     int descent = 0;          // from the baseline down to the lowest descender (positive)
 };
 
-// One glyph as FreeType draws it: a one-bit bitmap of width x rows pixels,
-// its rows bottom first, each row (width + 7) / 8 bytes with the leftmost
-// pixel in the most significant bit. Drawn from a raster position (xr, yr),
-// its lower left pixel lies at (floor(xr - originX), floor(yr - originY)),
-// and the raster position then moves on by advance.
-struct GlyphBitmap {
-    bool drawn = false; // false: the code has no glyph and draws nothing
-    int width = 0;
-    int rows = 0;
-    float originX = 0.0f;
-    float originY = 0.0f;
-    float advance = 0.0f;
-    std::vector<unsigned char> bits;
-};
-
 // The glyphs of character codes 0-127, indexed by code; empty when no face
 // can be found at all.
 using GlyphBitmaps = std::vector<GlyphBitmap>;
 
 // The glyphs of codes 0-127 of the described typeface ("Comic Sans MS" bold,
-// 14 pixels for the game's fonts), or of the substitute fontconfig picks
-// when it is not installed. Control codes and characters the face lacks draw
+// 14 pixels for the game's fonts), or of its substitute (platform/FontFace.h:
+// fontconfig's pick on the desktop, the font shipped in the data in the
+// browser). Control codes and characters the face lacks draw
 // nothing. Each face is drawn by FreeType once per size; later calls copy.
 GlyphBitmaps glyphBitmaps(const FontDescription& description);
 
@@ -47,6 +34,6 @@ GlyphBitmaps rimBitmaps(const FontDescription& description, int rim);
 // The advances, ascent and descent of a set of glyphs.
 GlyphMetrics measureGlyphs(const GlyphBitmaps& glyphs);
 
-// The font file the described typeface comes from; empty when fontconfig
-// found none.
+// The font file the described typeface comes from; empty when none was
+// found.
 std::string glyphFaceFile(const FontDescription& description);

@@ -18,11 +18,6 @@ void MusicFader::step(const MusicCue& cue, float seconds)
     volume_ = std::clamp(target, volume_ - most, volume_ + most);
 }
 
-void MusicFader::toggle()
-{
-    enabled_ = !enabled_;
-}
-
 MusicLoop MusicFader::loop() const
 {
     // Switched off and faded out: nothing streams until the music is back on.

@@ -9,8 +9,8 @@
 //   rampPerSecond, so music never starts, stops or jumps with a click;
 // - a new loop takes over only once the one before has faded to silence
 //   (the screen fades go through black, so their cues get there in step);
-// - toggle() turns the music off (it fades out, then stops streaming) and
-//   on again (it fades back in).
+// - setEnabled(false) turns the music off (it fades out, then stops
+//   streaming) and setEnabled(true) on again (it fades back in).
 class MusicFader {
 public:
     // The fastest change of the volume: silence to full in a quarter second.
@@ -19,8 +19,8 @@ public:
     // Moves on by `seconds` (of the wall clock) towards `cue`.
     void step(const MusicCue& cue, float seconds);
 
-    // Music off, or back on.
-    void toggle();
+    // Music on, or off.
+    void setEnabled(bool on) { enabled_ = on; }
 
     bool enabled() const { return enabled_; }
     // The loop that should stream now; None when nothing should.

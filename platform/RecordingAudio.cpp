@@ -12,9 +12,14 @@ void RecordingAudio::music(const MusicCue& cue)
     cues.push_back(cue);
 }
 
-void RecordingAudio::toggleMusic()
+void RecordingAudio::setMusic(bool on)
 {
-    ++musicToggles;
+    musicSwitches.push_back(on);
+}
+
+void RecordingAudio::setVolumes(int effectsPercent, int musicPercent)
+{
+    volumes.emplace_back(effectsPercent, musicPercent);
 }
 
 int RecordingAudio::count(Effect effect) const
@@ -26,5 +31,6 @@ void RecordingAudio::clear()
 {
     effects.clear();
     cues.clear();
-    musicToggles = 0;
+    musicSwitches.clear();
+    volumes.clear();
 }

@@ -43,6 +43,14 @@ constexpr float millisecondsPerSecond = 1000.0f;
 // by no more than this.
 constexpr float longestMusicStep = 0.25f;
 
+// The mixer's volume for the player's volume in percent (0 to 100), with the
+// headroom the limiter needs.
+float mixerVolume(int percent)
+{
+    const float share = static_cast<float>(std::clamp(percent, 0, fullVolumePercent)) / fullVolumePercent;
+    return share * MasterLimiter::mixHeadroom * static_cast<float>(MIX_MAX_VOLUME);
+}
+
 // While the sound libraries look for a device they write their own
 // complaints to standard error (ALSA lists every configuration it tried);
 // for as long as this lives those go nowhere, and the game says what
@@ -155,11 +163,9 @@ bool SdlAudio::open(int volume)
     // Loads the Ogg Vorbis decoder now rather than at the first loop; a
     // missing decoder shows as music files that cannot be read.
     Mix_Init(MIX_INIT_OGG);
-    const float share = static_cast<float>(std::clamp(volume, 0, fullVolumePercent)) / fullVolumePercent;
-    const float mixed = share * MasterLimiter::mixHeadroom * static_cast<float>(MIX_MAX_VOLUME);
-    mixer_->musicVolume = mixed * musicLevel;
+    mixer_->musicVolume = mixerVolume(volume) * musicLevel;
     Mix_AllocateChannels(effectChannels);
-    Mix_Volume(-1, static_cast<int>(std::lround(mixed * effectsLevel)));
+    Mix_Volume(-1, static_cast<int>(std::lround(mixerVolume(volume) * effectsLevel)));
     Mix_VolumeMusic(0);
     Mix_SetPostMix(limitMix, &mixer_->master);
     loadFiles();
@@ -269,8 +275,17 @@ void SdlAudio::streamLoop()
         Mix_SetMusicPosition(mixer_->places[after]);
 }
 
-void SdlAudio::toggleMusic()
+void SdlAudio::setMusic(bool on)
 {
     if (mixer_)
-        mixer_->fader.toggle();
+        mixer_->fader.setEnabled(on);
+}
+
+void SdlAudio::setVolumes(int effectsPercent, int musicPercent)
+{
+    if (!mixer_)
+        return;
+    Mix_Volume(-1, static_cast<int>(std::lround(mixerVolume(effectsPercent) * effectsLevel)));
+    mixer_->musicVolume = mixerVolume(musicPercent) * musicLevel;
+    Mix_VolumeMusic(static_cast<int>(std::lround(mixer_->fader.volume() * mixer_->musicVolume)));
 }

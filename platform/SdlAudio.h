@@ -14,7 +14,7 @@
 // so however many sounds pile up, nothing clips.
 //
 // Call order: open once the window exists, with the data folder as the
-// working directory; then play, music and toggleMusic from the game's
+// working directory; then play, music, setMusic and setVolumes from the game's
 // thread; close (or the destructor) at shut-down, before the window system
 // goes. Whatever fails leaves the game silent and running: no device (open
 // returns false), a file that cannot be read (that sound is left out), the
@@ -44,7 +44,8 @@ public:
 
     void play(Effect effect) override;
     void music(const MusicCue& cue) override;
-    void toggleMusic() override;
+    void setMusic(bool on) override;
+    void setVolumes(int effectsPercent, int musicPercent) override;
 
 private:
     // Reads every effect and loop; the first file that fails is reported.

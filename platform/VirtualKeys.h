@@ -47,6 +47,7 @@ constexpr int decimal = 0x6E;
 constexpr int divide = 0x6F;
 constexpr int f1 = 0x70; // function keys run 0x70 (F1) - 0x87 (F24)
 constexpr int f10 = 0x79;
+constexpr int f11 = 0x7A;
 constexpr int f24 = 0x87;
 constexpr int numLock = 0x90;
 constexpr int scrollLock = 0x91;

@@ -9,7 +9,8 @@ class PlayScreen;
 // What the player reads over play besides the health bar: the score, "Level
 // N/15" and the peppers left along the top edge, a "Level N" banner while a
 // level without intro text comes in, and the final score and level under the
-// dead picture while the player dies. It only draws: nothing of the game
+// dead picture while the player dies (with the place on the best scores the
+// game will take, when it enters them). It only draws: nothing of the game
 // depends on it. The fonts are built the first time it draws, so play
 // screens that are never drawn (the level play-tester's) never build them.
 class PlayHud {

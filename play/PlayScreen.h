@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <list>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 #include "entities/Entity.h"
 #include "entities/HealthPickup.h"
 #include "entities/ZombieIndex.h"
+#include "play/HitFlash.h"
 #include "play/PlayHud.h"
 #include "render/BitmapFont.h"
 #include "render/PicturePreloader.h"
@@ -105,11 +107,18 @@ public:
     std::vector<std::unique_ptr<Entity>> entities;  // every enemy, in creation order; owned
     std::vector<Ninja*> ninjas;                     // the ninjas of entities; not owned
     std::vector<HealthPickup> healthPickups;
+    // What the level now loaded was placed from: the tick its random
+    // generator was seeded with, and the ninjas' next leg before its ninjas
+    // were made. A recording that starts in this level rebuilds it from them.
+    std::uint32_t levelSeed = 0;
+    bool ninjaLegAtLoad = false;
     // The zombies of `entities` in a grid of the field, for the robots' flames.
     ZombieIndex zombieIndex;
     // Score, level and peppers left over play, the level banner and the
     // score at death: drawing only.
     PlayHud hud;
+    // The moment after a hit: the figure flashes, the bar blinks (drawing only).
+    HitFlash hitFlash;
 
 private:
     // Releases every texture the screen owns and forgets the names, so that
@@ -142,9 +151,12 @@ private:
 
     // render(): the fade between two levels.
     void levelFadeStep();
-    // render(): the death sequence. Returns true when the play screen has
-    // just been replaced by the title screen and must not draw any more.
+    // render(): the death sequence: dims the light and grows the dead
+    // picture (render draws it). Returns true when the play screen has just
+    // been replaced by the title screen and must not draw any more.
     bool deathStep();
+    // The player's figure, in the hit's colour while a hit flashes.
+    void drawPlayer() const;
     void drawHealthBar();
     // The translucent panel behind the intro text.
     void drawIntroPanel() const;

@@ -90,7 +90,9 @@ void PlayScreen::setup(int n)
     player.height = playerSize;
     player.depth = playerDepth;
 
-    thrask::srand(playTickCount());
+    levelSeed = playTickCount();
+    ninjaLegAtLoad = Ninja::nextNinjaHorizontal;
+    thrask::srand(levelSeed);
 
     createPeppers(objectCount(file.peppers));
     createHealthPickups(objectCount(file.healthPickups));

@@ -30,17 +30,21 @@ constexpr Colour introPanelRim{96, 58, 36, 255};
 constexpr float introPanelRimWidth = 0.8f;
 constexpr float introLineStep = 11.0f;
 
+// The colour the player's figure flashes in after a hit.
+constexpr Colour hitColour{255, 70, 60, 255};
+
 } // namespace
 
 void PlayScreen::render()
 {
     camera.apply();
+    hitFlash.follow(hp, frameStep);
 
     // The player is drawn unlit, so fades leave it fully bright and its tint
     // shows.
     if (!introShowing && !leaving) {
         const UnlitDrawing unlit;
-        player.draw();
+        drawPlayer();
     }
     // Everything else is lit: the fades and the death sequence dim it.
     const LitDrawing lit;
@@ -62,6 +66,12 @@ void PlayScreen::render()
     // deathStep() may replace this screen; then nothing more is drawn.
     if (hp <= 0 && !leaving && deathStep())
         return;
+    // The dead picture is drawn unlit, so its title keeps its light letters
+    // while the field around it goes dark.
+    if (dying) {
+        const UnlitDrawing unlit;
+        deadPicture.draw();
+    }
 
     background.draw();
 
@@ -96,6 +106,17 @@ void PlayScreen::drawIntroPanel() const
     panel.draw();
 }
 
+void PlayScreen::drawPlayer() const
+{
+    if (!hitFlash.blinkOn()) {
+        player.draw();
+        return;
+    }
+    Sprite flashed = player;
+    flashed.colour = hitColour;
+    flashed.draw();
+}
+
 void PlayScreen::drawHealthBar()
 {
     // The bar shows the left part of its picture in proportion to the health
@@ -106,5 +127,7 @@ void PlayScreen::drawHealthBar()
     healthBar.texture.u1 = share;
     healthBar.width = healthBarFullWidth * share;
     healthBar.x = healthBar.width / 2 + healthBarLeft;
-    healthBar.draw();
+    // The bar blinks while a hit shows: left out in the blink's bright half.
+    if (!hitFlash.blinkOn())
+        healthBar.draw();
 }

@@ -10,6 +10,7 @@
 #include "platform/FrameStep.h"
 #include "play/PlayConstants.h"
 #include "play/PlaySounds.h"
+#include "play/ScoreBook.h"
 #include "render/Lighting.h"
 #include "screens/ScreenFlow.h"
 
@@ -176,7 +177,9 @@ void PlayScreen::tintPlayer()
 
 void PlayScreen::winGame()
 {
-    fadeTo(this, makeEndingScreen(score), fadeDuration::ending);
+    // The game played to its end enters the best scores at the last level.
+    const int place = scoreBook().enterGame(score, play::lastLevel);
+    fadeTo(this, makeEndingScreen(score, place), fadeDuration::ending);
     leaving = true;
     audio().play(Effect::Fanfare);
 }
@@ -222,7 +225,9 @@ bool PlayScreen::deathStep()
         // screen.
         if (currentScreen != this)
             return true;
-        currentScreen = makeMainMenu();
+        // A game that enters the best scores asks for its name first.
+        const int place = scoreBook().enterGame(score, level);
+        currentScreen = place > 0 ? makeScoreEntry(place) : makeMainMenu();
         // Nothing holds this screen any more; the frame loop frees it at the
         // start of the next frame, after this render has returned.
         retireScreen(this);
@@ -230,6 +235,5 @@ bool PlayScreen::deathStep()
     }
 
     setAmbientLight(brightness);
-    deadPicture.draw();
     return false;
 }

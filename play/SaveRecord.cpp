@@ -1,13 +1,11 @@
 #include "play/SaveRecord.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
-#if defined(__unix__) || defined(__APPLE__)
-#include <unistd.h>
-#endif
+#include "platform/Storage.h"
+#include "platform/WholeFile.h"
 
 std::string saveFolder = "Save";
 
@@ -21,10 +19,9 @@ constexpr char carriageReturn = 0x0D;
 // longer file holds nothing more that a reader would use.
 constexpr std::size_t storedSizeLimit = 2 * recordSize;
 
-// Suffix of the file a save is written to before it replaces the old one.
-// It does not end in ".sav", so the load list never shows a half-written save.
-constexpr const char* pendingSuffix = ".tmp";
-// The whole ending of a pending save's name.
+// The whole ending of a save being written beside the one it replaces
+// (replaceWholeFile): it does not end in ".sav", so the load list never
+// shows a half-written save.
 constexpr const char* pendingSaveEnding = ".sav.tmp";
 
 void putInt32(std::string& bytes, std::int32_t value)
@@ -40,43 +37,6 @@ std::int32_t getInt32(const unsigned char* bytes)
     for (int i = 3; i >= 0; --i)
         bits = (bits << 8) | bytes[i];
     return static_cast<std::int32_t>(bits);
-}
-
-// The reason of the last failed system call, or a general I/O error when the
-// library did not say.
-std::error_code lastError()
-{
-    const int code = errno != 0 ? errno : EIO;
-    return std::error_code(code, std::generic_category());
-}
-
-// Writes the whole of bytes to path and makes sure they reached the disk.
-// False with the reason in why when any step fails.
-bool writeWholeFile(const std::string& path, const std::string& bytes, std::error_code& why)
-{
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        why = lastError();
-        return false;
-    }
-    // Each step keeps the first reason; a full disk may show only at the
-    // flush, the sync or the close.
-    const auto step = [&why](bool ok) {
-        if (!ok && !why)
-            why = lastError();
-    };
-    errno = 0;
-    step(std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
-    errno = 0;
-    step(std::fflush(file) == 0);
-#if defined(__unix__) || defined(__APPLE__)
-    errno = 0;
-    step(!why && fsync(fileno(file)) == 0);
-#endif
-    errno = 0;
-    step(std::fclose(file) == 0);
-    return !why;
 }
 
 bool endsWith(const std::string& name, const std::string& ending)
@@ -126,7 +86,6 @@ bool writeSaveRecord(const std::string& path, const SaveRecord& record, std::err
 {
     namespace fs = std::filesystem;
     why.clear();
-    std::error_code error;
     const fs::path target(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     if (target.has_parent_path()) {
@@ -135,17 +94,11 @@ bool writeSaveRecord(const std::string& path, const SaveRecord& record, std::err
             return false;
     }
     removePendingSaves(folder.string());
-
-    const std::string pending = path + pendingSuffix;
-    if (!writeWholeFile(pending, encodeSaveRecord(record), why)) {
-        fs::remove(pending, error);
+    if (!replaceWholeFile(path, encodeSaveRecord(record), why))
         return false;
-    }
-    fs::rename(pending, target, why);
-    if (why) {
-        fs::remove(pending, error);
-        return false;
-    }
+    // Only a save in place is kept: a platform that keeps folders itself
+    // (the browser's storage) never holds half a save.
+    storage().written(folder.string());
     return true;
 }
 

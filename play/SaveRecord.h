@@ -34,7 +34,8 @@ SaveRecord decodeSaveRecord(const std::string& stored);
 // crash left in the folder are removed first. Returns true when the new file
 // is in place; otherwise false with `why` set to the system's reason for the
 // step that failed (read-only, no space left, not a folder...), and no file
-// of this save left behind.
+// of this save left behind. A save in place is handed to the platform's
+// storage to keep (storage().written with the save's folder).
 bool writeSaveRecord(const std::string& path, const SaveRecord& record, std::error_code& why);
 
 // The same, for callers that need no reason.

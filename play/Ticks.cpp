@@ -17,3 +17,8 @@ std::uint32_t playTickCount()
 {
     return tickSource();
 }
+
+PlayTickSource playTickSource()
+{
+    return tickSource;
+}

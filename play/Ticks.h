@@ -10,5 +10,9 @@ using PlayTickSource = std::uint32_t (*)();
 // Sets the function playTickCount() reads; null restores the platform's.
 void setPlayTickSource(PlayTickSource source);
 
+// The function playTickCount() reads now (the platform's by default), so
+// that who takes it over for a while can give it back.
+PlayTickSource playTickSource();
+
 // The current millisecond tick count, wrapping at 2^32.
 std::uint32_t playTickCount();

@@ -49,6 +49,11 @@ public:
     // the keys the game gives a meaning of its own (M for music) are left
     // to it.
     virtual bool typing() const { return false; }
+    // True while the screen waits for any key as it is printed (the Options
+    // screen choosing a key for an action): no key plays an action then.
+    // While typing() alone is true, the keys the player gave Enter and Esc
+    // still confirm and cancel where they type nothing.
+    virtual bool takesAnyKey() const { return false; }
     // True while what the screen shows changes only with the player's input
     // (a menu at rest): the frame pacer may then start frames less often. It
     // only reads, and nothing the game computes depends on it.

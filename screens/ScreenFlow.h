@@ -39,8 +39,14 @@ Screen* makeMainMenu();
 // Save Game writes; entered and set up; the caller owns it.
 Screen* makeInGameMenu(std::unique_ptr<PlayScreen> suspended);
 
-// The ending screen showing finalScore, entered; the caller owns it.
-Screen* makeEndingScreen(int finalScore);
+// The ending screen showing finalScore, entered; the caller owns it. A
+// game that entered the best scores at `place` (1 ... 10; 0 for none) says
+// so, and its name is asked for before the main menu.
+Screen* makeEndingScreen(int finalScore, int place = 0);
+
+// The prompt for the name of the game that has just entered the best
+// scores at `place`, entered; the caller owns it.
+Screen* makeScoreEntry(int place);
 
 // The frame loop runs while this is true; the title menu's Quit Game clears it.
 extern bool running;

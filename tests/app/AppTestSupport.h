@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Globals.h"
+#include "menus/SettingsHost.h"
 #include "screens/Screen.h"
 
 // A screen that writes every call it receives into a shared log, with what
@@ -57,6 +58,7 @@ protected:
         frameDurations.clear();
         running = true;
         keepAspect = false;
+        useSettingsHost(nullptr);
     }
     std::vector<std::string> log;
 };

@@ -139,14 +139,36 @@ TEST_F(WindowProcTest, TheMusicKeyTogglesOncePerPressButIsALetterToAPrompt)
     for (const Message& msg : {message(Message::KeyDown, m), message(Message::KeyDown, m),
                                message(Message::KeyUp, m), message(Message::KeyDown, m), message(Message::KeyUp, m)})
         windowProc(msg);
-    EXPECT_EQ(listening.heard.musicToggles, 2);
+    EXPECT_EQ(listening.heard.musicSwitches, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(settingsHost().settings().music) << "the music setting follows M";
     EXPECT_EQ(log.size(), 5u) << "the screen still sees every M";
 
     screen.open = true;
     windowProc(message(Message::KeyDown, m));
     windowProc(message(Message::KeyUp, m));
-    EXPECT_EQ(listening.heard.musicToggles, 2) << "M is part of the name being typed";
+    EXPECT_EQ(listening.heard.musicSwitches.size(), 2u) << "M is part of the name being typed";
     screen.open = false;
     windowProc(message(Message::KeyDown, vk::letter('N')));
-    EXPECT_EQ(listening.heard.musicToggles, 2);
+    EXPECT_EQ(listening.heard.musicSwitches.size(), 2u);
+}
+
+TEST_F(WindowProcTest, F11SwitchesFullScreenOncePerPressOnEveryScreenAndNoScreenHearsIt)
+{
+    struct Prompt : LoggingScreen {
+        using LoggingScreen::LoggingScreen;
+        bool typing() const override { return true; }
+    };
+    Prompt screen(&log, "s");
+    currentScreen = &screen;
+    ASSERT_TRUE(settingsHost().settings().fullScreen);
+    for (const Message& msg : {message(Message::KeyDown, vk::f11), message(Message::KeyDown, vk::f11),
+                               message(Message::KeyUp, vk::f11)})
+        windowProc(msg);
+    EXPECT_FALSE(settingsHost().settings().fullScreen) << "a held F11 switches once";
+    EXPECT_EQ(keyState[vk::f11], 0);
+    windowProc(message(Message::KeyDown, vk::f11));
+    EXPECT_TRUE(settingsHost().settings().fullScreen) << "even while a screen takes text";
+    EXPECT_EQ(keyState[vk::f11], 1);
+    windowProc(message(Message::KeyUp, vk::f11));
+    EXPECT_TRUE(log.empty()) << "no screen hears F11: " << testing::PrintToString(log);
 }

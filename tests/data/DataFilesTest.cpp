@@ -473,24 +473,4 @@ TEST_F(DataFiles, TheLoadListAndTheSavePromptPrintOnADarkBoard)
         EXPECT_GE(contrast(cyan, prompt.at(x, prompt.height / 2)), 7.0) << x;
 }
 
-TEST_F(DataFiles, LevelsTeachOneKindFirstThenBringThemAllAndPayMore)
-{
-    auto kinds = [](const LevelFile& level) {
-        return (level.pirates > 0) + (level.ninjas > 0) + (level.robots > 0) +
-               (level.zombies > 0) + (level.cabbages > 0);
-    };
-    int lastPoints = 0;
-    for (int n = 1; n <= levelCount; ++n) {
-        SCOPED_TRACE("level " + std::to_string(n));
-        const LevelFile level = readLevelFile(dataDir + "/" + levelFileName(n));
-        EXPECT_GE(level.pointsPerPepper, lastPoints) << "points per pepper never drop";
-        lastPoints = level.pointsPerPepper;
-    }
-    const LevelFile first = readLevelFile(dataDir + "/" + levelFileName(1));
-    const LevelFile last = readLevelFile(dataDir + "/" + levelFileName(levelCount));
-    EXPECT_EQ(kinds(first), 1);
-    EXPECT_EQ(kinds(last), 5);
-    EXPECT_GT(last.pointsPerPepper, first.pointsPerPepper);
-}
-
 } // namespace

@@ -4,7 +4,7 @@
 # Down and Enter open the save prompt, a typed name and Enter save the game,
 # Down and Enter open the load list, Enter loads the game, a quick tap of
 # Enter passes its intro text, Esc and Esc again leave and resume it, and Esc,
-# Up and Enter quit. Every key is a tap (xdotool presses and releases it at
+# Up, Up and Enter quit. Every key is a tap (xdotool presses and releases it at
 # once), so taps shorter than a frame count. The saved file holds the new
 # game's record, and the recording proves what the window did: it plays back
 # exactly, through the screens named below.
@@ -45,7 +45,7 @@ e2e_key Escape                 # Return Game
 flow_settle
 e2e_key Escape
 flow_settle
-e2e_key Up Return              # the first Up marks Quit Game, the last entry
+e2e_key Up Up Up Return        # the first Up marks the Best Scores sign, the last entry; then Options, then Quit Game
 e2e_wait_exit 10
 [ "$GAME_STATUS" = 0 ] || e2e_fail "Quit Game by the keyboard: exit status $GAME_STATUS"
 

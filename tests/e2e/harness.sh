@@ -18,7 +18,8 @@
 #   e2e_fail "message"                # ends the test as failed
 #
 # The test's scratch directory is $E2E_WORK (the game runs in $E2E_WORK/data,
-# so saved games appear in $E2E_WORK/data/Save). The game's output goes to
+# so saved games appear in $E2E_WORK/data/Save, and the best scores and the
+# games' recordings in $E2E_WORK/home/thrask). The game's output goes to
 # $E2E_WORK/game.out and $E2E_WORK/game.err.
 #
 # CTest passes THRASK_BIN (the game), THRASK_REPLAY (the replay checker),
@@ -35,6 +36,14 @@ unset THRASK_DATA
 export SDL_AUDIODRIVER=dummy
 
 : "${E2E_WORK:=$(mktemp -d)}"
+# The best scores and the recording of every game go to the test's own
+# folder, never to the account's; a test of them reads them there.
+export XDG_DATA_HOME="$E2E_WORK/home"
+# The game keeps the player's settings in the test's own folder, never in
+# the settings of whoever runs the tests.
+export XDG_CONFIG_HOME="$E2E_WORK/config"
+rm -rf "$XDG_CONFIG_HOME"
+
 E2E_XVFB_PID=""
 GAME_PID=""
 GAME_WINDOW=""

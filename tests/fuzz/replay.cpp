@@ -1,7 +1,9 @@
 // The replay reader, and the game played from what it read: any bytes as a
-// recording; one that decodes is run on the off-screen context against the
-// game's data (its data files taken as matching, so the fuzzed input and
-// ticks reach the real screens), for at most a few hundred frames.
+// recording of any format version; one that decodes is written again in
+// the current version and must read back the same, and is run on the
+// off-screen context against the game's data (its data files taken as
+// matching, so the fuzzed input, ticks, settings, best scores and game
+// start reach the real screens), for at most a few hundred frames.
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -82,6 +84,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::require(!error.empty(), "a refused recording says why");
         return 0;
     }
+    // Whatever version it was read in, it is written again in the current
+    // one and reads back the same.
+    Replay again;
+    fuzz::require(decodeReplay(encodeReplay(replay), again, error), "a recording read is written again");
+    fuzz::require(again.version == Replay::formatVersion && again.settings == replay.settings
+                      && again.saves.size() == replay.saves.size() && again.events.size() == replay.events.size()
+                      && again.bestScores.games() == replay.bestScores.games()
+                      && again.startsInGame == replay.startsInGame
+                      && again.gameStart.stateHash == replay.gameStart.stateHash
+                      && again.finished == replay.finished && again.finalState == replay.finalState,
+                  "a recording written again reads back the same");
     int frames = 0;
     for (std::size_t i = 0; i < replay.events.size(); ++i) {
         if (replay.events[i].type == ReplayEvent::Frame && ++frames > framesPlayed) {

@@ -6,7 +6,7 @@
 # A folder may include itself and the folders below it, never one above it or
 # a neighbour on its own level (entities/ and screens/ know nothing of each
 # other). Only platform/ includes the headers of SDL, SDL_mixer, FreeType,
-# fontconfig and OSMesa; so do the platform's own tests (tests/platform/),
+# fontconfig, OSMesa, stb_image and emscripten; so do the platform's own tests (tests/platform/),
 # which build SDL events. Tools and other tests may include any game folder.
 #
 # The renderer (render/) owns every OpenGL call of the game: no file outside
@@ -31,8 +31,10 @@ set(game_folders app menus play entities screens render platform)
 
 # Headers of the libraries the platform layer wraps: <SDL.h>, <SDL_events.h>,
 # <SDL2/SDL.h>, <SDL_mixer.h>, <ft2build.h>, <freetype/...>, FreeType's macro
-# includes (#include FT_FREETYPE_H), <fontconfig/...>, <GL/osmesa.h>.
-set(library_header "^[ \t]*#[ \t]*include[ \t]*([<\"](SDL|ft2build|freetype|fontconfig/|GL/osmesa)|FT_[A-Z0-9_]+)")
+# includes (#include FT_FREETYPE_H), <fontconfig/...>, <GL/osmesa.h>,
+# <stb_image.h>, <emscripten.h> and <emscripten/...>.
+set(library_header
+    "^[ \t]*#[ \t]*include[ \t]*([<\"](SDL|ft2build|freetype|fontconfig/|GL/osmesa|stb_image|emscripten)|FT_[A-Z0-9_]+)")
 
 # OpenGL's headers, and a call of one of its functions: glClear(, gluPerspective (,
 # but not a member such as texture.glName or a word inside another (ugl()).

@@ -6,19 +6,23 @@
 #include <vector>
 
 #include "MenuTestSupport.h"
+#include "menus/BestScoresScreen.h"
 #include "menus/LoadScreen.h"
+#include "menus/OptionsScreen.h"
 #include "menus/StoryScreen.h"
 #include "platform/VirtualKeys.h"
 
 namespace {
 
 // TitleScreen::hovered's numbers and where each entry sits.
-enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame };
+enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame, Options, BestScores };
 struct Place {
     float x, y;
 };
-const Place centres[] = {{0, 0}, {5, -15}, {5, -35}, {12, -55}, {5, -75}, {-50, -25}, {55, -25}};
-const Place markers[] = {{0, 0}, {0, -27.5f}, {0, -47.5f}, {0, -67.5f}, {0, -87.5f}, {-55, -37.5f}, {55, -37.5f}};
+const Place centres[] = {{0, 0},     {5, -15},  {5, -35},   {12, -55}, {5, -75},
+                         {-50, -25}, {55, -25}, {78, 85},   {-78, 85}};
+const Place markers[] = {{0, 0},          {0, -27.5f},   {0, -47.5f},  {0, -67.5f}, {0, -87.5f},
+                         {-55, -37.5f},   {55, -37.5f},  {78, 68.5f},  {-78, 68.5f}};
 
 class MenuKeyboardTest : public CleanScreenFlow {
 protected:
@@ -85,6 +89,12 @@ protected:
         if (const auto* story = dynamic_cast<const StoryScreen*>(fade->newScreen))
             return what + "the story" + (story->inGame ? " in game" : "")
                 + (story->suspended.get() == suspended && suspended != nullptr ? " holding the game" : "");
+        if (const auto* options = dynamic_cast<const OptionsScreen*>(fade->newScreen))
+            return what + "the options" + (options->inGame ? " in game" : "")
+                + (options->suspended.get() == suspended && suspended != nullptr ? " holding the game" : "");
+        if (const auto* scores = dynamic_cast<const BestScoresScreen*>(fade->newScreen))
+            return what + "the best scores" + (scores->inGame ? " in game" : "")
+                + (scores->suspended.get() == suspended && suspended != nullptr ? " holding the game" : "");
         return what + "another screen";
     }
 };
@@ -96,23 +106,25 @@ TEST_F(MenuKeyboardTest, TheMarkerGoesThroughTheEntriesInTheScreensOrderAndWraps
     TitleScreen* menu = makeMenu(1);
     EXPECT_EQ(menu->hovered, None) << "nothing is marked before the first key";
     EXPECT_FALSE(menu->marker.visible);
-    EXPECT_EQ(marks(menu, {vk::down, vk::down, vk::down, vk::down, vk::down}),
-              (std::vector<int>{NewGame, LoadGame, GameStory, QuitGame, NewGame}));
-    EXPECT_EQ(marks(menu, {vk::up, vk::up}), (std::vector<int>{QuitGame, GameStory}));
+    EXPECT_EQ(marks(menu, {vk::down, vk::down, vk::down, vk::down, vk::down, vk::down, vk::down}),
+              (std::vector<int>{NewGame, LoadGame, GameStory, QuitGame, Options, BestScores, NewGame}))
+        << "the menu's own entries, then the signs";
+    EXPECT_EQ(marks(menu, {vk::up, vk::up, vk::up}), (std::vector<int>{BestScores, Options, QuitGame}));
     clearFlow();
 
     menu = makeMenu(1);
-    EXPECT_EQ(marks(menu, {vk::up}), std::vector<int>{QuitGame}) << "the first Up marks the last entry";
+    EXPECT_EQ(marks(menu, {vk::up}), std::vector<int>{BestScores}) << "the first Up marks the last entry";
     clearFlow();
 
     menu = makeMenu(2, new PlayScreen);
-    EXPECT_EQ(marks(menu, {vk::tab, vk::tab, vk::tab, vk::tab, vk::tab, vk::tab, vk::tab}),
-              (std::vector<int>{ReturnGame, NewGame, SaveGame, LoadGame, GameStory, QuitGame, ReturnGame}));
+    EXPECT_EQ(marks(menu, {vk::tab, vk::tab, vk::tab, vk::tab, vk::tab, vk::tab, vk::tab, vk::tab}),
+              (std::vector<int>{ReturnGame, NewGame, SaveGame, LoadGame, GameStory, QuitGame, Options,
+                                BestScores}));
     // Shift+Tab goes back: Shift held since the last frame, or pressed since.
     unsigned char keys[256] = {};
     keys[vk::shift] = 1;
     menu->keysHeld(keys);
-    EXPECT_EQ(marks(menu, {vk::tab, vk::tab}), (std::vector<int>{QuitGame, GameStory}));
+    EXPECT_EQ(marks(menu, {vk::tab, vk::tab, vk::tab}), (std::vector<int>{Options, QuitGame, GameStory}));
     menu->keyUp(vk::shift);
     EXPECT_EQ(marks(menu, {vk::tab}), std::vector<int>{QuitGame});
     menu->keyDown(vk::shift);
@@ -120,7 +132,7 @@ TEST_F(MenuKeyboardTest, TheMarkerGoesThroughTheEntriesInTheScreensOrderAndWraps
     clearFlow();
 
     menu = makeMenu(2, new PlayScreen);
-    EXPECT_EQ(marks(menu, {vk::up, vk::up}), (std::vector<int>{QuitGame, GameStory}));
+    EXPECT_EQ(marks(menu, {vk::up, vk::up, vk::up}), (std::vector<int>{BestScores, Options, QuitGame}));
 }
 
 TEST_F(MenuKeyboardTest, EnterOrSpaceOnEveryEntryDoesWhatAClickOnItDoes)
@@ -142,6 +154,10 @@ TEST_F(MenuKeyboardTest, EnterOrSpaceOnEveryEntryDoesWhatAClickOnItDoes)
         {2, LoadGame, 4, "fade 15.000000 to the load list in game holding the game"},
         {2, GameStory, 5, "fade 15.000000 to the story in game holding the game"},
         {2, QuitGame, 6, "quit"},
+        {1, Options, 5, "fade 15.000000 to the options"},
+        {2, Options, 7, "fade 15.000000 to the options in game holding the game"},
+        {1, BestScores, 6, "fade 15.000000 to the best scores"},
+        {2, BestScores, 8, "fade 15.000000 to the best scores in game holding the game"},
     };
     for (const Case& c : cases) {
         for (const int key : {0, vk::enter, vk::space}) {
@@ -221,10 +237,10 @@ TEST_F(MenuKeyboardTest, HeldKeysRepeatMovesAndOnlyThePressAndReleaseOfOneKeyCho
 TEST_F(MenuKeyboardTest, ThePointerPicksOnlyWhenItMovesAndAClickActsUnderIt)
 {
     TitleScreen* menu = makeMenu(1);
-    menu->mouseMove(fraction(-90), fraction(90)); // over no entry
+    menu->mouseMove(fraction(-90), fraction(40)); // over no entry
     press(menu, {vk::down, vk::down});
     ASSERT_EQ(menu->hovered, LoadGame);
-    menu->mouseMove(fraction(-90), fraction(90)); // the next frame: the pointer rests
+    menu->mouseMove(fraction(-90), fraction(40)); // the next frame: the pointer rests
     EXPECT_EQ(menu->hovered, LoadGame) << "a resting pointer leaves the keyboard's entry marked";
     menu->mouseUp(true, false);
     EXPECT_EQ(outcome(menu, nullptr), "nothing") << "a click acts under the pointer, not on the marked entry";

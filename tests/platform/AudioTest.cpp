@@ -131,7 +131,7 @@ TEST(AudioTest, TheMusicKeyFadesOutStopsTheStreamAndFadesBackIn)
     const MusicCue ending{MusicLoop::Ending, 1.0f};
     for (int i = 0; i < 5; ++i)
         fader.step(ending, 0.1f);
-    fader.toggle();
+    fader.setEnabled(false);
     EXPECT_FALSE(fader.enabled());
     fader.step(ending, 0.1f);
     EXPECT_EQ(fader.loop(), MusicLoop::Ending) << "still streaming while it fades";
@@ -143,7 +143,7 @@ TEST(AudioTest, TheMusicKeyFadesOutStopsTheStreamAndFadesBackIn)
     // Off stays off through screen changes.
     fader.step({MusicLoop::Menu, 1.0f}, 1.0f);
     EXPECT_EQ(fader.loop(), MusicLoop::None);
-    fader.toggle();
+    fader.setEnabled(true);
     fader.step({MusicLoop::Menu, 1.0f}, 0.1f);
     EXPECT_EQ(fader.loop(), MusicLoop::Menu);
     EXPECT_FLOAT_EQ(fader.volume(), 0.4f);

@@ -69,6 +69,7 @@ TEST(EventTranslationTest, EventsBecomeTheGamesMessages)
         {"shift and caps lock do not change a letter", key(SDL_KEYDOWN, SDLK_q, KMOD_LSHIFT | KMOD_CAPS), Message::KeyDown, vk::letter('Q'), 0, false, false},
         {"Alt+A is a system key", key(SDL_KEYDOWN, SDLK_a, KMOD_LALT), Message::None, 0, 0, false, false},
         {"Alt alone is a system key", key(SDL_KEYDOWN, SDLK_LALT), Message::None, 0, 0, false, false},
+        {"Alt+Enter, the full-screen chord, reaches the game", key(SDL_KEYDOWN, SDLK_RETURN, KMOD_LALT), Message::KeyDown, vk::enter, 0, false, false},
         {"F10 is a system key", key(SDL_KEYUP, SDLK_F10), Message::None, 0, 0, false, false},
         {"a key without a code", key(SDL_KEYDOWN, SDLK_AUDIOPLAY), Message::None, 0, 0, false, false},
         {"pointer motion", motion, Message::MouseMove, 17, 479, false, false},

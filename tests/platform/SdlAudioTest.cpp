@@ -187,7 +187,8 @@ TEST_F(SdlAudioTest, WithoutADeviceTheGamePlaysOnSilentlyAfterOneLine)
         const bool opened = sound.open(100);
         sound.play(Effect::Pepper);
         sound.music({MusicLoop::Menu, 1.0f});
-        sound.toggleMusic();
+        sound.setMusic(false);
+        sound.setVolumes(50, 20);
         const std::vector<std::string> said = lines(testing::internal::GetCapturedStderr());
         EXPECT_FALSE(opened) << c.driver;
         EXPECT_FALSE(sound.isOpen()) << c.driver;
@@ -253,7 +254,7 @@ TEST_F(SdlAudioTest, ALostDeviceLeavesTheGameSilentFromThenOn)
         sound.play(Effect::Death);
         frame();
     }
-    sound.toggleMusic();
+    sound.setMusic(false);
     EXPECT_EQ(std::filesystem::file_size(outputFile), size) << "the mix has stopped";
     const std::vector<std::string> said = lines(testing::internal::GetCapturedStderr());
     ASSERT_EQ(said.size(), 1u) << testing::PrintToString(said);

@@ -4,6 +4,7 @@
 
 #include "PlayTestSupport.h"
 #include "app/Globals.h"
+#include "play/ScoreBook.h"
 #include "render/BitmapFont.h"
 #include "screens/Camera.h"
 #include "render/Renderer.h"
@@ -259,6 +260,49 @@ TEST_F(PlayHudTest, TheHudNeverCoversTheHealthBar)
     }
 }
 
+TEST_F(PlayHudTest, AHitFlashesTheFigureBlinksTheBarAndTheNumberSaysTheHealth)
+{
+    writeLevel(1, levelLines(0, 0, 0, 0, 0, 0, 1, 1));
+    auto screen = newGame(1);
+    screen->peppers[0].x = 60.0f;
+    screen->player.x = 0.0f;
+    screen->player.y = 0.0f;
+    frameStep = 0.016f;
+    const auto figure = [this](const Frame& frame) { return frame.at(pixelX(0.0f), pixelY(0.0f)); };
+    const auto bar = [this](const Frame& frame) { return frame.at(pixelX(-95.0f), pixelY(97.0f)); };
+    const Colour barRed{255, 0, 0, 255};
+
+    const Frame before = draw(*screen);
+    EXPECT_GT(figure(before).g, 200) << "the figure in its own colours";
+    EXPECT_PRED2(sameColour, bar(before), barRed);
+    const std::optional<Colour> full = onTopLine(before, "30");
+    ASSERT_TRUE(full.has_value()) << "the health beside the bar";
+
+    screen->hp = 24;
+    const Frame hit = draw(*screen);
+    EXPECT_GT(figure(hit).r, 200);
+    EXPECT_LT(figure(hit).g, 100) << "the figure flashes";
+    EXPECT_FALSE(sameColour(bar(hit), barRed)) << "the bar blinks";
+    const std::optional<Colour> hurt = onTopLine(hit, "24");
+    ASSERT_TRUE(hurt.has_value());
+    EXPECT_FALSE(sameColour(*hurt, *full)) << "the number shows the hit too";
+
+    frameStep = 0.7f;
+    const Frame after = draw(*screen);
+    EXPECT_GT(figure(after).g, 200) << "a moment later the figure is itself again";
+    EXPECT_PRED2(sameColour, bar(after), barRed);
+    const std::optional<Colour> calm = onTopLine(after, "24");
+    ASSERT_TRUE(calm.has_value());
+    EXPECT_PRED2(sameColour, *calm, *full);
+
+    // -nohud: the figure and the bar still show the hit, no number is drawn.
+    screen->hp = 20;
+    frameStep = 0.016f;
+    const Frame plain = draw(*screen, false);
+    EXPECT_LT(figure(plain).g, 100);
+    EXPECT_FALSE(onTopLine(plain, "20").has_value());
+}
+
 TEST_F(PlayHudTest, ALevelWithoutIntroComesInWithItsBannerForAMoment)
 {
     writeLevel(1, levelLines(0, 0, 0, 0, 0, 0, 1, 1));
@@ -324,11 +368,67 @@ TEST_F(PlayHudTest, DeathShowsTheScoreAndLevelAndThePlayerNeverCoversThem)
     ASSERT_TRUE(score.has_value());
     const std::optional<Colour> level = onDeathPanel(frame, "Level 3/15");
     ASSERT_TRUE(level.has_value());
-    // Dark text on the light panel: readable whatever the field.
+    // Light letters on the dark card: readable while the field goes dark.
     const Colour panel = frame.at(pixelX(0.0f), pixelY(-43.0f));
-    EXPECT_GT(panel.r + panel.g + panel.b, 3 * 180);
-    EXPECT_LT(score->r + score->g + score->b, 3 * 120);
-    EXPECT_LT(level->r + level->g + level->b, 3 * 120);
+    EXPECT_LT(panel.r + panel.g + panel.b, 3 * 80);
+    EXPECT_GT(score->r + score->g + score->b, 3 * 180);
+    EXPECT_GT(level->r + level->g + level->b, 3 * 180);
+}
+
+TEST_F(PlayHudTest, TheDeadPictureKeepsItsColoursWhileTheFieldGoesDark)
+{
+    const Colour cream{250, 240, 200, 255};
+    writeRowPicture("Textures/dead.png", {cream, cream}, 8);
+    writeLevel(3, levelLines(0, 0, 0, 0, 0, 0, 1, 1));
+    auto screen = newGame(3);
+    screen->peppers[0].x = 60.0f;
+    screen->player.x = 60.0f;
+    screen->hp = 0;
+    frameStep = 0.01f;
+    screen->render(); // the death sequence starts
+    ASSERT_TRUE(screen->dying);
+    // Most of the way to the end: the light is at a tenth.
+    frameStep = 1.1f;
+    const Frame frame = draw(*screen);
+    ASSERT_TRUE(screen->dying);
+    ASSERT_LT(screen->fadePhase, 0.0f);
+    EXPECT_PRED2(sameColour, frame.at(pixelX(0.0f), pixelY(2.0f)), cream) << "the dead picture";
+    const Colour field = frame.at(pixelX(-90.0f), pixelY(-90.0f));
+    EXPECT_LT(field.r + field.g + field.b, 3 * 20) << "the field has gone dark";
+}
+
+TEST_F(PlayHudTest, ADeathThatEntersTheBestScoresSaysAtWhichPlaceOnTheCard)
+{
+    writeLevel(3, levelLines(0, 0, 0, 0, 0, 0, 1, 1));
+    auto screen = newGame(3);
+    screen->score = 1234;
+    screen->hp = 0;
+    frameStep = 0.01f;
+    screen->render(); // the death sequence starts
+    ASSERT_TRUE(screen->dying);
+    const auto placeLine = [this](const Frame& frame, const std::string& text) {
+        return findText(frame, inkOf(window, text), pixelY(-60.0f), pixelY(-40.0f));
+    };
+
+    EXPECT_FALSE(placeLine(draw(*screen), "A new best score: place 1!").has_value())
+        << "a run without best scores says nothing of them";
+    BestScores list;
+    list.enter({5000, 9, "2024-01-01", "", ""});
+    list.enter({1000, 3, "2024-01-01", "", ""});
+    ScoreBook book(list);
+    useScoreBook(&book);
+    struct Uninstall {
+        ~Uninstall() { useScoreBook(nullptr); }
+    } uninstall;
+    const Frame frame = draw(*screen);
+    const std::optional<Colour> place = placeLine(frame, "A new best score: place 2!");
+    ASSERT_TRUE(place.has_value());
+    EXPECT_LT(place->r + place->g + place->b, 3 * 120) << "dark on the light panel";
+    for (int i = 0; i < 9; ++i)
+        list.enter({2000, 3, "2024-01-01", "", ""});
+    book = ScoreBook(list);
+    EXPECT_FALSE(placeLine(draw(*screen), "A new best score: place 2!").has_value())
+        << "a score under the tenth enters nowhere";
 }
 
 TEST_F(PlayHudTest, TheIntroTextHasAPanelTheFieldDoesNotShowThrough)

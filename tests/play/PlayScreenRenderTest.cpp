@@ -81,6 +81,9 @@ TEST_F(PlayRenderTest, TheHealthBarShowsTheLeftPartOfItsPicture)
     };
     for (const Case& c : cases) {
         screen->hp = c.hp;
+        // A screen that saw no earlier health shows no hit, so the bar is
+        // not blinking.
+        screen->hitFlash = HitFlash();
         draw(*screen);
         const float share = c.hp > 0 ? c.hp / 30.0f : 0.0f;
         EXPECT_FLOAT_EQ(screen->healthBar.texture.u1, share) << "hp " << c.hp;

@@ -10,9 +10,12 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "TestFiles.h"
 #include "TinyDisk.h"
+#include "platform/Storage.h"
 
 namespace {
 
@@ -208,4 +211,48 @@ TEST(SaveRecordFile, TheNextSaveRemovesWhatACrashLeft)
     EXPECT_EQ(readFile("Save/keep.tmp"), "not a save's");
     EXPECT_EQ(readFile("Save/old.sav"), encodeSaveRecord({2, 3, 4, 0}));
     EXPECT_EQ(readFile("Save/new.sav"), encodeSaveRecord({1, 2, 3, 0}));
+}
+
+namespace {
+
+// Notes every folder the saves hand over to be kept, and what the folder
+// held at that moment.
+class KeepingStorage : public Storage {
+public:
+    void written(const std::string& folder) override
+    {
+        folders.push_back(folder);
+        std::string names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            names += entry.path().filename().string() + " ";
+        contents.push_back(names);
+    }
+    std::vector<std::string> folders;
+    std::vector<std::string> contents;
+};
+
+struct Keeping {
+    Keeping() { useStorage(&kept); }
+    ~Keeping() { useStorage(nullptr); }
+    KeepingStorage kept;
+};
+
+} // namespace
+
+// Where the platform keeps folders itself (the browser's storage), a save is
+// handed over once it stands whole under its name, never while it is a
+// pending file, and a failed save hands over nothing.
+TEST(SaveRecordFile, ASaveInPlaceIsHandedToTheStorageToKeep)
+{
+    Keeping keeping;
+    ASSERT_TRUE(writeSaveRecord("Save/first.sav", {2, 40, 100, 0}));
+    ASSERT_TRUE(writeSaveRecord("Save/deep/second.sav", {3, 41, 200, 1}));
+    EXPECT_EQ(keeping.kept.folders, (std::vector<std::string>{"Save", "Save/deep"}));
+    EXPECT_EQ(keeping.kept.contents, (std::vector<std::string>{"first.sav ", "second.sav "}));
+
+    std::filesystem::create_directories("Save/taken.sav");
+    EXPECT_FALSE(writeSaveRecord("Save/taken.sav", {1, 2, 3, 0}));
+    writeFile("Blocked", "x");
+    EXPECT_FALSE(writeSaveRecord("Blocked/a.sav", {1, 2, 3, 0}));
+    EXPECT_EQ(keeping.kept.folders.size(), 2u) << "a failed save is not kept";
 }

@@ -5,12 +5,16 @@
 #include <fstream>
 #include <string>
 
+#include "app/GameSettings.h"
+#include "app/Globals.h"
 #include "app/ReplayFile.h"
+#include "app/SettingsFile.h"
+#include "platform/VirtualKeys.h"
+#include "render/Renderer.h"
 #include "render/offscreen/OffscreenRenderer.h"
 #include "tools/replay/Director.h"
 #include "tools/replay/HeadlessReplay.h"
 #include "tools/replay/Scenarios.h"
-#include "render/Renderer.h"
 
 namespace fs = std::filesystem;
 
@@ -164,8 +168,8 @@ TEST(AspectReplay, AWideRunRecordedWithAspectPlaysBackOnlyWithItsPictureShape)
     std::string error;
     ASSERT_TRUE(readReplayFile(THRASK_SOURCE_DIR "/tests/replays/wide-window-bars.replay", replay, error))
         << error;
-    const std::vector<std::string> recorded = replay.commandLine;
-    ASSERT_NE(std::find(recorded.begin(), recorded.end(), "-aspect"), recorded.end());
+    const Replay recorded = replay;
+    ASSERT_TRUE(readSettingsText(replay.settings).settings.aspect) << "-aspect is in the recorded settings";
 
     const ReplayOutcome asRecorded = runReplay(replay, THRASK_DATA_DIR);
     ASSERT_TRUE(asRecorded.error.empty()) << asRecorded.error;
@@ -173,19 +177,80 @@ TEST(AspectReplay, AWideRunRecordedWithAspectPlaysBackOnlyWithItsPictureShape)
 
     // The same messages on a picture that fills the wide window land
     // elsewhere: the runner must take the shape from the recording.
-    replay.commandLine.erase(std::find(replay.commandLine.begin(), replay.commandLine.end(), "-aspect"));
+    Settings filledSettings = readSettingsText(replay.settings).settings;
+    filledSettings.aspect = false;
+    replay.settings = settingsText(filledSettings);
     const ReplayOutcome filled = runReplay(replay, THRASK_DATA_DIR);
     EXPECT_FALSE(filled.departure.empty());
     EXPECT_FALSE(filled.matches(replay));
 
+    // A recording made before the game kept settings has the shape of its
+    // command line.
+    replay.settings.clear();
+    EXPECT_TRUE(runReplay(replay, THRASK_DATA_DIR).matches(replay));
+    replay.commandLine.erase(std::find(replay.commandLine.begin(), replay.commandLine.end(), "-aspect"));
+    EXPECT_FALSE(runReplay(replay, THRASK_DATA_DIR).matches(replay));
+
     // And the runner leaves no shape behind for the next run, nor the
     // viewport of the recorded window's last size.
-    replay.commandLine = recorded;
+    replay = recorded;
     EXPECT_TRUE(runReplay(replay, THRASK_DATA_DIR).matches(replay));
+    EXPECT_FALSE(keepAspect);
     const bool resized = std::any_of(replay.events.begin(), replay.events.end(), [](const ReplayEvent& event) {
         return event.type == ReplayEvent::Input && event.message.kind == Message::Size;
     });
     EXPECT_TRUE(resized) << "the recording sizes its window";
     EXPECT_EQ(renderer().viewport().width, 64);
     EXPECT_EQ(renderer().viewport().height, 48);
+}
+
+TEST(FormerRecording, ARecordingOfTheFirstFormatPlaysToItsRecordedEnd)
+{
+    // Recorded in the first format, with its settings in the body's first
+    // record, before the game kept best scores and before the pictures of
+    // the best scores were added to its data: pictures only draw, so it is
+    // played taking the data as its own, and it must end exactly as it did.
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
+    ASSERT_TRUE(context.valid());
+    Replay replay;
+    std::string error;
+    ASSERT_TRUE(readReplayFile(THRASK_SOURCE_DIR "/tests/replays/format1/menu-flow.replay", replay, error))
+        << error;
+    EXPECT_EQ(replay.version, 1);
+    EXPECT_FALSE(replay.settings.empty());
+    EXPECT_FALSE(replay.keepsScores);
+    EXPECT_FALSE(replay.startsInGame);
+    const ReplayOutcome outcome = playReplay(replay, THRASK_DATA_DIR);
+    EXPECT_TRUE(outcome.matches(replay)) << outcome.departure << "\n" << outcome.finalState;
+    EXPECT_GT(outcome.hashesChecked, 50);
+}
+
+TEST(SettingsReplay, ARunPlaysBackWithTheKeysItWasRecordedWithWhateverTheWatchersAre)
+{
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
+    ASSERT_TRUE(context.valid());
+    Replay replay;
+    std::string error;
+    ASSERT_TRUE(readReplayFile(THRASK_SOURCE_DIR "/tests/replays/options-keyboard.replay", replay, error))
+        << error;
+    const Settings recorded = readSettingsText(replay.settings).settings;
+    ASSERT_EQ(recorded.keys.key(Action::Up), vk::letter('I')) << "the run started with a key of its own";
+
+    // Whatever settings the process runs with before and after (a player's
+    // own, installed as the game does), the run has the recorded ones.
+    Settings players;
+    players.keys.set(Action::Down, vk::letter('W'));
+    players.aspect = true;
+    GameSettings playersHost(players);
+    useSettingsHost(&playersHost);
+    EXPECT_TRUE(runReplay(replay, THRASK_DATA_DIR).matches(replay));
+    useSettingsHost(nullptr);
+
+    // Started with W already playing Move down, the recorded W for Move up
+    // would be refused: the run would depart.
+    Settings other = recorded;
+    other.keys.set(Action::Down, vk::letter('W'));
+    replay.settings = settingsText(other);
+    const ReplayOutcome departed = runReplay(replay, THRASK_DATA_DIR);
+    EXPECT_FALSE(departed.departure.empty());
 }

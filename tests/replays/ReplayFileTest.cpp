@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "app/ReplayBytes.h"
 #include "app/ReplayFile.h"
 
 namespace {
@@ -46,6 +47,35 @@ Replay sample()
     replay.commandLine = {"-win", "-w", "800"};
     replay.dataFiles = {{"Levels/l1.lvl", 40, 0x0123456789ABCDEFull}, {"Textures/a b.png", 0, 1}};
     replay.saves = {{"anna 7.sav", std::string("\x01\x00\x00\x00\x0d\x0a", 6)}, {".sav", ""}};
+    replay.settings = "effects-volume = 40\nkey-up = W\n";
+    replay.date = "2024-05-01";
+    replay.keepsScores = true;
+    replay.bestScores.enter({2000, 7, "2024-04-01", "mia", "20240401-120000.replay"});
+    replay.bestScores.enter({300, 1, "2024-04-02", "", ""});
+    replay.startsInGame = true;
+    ReplayGameStart& start = replay.gameStart;
+    start.level = 4;
+    start.hp = -2;
+    start.score = 1234;
+    start.introShowing = true;
+    start.dying = true;
+    start.fadePhase = -37.5f;
+    start.deadWidth = 50.0f;
+    start.deadHeight = 25.0f;
+    start.deadVisible = true;
+    start.levelSeed = 0xFFFFFFFFu;
+    start.ninjaLegAtLoad = true;
+    start.windowWidth = 1920;
+    start.windowHeight = -1;
+    start.mouseX = -40;
+    start.mouseY = 70000;
+    start.pointerX = 0.25f;
+    start.pointerY = 1.5f;
+    start.keysHeld = {0x0D, 0x26, 0xFF};
+    start.frameStep = 0.0141f;
+    start.lastTick = 0x80000000u;
+    start.ninjaLeg = false;
+    start.stateHash = 0x1122334455667788ull;
     replay.events = {
         input(message(Message::Size, 800, 600)),
         tick(ReplayEvent::Tick, 0xFFFFFFF0u),
@@ -70,6 +100,49 @@ Replay sample()
     replay.finalState = "screen play\nlevel 3\n";
     replay.finalHash = 42;
     return replay;
+}
+
+// The body of `replay` (its events, no end) as every version writes it.
+std::string bodyOf(const Replay& replay)
+{
+    Replay header = replay;
+    header.events.clear();
+    header.finished = false;
+    Replay open = replay;
+    open.finished = false;
+    return encodeReplay(open).substr(encodeReplay(header).size());
+}
+
+// `replay` as the game wrote it in format version 1: the header up to the
+// saved games, then its settings (when it has any) as the body's first
+// record, then its events; no end, whose checksum would cover other bytes.
+std::string formatOne(const Replay& replay)
+{
+    using namespace replayBytes;
+    std::string out = "THRASKRP";
+    putFixed(out, 1, 2);
+    putString(out, replay.gameVersion);
+    putFixed(out, replay.seed, 4);
+    putFixed(out, replay.hashEvery, 2);
+    putVarint(out, replay.commandLine.size());
+    for (const std::string& word : replay.commandLine)
+        putString(out, word);
+    putVarint(out, replay.dataFiles.size());
+    for (const ReplayDataFile& file : replay.dataFiles) {
+        putString(out, file.name);
+        putVarint(out, file.size);
+        putFixed(out, file.hash, 8);
+    }
+    putVarint(out, replay.saves.size());
+    for (const ReplaySave& save : replay.saves) {
+        putString(out, save.name);
+        putString(out, save.bytes);
+    }
+    if (!replay.settings.empty()) {
+        putU8(out, 0x05);
+        putString(out, replay.settings);
+    }
+    return out + bodyOf(replay);
 }
 
 bool sameEvent(const ReplayEvent& a, const ReplayEvent& b)
@@ -106,12 +179,141 @@ TEST(ReplayFileTest, EveryRecordReadsBackAsWritten)
     ASSERT_EQ(read.saves.size(), 2u);
     EXPECT_EQ(read.saves[0].bytes, original.saves[0].bytes);
     EXPECT_EQ(read.saves[1].name, ".sav");
+    EXPECT_EQ(read.settings, original.settings);
     ASSERT_EQ(read.events.size(), original.events.size());
     for (std::size_t i = 0; i < read.events.size(); ++i)
         EXPECT_TRUE(sameEvent(read.events[i], original.events[i])) << "event " << i;
     EXPECT_TRUE(read.finished);
     EXPECT_EQ(read.finalState, original.finalState);
     EXPECT_EQ(read.finalHash, 42u);
+
+    EXPECT_EQ(read.date, "2024-05-01");
+    EXPECT_TRUE(read.keepsScores);
+    EXPECT_EQ(read.bestScores.games(), original.bestScores.games());
+    ASSERT_TRUE(read.startsInGame);
+    const ReplayGameStart& a = read.gameStart;
+    const ReplayGameStart& b = original.gameStart;
+    EXPECT_EQ(a.level, b.level);
+    EXPECT_EQ(a.hp, b.hp);
+    EXPECT_EQ(a.score, b.score);
+    EXPECT_EQ(a.introShowing, b.introShowing);
+    EXPECT_EQ(a.dying, b.dying);
+    EXPECT_EQ(a.fadePhase, b.fadePhase);
+    EXPECT_EQ(a.deadWidth, b.deadWidth);
+    EXPECT_EQ(a.deadHeight, b.deadHeight);
+    EXPECT_EQ(a.deadVisible, b.deadVisible);
+    EXPECT_EQ(a.levelSeed, b.levelSeed);
+    EXPECT_EQ(a.ninjaLegAtLoad, b.ninjaLegAtLoad);
+    EXPECT_EQ(a.windowWidth, b.windowWidth);
+    EXPECT_EQ(a.windowHeight, b.windowHeight);
+    EXPECT_EQ(a.mouseX, b.mouseX);
+    EXPECT_EQ(a.mouseY, b.mouseY);
+    EXPECT_EQ(a.pointerX, b.pointerX);
+    EXPECT_EQ(a.pointerY, b.pointerY);
+    EXPECT_EQ(a.keysHeld, b.keysHeld);
+    EXPECT_EQ(a.frameStep, b.frameStep);
+    EXPECT_EQ(a.lastTick, b.lastTick);
+    EXPECT_EQ(a.ninjaLeg, b.ninjaLeg);
+    EXPECT_EQ(a.stateHash, b.stateHash);
+}
+
+TEST(ReplayFileTest, AFormatOneRecordingReadsAsARunFromTheStartWithoutBestScores)
+{
+    // Format 1 has no day, best scores or game start, and keeps the run's
+    // settings, when it has any, in the body's first record.
+    Replay read;
+    std::string error;
+    for (const bool withSettings : {false, true}) {
+        SCOPED_TRACE(withSettings ? "with settings" : "made before the game kept settings");
+        Replay original = sample();
+        if (!withSettings)
+            original.settings.clear();
+        ASSERT_TRUE(decodeReplay(formatOne(original), read, error)) << error;
+        EXPECT_EQ(read.version, 1);
+        EXPECT_EQ(read.commandLine, original.commandLine);
+        EXPECT_EQ(read.saves.size(), 2u);
+        EXPECT_EQ(read.settings, original.settings);
+        EXPECT_EQ(read.date, "");
+        EXPECT_FALSE(read.keepsScores);
+        EXPECT_FALSE(read.startsInGame);
+        EXPECT_FALSE(read.finished);
+        ASSERT_EQ(read.events.size(), original.events.size());
+        for (std::size_t i = 0; i < read.events.size(); ++i)
+            EXPECT_TRUE(sameEvent(read.events[i], original.events[i])) << "event " << i;
+    }
+
+    // The format after this one is refused by name.
+    std::string three = encodeReplay(sample());
+    three[8] = 3;
+    EXPECT_FALSE(decodeReplay(three, read, error));
+    EXPECT_NE(error.find("version 3"), std::string::npos) << error;
+}
+
+TEST(ReplayFileTest, ABestScoreListOutOfOrderOrHoldingWhatTheListCannotIsDamage)
+{
+    const auto withList = [](const std::vector<BestScore>& games) {
+        // The list is written as given, not as BestScores would order it.
+        Replay replay;
+        replay.keepsScores = true;
+        std::string bytes = encodeReplay(replay);
+        bytes.pop_back(); // the game start's flag
+        bytes.pop_back(); // the empty list's count
+        bytes += static_cast<char>(games.size());
+        for (const BestScore& game : games) {
+            const auto zigzag = [](int v) { return static_cast<char>(v < 0 ? -2 * v - 1 : 2 * v); };
+            bytes += zigzag(game.score / 100); // scores of whole hundreds below 6400 fit one byte
+            bytes += zigzag(game.level);
+            for (const std::string* text : {&game.date, &game.name, &game.replay})
+                bytes += static_cast<char>(text->size()) + *text;
+        }
+        return bytes + '\0';
+    };
+    Replay read;
+    std::string error;
+    ASSERT_TRUE(decodeReplay(withList({{5000, 2, "2024-01-01", "a", ""}, {100, 1, "2024-01-01", "b", ""}}),
+                             read, error))
+        << error;
+    EXPECT_EQ(read.bestScores.games().size(), 2u);
+    EXPECT_EQ(read.bestScores.games()[0].score, 50); // in hundreds, as written above
+    for (const auto& bad : {std::vector<BestScore>{{100, 1, "2024-01-01", "b", ""}, {5000, 2, "2024-01-01", "a", ""}},
+                            std::vector<BestScore>{{100, 1, "2024-01-01", "B", ""}},
+                            std::vector<BestScore>{{100, 1, "2024-01-01", "b", "../x.replay"}},
+                            std::vector<BestScore>{{100, 0, "2024-01-01", "b", ""}}}) {
+        EXPECT_FALSE(decodeReplay(withList(bad), read, error));
+        EXPECT_NE(error.find("damaged"), std::string::npos) << error;
+    }
+}
+
+TEST(ReplayFileTest, AListReadsOnlyTheHeaderOfEachRecording)
+{
+    Replay original = sample();
+    // A long run, and a header that outgrows the first read.
+    for (int i = 0; i < 100000; ++i)
+        original.events.push_back(tick(ReplayEvent::Frame, static_cast<std::uint32_t>(i * 17)));
+    original.saves.push_back({"big.sav", std::string(200 * 1024, 'x')});
+    {
+        std::ofstream out("long.replay", std::ios::binary);
+        out << encodeReplay(original);
+    }
+    Replay header;
+    std::string error;
+    ASSERT_TRUE(readReplayHeader("long.replay", header, error)) << error;
+    EXPECT_TRUE(header.events.empty());
+    EXPECT_FALSE(header.finished);
+    ASSERT_EQ(header.saves.size(), 3u);
+    EXPECT_EQ(header.saves[2].bytes.size(), 200u * 1024);
+    EXPECT_EQ(header.bestScores.games(), original.bestScores.games());
+    EXPECT_EQ(header.gameStart.stateHash, original.gameStart.stateHash);
+
+    // A header cut short, a foreign file and a missing one are refused by name.
+    const std::string bytes = encodeReplay(original);
+    for (const std::string& cut : {bytes.substr(0, 150 * 1024), bytes.substr(0, 20), std::string("GIF89a")}) {
+        std::ofstream("cut.replay", std::ios::binary) << cut;
+        EXPECT_FALSE(readReplayHeader("cut.replay", header, error));
+        EXPECT_EQ(error.rfind("cut.replay: ", 0), 0u) << error;
+    }
+    EXPECT_FALSE(readReplayHeader("missing.replay", header, error));
+    EXPECT_NE(error.find("missing.replay"), std::string::npos);
 }
 
 TEST(ReplayFileTest, EveryMessageKindKeepsItsStoredCode)
@@ -146,6 +348,40 @@ TEST(ReplayFileTest, EveryMessageKindKeepsItsStoredCode)
     }
 }
 
+TEST(ReplayFileTest, TheSettingsComeOnceBeforeAnythingTheGameRead)
+{
+    // The current format keeps them in the header, empty for none.
+    Replay old = sample();
+    old.settings.clear();
+    Replay read;
+    std::string error;
+    ASSERT_TRUE(decodeReplay(encodeReplay(old), read, error)) << error;
+    EXPECT_TRUE(read.settings.empty());
+
+    // In format 1 the settings record is the body's first: elsewhere, twice
+    // or empty, the file is damaged. A later format holds no such record.
+    Replay bare = sample();
+    bare.settings.clear();
+    const std::string settingsRecord = std::string("\x05\x10", 2) + "effects-volume=1";
+    Replay none = bare;
+    none.events.clear();
+    const std::string late = formatOne(bare) + settingsRecord;
+    Replay settingsOnly = sample();
+    settingsOnly.events.clear();
+    const std::string twice = formatOne(settingsOnly) + settingsRecord;
+    const std::string empty = formatOne(none) + std::string("\x05\x00", 2);
+    ASSERT_TRUE(decodeReplay(formatOne(none) + settingsRecord, read, error)) << error;
+    EXPECT_EQ(read.settings, "effects-volume=1");
+    Replay header = sample();
+    header.events.clear();
+    header.finished = false;
+    const std::string inLaterFormat = encodeReplay(header) + settingsRecord;
+    for (const std::string& bytes : {late, twice, empty, inLaterFormat}) {
+        EXPECT_FALSE(decodeReplay(bytes, read, error));
+        EXPECT_NE(error.find("damaged"), std::string::npos) << error;
+    }
+}
+
 TEST(ReplayFileTest, TheWriterWritesWhatTheEncoderDoes)
 {
     const Replay original = sample();
@@ -159,6 +395,23 @@ TEST(ReplayFileTest, TheWriterWritesWhatTheEncoderDoes)
     std::ifstream in("run.replay", std::ios::binary);
     const std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(written, encodeReplay(original));
+
+    // One writer, one recording after another: each is whole on its own.
+    {
+        ReplayWriter writer;
+        for (const char* path : {"first.replay", "second.replay"}) {
+            ASSERT_TRUE(writer.open(path, original)) << writer.error();
+            for (const ReplayEvent& event : original.events)
+                writer.event(event);
+            ASSERT_TRUE(writer.finish(original.finalState, original.finalHash));
+        }
+    }
+    for (const char* path : {"first.replay", "second.replay"}) {
+        std::ifstream again(path, std::ios::binary);
+        EXPECT_EQ(std::string((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>()),
+                  encodeReplay(original))
+            << path;
+    }
 
     ReplayWriter nowhere;
     EXPECT_FALSE(nowhere.open("no/such/folder/run.replay", original));
@@ -227,4 +480,15 @@ TEST(ReplayFileTest, AbsurdCountsAreRefusedWithoutAllocating)
     std::string error;
     EXPECT_FALSE(decodeReplay(header, read, error));
     EXPECT_NE(error.find("damaged"), std::string::npos) << error;
+
+    // Counts within the lists' bounds but beyond what the bytes left could
+    // hold: as many data files or saved games as the game would allow, in a
+    // file of a few bytes more.
+    for (const std::size_t listAt : {countAt + 1, countAt + 2}) {
+        std::string many = encodeReplay(empty);
+        ASSERT_EQ(many[listAt], 0);
+        many.replace(listAt, 1, "\x90\x4e"); // 10000
+        EXPECT_FALSE(decodeReplay(many, read, error)) << listAt;
+        EXPECT_NE(error.find("cut short"), std::string::npos) << error;
+    }
 }

@@ -79,7 +79,7 @@ TEST_F(HeardReplay, BitesThenDeathOnce)
     play("death-by-zombies");
     EXPECT_GE(listening.heard.count(Effect::HurtZombie), 1);
     EXPECT_EQ(hurts(), listening.heard.count(Effect::HurtZombie) + listening.heard.count(Effect::HurtBurning))
-        << "level 2 has zombies only";
+        << "level 4 has zombies only";
     EXPECT_EQ(listening.heard.count(Effect::Death), 1);
 }
 

@@ -86,6 +86,9 @@ def pictures():
                                ("ReturnGame.png", "Return Game", 0.0), ("SaveGame.png", "Save Game", 0.0)):
         p[name] = (lambda label=label, shift=shift: flatten(panels.menu_entry(label, shift), KEY_BLACK))
     p["dot.gif"] = panels.marker_dot
+    # the signs hung beside the menu's own entries, one in each top corner
+    p["Options.png"] = lambda: flatten(panels.hanging_sign("Options"), KEY_BLACK)
+    p["BestScores.png"] = lambda: flatten(panels.hanging_sign("Best Scores", 64), KEY_BLACK)
     # the load list
     p["arrow.png"] = panels.arrow
     p["bar.png"] = panels.scroll_bar
@@ -94,6 +97,9 @@ def pictures():
     p["white.bmp"] = panels.underline
     p["loadlist.png"] = scenes.load_list
     p["prompt.png"] = lambda: flatten(panels.prompt_panel(), KEY_BLACK)
+    # the best-score list
+    p["scores.png"] = scenes.best_scores
+    p["watchgame.png"] = lambda: flatten(panels.list_button("Watch Game"), KEY_BLACK)
     # story and ending
     p["story.gif"] = scenes.story
     p["win.png"] = lambda: flatten(scenes.win(), KEY_BLACK)

@@ -9,7 +9,7 @@ proportions in the game.
 
 from PIL import Image, ImageDraw
 
-from gfx import (GREY, KEY_BLACK, NEAR_BLACK, RED, WHITE, Pen, canvas,
+from gfx import (GREY, KEY_BLACK, NEAR_BLACK, OUTLINE, WHITE, Pen, canvas,
                  enlarge, gradient, mix, outline, rgba, text_layer)
 
 MENU_TOP = (255, 252, 228)
@@ -26,6 +26,41 @@ def menu_entry(label, shift=0.0):
     return text_layer((512, 256), label, 100, MENU_TOP, MENU_BOTTOM, stroke=0.14,
                       design_size=design,
                       anchor=(design[0] * (0.5 + shift), design[1] / 2.0))
+
+
+# A sign that hangs from the top edge of the title menu: 36 x 30 view units
+# on screen (115 x 72 pixels in the default window), drawn in that shape and
+# squeezed into 256 x 128. The board takes the lower two thirds, the ropes it
+# hangs by the rest; outside them everything is keyed black.
+HANGING_DESIGN = (460, 288)
+HANGING_BOARD_TOP = 96
+
+
+def hanging_sign(label, font_px=82):
+    """A wooden board in the signpost's wood, hung by two ropes, with its label
+    in the menu entries' lettering (font_px tall: a longer label takes smaller
+    letters to stay on the board)."""
+    from PIL import ImageDraw
+    w, h = HANGING_DESIGN
+    img = canvas(w, h)
+    d = ImageDraw.Draw(img)
+    wood = (150, 100, 62)
+    wood_dark = (124, 80, 48)
+    edge = rgba(OUTLINE)
+    top, bottom = HANGING_BOARD_TOP, h - 8
+    left, right = 14, w - 14
+    for x in (left + 70, right - 70):  # the ropes, down from the window's top edge
+        d.rectangle([x - 7, 0, x + 7, top + 10], fill=edge)
+        d.rectangle([x - 3, 0, x + 3, top + 10], fill=rgba((214, 186, 130)))
+    d.rounded_rectangle([left - 6, top - 6, right + 6, bottom + 6], radius=28, fill=edge)
+    d.rounded_rectangle([left, top, right, bottom], radius=24, fill=rgba(wood))
+    d.line([(left + 10, (top + bottom) // 2), (right - 10, (top + bottom) // 2)], fill=rgba(wood_dark), width=4)
+    for x in (left + 70, right - 70):  # where the ropes are nailed on
+        d.ellipse([x - 8, top + 10, x + 8, top + 26], fill=rgba((90, 60, 40)))
+    label_img = text_layer(HANGING_DESIGN, label, font_px, MENU_TOP, MENU_BOTTOM, stroke=0.14,
+                           anchor=(w / 2, (top + bottom) / 2.0 + 6))
+    img.alpha_composite(label_img)
+    return img.resize((256, 128), Image.LANCZOS)
 
 
 def list_button(label):
@@ -117,7 +152,8 @@ def dead_picture():
     out = canvas(*size)
     stone = gravestone().resize((24 * 6, 30 * 8), Image.NEAREST)  # 4:3 pixel shape
     out.alpha_composite(stone, (40, 8))
-    out.alpha_composite(text_layer(size, "You died!", 110, (255, 150, 130), RED, stroke=0.12,
+    # light letters, so the title reads on the death card's dark board
+    out.alpha_composite(text_layer(size, "You died!", 110, (255, 244, 200), (255, 176, 120), stroke=0.12,
                                    design_size=(683, 256), anchor=(440, 100)))
     out.alpha_composite(text_layer(size, "Thrask is out cold...", 44, WHITE, (220, 220, 240),
                                    stroke=0.14, design_size=(683, 256), anchor=(440, 190)))

@@ -180,6 +180,46 @@ def load_list():
     return squeeze(img.convert("RGB"))
 
 
+def best_scores():
+    """The best-score list's backdrop, the whole window: the load list's
+    meadow, a dark board for the title and ten games (x -84 to 84, y 90 to
+    -58) and the list's notes, and the two buttons' place on the grass
+    below it; a golden pepper stands on a little pedestal between them."""
+    w, h = DESIGN
+    img = gradient(DESIGN, (110, 180, 245), (200, 232, 250)).convert("RGBA")
+    _hills(img)
+    pep = sprite(creatures.pepper(), 2)
+    rng = random.Random(11)
+    for _ in range(24):  # a pepper patch along the bottom, clear of the pedestal
+        x, y = rng.randrange(10, w - 70), rng.randrange(900, 975)
+        if abs(x - view_x(0)) < 90:
+            continue
+        img.alpha_composite(pep, (x, y))
+    d = ImageDraw.Draw(img)
+    cx = int(view_x(0))
+    top = int(view_y(-64))
+    d.rounded_rectangle([cx - 50, top + 70, cx + 50, top + 130], radius=10, fill=rgba(OUTLINE))
+    d.rounded_rectangle([cx - 44, top + 76, cx + 44, top + 124], radius=8, fill=rgba((200, 200, 214)))
+    golden = _golden(sprite(creatures.pepper(), 3))
+    img.alpha_composite(golden, (cx - golden.width // 2, top + 76 - golden.height))
+    board(img, (view_x(-84), view_y(90), view_x(84), view_y(-58)), 24)
+    return squeeze(img.convert("RGB"))
+
+
+def _golden(img):
+    """The pepper in gold: its red parts turned gold with their light and
+    shade kept, its green stem and dark outline as they were."""
+    out = img.copy()
+    px = out.load()
+    for y in range(out.height):
+        for x in range(out.width):
+            r, g, b, a = px[x, y]
+            if a and r > g + 40 and r > b + 40:  # the pepper's red
+                light = min(1.0, r / 200.0)
+                px[x, y] = (min(255, int(255 * light)), min(255, int(200 * light)), int(40 * light), a)
+    return out
+
+
 def _panel(img, box, fill):
     d = ImageDraw.Draw(img)
     d.rounded_rectangle([box[0] - 5, box[1] - 5, box[2] + 5, box[3] + 5], radius=22,

@@ -27,6 +27,11 @@ void BenchReport::addTransition(const std::string& resolution, TransitionRow row
     transitions_.emplace_back(resolution, std::move(row));
 }
 
+void BenchReport::addRecording(const std::string& resolution, RecordingRow row)
+{
+    recordings_.emplace_back(resolution, std::move(row));
+}
+
 void BenchReport::print(const std::string& resolution) const
 {
     std::printf("\n%s, per frame: CPU time of the game's thread in ms (update, render, both), "
@@ -51,6 +56,20 @@ void BenchReport::print(const std::string& resolution) const
         std::printf("%-28s %8.3f %8.3f %8.3f | %8.3f\n", row.name.c_str(), row.wall.first(), row.wall.median(),
                     row.wall.max(), row.cpu.median());
     }
+    if (recordings_.empty())
+        return;
+    std::printf("\n%s, recording the game: CPU ms per frame without and with the recording, side by side "
+                "in one run; the ratio of the medians; a recording's start, wall ms\n", resolution.c_str());
+    std::printf("%-28s %7s | %-15s | %-15s | %7s | %s\n", "screen", "objects", "plain p50/p99", "recorded p50/p99",
+                "ratio", "start median/max");
+    for (const auto& [at, row] : recordings_) {
+        if (at != resolution)
+            continue;
+        const double ratio = row.plain.median() > 0.0 ? row.recorded.median() / row.plain.median() : 0.0;
+        std::printf("%-28s %7d | %6.3f %8.3f | %6.3f %8.3f | %7.3f | %6.3f %8.3f\n", row.name.c_str(), row.objects,
+                    row.plain.median(), row.plain.percentile(99.0), row.recorded.median(),
+                    row.recorded.percentile(99.0), ratio, row.start.median(), row.start.max());
+    }
 }
 
 bool BenchReport::writeCsv(const std::string& path) const
@@ -66,6 +85,11 @@ bool BenchReport::writeCsv(const std::string& path) const
     for (const auto& [resolution, row] : transitions_) {
         csvRow(out, resolution, "transition", row.name, -1, "wall", row.wall);
         csvRow(out, resolution, "transition", row.name, -1, "cpu", row.cpu);
+    }
+    for (const auto& [resolution, row] : recordings_) {
+        csvRow(out, resolution, "recording", row.name, row.objects, "plain", row.plain);
+        csvRow(out, resolution, "recording", row.name, row.objects, "recorded", row.recorded);
+        csvRow(out, resolution, "recording", row.name, row.objects, "start", row.start);
     }
     return static_cast<bool>(out);
 }

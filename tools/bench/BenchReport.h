@@ -10,7 +10,9 @@
 //   resolution,kind,name,objects,measure,samples,first_ms,p50_ms,p99_ms,max_ms
 // kind is "screen" (measures update, render, update+render: CPU time of the
 // game's thread per frame; frame: wall time of the whole frame) or
-// "transition" (measures wall and cpu per hand-over).
+// "transition" (measures wall and cpu per hand-over) or "recording" (plain
+// and recorded: CPU time of the game's thread per frame without and with the
+// game's recording of it; start: wall time of a recording's start).
 class BenchReport {
 public:
     struct ScreenRow {
@@ -26,9 +28,17 @@ public:
         TimingSeries wall;
         TimingSeries cpu;
     };
+    struct RecordingRow {
+        std::string name;
+        int objects = -1;
+        TimingSeries plain;
+        TimingSeries recorded;
+        TimingSeries start;
+    };
 
     void addScreen(const std::string& resolution, ScreenRow row);
     void addTransition(const std::string& resolution, TransitionRow row);
+    void addRecording(const std::string& resolution, RecordingRow row);
 
     // Prints the tables of one resolution.
     void print(const std::string& resolution) const;
@@ -39,4 +49,5 @@ public:
 private:
     std::vector<std::pair<std::string, ScreenRow>> screens_;
     std::vector<std::pair<std::string, TransitionRow>> transitions_;
+    std::vector<std::pair<std::string, RecordingRow>> recordings_;
 };

@@ -52,6 +52,11 @@ if [[ ! -x "$game" ]]; then
 fi
 
 work="$(mktemp -d)"
+# The game keeps its best scores and recordings here, not in the account's folder.
+export XDG_DATA_HOME="$work/home"
+# The game keeps its settings in the scratch folder, not in the settings of
+# whoever runs this.
+export XDG_CONFIG_HOME="$work/config"
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done

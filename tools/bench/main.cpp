@@ -17,6 +17,11 @@
 // table per size and writes every figure to a CSV file (--csv, by default
 // thrask-bench.csv in the folder it was started from).
 //
+// Then, on levels 1, the heaviest and the stress level, the frames again
+// without and with the game's recording of them, side by side in one run
+// (RecordingBench), with the ratio of their medians and the time a
+// recording's start takes.
+//
 // Each recording given (a replay, such as tests/replays/whole-game.replay) is
 // then run at 640x480 as thrask-replay runs it, and its frames per second
 // are printed.
@@ -47,6 +52,7 @@
 #include "tools/bench/BenchData.h"
 #include "tools/bench/BenchReport.h"
 #include "tools/bench/FrameSampler.h"
+#include "tools/bench/RecordingBench.h"
 #include "tools/bench/TransitionBench.h"
 #include "tools/replay/HeadlessReplay.h"
 
@@ -251,6 +257,21 @@ bool runSize(int width, int height, RendererKind kind, const BenchData& data, co
         "stress (" + std::to_string(options.stressEnemies) + " enemies)", stressLevelNumber, options);
     stress.push_back({std::to_string(width) + "x" + std::to_string(height), kind, stressRow.render.median()});
     report.addScreen(resolution, std::move(stressRow));
+
+    const RecordingBench recording(options.frames, data.folder() + "/replays");
+    const auto recordLevel = [&](const std::string& name, int level) {
+        PlayScreen play;
+        play.enter();
+        play.setup(level);
+        play.level = level;
+        play.introShowing = false;
+        RecordingBench::Times times = recording.run(play);
+        report.addRecording(resolution, {name, objectCount(play), std::move(times.plain),
+                                         std::move(times.recorded), std::move(times.start)});
+    };
+    recordLevel("level 1", 1);
+    recordLevel("heaviest shipped (level " + std::to_string(heaviest) + ")", heaviest);
+    recordLevel("stress (" + std::to_string(options.stressEnemies) + " enemies)", stressLevelNumber);
 
     shutDownScreens();
     setPlayTickSource(nullptr);

@@ -7,6 +7,7 @@
 #include "entities/Knife.h"
 #include "entities/Ninja.h"
 #include "entities/Robot.h"
+#include "entities/Sine.h"
 #include "entities/Zombie.h"
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
@@ -66,7 +67,7 @@ float danger(const PlayScreen& play, float x, float y, float t, const BotProfile
         case EntityKind::Cabbage: {
             const auto& cabbage = static_cast<const Cabbage&>(*entity);
             // About to sink or rise: its sine tells when it is out.
-            const bool out = cabbageForesight ? std::sin(cabbage.growPhase + t) > 0.0f : true;
+            const bool out = cabbageForesight ? thrask::sine(cabbage.growPhase + t) > 0.0f : true;
             if (s.visible && out) {
                 if (d < 12.0f)
                     total += 300.0f;
@@ -130,8 +131,11 @@ void PlayBot::chooseKeys(const PlayScreen& play, unsigned char* keys)
 {
     keys[vk::up] = keys[vk::down] = keys[vk::right] = keys[vk::left] = 0;
     pending_.push_back(steer(aim(play)));
-    const Direction chosen = pending_.front();
+    Direction chosen = pending_.front();
     pending_.pop_front();
+    if (framesPlayed_ < profile_.firstMoveFrames)
+        chosen = Direction();
+    ++framesPlayed_;
     keys[vk::right] = chosen.dx > 0;
     keys[vk::left] = chosen.dx < 0;
     keys[vk::up] = chosen.dy > 0;

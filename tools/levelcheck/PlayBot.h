@@ -21,6 +21,10 @@ struct BotProfile {
     bool cabbageForesight = true;
     float zombieWariness = 42.0f; // distance from which a walking zombie is avoided
     bool weighsGoals = true;  // a pepper's cost counts the danger around it
+    // Frames the bot stands still at the start of a level, looking at the
+    // field before its first move; it sees and decides meanwhile, so its
+    // first move acts on what it saw a reaction time before.
+    int firstMoveFrames = 0;
     std::uint32_t seed = 1;   // the bot's own random draws (never the game's)
 
     // The novice: about 250 ms reaction at 60 frames a second, keys held
@@ -54,5 +58,6 @@ private:
     std::deque<Direction> pending_; // chosen, not yet acted on (the reaction time)
     Direction held_;
     int heldFor_ = 0;
+    int framesPlayed_ = 0;
     std::mt19937 random_{1};
 };

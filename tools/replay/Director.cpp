@@ -7,10 +7,13 @@
 #include "app/FrameLoop.h"
 #include "app/GameOptions.h"
 #include "app/GameRun.h"
+#include "app/GameSettings.h"
 #include "app/Globals.h"
 #include "app/PictureArea.h"
 #include "app/Recorder.h"
 #include "app/ReplayData.h"
+#include "app/SettingsFile.h"
+#include "play/ScoreBook.h"
 
 namespace {
 
@@ -38,13 +41,21 @@ Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::st
     for (const std::string& word : words)
         argv.push_back(word.c_str());
     std::vector<std::string> display;
-    keepAspect = readGameOptions(static_cast<int>(argv.size()), argv.data(), display).aspect;
+    const GameOptions options = readGameOptions(static_cast<int>(argv.size()), argv.data(), display);
+    GameSettings settings(withCommandLine(scenario.settings, options, true));
+    useSettingsHost(&settings);
 
+    // The run's best scores, in memory: a golden replay never touches a file of them.
+    ScoreBook book(scenario.bestScores);
+    useScoreBook(scenario.keepsScores ? &book : nullptr);
     std::uint32_t now = startTick;
     Recorder recorder;
-    if (!recorder.start(path, words, ".", saveFolder, scenario.hashEvery, [&now] { return now; },
-                        error))
+    if (!recorder.start(path, words, ".", saveFolder, settingsText(settings.settings()), scenario.hashEvery,
+                        [&now] { return now; }, error)) {
+        useScoreBook(nullptr);
+        useSettingsHost(nullptr);
         return Attempt::Broken;
+    }
 
     const auto send = [&recorder](const Message& message) {
         recorder.input(message);
@@ -60,7 +71,7 @@ Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::st
 
     std::vector<Step> steps = scenario.script();
     std::size_t step = 0;
-    Script script(scenario.windowWidth, scenario.windowHeight, keepAspect);
+    Script script(scenario.windowWidth, scenario.windowHeight);
     Attempt result = Attempt::ScriptFailed;
     for (int frame = 0; frame < scenario.maxFrames; ++frame) {
         if (!running) {
@@ -93,20 +104,21 @@ Attempt attempt(const Scenario& scenario, std::uint32_t startTick, const std::st
     if (!recorder.finish(error))
         result = Attempt::Broken;
     shutDownScreens();
+    useScoreBook(nullptr);
+    useSettingsHost(nullptr);
     keepAspect = false;
     return result;
 }
 
 } // namespace
 
-Script::Script(int windowWidth, int windowHeight, bool keepAspect)
-    : windowWidth_(windowWidth), windowHeight_(windowHeight), keepAspect_(keepAspect)
-{
-}
+Script::Script(int windowWidth, int windowHeight) : windowWidth_(windowWidth), windowHeight_(windowHeight) {}
 
 void Script::move(float viewX, float viewY)
 {
-    const PictureArea area = pictureArea(windowWidth_, windowHeight_, keepAspect_);
+    // The picture's shape as the game has it now: the Options screen may
+    // have changed it.
+    const PictureArea area = pictureArea(windowWidth_, windowHeight_, keepAspect);
     const int barAbove = windowHeight_ - area.y - area.height;
     Message message;
     message.kind = Message::MouseMove;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/ReplayFile.h"
+#include "menus/Settings.h"
 #include "platform/Message.h"
 
 // Scripted runs of the real game, recorded as replays: the golden replays
@@ -16,12 +17,11 @@
 // and the current screen) and queues the messages a player would send.
 class Script {
 public:
-    // The recorded window: its client size, and whether the picture keeps
-    // its 4:3 shape in it (-aspect).
-    Script(int windowWidth, int windowHeight, bool keepAspect);
+    // The recorded window's client size.
+    Script(int windowWidth, int windowHeight);
 
     // Pointer to a point of the menus' 200 x 200 view (y up), on the
-    // picture in the recorded window.
+    // picture in the recorded window as the game shapes it now (keepAspect).
     void move(float viewX, float viewY);
     void keyDown(int key);
     void keyUp(int key);
@@ -43,7 +43,6 @@ public:
 private:
     int windowWidth_;
     int windowHeight_;
-    bool keepAspect_;
     std::vector<Message> queued_;
     bool held_[256] = {};
 };
@@ -57,6 +56,10 @@ struct Scenario {
     std::string name;
     std::string proves;             // one line: what the replay shows
     std::vector<ReplaySave> saves;  // in the save folder at the start
+    // Whether the run keeps best scores, and the list it starts with; a run
+    // without them goes where the game went before it kept best scores.
+    bool keepsScores = false;
+    BestScores bestScores;
     // Start ticks tried in turn until the script gets through (a different
     // start gives the levels other random seeds).
     std::vector<std::uint32_t> startTicks{1000};
@@ -69,6 +72,9 @@ struct Scenario {
     int windowWidth = 640;
     int windowHeight = 480;
     std::vector<std::string> options;
+    // The settings the run starts with (the command line's options over
+    // them), recorded with it.
+    Settings settings;
     // Builds the steps afresh for every attempt.
     std::function<std::vector<Step>()> script;
 };

@@ -30,9 +30,17 @@
 //
 //   --renderer gl1|gles2|null chooses what draws the recordings played or
 //   recorded (gl1 unless told); null needs no OpenGL context at all.
+//
+// Exit status: 0 when every recording ran (and, with --expect, ended as
+// recorded) or every golden was recorded. 1 when one did not: a recording
+// that cannot be read or played, departs from its record, or a golden script
+// that does not get through. 2 when nothing was run because the tool was
+// asked wrongly: an unknown option, an option without its value, no
+// recording named, a golden name --only does not know (the usage follows on
+// standard error), or a data folder that does not exist or holds no levels
+// (named on standard error). --help prints the usage on standard output and
+// exits 0.
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,6 +49,8 @@
 #include "app/ReplayFile.h"
 #include "render/RendererChoice.h"
 #include "render/offscreen/OffscreenRenderer.h"
+#include "tools/cli/GameDataFolder.h"
+#include "tools/cli/ToolCommandLine.h"
 #include "tools/replay/Director.h"
 #include "tools/replay/HeadlessReplay.h"
 #include "tools/replay/RendererParity.h"
@@ -52,14 +62,47 @@ namespace {
 constexpr int surfaceWidth = 64;
 constexpr int surfaceHeight = 48;
 
-int usage()
+const char* const usageText =
+    "usage: thrask-replay [--data DIR] [--expect] [--trace] [--renderer gl1|gles2|null] FILE...\n"
+    "       thrask-replay --record-goldens DIR [--data DIR] [--only NAME]\n"
+    "       thrask-replay --list-goldens\n"
+    "       thrask-replay --compare-renderers A,B [--every N] [--size WxH] [--data DIR] FILE...\n"
+    "  --data DIR             the game's data folder (default: the working directory)\n"
+    "  --expect               fail unless each recording ends as it was recorded\n"
+    "  --trace                print the state whenever screen, level or health change\n"
+    "  --record-goldens DIR   record the scripted golden replays into DIR\n"
+    "  --only NAME            record only the golden replay NAME\n"
+    "  --list-goldens         name the golden replays and what each shows\n"
+    "  --renderer NAME        what draws the recordings: gl1 (default), gles2 or null\n"
+    "  --compare-renderers A,B  compare the pictures of two renderers frame by frame\n"
+    "  --every N              compare one frame in N (default: every frame)\n"
+    "  --size WxH             the compared surfaces' size (default: 640x480)\n"
+    "Exit status: 0 as expected, 1 a recording failed (or the renderers differ),\n"
+    "2 asked wrongly (options, data folder).\n";
+
+bool isGolden(const std::string& name)
 {
-    std::fputs("usage: thrask-replay [--data DIR] [--expect] [--trace] [--renderer gl1|gles2|null] FILE...\n"
-               "       thrask-replay --record-goldens DIR [--data DIR] [--only NAME]\n"
-               "       thrask-replay --list-goldens\n"
-               "       thrask-replay --compare-renderers A,B [--every N] [--size WxH] [--data DIR] FILE...\n",
-               stderr);
-    return 2;
+    for (const Scenario& scenario : goldenScenarios())
+        if (scenario.name == name)
+            return true;
+    return false;
+}
+
+// Two renderers' names, "A,B".
+bool readRendererPair(const std::string& value, RendererKind& first, RendererKind& second)
+{
+    const std::size_t comma = value.find(',');
+    return comma != std::string::npos && parseRendererKind(value.substr(0, comma), first)
+        && parseRendererKind(value.substr(comma + 1), second);
+}
+
+// A surface's size, "WxH", each side 1 to a million pixels.
+bool readSize(const std::string& value, int& width, int& height)
+{
+    constexpr long largestSide = 1000000;
+    const std::size_t x = value.find('x');
+    return x != std::string::npos && readWholeNumber(value.substr(0, x), 1, width)
+        && readWholeNumber(value.substr(x + 1), 1, height) && width <= largestSide && height <= largestSide;
 }
 
 // The lines of the state that a trace follows.
@@ -140,8 +183,10 @@ int recordGoldens(const std::string& outDir, const std::string& dataDir, const s
     return failures == 0 ? 0 : 1;
 }
 
-// The command line's choices.
-struct Options {
+} // namespace
+
+int main(int argc, char** argv)
+{
     std::string dataDir = ".";
     std::string goldens;
     std::string only;
@@ -152,108 +197,60 @@ struct Options {
     bool compare = false;
     ParityOptions parity;
     std::vector<std::string> files;
-};
-
-// An option that takes the next word: its name and what it makes of the
-// word (false: the word cannot be used).
-struct ValueOption {
-    const char* name;
-    bool (*take)(Options& options, const std::string& value);
-};
-
-bool takeRendererPair(Options& options, const std::string& value)
-{
-    const std::size_t comma = value.find(',');
-    options.compare = comma != std::string::npos && parseRendererKind(value.substr(0, comma), options.parity.first)
-        && parseRendererKind(value.substr(comma + 1), options.parity.second);
-    return options.compare;
-}
-
-bool takePositive(const std::string& value, int& number)
-{
-    char* end = nullptr;
-    const long read = std::strtol(value.c_str(), &end, 10);
-    if (value.empty() || *end != '\0' || read < 1 || read > 1000000)
-        return false;
-    number = static_cast<int>(read);
-    return true;
-}
-
-bool takeSize(Options& options, const std::string& value)
-{
-    const std::size_t x = value.find('x');
-    return x != std::string::npos && takePositive(value.substr(0, x), options.parity.width)
-        && takePositive(value.substr(x + 1), options.parity.height);
-}
-
-const ValueOption valueOptions[] = {
-    {"--data", [](Options& o, const std::string& v) { o.dataDir = v; return true; }},
-    {"--record-goldens", [](Options& o, const std::string& v) { o.goldens = v; return true; }},
-    {"--only", [](Options& o, const std::string& v) { o.only = v; return true; }},
-    {"--renderer", [](Options& o, const std::string& v) { return parseRendererKind(v, o.renderer); }},
-    {"--compare-renderers", takeRendererPair},
-    {"--every", [](Options& o, const std::string& v) { return takePositive(v, o.parity.every); }},
-    {"--size", takeSize},
-};
-
-// Reads the command line; false when a word cannot be used.
-bool readOptions(int argc, char** argv, Options& options)
-{
-    for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i];
-        bool known = false;
-        for (const ValueOption& option : valueOptions) {
-            if (word != option.name)
-                continue;
-            if (i + 1 >= argc || !option.take(options, argv[++i]))
-                return false;
-            known = true;
-        }
-        if (known)
-            continue;
-        if (word == "--expect")
-            options.expect = true;
-        else if (word == "--trace")
-            options.trace = true;
-        else if (word == "--list-goldens")
-            options.list = true;
-        else if (word.rfind("--", 0) == 0)
-            return false;
-        else
-            options.files.push_back(word);
-    }
-    return true;
-}
-
-} // namespace
-
-int main(int argc, char** argv)
-{
-    Options options;
-    if (!readOptions(argc, argv, options))
-        return usage();
-    if (options.list) {
+    const auto text = [](std::string& into) {
+        return [&into](const std::string& v) { into = v; return !v.empty(); };
+    };
+    const auto flag = [](bool& into) {
+        return [&into](const std::string&) { into = true; return true; };
+    };
+    const std::vector<ToolOption> options = {
+        {"--data", "DIR", text(dataDir)},
+        {"--record-goldens", "DIR", text(goldens)},
+        {"--only", "NAME", text(only)},
+        {"--expect", "", flag(expect)},
+        {"--trace", "", flag(trace)},
+        {"--list-goldens", "", flag(list)},
+        {"--renderer", "NAME", [&renderer](const std::string& v) { return parseRendererKind(v, renderer); }},
+        {"--compare-renderers", "A,B",
+         [&](const std::string& v) {
+             compare = readRendererPair(v, parity.first, parity.second);
+             return compare;
+         }},
+        {"--every", "N", [&parity](const std::string& v) { return readWholeNumber(v, 1, parity.every); }},
+        {"--size", "WxH", [&parity](const std::string& v) { return readSize(v, parity.width, parity.height); }},
+    };
+    const int answered = readToolCommandLine("thrask-replay", usageText, argc, argv, options, &files);
+    if (answered != keepRunning)
+        return answered;
+    if (list) {
         for (const Scenario& scenario : goldenScenarios())
             std::printf("%-18s %s\n", scenario.name.c_str(), scenario.proves.c_str());
         return 0;
     }
-    if (options.goldens.empty() && options.files.empty())
-        return usage();
-    if (options.compare) {
-        options.parity.dataDir = options.dataDir;
-        const ParityResult parity = compareRenderers(options.files, options.parity);
-        for (const std::string& error : parity.errors)
+    if (goldens.empty() && files.empty())
+        return toolMisused("thrask-replay", usageText, "no recording named");
+    if (!only.empty() && !isGolden(only))
+        return toolMisused("thrask-replay", usageText, "no golden replay is named " + only + " (--list-goldens names them)");
+    const std::string problem = gameDataProblem(dataDir);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "thrask-replay: %s\n", problem.c_str());
+        return 2;
+    }
+    if (compare) {
+        parity.dataDir = dataDir;
+        const ParityResult result = compareRenderers(files, parity);
+        for (const std::string& error : result.errors)
             std::fprintf(stderr, "thrask-replay: %s\n", error.c_str());
-        std::printf("%s\n", parity.line().c_str());
-        return parity.withinBound() ? 0 : 1;
+        std::printf("%s\n", result.line().c_str());
+        return result.withinBound() ? 0 : 1;
     }
 
-    OffscreenRenderer context(options.renderer, surfaceWidth, surfaceHeight);
+    OffscreenRenderer context(renderer, surfaceWidth, surfaceHeight);
     if (!context.valid()) {
         std::fputs("thrask-replay: no off-screen OpenGL context\n", stderr);
         return 1;
     }
-    if (!options.goldens.empty())
-        return recordGoldens(options.goldens, options.dataDir, options.only);
-    return verify(options.files, options.dataDir, options.expect, options.trace);
+    if (!goldens.empty())
+        return recordGoldens(goldens, dataDir, only);
+    return verify(files, dataDir, expect, trace);
 }

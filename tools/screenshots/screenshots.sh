@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Takes a screenshot of every screen of the real game under Xvfb, driven
-# with xdotool as a player would: the title menu, the story, the load list
-# with a few saved games, level intros and play on several levels, the
-# in-game menu and its save prompt, the level banner, death and the ending.
+# with xdotool as a player would: the title menu, the Options screen, the
+# story, the load list with a few saved games, level intros and play on
+# several levels, the in-game menu and its save prompt, the level banner, a
+# hit, death, the name prompt and the best scores, and the ending.
 # For looking at, not for testing: the shots are taken after short waits.
 #
 #   tools/screenshots/screenshots.sh BUILD_DIR OUT_DIR [WIDTH HEIGHT [game options...]]
 #
-# Needs Xvfb, xdotool and ImageMagick's import. The game runs in a copy of
-# data/ with its own saved games; the ending is reached through a copy of
-# level 15 without peppers, so the ending screen follows at once.
+# Needs Xvfb, xdotool, ImageMagick's import and Debian's python3-pil. The
+# game runs in a copy of data/ with its own saved games; the ending is
+# reached through a copy of level 15 without peppers, so the ending screen
+# follows at once.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="$(cd "$1" && pwd)"
@@ -20,6 +22,11 @@ height="${4:-480}"
 shift $(( $# < 4 ? $# : 4 ))
 options=("$@")
 work="$(mktemp -d)"
+# The games played for the pictures keep their best scores and recordings here.
+export XDG_DATA_HOME="$work/home"
+# The game keeps its settings in the scratch folder, not in the settings of
+# whoever runs this.
+export XDG_CONFIG_HOME="$work/config"
 xvfb=""
 game=""
 cleanup()
@@ -117,6 +124,31 @@ shot title
 point 5 -15
 sleep 0.3
 shot title-hover
+# The two signs hung from the top edge: Best Scores at the left, Options at
+# the right.
+point -78 85
+sleep 0.3
+shot title-best-scores-sign
+# The Options sign and screen: a volume turned, a key being chosen and one refused.
+point 78 85
+sleep 0.3
+shot title-options-sign
+click 78 85
+sleep 1.5
+point 0 95
+key Left
+sleep 0.3
+shot options
+for _ in 1 2 3 4 5 6 7; do key Down; done
+key Return
+sleep 0.3
+key Down
+sleep 0.3
+shot options-waiting
+key Escape
+sleep 0.3
+key Escape
+sleep 1.5
 click 12 -55
 sleep 1.5
 shot story
@@ -197,6 +229,30 @@ sleep 0.7
 shot level15-play
 stop
 
+# A hit: a player standing before level 5's pirate until a knife hits; the
+# first shot in which the cook flashes is kept.
+load_level hurt 5 30 1450
+sleep 1.5
+key Return
+for i in $(seq 1 50); do
+    sleep 0.08
+    import -window root "$work/hit-$i.png"
+done
+stop
+/usr/bin/python3 - "$work" "$out" <<'PY'
+import glob, shutil, sys
+from PIL import Image
+work, out = sys.argv[1], sys.argv[2]
+shots = sorted(glob.glob(work + "/hit-*.png"), key=lambda p: int(p.rsplit("-", 1)[1][:-4]))
+for p in shots:
+    pixels = Image.open(p).convert("RGB").getdata()
+    # the cook's white in the hit's colour
+    if sum(1 for r, g, b in pixels if r >= 248 and 55 <= g <= 85 and 45 <= b <= 75) > 20:
+        shutil.copy(p, out + "/hit-flash.png")
+        print(out + "/hit-flash.png")
+        break
+PY
+
 # Death: a weak player stands before level 5's pirate until a knife hits.
 load_level weak 5 3 1450
 sleep 1.5
@@ -205,6 +261,12 @@ for i in $(seq 1 60); do
     sleep 0.1
     import -window root "$work/death-$i.png"
 done
+# With points, the death entered the best scores: the name prompt, then the list.
+shot name-prompt
+xdotool type "weak one"
+key Return
+sleep 1.5
+shot best-scores
 stop
 # The death shots: the sequence is about 1.5 s; keep the middle of it.
 python3 - "$work" "$out" <<'PY'
@@ -220,4 +282,13 @@ printf '0\n0\n0\n0\n0\n0\n0\n75\ncastle.png\nnone\n' >"$work/data/Levels/l15.lvl
 load_level ending 15 30 9875
 sleep 3.5
 shot ending
+stop
+
+# The best scores from the title menu's sign, by keyboard: the game just
+# ended is the best.
+start
+key Up
+key Return
+sleep 1.5
+shot best-scores-from-title
 stop

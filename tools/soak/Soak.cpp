@@ -12,6 +12,8 @@
 #include "app/Recorder.h"
 #include "app/ReplayData.h"
 #include "app/ReplayFile.h"
+#include "app/SettingsFile.h"
+#include "menus/SettingsHost.h"
 #include "platform/Message.h"
 #include "play/SaveRecord.h"
 #include "play/Ticks.h"
@@ -170,7 +172,8 @@ int soakRoundTrips(const SoakOptions& options)
         dying.level = firstLevelLoaded;
         if (!writeSaveRecord(saveFolder + "/" + roundtrip::dyingSave, dying)
             || !recorder.start(fs::absolute(fs::path(home) / options.recordPath).string(),
-                               {"-win", "-w", "640", "-h", "480"}, ".", saveFolder, recordedHashEvery,
+                               {"-win", "-w", "640", "-h", "480"}, ".", saveFolder,
+                               settingsText(settingsHost().settings()), recordedHashEvery,
                                currentTick, error)) {
             std::printf("soak: cannot record: %s\n", error.c_str());
             return 1;
@@ -204,7 +207,7 @@ int soakRoundTrips(const SoakOptions& options)
         }
         const std::vector<Step> steps = roundtrip::steps();
         std::size_t step = 0;
-        Script script(scriptWindowWide, scriptWindowHigh, false);
+        Script script(scriptWindowWide, scriptWindowHigh);
         while (step < steps.size()) {
             now += options.frameMilliseconds;
             runFrame(frameTick, options.unfinishedFrames ? std::function<void()>() : finishFrame);

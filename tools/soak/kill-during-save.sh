@@ -7,15 +7,19 @@
 # after the saver confirmed its first save. At the end the load list is
 # built once more and no pending file may be left.
 #
-#   tools/soak/kill-during-save.sh [KILLS] [BUILD_DIR]
+#   tools/soak/kill-during-save.sh [KILLS] [BUILD_DIR] [settings]
 #
-# KILLS defaults to 600, BUILD_DIR to build/. Exits with status 1 when any
-# check failed; the last line gives the totals.
+# KILLS defaults to 600, BUILD_DIR to build/. With "settings" the saver
+# replaces the settings file instead, and each kill is followed by a check
+# that the file is whole and holds the newest confirmed settings (or the
+# ones after). Exits with status 1 when any check failed; the last line
+# gives the totals.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 kills="${1:-600}"
 build="${2:-$root/build}"
 saver="$build/tools/soak/thrask-save-kill"
+what="${3:-saves}"
 [ -x "$saver" ] || { echo "no $saver: build the game first (cmake --build $build)" >&2; exit 2; }
 
 folder="$(mktemp -d "${TMPDIR:-/tmp}/thrask-kill-XXXXXX")"
@@ -28,7 +32,7 @@ failed=0
 left_by_kills=0
 for ((kill = 1; kill <= kills; kill++)); do
     before=$(journal_lines)
-    "$saver" --saver "$folder" &
+    if [ "$what" = settings ]; then "$saver" --settings-saver "$folder" & else "$saver" --saver "$folder" & fi
     pid=$!
     # The kill clock starts once this saver has confirmed a save, however
     # long the program takes to start (seconds under the sanitizers on a
@@ -53,6 +57,10 @@ for ((kill = 1; kill <= kills; kill++)); do
     sleep "0.0$(printf '%02d' $((RANDOM % 40 + 1)))"
     kill -9 "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
+    if [ "$what" = settings ]; then
+        line="$("$saver" --settings-check "$folder")" || { failed=$((failed + 1)); echo "kill $kill: $line"; }
+        continue
+    fi
     if compgen -G "$folder/*.sav.tmp" >/dev/null; then
         left_by_kills=$((left_by_kills + 1))
     fi
@@ -62,6 +70,13 @@ for ((kill = 1; kill <= kills; kill++)); do
         line="$("$saver" --check "$folder" --keep-strays)" || { failed=$((failed + 1)); echo "kill $kill: $line"; }
     fi
 done
+if [ "$what" = settings ]; then
+    saves=$(journal_lines)
+    echo "kills $kills: $saves settings saves confirmed, $failed failed checks"
+    [ "$saves" -ge "$kills" ] || { echo "only $saves saves confirmed in $kills kills"; exit 1; }
+    [ "$failed" -eq 0 ]
+    exit
+fi
 final="$("$saver" --check "$folder")" || failed=$((failed + 1))
 strays=$(find "$folder" -name '*.sav.tmp' | wc -l)
 saves=$(journal_lines)

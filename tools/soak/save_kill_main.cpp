@@ -4,10 +4,13 @@
 //
 //   thrask-save-kill --saver DIR                      saves into DIR until killed
 //   thrask-save-kill --check DIR [--keep-strays]      checks what a kill left
+//   thrask-save-kill --settings-saver DIR             replaces DIR's settings file until killed
+//   thrask-save-kill --settings-check DIR             checks the settings file a kill left
 #include <cstdio>
 #include <string>
 
 #include "tools/soak/SaveKillCheck.h"
+#include "tools/soak/SettingsKillCheck.h"
 
 int main(int argc, char** argv)
 {
@@ -16,8 +19,14 @@ int main(int argc, char** argv)
         return runSaver(argv[2]);
     if (mode == "--check" && (argc == 3 || (argc == 4 && std::string(argv[3]) == "--keep-strays")))
         return checkSaves(argv[2], argc == 4);
+    if (mode == "--settings-saver" && argc == 3)
+        return runSettingsSaver(argv[2]);
+    if (mode == "--settings-check" && argc == 3)
+        return checkSettings(argv[2]);
     std::fputs("usage: thrask-save-kill --saver DIR\n"
-               "       thrask-save-kill --check DIR [--keep-strays]\n",
+               "       thrask-save-kill --check DIR [--keep-strays]\n"
+               "       thrask-save-kill --settings-saver DIR\n"
+               "       thrask-save-kill --settings-check DIR\n",
                stderr);
     return 2;
 }

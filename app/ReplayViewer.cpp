@@ -1,0 +1,93 @@
+#include "app/ReplayViewer.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/GameState.h"
+#include "app/Globals.h"
+#include "platform/GameWindow.h"
+#include "platform/Message.h"
+#include "platform/PreciseTime.h"
+#include "platform/Ticks.h"
+#include "platform/VirtualKeys.h"
+#include "render/Renderer.h"
+
+ReplayViewer::ReplayViewer(const Replay& replay, bool fast, std::function<bool()> interrupted,
+                           const unsigned char* keysHeld, const std::string& banner)
+    : replay_(replay), run_(replay), fast_(fast), interrupted_(std::move(interrupted)), bannerText_(banner)
+{
+    if (keysHeld != nullptr)
+        std::copy(keysHeld, keysHeld + 256, keysHeld_);
+}
+
+bool ReplayViewer::start(std::string& error)
+{
+    if (!run_.begin(error))
+        return false;
+    banner_ = std::make_unique<ReplayBanner>(bannerText_);
+    realStart_ = tickCount();
+    recordedStart_ = lastTick;
+    return true;
+}
+
+void ReplayViewer::waitFor(std::uint32_t tick) const
+{
+    while (!fast_ && !(interrupted_ && interrupted_()) && tickCount() - realStart_ < tick - recordedStart_)
+        sleepMilliseconds(1);
+}
+
+void ReplayViewer::frame(GameWindow& window)
+{
+    run_.frame([this](std::uint32_t tick) { waitFor(tick); }, [&window] { window.swapBuffers(); },
+               [this] { banner_->draw(); });
+    // The watcher's own keys: the key they gave Esc stops the replay,
+    // whatever screen the recording shows.
+    Message message;
+    while (window.keyMode(KeyMapping::Mode::Mapped), window.nextMessage(message)) {
+        if (message.kind == Message::Quit)
+            quit_ = true;
+        if (message.kind == Message::KeyDown) {
+            if (message.a == vk::escape)
+                stopped_ = true;
+            keysHeld_[message.a & 0xFF] = 1;
+        }
+        if (message.kind == Message::KeyUp)
+            keysHeld_[message.a & 0xFF] = 0;
+        if (message.kind == Message::MouseMove) {
+            pointerMoved_ = true;
+            pointerX_ = message.a;
+            pointerY_ = message.b;
+        }
+    }
+    // An uncovered window lost the picture it showed.
+    if (window.takeExposed())
+        renderer().forgetShownFrame();
+}
+
+bool ReplayViewer::pointerMoved(int& x, int& y) const
+{
+    x = pointerX_;
+    y = pointerY_;
+    return pointerMoved_;
+}
+
+bool ReplayViewer::done() const
+{
+    return run_.finished() || !running || stopped_ || quit_;
+}
+
+void ReplayViewer::report() const
+{
+    const Playback& playback = run_.playback();
+    if (!playback.departure().empty())
+        std::fprintf(stderr, "thrask: the replay departs from the recording at %s\n",
+                     playback.departure().c_str());
+    else if (stopped_ || quit_)
+        std::printf("thrask: replay stopped at frame %d of %d\n", playback.frame(), playback.frameCount());
+    else if (replay_.finished && describeGameState() == replay_.finalState)
+        std::printf("thrask: the replay ended as recorded, after %d frames\n", playback.frame());
+    else
+        std::printf("thrask: the replay ended after %d frames\n", playback.frame());
+    // The game goes on after a replay; the line is not held back until it ends.
+    std::fflush(stdout);
+}
