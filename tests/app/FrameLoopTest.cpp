@@ -162,6 +162,51 @@ TEST_F(FrameLoopTest, AFrameEqualToThePictureShownIsNeitherDrawnNorSwapped)
     currentScreen = nullptr;
 }
 
+// What is drawn over every screen (a watched recording's banner) belongs to
+// the frame: it is on the picture that frame swaps, and a change of it alone
+// is a new picture to swap.
+TEST_F(FrameLoopTest, WhatIsDrawnOverTheScreenIsOnThePictureOfItsFrame)
+{
+    ColourScreen screen(&log);
+    currentScreen = &screen;
+    Colour overColour{0, 255, 0, 255};
+    const auto drawOver = [this, &overColour] {
+        log.push_back("over");
+        Camera().apply();
+        Sprite mark;
+        mark.colour = overColour;
+        mark.width = mark.height = 20.0f;
+        mark.depth = 0.5f;
+        mark.draw();
+    };
+    const Colour colours[] = {{0, 255, 0, 255}, {0, 0, 255, 255}};
+    std::uint32_t now = 0;
+    for (const Colour& colour : colours) {
+        SCOPED_TRACE(static_cast<int>(colour.b));
+        overColour = colour;
+        log.clear();
+        now += 20;
+        // What the swap shows is what the frame played: the screen's quad
+        // and the one drawn over it.
+        const long long quadsBefore = renderer().counts().quads;
+        long long quadsSwapped = 0;
+        runFrame([now] { return now; },
+                 [this, &quadsSwapped] {
+                     quadsSwapped = renderer().counts().quads;
+                     log.push_back("swap");
+                 },
+                 drawOver);
+        EXPECT_EQ(log, (std::vector<std::string>{"colour.mouseMove", "colour.keysHeld", "colour.update",
+                                                 "colour.render", "over", "swap"}));
+        EXPECT_EQ(quadsSwapped - quadsBefore, 2);
+        const Colour centre = context->pixel(32, 32);
+        EXPECT_EQ(centre.g, colour.g);
+        EXPECT_EQ(centre.b, colour.b);
+        EXPECT_EQ(context->pixel(20, 20).r, 255) << "the screen's picture around it";
+    }
+    currentScreen = nullptr;
+}
+
 TEST_F(FrameLoopTest, AScreenInstalledDuringTheFrameGetsTheRestOfIt)
 {
     struct Case {
