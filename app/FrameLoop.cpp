@@ -1,10 +1,9 @@
 #include "app/FrameLoop.h"
 
-#include <GL/gl.h>
-
 #include "app/Globals.h"
 #include "app/PictureArea.h"
 #include "platform/Audio.h"
+#include "render/Renderer.h"
 #include "screens/Screen.h"
 
 namespace {
@@ -42,12 +41,12 @@ void resetPointerFractions()
     pointerY = 0.0f;
 }
 
-void runFrame(const std::function<std::uint32_t()>& tickCount,
-              const std::function<void()>& swapBuffers)
+bool runFrame(const std::function<std::uint32_t()>& tickCount, const std::function<void()>& swapBuffers,
+              const std::function<void()>& drawOver)
 {
     freeRetiredScreens();
     advanceFrameClock(tickCount());
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    renderer().beginFrame();
 
     measurePointer();
     if (currentScreen != nullptr)
@@ -64,7 +63,13 @@ void runFrame(const std::function<std::uint32_t()>& tickCount,
     // The music follows the screen that is current once the frame is drawn.
     if (currentScreen != nullptr)
         audio().music(currentScreen->musicCue());
+    if (drawOver)
+        drawOver();
 
-    if (swapBuffers)
+    // A frame that would draw exactly the picture on the screen is neither
+    // drawn nor swapped again.
+    const bool drawn = renderer().endFrame();
+    if (drawn && swapBuffers)
         swapBuffers();
+    return drawn;
 }

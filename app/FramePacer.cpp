@@ -28,6 +28,8 @@ constexpr std::int64_t oversleepFadeDenominator = 16;
 FramePacer::FramePacer(int fps, bool vsyncAsked, int displayHz, Clock clock)
     : clock_(std::move(clock)), margin_(firstMargin)
 {
+    if (vsyncAsked)
+        swapInterval_ = microsecondsPerSecond / (displayHz > 0 ? displayHz : fallbackDisplayHz);
     if (fps == 0)
         return;
     const int rate = fps > 0 ? fps : (displayHz > 0 ? displayHz : fallbackDisplayHz);
@@ -38,11 +40,23 @@ FramePacer::FramePacer(int fps, bool vsyncAsked, int displayHz, Clock clock)
     next_ = clock_.now() + interval_;
 }
 
-void FramePacer::frameDone(bool stillPicture)
+void FramePacer::frameDone(bool stillPicture, bool swapped)
 {
+    std::int64_t now = clock_.now();
+    if (!swapped && !pacing_ && swapInterval_ > 0) {
+        // No swap waited for the display: the wait is the pacer's.
+        if (lastEnd_ >= 0 && now < lastEnd_ + swapInterval_) {
+            waitUntil(lastEnd_ + swapInterval_);
+            now = clock_.now();
+        }
+        lastEnd_ = now;
+        if (watching_)
+            lastFrameEnd_ = now;
+        return;
+    }
+    lastEnd_ = now;
     if (interval_ == 0)
         return;
-    const std::int64_t now = clock_.now();
     if (watching_) {
         watch(now);
         return;

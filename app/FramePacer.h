@@ -48,7 +48,13 @@ public:
     // display interval more: nothing on it moves but with the player's
     // input, and half the frames cost half the processor time. -fps N and
     // -fps 0 hold their rate whatever the picture.
-    void frameDone(bool stillPicture = false);
+    //
+    // swapped is false for a frame that drew nothing new and so had no swap
+    // (the picture shown was already the frame's): where vsync paces the
+    // game, such a frame waits one display interval from the last frame's
+    // end instead, as the swap would have, and is not taken as a frame the
+    // display came too fast for.
+    void frameDone(bool stillPicture = false, bool swapped = true);
 
     // Whether the game waits between frames now.
     bool pacing() const { return pacing_; }
@@ -65,6 +71,10 @@ private:
 
     Clock clock_;
     std::int64_t interval_ = 0;
+    // The display's interval, for frames without a swap while vsync paces;
+    // 0 when vsync was not asked for.
+    std::int64_t swapInterval_ = 0;
+    std::int64_t lastEnd_ = -1;       // when the last frame ended; -1 before the first
     bool pacing_ = false;
     bool followsDisplay_ = false;     // the rate is the display's, not -fps N
     bool watching_ = false;

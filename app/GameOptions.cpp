@@ -90,6 +90,17 @@ int takeOption(const char* word, const char* next, GameOptions& options)
         // A bad value is used up with its option, unless it is another option.
         return next != nullptr && next[0] != '-' ? 2 : 1;
     }
+    if (std::strcmp(word, "-renderer") == 0) {
+        // The game draws with gl1 or gles2; null shows nothing and is for tools.
+        RendererKind kind = RendererKind::gl1;
+        if (next != nullptr && parseRendererKind(next, kind) && kind != RendererKind::null) {
+            options.renderer = kind;
+            return 2;
+        }
+        options.errors.push_back("-renderer needs gl1 or gles2");
+        options.usageError = true;
+        return next != nullptr && next[0] != '-' ? 2 : 1;
+    }
     return 0;
 }
 
@@ -119,6 +130,11 @@ std::string joinWords(const std::vector<std::string>& words)
     return line;
 }
 
+const char* gameOptionsUsage()
+{
+    return "Usage: thrask [options]\n";
+}
+
 const char* gameOptionsHelp()
 {
     return "Usage: thrask [options]\n"
@@ -132,12 +148,14 @@ const char* gameOptionsHelp()
            "  -fps N              at most N frames per second, vsync or not (0 = no limit);\n"
            "                      by default the display's rate when vsync does not pace\n"
            "  -novsync            do not ask for vsync\n"
+           "  -renderer NAME      gl1 (fixed-function, the default) or gles2 (shaders, batched)\n"
            "\n"
            "Game:\n"
            "  -nohud              show only the health bar over play\n"
            "  -nopause            keep playing when the window loses focus\n"
            "  -nosound            no sound and no music\n"
            "  -volume N           volume of effects and music, 0 to 100 (100)\n"
+
            "\n"
            "Folders:\n"
            "  -data DIR           where the pictures, levels and intro texts are\n"

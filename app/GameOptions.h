@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "render/RendererChoice.h"
+
 // The options Thrask adds to the display options of the command line (-w,
 // -h, -d, -win, read by parseCommandLine). Each is a word of its own; those
 // that take a value take the next word, so a file name may hold dashes and
@@ -29,14 +31,20 @@ struct GameOptions {
     bool aspect = false;     // -aspect: keep the 4:3 picture with black bars
     bool noSound = false;    // -nosound
     int volume = 100;        // -volume N, 0 to 100, effects and music together
+    // -renderer gl1|gles2: what draws the game (render/Renderer.h); gl1 is
+    // the game's own fixed-function look.
+    RendererKind renderer = RendererKind::gl1;
     bool volumeGiven = false; // -volume was on the command line (and could be used)
 
     bool help = false;       // -help, --help: print the options and end
     bool version = false;    // -version, --version
 
     // One line for each word that could not be used (a value missing or out
-    // of range); the game prints them and ends with status 1.
+    // of range); the game prints them and ends with status 1, or with
+    // status 2 and the usage line when usageError is set (a value that is
+    // not one of an option's words).
     std::vector<std::string> errors;
+    bool usageError = false;
 };
 
 // Takes the added options out of argv[1..]. Returns the options and leaves
@@ -48,3 +56,6 @@ std::string joinWords(const std::vector<std::string>& words);
 
 // The text -help prints: every option, display options included.
 const char* gameOptionsHelp();
+
+// The usage line a usage error prints, ending in a line feed.
+const char* gameOptionsUsage();

@@ -1,7 +1,5 @@
 #include "app/GameSettings.h"
 
-#include <GL/gl.h>
-
 #include <vector>
 
 #include "app/GameOptions.h"
@@ -9,6 +7,7 @@
 #include "app/PictureArea.h"
 #include "app/ReplayFile.h"
 #include "app/SettingsFile.h"
+#include "render/Renderer.h"
 
 GameSettings::GameSettings(const Settings& start, SettingsOutside* outside)
     : SettingsHost(start), outside_(outside)
@@ -28,7 +27,7 @@ void GameSettings::apply(const Settings& before, const Settings& after, bool eve
     // with this host gets its viewport from its first size message.
     if (!everything && before.aspect != after.aspect) {
         const PictureArea area = pictureArea(windowWidth, windowHeight, keepAspect);
-        glViewport(area.x, area.y, area.width, area.height);
+        renderer().setViewport(area.x, area.y, area.width, area.height);
     }
     if (outside_ != nullptr)
         outside_->apply(before, after, everything);

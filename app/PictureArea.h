@@ -1,8 +1,8 @@
 #pragma once
 
 // Where the game's picture lies in the window's client area, in pixels, y
-// from the bottom edge (as glViewport takes it). The game fills the whole
-// client area; with -aspect (keepAspect) it keeps the 4:3 shape of the
+// from the bottom edge (as the renderer's viewport takes it). The game fills
+// the whole client area; with -aspect (keepAspect) it keeps the 4:3 shape of the
 // 640 x 480 picture: the largest 4:3 rectangle centred in the client area,
 // with black bars beside or above and below it.
 struct PictureArea {

@@ -44,16 +44,24 @@ bool ReplayRun::begin(std::string& error)
             return false;
         }
         // The messages of the frame the recording started in.
-        playback_.dispatchInputs(dispatchMessage);
+        handOverInputs();
         return true;
     }
-    playback_.dispatchInputs(dispatchMessage);
+    handOverInputs();
     startTitleScreen();
     lastTick = playback_.readTick();
     return true;
 }
 
-void ReplayRun::frame(const std::function<void(std::uint32_t)>& pace, const std::function<void()>& swap)
+void ReplayRun::handOverInputs()
+{
+    playback_.dispatchInputs(dispatchMessage);
+    if (afterInputs_)
+        afterInputs_();
+}
+
+void ReplayRun::frame(const std::function<void(std::uint32_t)>& pace, const std::function<void()>& swap,
+                      const std::function<void()>& drawOver)
 {
     runFrame(
         [this, &pace] {
@@ -62,8 +70,8 @@ void ReplayRun::frame(const std::function<void(std::uint32_t)>& pace, const std:
                 pace(tick);
             return tick;
         },
-        swap);
-    playback_.dispatchInputs(dispatchMessage);
+        swap, drawOver);
+    handOverInputs();
     playback_.checkHash();
 }
 

@@ -44,11 +44,19 @@ public:
     // No recorded frame is left.
     bool finished() const { return playback_.finished(); }
 
+    // Called after every hand-over of the recording's messages (the start's
+    // included), where it may change what only the drawing sees: the
+    // viewport a tool fills with the picture whatever size was recorded.
+    // Set before begin.
+    void afterInputs(std::function<void()> hook) { afterInputs_ = std::move(hook); }
+
     // One recorded frame: its tick is handed to `pace` (which may wait
     // until it is due) before the frame runs; then the messages recorded
-    // after it are dispatched and the recorded hash is compared. `swap`
-    // ends the frame's drawing.
-    void frame(const std::function<void(std::uint32_t tick)>& pace, const std::function<void()>& swap);
+    // after it are dispatched and the recorded hash is compared. `drawOver`
+    // draws over the screen's picture before the frame ends (the watcher's
+    // banner); `swap` shows the frame, when it drew anything new.
+    void frame(const std::function<void(std::uint32_t tick)>& pace, const std::function<void()>& swap,
+               const std::function<void()>& drawOver = nullptr);
 
     // Frees every screen the run left, and gives back what begin took over.
     void end();
@@ -56,6 +64,9 @@ public:
     const Playback& playback() const { return playback_; }
 
 private:
+    // Dispatches the messages recorded after the frame, then afterInputs.
+    void handOverInputs();
+
     const Replay& replay_;
     Playback playback_;
     ReplayFolder folder_;
@@ -67,4 +78,5 @@ private:
     ScoreBook* playersBook_ = nullptr;
     GameEvents* playersEvents_ = nullptr;
     PlayTickSource playersTicks_ = nullptr;
+    std::function<void()> afterInputs_;
 };

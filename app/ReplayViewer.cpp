@@ -10,6 +10,7 @@
 #include "platform/PreciseTime.h"
 #include "platform/Ticks.h"
 #include "platform/VirtualKeys.h"
+#include "render/Renderer.h"
 
 ReplayViewer::ReplayViewer(const Replay& replay, bool fast, std::function<bool()> interrupted,
                            const unsigned char* keysHeld, const std::string& banner)
@@ -37,11 +38,8 @@ void ReplayViewer::waitFor(std::uint32_t tick) const
 
 void ReplayViewer::frame(GameWindow& window)
 {
-    run_.frame([this](std::uint32_t tick) { waitFor(tick); },
-               [this, &window] {
-                   banner_->draw();
-                   window.swapBuffers();
-               });
+    run_.frame([this](std::uint32_t tick) { waitFor(tick); }, [&window] { window.swapBuffers(); },
+               [this] { banner_->draw(); });
     // The watcher's own keys: the key they gave Esc stops the replay,
     // whatever screen the recording shows.
     Message message;
@@ -61,6 +59,9 @@ void ReplayViewer::frame(GameWindow& window)
             pointerY_ = message.b;
         }
     }
+    // An uncovered window lost the picture it showed.
+    if (window.takeExposed())
+        renderer().forgetShownFrame();
 }
 
 bool ReplayViewer::pointerMoved(int& x, int& y) const

@@ -1,13 +1,12 @@
 #include "app/WindowProc.h"
 
-#include <GL/gl.h>
-
 #include "app/FrameLoop.h"
 #include "app/Globals.h"
 #include "app/PictureArea.h"
 #include "menus/SettingsHost.h"
 #include "platform/Message.h"
 #include "platform/VirtualKeys.h"
+#include "render/Renderer.h"
 #include "screens/Screen.h"
 
 namespace {
@@ -62,7 +61,8 @@ void windowProc(const Message& message)
         windowWidth = message.a;
         windowHeight = message.b;
         const PictureArea area = pictureArea(windowWidth, windowHeight, keepAspect);
-        glViewport(area.x, area.y, area.width, area.height);
+        renderer().setSurface(windowWidth, windowHeight);
+        renderer().setViewport(area.x, area.y, area.width, area.height);
         break;
     }
     case Message::KeyDown: {

@@ -1,9 +1,10 @@
 // The program's entry: reads the command line, switches the display or opens
 // a window, creates the title screen and runs the frame loop until the window
 // is closed, the menu's Quit Game clears running, or the process is asked to
-// end (SIGTERM, SIGINT). Exits with status 0 then, and with 1 when there is
-// no display to open a window on, no game data to show, or an option that
-// cannot be used.
+// end (SIGTERM, SIGINT). Exits with status 0 then, with 2 when an option is
+// given a value it does not take (the usage line is printed), and with 1 when
+// there is no display to open a window on, no game data to show, or another
+// option that cannot be used.
 //
 // The player's settings come from the settings file with the command line
 // over them (PlayerSettings). Every game the player plays is recorded into
@@ -13,8 +14,6 @@
 // -record FILE the whole run is written to FILE as it is played; with
 // -replay FILE a recorded run is shown again from its own input and ticks
 // (Esc ends it and the title menu takes over).
-#include <GL/gl.h>
-
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -52,13 +51,32 @@
 #include "platform/SdlAudio.h"
 #include "platform/Ticks.h"
 #include "platform/VirtualKeys.h"
+#include "play/PlayScreen.h"
 #include "play/ScoreBook.h"
+#include "render/PicturePreloader.h"
+#include "render/Renderer.h"
+#include "render/RendererChoice.h"
 #include "screens/GameEvents.h"
 
 namespace {
 
 // A recording keeps the state hash of one frame in this many.
 constexpr std::uint16_t recordHashEvery = 8;
+
+// How long a menu at rest may spend loading pictures ahead in one frame,
+// after the first picture of the frame, in microseconds.
+constexpr std::int64_t preloadBudget = 8000;
+
+// Loads pictures ahead while the screen is at rest: at least one, then more
+// while the frame's budget lasts.
+void preloadAtRest(PicturePreloader& preloader)
+{
+    if (preloader.done() || currentScreen == nullptr || !currentScreen->stillPicture())
+        return;
+    const std::int64_t start = monotonicMicroseconds();
+    while (preloader.loadNext() && monotonicMicroseconds() - start < preloadBudget) {
+    }
+}
 
 // The picture the window system shows for the game's window, in the data folder.
 constexpr const char* windowIconFile = "Textures/icon.bmp";
@@ -128,7 +146,8 @@ void fitPicture(const GameWindow& window)
     int height = 0;
     window.clientSize(width, height);
     const PictureArea area = pictureArea(width, height, keepAspect);
-    glViewport(area.x, area.y, area.width, area.height);
+    renderer().setSurface(width, height);
+    renderer().setViewport(area.x, area.y, area.width, area.height);
 }
 
 // The player's best scores, kept in `folder` ("" with no home: in memory).
@@ -161,8 +180,11 @@ int main(int argc, char** argv)
     if (!options.errors.empty()) {
         for (const std::string& error : options.errors)
             std::fprintf(stderr, "thrask: %s\n", error.c_str());
+        // A word the game does not know as a value is a usage error.
+        if (options.usageError)
+            std::fputs(gameOptionsUsage(), stderr);
         std::fputs("thrask: -help lists the options\n", stderr);
-        return 1;
+        return options.usageError ? 2 : 1;
     }
     // The files named on the command line are where the player started the
     // game, whatever folder the game then works in.
@@ -233,6 +255,13 @@ int main(int argc, char** argv)
     if (!window.createContext())
         return fail(window.error());
     window.setIcon(windowIconFile);
+    // Everything the game draws goes through the renderer, made on the
+    // window's context (gl1 unless -renderer asks for gles2).
+    int surfaceWidth = 0;
+    int surfaceHeight = 0;
+    window.clientSize(surfaceWidth, surfaceHeight);
+    std::unique_ptr<Renderer> drawing = makeRenderer(options.renderer, surfaceWidth, surfaceHeight);
+    auto installed = std::make_unique<RendererInstall>(drawing.get());
     // A display that refused full screen left a window: the run says so.
     playerSettings.fullScreen = plan.fullScreen;
     player.attach(window, requestedWidth, requestedHeight, colourDepth);
@@ -258,10 +287,10 @@ int main(int argc, char** argv)
     // window closes them.
     window.openGamepads();
 
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    renderer().clear();
+    renderer().flush();
     window.show();
     initPictureDecoder();
-    glEnable(GL_DEPTH_TEST);
     // SIGTERM or the close button while a screen loads its pictures ends
     // the game after that frame instead of after every picture is decoded.
     gameWindow = &window;
@@ -313,6 +342,10 @@ int main(int argc, char** argv)
         startTitleScreen();
         lastTick = recorder.active() ? recorder.readTick() : tickCount();
     }
+    // The pictures of a game, loaded while the title menu rests: the first
+    // New Game and each new background then cost no decoding.
+    PicturePreloader preloader;
+    preloader.add(PlayScreen::picturesOfAGame());
 
     while (running && !endRequested) {
         // -replay FILE: the recorded run, then the title menu for the player.
@@ -345,9 +378,10 @@ int main(int argc, char** argv)
             }
             continue;
         }
-        runFrame(clock, swap);
+        const bool swapped = runFrame(clock, swap);
         games.afterFrame();
-        pacer.frameDone(currentScreen != nullptr && currentScreen->stillPicture());
+        preloadAtRest(preloader);
+        pacer.frameDone(currentScreen != nullptr && currentScreen->stillPicture(), swapped);
         // Takes every pending message off the queue and hands it on; a quit
         // message ends the run and leaves the rest of the queue unprocessed.
         // A screen taking a name, or waiting for a key to bind, gets the
@@ -360,6 +394,9 @@ int main(int argc, char** argv)
         }
         if (recorder.active())
             recorder.endFrame();
+        // An uncovered window lost the picture it showed.
+        if (window.takeExposed())
+            renderer().forgetShownFrame();
         games.endFrame();
         const std::string asked = host.takeWatchRequest();
         if (!asked.empty() && running)
@@ -392,6 +429,8 @@ int main(int argc, char** argv)
     useSettingsHost(nullptr);
     useAudio(nullptr);
     sound.close();
+    installed.reset();
+    drawing.reset();
     window.close();
     return 0;
 }

@@ -1,7 +1,5 @@
 #include "menus/BestScoresScreen.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 
 #include "menus/ListButtons.h"
@@ -10,6 +8,7 @@
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "play/ScoreBook.h"
+#include "render/Lighting.h"
 #include "render/Panel.h"
 #include "screens/GameEvents.h"
 #include "screens/ScreenFlow.h"
@@ -238,7 +237,7 @@ void BestScoresScreen::enter()
 void BestScoresScreen::render()
 {
     // The list keeps full brightness, also while a fade runs.
-    glDisable(GL_LIGHTING);
+    const UnlitDrawing unlit;
     camera.apply();
     backdrop.draw();
 

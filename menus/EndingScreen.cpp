@@ -1,7 +1,5 @@
 #include "menus/EndingScreen.h"
 
-#include <GL/gl.h>
-
 #include <string>
 
 #include "render/Lighting.h"
@@ -83,9 +81,11 @@ void EndingScreen::render()
     const Camera view;
     view.apply();
 
-    glEnable(GL_LIGHTING);
-    picture.draw();
-    glDisable(GL_LIGHTING);
+    {
+        const LitDrawing lit;
+        picture.draw();
+    }
+    const UnlitDrawing unlit;
     scoreFont.print(scoreX, scoreY);
     creditsFont.print(creditsX, creditsY);
     if (place > 0)

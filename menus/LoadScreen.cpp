@@ -1,7 +1,5 @@
 #include "menus/LoadScreen.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 
 #include "entities/Entity.h"
@@ -10,6 +8,7 @@
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "play/SaveRecord.h"
+#include "render/Lighting.h"
 #include "screens/GameEvents.h"
 #include "screens/ScreenFlow.h"
 
@@ -237,7 +236,7 @@ void LoadScreen::enter()
 void LoadScreen::render()
 {
     // The list keeps full brightness, also while a fade runs.
-    glDisable(GL_LIGHTING);
+    const UnlitDrawing unlit;
     camera.apply();
     backdrop.draw();
 

@@ -1,7 +1,5 @@
 #include "menus/OptionsScreen.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 
 #include "menus/SettingsHost.h"
@@ -396,7 +394,7 @@ void OptionsScreen::render()
 
     // The board, its text and the lines under it keep full brightness, as
     // the menus' text does: drawn with lighting off.
-    glDisable(GL_LIGHTING);
+    const UnlitDrawing unlit;
     Panel board;
     board.left = boardLeft;
     board.right = boardRight;

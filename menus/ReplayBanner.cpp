@@ -1,7 +1,6 @@
 #include "menus/ReplayBanner.h"
 
-#include <GL/gl.h>
-
+#include "render/Lighting.h"
 #include "render/Panel.h"
 #include "screens/Camera.h"
 
@@ -40,6 +39,6 @@ void ReplayBanner::draw()
     strip.fill = stripFill;
     strip.draw();
     // The line keeps full brightness, also while the recording fades.
-    glDisable(GL_LIGHTING);
+    const UnlitDrawing unlit;
     font_.print(-font_.textWidth(text_, viewSize) / 2, baselineY);
 }

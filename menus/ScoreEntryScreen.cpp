@@ -1,13 +1,12 @@
 #include "menus/ScoreEntryScreen.h"
 
-#include <GL/gl.h>
-
 #include "menus/BestScoresScreen.h"
 #include "menus/SavePrompt.h"
 #include "platform/Audio.h"
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "play/ScoreBook.h"
+#include "render/Lighting.h"
 #include "screens/ScreenFlow.h"
 
 namespace {
@@ -110,7 +109,7 @@ void ScoreEntryScreen::printCentred(BitmapFont& with, const std::string& text, f
 void ScoreEntryScreen::render()
 {
     // The prompt keeps full brightness, also while a fade runs.
-    glDisable(GL_LIGHTING);
+    const UnlitDrawing unlit;
     camera.apply();
     backdrop.draw();
 

@@ -1,7 +1,5 @@
 #include "menus/TitleScreen.h"
 
-#include <GL/gl.h>
-
 #include <iterator>
 #include <algorithm>
 
@@ -474,7 +472,7 @@ void TitleScreen::render()
 
     // The prompt keeps full brightness: text and its board are drawn with
     // lighting off.
-    glDisable(GL_LIGHTING);
+    const UnlitDrawing unlit;
     promptPanel.draw();
     font.colour = promptColour;
     font.text = SavePrompt::text(saveName, caret);
@@ -495,7 +493,7 @@ void TitleScreen::drawSavedNotice()
 {
     if (savedNoticeLeft <= 0.0f)
         return;
-    glDisable(GL_LIGHTING);
+    const UnlitDrawing unlit;
     font.colour = savedColour;
     font.outline = savedRim;
     font.text = savedNotice;

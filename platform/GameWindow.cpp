@@ -287,6 +287,8 @@ bool GameWindow::nextMessage(Message& message)
     while (pending_.empty() && SDL_PollEvent(&event)) {
         if (gamepads_ != nullptr && gamepads_->handle(event, pending_))
             continue;
+        if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED)
+            exposed_ = true;
         Message translated = translateEvent(event);
         if (translated.kind == Message::Size && translated.a < 0)
             clientSize(translated.a, translated.b);
@@ -306,6 +308,13 @@ bool GameWindow::nextMessage(Message& message)
     message = pending_.front();
     pending_.erase(pending_.begin());
     return true;
+}
+
+bool GameWindow::takeExposed()
+{
+    const bool exposed = exposed_;
+    exposed_ = false;
+    return exposed;
 }
 
 bool GameWindow::openGamepads()

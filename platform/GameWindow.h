@@ -121,6 +121,10 @@ public:
     // message (the game pauses on it); on unless the player asked otherwise.
     void reportFocusLoss(bool report) { reportFocusLoss_ = report; }
 
+    // True once after the window system showed a part of the window that
+    // was covered (its picture there is lost and must be drawn again).
+    bool takeExposed();
+
     // True when a quit (the window's close button, the session ending) waits
     // in the queue. Fetches what the window system has sent but takes
     // nothing off the queue, so the messages keep their order.
@@ -143,6 +147,7 @@ private:
     // Messages taken from one event that are still to be handed out.
     std::vector<Message> pending_;
     bool reportFocusLoss_ = true;
+    bool exposed_ = false;
     void* context_ = nullptr;
     bool videoOpen_ = false;
     std::string error_;

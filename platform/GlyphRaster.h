@@ -6,7 +6,9 @@
 
 // One character's glyph as FreeType draws it in one bit per pixel, in the
 // form glBitmap takes: rows bottom first, each (width + 7) / 8 bytes, the
-// most significant bit leftmost.
+// most significant bit leftmost. Drawn from a raster position (xr, yr), its
+// lower left pixel lies at (floor(xr - originX), floor(yr - originY)), and
+// the raster position then moves on by advance.
 struct GlyphBitmap {
     bool drawn = false; // false: the character draws nothing (control codes, missing glyphs)
     int width = 0;

@@ -1,7 +1,5 @@
 #include "platform/Glyphs.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <map>
 #include <string>
@@ -33,14 +31,14 @@ constexpr std::size_t sizesKept = 8;
 
 // Every screen builds fonts, most of them the same one: each face is opened
 // and drawn by FreeType once per size, and every later font at that size only
-// compiles its lists from those glyphs. The size used longest ago gives way
+// copies those glyphs. The size used longest ago gives way
 // when more than sizesKept are drawn; the glyphs returned stay until the next
 // call.
-const std::vector<GlyphBitmap>& glyphsFor(const FontDescription& description)
+const GlyphBitmaps& glyphsFor(const FontDescription& description)
 {
     struct Drawn {
         std::string key;
-        std::vector<GlyphBitmap> glyphs;
+        GlyphBitmaps glyphs;
         unsigned long lastUse = 0;
     };
     static std::vector<Drawn> drawn;
@@ -84,23 +82,23 @@ void spreadLine(int inLength, int length, int reach, IsSet isSet, Mark mark)
 // many, so the bitmap is spread across each row, then up each column: the
 // work grows with the bitmap's size and not with the rim's square, which on
 // a very tall window (a rim of dozens of pixels) would take seconds.
-std::vector<GLubyte> grownBits(const GlyphBitmap& glyph, int rim, GLsizei& width, GLsizei& rows)
+std::vector<unsigned char> grownBits(const GlyphBitmap& glyph, int rim, int& width, int& rows)
 {
     width = glyph.width + 2 * rim;
     rows = glyph.rows + 2 * rim;
     const auto bytesIn = static_cast<std::size_t>((glyph.width + 7) / 8);
     const auto bytesOut = static_cast<std::size_t>((width + 7) / 8);
-    const auto bit = [](const GLubyte* row, int x) { return (row[x / 8] & (0x80 >> (x % 8))) != 0; };
-    const auto set = [](GLubyte* row, int x) { row[x / 8] |= static_cast<GLubyte>(0x80 >> (x % 8)); };
+    const auto bit = [](const unsigned char* row, int x) { return (row[x / 8] & (0x80 >> (x % 8))) != 0; };
+    const auto set = [](unsigned char* row, int x) { row[x / 8] |= static_cast<unsigned char>(0x80 >> (x % 8)); };
 
-    std::vector<GLubyte> across(bytesOut * static_cast<std::size_t>(glyph.rows));
+    std::vector<unsigned char> across(bytesOut * static_cast<std::size_t>(glyph.rows));
     for (int y = 0; y < glyph.rows; ++y) {
-        const GLubyte* in = glyph.bits.data() + static_cast<std::size_t>(y) * bytesIn;
-        GLubyte* out = across.data() + static_cast<std::size_t>(y) * bytesOut;
+        const unsigned char* in = glyph.bits.data() + static_cast<std::size_t>(y) * bytesIn;
+        unsigned char* out = across.data() + static_cast<std::size_t>(y) * bytesOut;
         spreadLine(glyph.width, width, 2 * rim, [&](int x) { return bit(in, x); }, [&](int x) { set(out, x); });
     }
-    std::vector<GLubyte> grown(bytesOut * static_cast<std::size_t>(rows));
-    const auto row = [bytesOut](std::vector<GLubyte>& bits, int y) {
+    std::vector<unsigned char> grown(bytesOut * static_cast<std::size_t>(rows));
+    const auto row = [bytesOut](std::vector<unsigned char>& bits, int y) {
         return bits.data() + static_cast<std::size_t>(y) * bytesOut;
     };
     for (int x = 0; x < width; ++x)
@@ -111,58 +109,43 @@ std::vector<GLubyte> grownBits(const GlyphBitmap& glyph, int rim, GLsizei& width
 
 } // namespace
 
-namespace {
-
-// Compiles the 128 lists starting at listBase, each calling draw with its
-// glyph while the list records (an empty list for a glyph not drawn).
-// glBitmap copies its bitmap into the list when the list is compiled, under
-// the unpack state of that moment.
-template <typename Draw>
-void compileLists(unsigned int listBase, const std::vector<GlyphBitmap>& glyphs, Draw draw)
+GlyphBitmaps glyphBitmaps(const FontDescription& description)
 {
-    GLint oldAlignment = 4;
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &oldAlignment);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    for (int code = 0; code < glyphCount; ++code) {
-        glNewList(listBase + code, GL_COMPILE);
-        if (!glyphs.empty() && glyphs[static_cast<std::size_t>(code)].drawn)
-            draw(code, glyphs[static_cast<std::size_t>(code)]);
-        glEndList();
+    return glyphsFor(description);
+}
+
+GlyphBitmaps rimBitmaps(const FontDescription& description, int rim)
+{
+    GlyphBitmaps rims = glyphsFor(description);
+    for (GlyphBitmap& glyph : rims) {
+        if (!glyph.drawn || glyph.width == 0 || glyph.rows == 0)
+            continue;
+        int width = 0;
+        int rows = 0;
+        glyph.bits = grownBits(glyph, rim, width, rows);
+        glyph.width = width;
+        glyph.rows = rows;
+        glyph.originX += static_cast<float>(rim);
+        glyph.originY += static_cast<float>(rim);
     }
-    glPixelStorei(GL_UNPACK_ALIGNMENT, oldAlignment);
+    return rims;
 }
 
-} // namespace
-
-void buildRimLists(unsigned int listBase, const FontDescription& description, int rim)
-{
-    compileLists(listBase, glyphsFor(description), [rim](int, const GlyphBitmap& glyph) {
-        if (glyph.width == 0 || glyph.rows == 0) {
-            glBitmap(0, 0, 0.0f, 0.0f, glyph.advance, 0.0f, nullptr);
-            return;
-        }
-        GLsizei width = 0;
-        GLsizei rows = 0;
-        const std::vector<GLubyte> bits = grownBits(glyph, rim, width, rows);
-        glBitmap(width, rows, glyph.originX + static_cast<GLfloat>(rim), glyph.originY + static_cast<GLfloat>(rim),
-                 glyph.advance, 0.0f, bits.data());
-    });
-}
-
-GlyphMetrics buildGlyphLists(unsigned int listBase, const FontDescription& description)
+GlyphMetrics measureGlyphs(const GlyphBitmaps& glyphs)
 {
     GlyphMetrics metrics;
-    compileLists(listBase, glyphsFor(description), [&metrics](int code, const GlyphBitmap& glyph) {
+    for (std::size_t code = 0; code < glyphs.size() && code < glyphCount; ++code) {
+        const GlyphBitmap& glyph = glyphs[code];
+        if (!glyph.drawn)
+            continue;
         metrics.advances[code] = glyph.advance;
         if (glyph.rows > 0) {
             // originY is how far the bitmap reaches below the baseline.
             const int below = static_cast<int>(glyph.originY);
-            metrics.ascent = std::max(metrics.ascent, static_cast<int>(glyph.rows) - below);
+            metrics.ascent = std::max(metrics.ascent, glyph.rows - below);
             metrics.descent = std::max(metrics.descent, below);
         }
-        glBitmap(glyph.width, glyph.rows, glyph.originX, glyph.originY, glyph.advance, 0.0f,
-                 glyph.bits.empty() ? nullptr : glyph.bits.data());
-    });
+    }
     return metrics;
 }
 

@@ -1,13 +1,12 @@
 #include "play/PlayHud.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <string>
 
 #include "play/PlayConstants.h"
 #include "play/PlayScreen.h"
 #include "play/ScoreBook.h"
+#include "render/Lighting.h"
 #include "render/Panel.h"
 
 bool hudShown = true;
@@ -132,15 +131,12 @@ void PlayHud::draw(const PlayScreen& play, float seconds)
         large_->fontDescription.height = -largeTextHeight;
         large_->depth = hudDepth;
     }
-    const GLboolean lit = glIsEnabled(GL_LIGHTING);
-    glDisable(GL_LIGHTING);
+    const UnlitDrawing unlit;
     drawTopLine(play);
     if (play.dying)
         drawDeathScore(play);
     else if (!play.introShowing && bannerTime < bannerSeconds)
         drawBanner(play);
-    if (lit)
-        glEnable(GL_LIGHTING);
 }
 
 void PlayHud::drawTopLine(const PlayScreen& play)

@@ -3,6 +3,7 @@
 
 #include "entities/Knife.h"
 #include "entities/Ninja.h"
+#include "play/LevelFile.h"
 #include "play/PlayConstants.h"
 #include "play/SaveRecord.h"
 #include "render/Lighting.h"
@@ -15,7 +16,57 @@ void releaseTexture(Texture& texture)
     texture.glName = 0;
 }
 
+// Every picture the play screen holds from enter() to its end, in the order
+// enter() loads them: where it keeps it, its file and its colour key.
+struct HeldPicture {
+    Texture& (*slot)(PlayScreen&);
+    const char* path;
+    std::uint32_t colourKey;
+};
+const HeldPicture heldPictures[] = {
+    {[](PlayScreen& p) -> Texture& { return p.deadPicture.texture; }, "Textures\\dead.png", blackColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.healthBar.texture; }, "Textures\\HealthBar.png", blackColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.flameTexture; }, "Textures/flame.png", blackColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.fireTexture; }, "Textures/fire.png", blackColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.pepperTexture; }, "Textures/pepper.png", blackColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.playerTexture; }, "Textures/player.gif", blackColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.zombieStillTexture; }, "Textures/Zombie1.png", magentaColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.knifeTexture; }, "Textures/knife.png", blackColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.robotTexture; }, "Textures/robot.png", blackColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.cabbageTextures[0]; }, "Textures/cabbage1.png", blackColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.cabbageTextures[1]; }, "Textures/cabbage2.png", blackColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.cabbageTextures[2]; }, "Textures/cabbage.png", blackColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.healthTexture; }, "Textures/Health.png", blackColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.zombieTextures[0]; }, "Textures\\Zombie1.png", magentaColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.zombieTextures[1]; }, "Textures\\Zombie2.png", magentaColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.zombieTextures[2]; }, "Textures\\Zombie3.png", magentaColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.zombieTextures[3]; }, "Textures\\Zombie4.png", magentaColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.zombieTextures[4]; }, "Textures\\Zombie5.png", magentaColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.ninjaTextures[0]; }, "Textures\\Ninja1.png", magentaColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.ninjaTextures[1]; }, "Textures\\Ninja2.png", magentaColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.ninjaTextures[2]; }, "Textures\\Ninja3.png", magentaColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.ninjaTextures[3]; }, "Textures\\Ninja4.png", magentaColourKey},
+    {[](PlayScreen& p) -> Texture& { return p.pirateTextures[0]; }, "Textures\\Pirate1.png", blackColourKey},
+};
+static_assert(std::tuple_size<decltype(PlayScreen::zombieTextures)>::value == 5, "one row per zombie picture");
+static_assert(std::tuple_size<decltype(PlayScreen::ninjaTextures)>::value == 4, "one row per ninja picture");
+static_assert(std::tuple_size<decltype(PlayScreen::pirateTextures)>::value == 1, "one row per pirate picture");
+
 } // namespace
+
+std::vector<PictureRequest> PlayScreen::picturesOfAGame()
+{
+    std::vector<PictureRequest> pictures;
+    for (const HeldPicture& held : heldPictures)
+        pictures.push_back({held.path, held.colourKey});
+    // Each level's background, loaded as setup(n) loads it.
+    for (int n = 1; n <= play::lastLevel; ++n) {
+        const LevelFile file = readLevelFile(levelFileName(n));
+        if (!file.background.empty())
+            pictures.push_back({"Textures\\" + file.background, blackColourKey});
+    }
+    return pictures;
+}
 
 PlayScreen::PlayScreen()
 {
@@ -36,13 +87,11 @@ void PlayScreen::enter()
     releaseTextures();
 
     leaving = false;
-    deadPicture.texture.loadKeyed("Textures\\dead.png");
     deadPicture.depth = play::deadPictureDepth;
     deadPicture.width = play::deadPictureWidth;
     deadPicture.height = play::deadPictureHeight;
     hp = play::maxHealth;
     healthBar.depth = play::healthBarDepth;
-    healthBar.texture.loadKeyed("Textures\\HealthBar.png");
     healthBar.height = play::healthBarHeight;
     healthBar.y = play::healthBarY;
     level = 1;
@@ -52,29 +101,8 @@ void PlayScreen::enter()
 
     setFullLight();
 
-    flameTexture.load("Textures/flame.png", blackColourKey);
-    fireTexture.load("Textures/fire.png", blackColourKey);
-    pepperTexture.load("Textures/pepper.png", blackColourKey);
-    playerTexture.load("Textures/player.gif", blackColourKey);
-    zombieStillTexture.load("Textures/Zombie1.png", magentaColourKey);
-    knifeTexture.load("Textures/knife.png", blackColourKey);
-    robotTexture.load("Textures/robot.png", blackColourKey);
-    cabbageTextures[0].load("Textures/cabbage1.png", blackColourKey);
-    cabbageTextures[1].load("Textures/cabbage2.png", blackColourKey);
-    cabbageTextures[2].load("Textures/cabbage.png", blackColourKey);
-    healthTexture.load("Textures/Health.png", blackColourKey);
-    for (std::size_t i = 0; i < zombieTextures.size(); ++i) {
-        const std::string path = "Textures\\Zombie" + std::to_string(i + 1) + ".png";
-        zombieTextures[i].load(path, magentaColourKey);
-    }
-    for (std::size_t i = 0; i < ninjaTextures.size(); ++i) {
-        const std::string path = "Textures\\Ninja" + std::to_string(i + 1) + ".png";
-        ninjaTextures[i].load(path, magentaColourKey);
-    }
-    for (std::size_t i = 0; i < pirateTextures.size(); ++i) {
-        const std::string path = "Textures\\Pirate" + std::to_string(i + 1) + ".png";
-        pirateTextures[i].load(path, blackColourKey);
-    }
+    for (const HeldPicture& held : heldPictures)
+        held.slot(*this).load(held.path, held.colourKey);
     peppersLeft = 0;
 }
 

@@ -14,6 +14,7 @@
 #include "play/HitFlash.h"
 #include "play/PlayHud.h"
 #include "render/BitmapFont.h"
+#include "render/PicturePreloader.h"
 #include "render/Sprite.h"
 #include "render/Texture.h"
 #include "screens/Camera.h"
@@ -39,6 +40,11 @@ public:
     void update() override;
     // Resets the game state and loads every picture the levels use.
     void enter() override;
+    // Every picture a game from the first level to the last loads, in the
+    // order it loads them: enter()'s, then each level's background (read
+    // from the level files in the working directory). What a menu at rest
+    // loads ahead (render/PicturePreloader.h).
+    static std::vector<PictureRequest> picturesOfAGame();
     // Arrows move the player, Enter ends the intro pause, Esc or Home opens
     // the in-game menu with a copy of the running game.
     void keysHeld(const unsigned char* keys) override;

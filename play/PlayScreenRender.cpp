@@ -1,13 +1,12 @@
 // PlayScreen's drawing: the level, the health bar and the intro text, between the fades.
 #include "play/PlayScreen.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 
 #include "entities/Knife.h"
 #include "platform/FrameStep.h"
 #include "play/PlayConstants.h"
+#include "render/Lighting.h"
 #include "render/Panel.h"
 
 namespace {
@@ -44,10 +43,11 @@ void PlayScreen::render()
     // The player is drawn unlit, so fades leave it fully bright and its tint
     // shows.
     if (!introShowing && !leaving) {
-        glDisable(GL_LIGHTING);
+        const UnlitDrawing unlit;
         drawPlayer();
     }
-    glEnable(GL_LIGHTING);
+    // Everything else is lit: the fades and the death sequence dim it.
+    const LitDrawing lit;
 
     if (!levelFading && !dying && !introShowing) {
         for (const Sprite& pepper : peppers)
@@ -69,15 +69,14 @@ void PlayScreen::render()
     // The dead picture is drawn unlit, so its title keeps its light letters
     // while the field around it goes dark.
     if (dying) {
-        glDisable(GL_LIGHTING);
+        const UnlitDrawing unlit;
         deadPicture.draw();
-        glEnable(GL_LIGHTING);
     }
 
     background.draw();
 
     if (introShowing) {
-        glDisable(GL_LIGHTING);
+        const UnlitDrawing unlit;
         drawIntroPanel();
         introText.print(introTextX, introTextY);
     }

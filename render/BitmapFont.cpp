@@ -1,46 +1,26 @@
 #include "render/BitmapFont.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <cmath>
+
+#include "render/Renderer.h"
 
 namespace {
 constexpr int glyphCount = 128;
 // The picture height at which glyphs have the description's pixel height.
 constexpr int baseLines = 480;
-
-int viewportSize(int index)
-{
-    GLint viewport[4] = {0, 0, 0, 0};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    return viewport[index];
-}
-
-int viewportWidth()
-{
-    return viewportSize(2);
-}
-
-int viewportHeight()
-{
-    return viewportSize(3);
-}
-
+// The glyph height a one-pixel rim goes with; taller text gets a wider rim.
+constexpr int rimPerPixels = 14;
 } // namespace
 
 BitmapFont::BitmapFont()
 {
-    listBase = glGenLists(glyphCount);
     fitToViewport();
 }
 
 BitmapFont::~BitmapFont()
 {
-    if (listBase != 0)
-        glDeleteLists(listBase, glyphCount);
-    if (rimBase_ != 0)
-        glDeleteLists(rimBase_, glyphCount);
+    giveBack();
 }
 
 int BitmapFont::pixelHeightFor(int height, int pictureLines)
@@ -50,59 +30,43 @@ int BitmapFont::pixelHeightFor(int height, int pictureLines)
     return static_cast<int>(std::lround(static_cast<double>(height) * pictureLines / baseLines));
 }
 
-void BitmapFont::fitToViewport() const
+int BitmapFont::rimWidth() const
 {
-    if (listBase == 0)
-        return;
-    const int wanted = pixelHeightFor(std::abs(fontDescription.height), viewportHeight());
-    if (wanted == builtHeight_)
-        return;
-    FontDescription scaled = fontDescription;
-    scaled.height = -wanted;
-    metrics_ = buildGlyphLists(listBase, scaled);
-    builtHeight_ = wanted;
+    return std::max(1, builtHeight_ / rimPerPixels);
 }
 
-void BitmapFont::fitRims(int rim) const
+void BitmapFont::giveBack() const
 {
-    if (rimBase_ == 0)
-        rimBase_ = glGenLists(glyphCount);
-    if (rimBase_ == 0 || rimHeight_ == builtHeight_)
+    if (glyphSet_ != 0 && renderer().serial() == renderer_)
+        renderer().releaseGlyphs(glyphSet_);
+    glyphSet_ = 0;
+}
+
+void BitmapFont::fitToViewport() const
+{
+    Renderer& drawing = renderer();
+    const int wanted = pixelHeightFor(std::abs(fontDescription.height), drawing.viewport().height);
+    if (glyphSet_ != 0 && wanted == builtHeight_ && drawing.serial() == renderer_)
         return;
-    FontDescription scaled = fontDescription;
-    scaled.height = -builtHeight_;
-    buildRimLists(rimBase_, scaled, rim);
-    rimHeight_ = builtHeight_;
+    giveBack();
+    builtHeight_ = wanted;
+    glyphSet_ = drawing.acquireGlyphs(fontDescription, wanted, rimWidth(), metrics_);
+    renderer_ = drawing.serial();
 }
 
 void BitmapFont::print(float x, float y) const
 {
     fitToViewport();
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, -depth);
-    glDisable(GL_TEXTURE_2D);
-    glListBase(listBase);
-
+    Renderer& drawing = renderer();
+    std::string line;
     // The rim is drawn after the letters: at the same depth the depth test
     // keeps the letters where the rim would cover them.
-    const int rim = std::max(1, builtHeight_ / 14);
-    if (outline.a != 0)
-        fitRims(rim);
-    std::string line;
-    auto flush = [&](float lineY) {
-        glColor4ub(colour.r, colour.g, colour.b, colour.a);
-        glRasterPos2f(x, lineY);
+    const auto flush = [&](float lineY) {
         if (line.empty())
             return;
-        const auto count = static_cast<GLsizei>(line.size());
-        glCallLists(count, GL_UNSIGNED_BYTE, line.data());
-        if (outline.a == 0 || rimBase_ == 0)
-            return;
-        glColor4ub(outline.r, outline.g, outline.b, outline.a);
-        glRasterPos2f(x, lineY);
-        glListBase(rimBase_);
-        glCallLists(count, GL_UNSIGNED_BYTE, line.data());
-        glListBase(listBase);
+        drawing.drawText(glyphSet_, false, x, lineY, depth, colour, line);
+        if (outline.a != 0)
+            drawing.drawText(glyphSet_, true, x, lineY, depth, outline, line);
     };
     for (const char c : text) {
         const unsigned char byte = static_cast<unsigned char>(c);
@@ -111,14 +75,11 @@ void BitmapFont::print(float x, float y) const
             y -= lineStep;
             line.clear();
         } else if (byte < glyphCount) {
-            // Codes 128-255 have no glyph; passing them on would call lists
-            // that belong to some other font.
+            // Codes 128-255 have no glyph.
             line.push_back(c);
         }
     }
-    if (!line.empty())
-        flush(y);
-    glPopMatrix();
+    flush(y);
 }
 
 float BitmapFont::textWidth(const std::string& text, float viewWidth) const
@@ -136,20 +97,20 @@ float BitmapFont::textWidth(const std::string& text, float viewWidth) const
         }
     }
     widest = std::max(widest, width);
-    const int pixels = viewportWidth();
+    const int pixels = renderer().viewport().width;
     return pixels > 0 ? widest * viewWidth / static_cast<float>(pixels) : 0.0f;
 }
 
 float BitmapFont::ascent(float viewHeight) const
 {
     fitToViewport();
-    const int pixels = viewportHeight();
+    const int pixels = renderer().viewport().height;
     return pixels > 0 ? static_cast<float>(metrics_.ascent) * viewHeight / static_cast<float>(pixels) : 0.0f;
 }
 
 float BitmapFont::descent(float viewHeight) const
 {
     fitToViewport();
-    const int pixels = viewportHeight();
+    const int pixels = renderer().viewport().height;
     return pixels > 0 ? static_cast<float>(metrics_.descent) * viewHeight / static_cast<float>(pixels) : 0.0f;
 }

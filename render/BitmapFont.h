@@ -1,22 +1,24 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/Colour.h"
 #include "platform/FontDescription.h"
 #include "platform/Glyphs.h"
 
-// Text drawn with one bold typeface turned into 128 display lists of glyph
-// bitmaps, one per character code 0-127. Owners put text into the buffer and
-// call print; each line feed starts a new line 11 view units lower.
+// Text drawn with one bold typeface, one glyph per character code 0-127.
+// Owners put text into the buffer and call print; each line feed starts a
+// new line 11 view units lower.
 //
 // The glyphs are as many pixels high as the description says (14) in a
 // picture 480 lines high and proportionally more in a taller one, so text
-// keeps its size against the picture: print builds the glyphs again whenever
-// the viewport's height asks for another size.
+// keeps its size against the picture: print takes the glyphs of another
+// size whenever the viewport's height asks for it. Fonts of the same size
+// share their glyphs (Renderer::acquireGlyphs).
 //
-// Needs a current OpenGL context to be constructed; owns its display lists
-// and deletes them when destroyed.
+// Holds its glyphs from the renderer installed when it was made (or when
+// the viewport last changed its size) and gives them back when destroyed.
 class BitmapFont {
 public:
     BitmapFont();
@@ -25,7 +27,9 @@ public:
     BitmapFont& operator=(const BitmapFont&) = delete;
 
     // Draws text with its first line starting at (x, y) in view units, at
-    // z = -depth. Leaves 2D texturing disabled. Bytes 128-255 draw nothing.
+    // z = -depth, from the glyphs' raster position as bitmaps are drawn: a
+    // line whose start lies outside the view is not drawn. Bytes 128-255
+    // draw nothing.
     void print(float x, float y) const;
 
     // How far each line feed moves the next line down, in view units.
@@ -44,29 +48,29 @@ public:
     float descent(float viewHeight) const;
     // The pixel height the glyphs are built at now.
     int pixelHeight() const { return builtHeight_; }
+    // The width of the rim around each glyph at that height, in pixels.
+    int rimWidth() const;
 
     Colour colour{0, 0, 0, 255};
     // The typeface the glyphs are built from: bold 14-pixel Comic Sans MS.
     FontDescription fontDescription;
     float depth = 1.0f;
     std::string text;
-    unsigned int listBase = 0;
     // When its alpha is not 0, every glyph gets a rim of this colour, one
     // pixel wide for 14-pixel text and wider on larger text, so the text
     // reads on any picture.
     Colour outline{0, 0, 0, 0};
 
 private:
-    // Builds the glyphs again when the viewport asks for another pixel height.
+    // Takes the glyphs again when the viewport asks for another pixel height
+    // (or another renderer draws).
     void fitToViewport() const;
-
-    // Builds the rims' lists again when the glyphs were built at another
-    // pixel height than the rims.
-    void fitRims(int rim) const;
+    // Gives the glyphs back to the renderer they came from, if it is still
+    // the one installed.
+    void giveBack() const;
 
     mutable int builtHeight_ = 0;
     mutable GlyphMetrics metrics_;
-    // The rims' display lists, made the first time an outline is printed.
-    mutable unsigned int rimBase_ = 0;
-    mutable int rimHeight_ = 0;
+    mutable unsigned int glyphSet_ = 0;
+    mutable std::uint64_t renderer_ = 0;
 };

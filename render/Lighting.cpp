@@ -1,25 +1,42 @@
 #include "render/Lighting.h"
 
-#include <GL/gl.h>
-
-namespace {
-const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-}
+#include "render/Renderer.h"
 
 void setAmbientLight(float level)
 {
-    const GLfloat ambient[4] = {level, level, level, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    renderer().setAmbient(level);
 }
 
 void setFullLight()
 {
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, white);
-    glMaterialfv(GL_FRONT, GL_AMBIENT, white);
+    renderer().setAmbient(1.0f);
+    renderer().setMaterial(1.0f);
 }
 
 void beginLitDrawing()
 {
-    glEnable(GL_LIGHTING);
-    glMaterialfv(GL_FRONT, GL_AMBIENT, white);
+    renderer().setLighting(true);
+    renderer().setMaterial(1.0f);
+}
+
+UnlitDrawing::UnlitDrawing()
+    : wasLit_(renderer().lighting())
+{
+    renderer().setLighting(false);
+}
+
+UnlitDrawing::~UnlitDrawing()
+{
+    renderer().setLighting(wasLit_);
+}
+
+LitDrawing::LitDrawing()
+    : wasLit_(renderer().lighting())
+{
+    renderer().setLighting(true);
+}
+
+LitDrawing::~LitDrawing()
+{
+    renderer().setLighting(wasLit_);
 }

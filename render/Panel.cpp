@@ -1,53 +1,33 @@
 #include "render/Panel.h"
 
-#include <GL/gl.h>
+#include "render/Renderer.h"
 
 namespace {
 
-void quad(float left, float bottom, float right, float top)
+void drawRect(float left, float bottom, float right, float top, float depth, Colour colour, bool blended)
 {
-    glVertex2f(left, bottom);
-    glVertex2f(left, top);
-    glVertex2f(right, top);
-    glVertex2f(right, bottom);
+    RectCommand rect;
+    rect.left = left;
+    rect.bottom = bottom;
+    rect.right = right;
+    rect.top = top;
+    rect.depth = depth;
+    rect.colour = packColour(colour.r, colour.g, colour.b, colour.a);
+    rect.blended = blended ? 1 : 0;
+    renderer().drawRect(rect);
 }
 
 } // namespace
 
 void Panel::draw() const
 {
-    const GLboolean lit = glIsEnabled(GL_LIGHTING);
-    const GLboolean textured = glIsEnabled(GL_TEXTURE_2D);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, -depth);
-
     // The rim first: at the same depth the fill cannot cover it.
     if (rimWidth > 0.0f) {
-        glColor4ub(rimColour.r, rimColour.g, rimColour.b, 255);
-        glBegin(GL_QUADS);
-        quad(left, bottom, left + rimWidth, top);
-        quad(right - rimWidth, bottom, right, top);
-        quad(left + rimWidth, bottom, right - rimWidth, bottom + rimWidth);
-        quad(left + rimWidth, top - rimWidth, right - rimWidth, top);
-        glEnd();
+        const Colour rim{rimColour.r, rimColour.g, rimColour.b, 255};
+        drawRect(left, bottom, left + rimWidth, top, depth, rim, false);
+        drawRect(right - rimWidth, bottom, right, top, depth, rim, false);
+        drawRect(left + rimWidth, bottom, right - rimWidth, bottom + rimWidth, depth, rim, false);
+        drawRect(left + rimWidth, top - rimWidth, right - rimWidth, top, depth, rim, false);
     }
-    const bool blended = fill.a < 255;
-    if (blended) {
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    }
-    glColor4ub(fill.r, fill.g, fill.b, fill.a);
-    glBegin(GL_QUADS);
-    quad(left + rimWidth, bottom + rimWidth, right - rimWidth, top - rimWidth);
-    glEnd();
-    if (blended)
-        glDisable(GL_BLEND);
-
-    glPopMatrix();
-    if (lit)
-        glEnable(GL_LIGHTING);
-    if (textured)
-        glEnable(GL_TEXTURE_2D);
+    drawRect(left + rimWidth, bottom + rimWidth, right - rimWidth, top - rimWidth, depth, fill, fill.a < 255);
 }

@@ -1,20 +1,18 @@
 #include "render/PictureBound.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <cstdio>
 
 #include "platform/PictureHeader.h"
+#include "render/Renderer.h"
 
 int largestPictureSide()
 {
-    GLint driverLimit = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &driverLimit);
-    // Without a context the query answers nothing; the game's own bound holds.
+    const int driverLimit = renderer().maxTextureSide();
+    // A renderer without a limit of its own (null) keeps the game's bound.
     if (driverLimit <= 0)
         return maxPictureSide;
-    return std::min(maxPictureSide, static_cast<int>(driverLimit));
+    return std::min(maxPictureSide, driverLimit);
 }
 
 bool pictureWithinBound(const std::string& file)

@@ -2,13 +2,13 @@
 
 #include <string>
 
-// The largest picture the game decodes: no side longer than the OpenGL
-// implementation's maximum texture size, nor than maxPictureSide. A picture
+// The largest picture the game decodes: no side longer than the renderer's
+// maximum texture size, nor than maxPictureSide. A picture
 // file beyond it would cost seconds and gigabytes to decode and could not be
 // shown as it is anyway.
 constexpr int maxPictureSide = 4096;
 
-// The longest side a picture may have on the current OpenGL context.
+// The longest side a picture may have with the current renderer.
 int largestPictureSide();
 
 // Reads the header of the picture file (a path that opens as it is) and

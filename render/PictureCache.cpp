@@ -1,10 +1,10 @@
 #include "render/PictureCache.h"
 
-#include <GL/gl.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+
+#include "render/Renderer.h"
 
 PictureCache pictureCache;
 
@@ -112,5 +112,5 @@ void PictureCache::forget(unsigned int name)
     if (byKey != byKey_.end() && byKey->second == name)
         byKey_.erase(byKey);
     byName_.erase(found);
-    glDeleteTextures(1, &name);
+    renderer().releaseTexture(name);
 }

@@ -7,7 +7,7 @@
 
 // The pictures Texture::load has uploaded, shared by name: every load of the
 // same file (the same path from the same working directory, "\" and "/"
-// alike) with the same colour key gets the same OpenGL texture, and each load
+// alike) with the same colour key gets the same texture, and each load
 // counts one more holder. Texture::release gives one hold back; the name is
 // deleted when the last holder has given it back, so no screen ever loses a
 // picture another screen still draws.
@@ -20,8 +20,9 @@
 // runs; a file changed on disk during a run is read again only after the run
 // has ended.
 //
-// Every call needs the OpenGL context the pictures were loaded in to be
-// current (giving back and keepIdlePictures(false) delete names).
+// Every call needs the renderer the pictures were loaded with to be the one
+// installed, its context current (giving back and keepIdlePictures(false)
+// delete names).
 class PictureCache {
 public:
     PictureCache() = default;

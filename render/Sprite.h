@@ -8,14 +8,15 @@
 // counter-clockwise, drawn at z = -depth (smaller is nearer).
 //
 // A plain value: copying copies the texture's glName too, and destroying a
-// sprite never touches OpenGL.
+// sprite never touches the renderer.
 class Sprite {
 public:
     Sprite() = default;
     virtual ~Sprite() = default;
 
-    // Draws the quad under the current camera. Does nothing at all (no OpenGL
-    // call) while visible is false. colour only shows where lighting is off.
+    // Draws the quad under the current camera. Does nothing at all (nothing
+    // reaches the renderer) while visible is false. colour only shows where
+    // lighting is off.
     // A sprite whose texture is empty is drawn untextured, as a plain quad of
     // its (lit or unlit) colour.
     void draw() const;
@@ -29,8 +30,4 @@ public:
     float width = 10.0f;
     float y = 0.0f;
     float x = 0.0f;
-
-private:
-    // Binds the texture, or turns texturing off for an empty one.
-    void useTexture() const;
 };

@@ -9,14 +9,17 @@ constexpr std::uint32_t noColourKey = 0x00000000u;      // matches only (0,0,0,0
 constexpr std::uint32_t blackColourKey = 0xFF000000u;   // opaque black
 constexpr std::uint32_t magentaColourKey = 0xFFFF00FFu; // opaque magenta (zombies, ninjas)
 
-// A picture file decoded by DevIL and uploaded as an OpenGL 2D texture, with
-// the texture coordinates a Sprite maps it with (u1 = -1 mirrors it).
+// A picture file decoded and uploaded as a texture of the renderer
+// (render/Renderer.h), with the texture coordinates a Sprite maps it with
+// (u1 = -1 mirrors it). The renderer samples it with the game's sampling
+// state: alpha test (alpha > 0.0001 passes), clamp in t, repeat in s, linear
+// filtering, modulate.
 //
-// Copying a Texture copies glName, so both copies name the same OpenGL
-// texture. Destroying a Texture does nothing to OpenGL: the owner gives the
+// Copying a Texture copies glName, so both copies name the same texture.
+// Destroying a Texture does nothing to the renderer: the owner gives the
 // picture back with release(), exactly once for each successful load.
 //
-// Loads of the same picture share one OpenGL texture (render/PictureCache.h):
+// Loads of the same picture share one texture (render/PictureCache.h):
 // a load counts one more holder, a release one less, and the name is deleted
 // when its last holder has released it (or, for a picture the running game
 // keeps, at shut-down).
@@ -27,7 +30,8 @@ public:
 
     // Decodes the file at path ("Textures\x.png" and "Textures/x.png" alike),
     // turns pixels equal to colourKey fully transparent, and creates a new
-    // OpenGL texture name with the full mipmap chain; a picture already loaded
+    // texture name with the full mipmap chain (render/PictureLevels.h); a
+    // picture already loaded
     // with that key is shared instead (the file is not read again). Returns
     // false and leaves the texture untouched when the file is missing or
     // cannot be decoded, and, before decoding anything, when its header shows
@@ -37,16 +41,11 @@ public:
     // not given back: release before reloading.
     virtual bool load(const std::string& path, std::uint32_t colourKey);
 
-    // Makes the texture current with the game's sampling state: alpha test
-    // (alpha > 0.0001 passes), clamp in t, repeat in s, linear filtering,
-    // modulate. Does nothing while glName is 0.
-    virtual void bind() const;
-
     // load() with opaque black as the colour key.
     bool loadKeyed(const std::string& path);
 
-    // Gives the picture back if there is one: its OpenGL name is deleted when
-    // no other holder is left. glName keeps its value.
+    // Gives the picture back if there is one: its name is deleted when no
+    // other holder is left. glName keeps its value.
     void release();
 
     float u0 = 0.0f;

@@ -1,14 +1,12 @@
 #include "screens/Camera.h"
 
-#include <GL/gl.h>
+#include "render/Renderer.h"
 
 void Camera::apply() const
 {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-viewWidth * 0.5, viewWidth * 0.5, -viewHeight * 0.5, viewHeight * 0.5,
-            nearPlane, farPlane);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(-centreX, -centreY, -10.0f);
+    // Half the view either way of its centre, rounded as the projection
+    // keeps it.
+    const auto half = [](float size) { return static_cast<float>(size * 0.5); };
+    renderer().setView(-half(viewWidth), half(viewWidth), -half(viewHeight), half(viewHeight), nearPlane, farPlane,
+                       centreX, centreY, 10.0f);
 }

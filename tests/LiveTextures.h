@@ -1,15 +1,10 @@
 #pragma once
 
-#include <GL/gl.h>
+#include "render/Renderer.h"
 
-// The texture names alive in the current OpenGL context, counted through
-// OpenGL itself (Mesa hands out small names counting up from 1).
+// The texture names alive on the renderer installed, counted by asking its
+// context (render/GlResources.h) or, for the null renderer, its own table.
 inline int liveTextureNames()
 {
-    constexpr GLuint namesLookedAt = 4096;
-    int live = 0;
-    for (GLuint name = 1; name < namesLookedAt; ++name)
-        if (glIsTexture(name))
-            ++live;
-    return live;
+    return renderer().resources().textures;
 }

@@ -1,12 +1,14 @@
-#include <GL/gl.h>
-
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 
 #include "AppTestSupport.h"
 #include "Listening.h"
 #include "app/FrameLoop.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/Renderer.h"
+#include "render/Sprite.h"
+#include "render/offscreen/OffscreenRenderer.h"
+#include "screens/Camera.h"
 
 namespace {
 
@@ -26,6 +28,21 @@ struct HandingOver : LoggingScreen {
     void update() override { LoggingScreen::update(); handOver("update"); }
     Screen* next;
     std::string during;
+};
+
+// A screen drawing one quad of a colour it is told.
+struct ColourScreen : LoggingScreen {
+    explicit ColourScreen(std::vector<std::string>* log) : LoggingScreen(log, "colour") {}
+    void render() override
+    {
+        LoggingScreen::render();
+        Camera().apply();
+        Sprite square;
+        square.colour = colour;
+        square.width = square.height = 100.0f;
+        square.draw();
+    }
+    Colour colour{255, 0, 0, 255};
 };
 
 } // namespace
@@ -74,7 +91,7 @@ protected:
     void SetUp() override
     {
         FreshGlobals::SetUp();
-        context = std::make_unique<HeadlessContext>(64, 64);
+        context = std::make_unique<OffscreenRenderer>(RendererKind::gl1, 64, 64);
         ASSERT_TRUE(context->valid());
     }
     void TearDown() override
@@ -86,19 +103,108 @@ protected:
     {
         runFrame([now] { return now; }, [this] { log.push_back("swap"); });
     }
-    std::unique_ptr<HeadlessContext> context;
+    std::unique_ptr<OffscreenRenderer> context;
 };
 
 TEST_F(FrameLoopTest, OneFrameCallsTheScreenInOrderThenSwaps)
 {
     LoggingScreen screen(&log, "s");
     currentScreen = &screen;
-    glClearColor(1, 0, 0, 1);
+    renderer().setClearColour(1, 0, 0, 1);
     lastTick = 100;
     frame(140);
     EXPECT_EQ(log, (std::vector<std::string>{"s.mouseMove", "s.keysHeld", "s.update", "s.render", "swap"}));
     EXPECT_FLOAT_EQ(frameStep, 0.85f * 0.04f);
     EXPECT_EQ(context->pixel(10, 10).r, 255) << "the frame clears the buffers";
+}
+
+// The picture on the screen is the last frame drawn: a frame that would
+// draw the same again is neither drawn nor swapped, while the clock and the
+// screen's calls go on as ever; any change, and a window that lost its
+// picture, draw and swap again.
+TEST_F(FrameLoopTest, AFrameEqualToThePictureShownIsNeitherDrawnNorSwapped)
+{
+    ColourScreen screen(&log);
+    currentScreen = &screen;
+    lastTick = 0;
+    const auto swaps = [this] { return std::count(log.begin(), log.end(), "swap"); };
+    struct Step {
+        const char* what;
+        Colour colour;
+        bool forget;
+        bool swaps;
+    };
+    const Step steps[] = {
+        {"the first frame", {255, 0, 0, 255}, false, true},
+        {"the same picture", {255, 0, 0, 255}, false, false},
+        {"and again", {255, 0, 0, 255}, false, false},
+        {"another colour", {0, 255, 0, 255}, false, true},
+        {"the window uncovered", {0, 255, 0, 255}, true, true},
+        {"still the same", {0, 255, 0, 255}, false, false},
+    };
+    std::uint32_t now = 0;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        log.clear();
+        screen.colour = step.colour;
+        if (step.forget)
+            renderer().forgetShownFrame();
+        now += 20;
+        runFrame([now] { return now; }, [this] { log.push_back("swap"); });
+        EXPECT_EQ(swaps(), step.swaps ? 1 : 0);
+        EXPECT_NE(std::find(log.begin(), log.end(), "colour.render"), log.end()) << "the screen renders every frame";
+        EXPECT_FLOAT_EQ(frameStep, 0.85f * 0.020f) << "the frame clock runs on";
+        const Colour shown = context->pixel(32, 32);
+        EXPECT_EQ(shown.r, step.colour.r);
+        EXPECT_EQ(shown.g, step.colour.g);
+    }
+    EXPECT_EQ(renderer().counts().framesSkipped, 3);
+    currentScreen = nullptr;
+}
+
+// What is drawn over every screen (a watched recording's banner) belongs to
+// the frame: it is on the picture that frame swaps, and a change of it alone
+// is a new picture to swap.
+TEST_F(FrameLoopTest, WhatIsDrawnOverTheScreenIsOnThePictureOfItsFrame)
+{
+    ColourScreen screen(&log);
+    currentScreen = &screen;
+    Colour overColour{0, 255, 0, 255};
+    const auto drawOver = [this, &overColour] {
+        log.push_back("over");
+        Camera().apply();
+        Sprite mark;
+        mark.colour = overColour;
+        mark.width = mark.height = 20.0f;
+        mark.depth = 0.5f;
+        mark.draw();
+    };
+    const Colour colours[] = {{0, 255, 0, 255}, {0, 0, 255, 255}};
+    std::uint32_t now = 0;
+    for (const Colour& colour : colours) {
+        SCOPED_TRACE(static_cast<int>(colour.b));
+        overColour = colour;
+        log.clear();
+        now += 20;
+        // What the swap shows is what the frame played: the screen's quad
+        // and the one drawn over it.
+        const long long quadsBefore = renderer().counts().quads;
+        long long quadsSwapped = 0;
+        runFrame([now] { return now; },
+                 [this, &quadsSwapped] {
+                     quadsSwapped = renderer().counts().quads;
+                     log.push_back("swap");
+                 },
+                 drawOver);
+        EXPECT_EQ(log, (std::vector<std::string>{"colour.mouseMove", "colour.keysHeld", "colour.update",
+                                                 "colour.render", "over", "swap"}));
+        EXPECT_EQ(quadsSwapped - quadsBefore, 2);
+        const Colour centre = context->pixel(32, 32);
+        EXPECT_EQ(centre.g, colour.g);
+        EXPECT_EQ(centre.b, colour.b);
+        EXPECT_EQ(context->pixel(20, 20).r, 255) << "the screen's picture around it";
+    }
+    currentScreen = nullptr;
 }
 
 TEST_F(FrameLoopTest, AScreenInstalledDuringTheFrameGetsTheRestOfIt)
@@ -117,6 +223,9 @@ TEST_F(FrameLoopTest, AScreenInstalledDuringTheFrameGetsTheRestOfIt)
         log.clear();
         LoggingScreen next(&log, "next");
         currentScreen = new HandingOver(&log, &next, c.during);
+        // These screens draw nothing: without this each frame would equal
+        // the one shown and have no swap (tested below).
+        renderer().forgetShownFrame();
         frame();
         EXPECT_EQ(log, c.expected);
         log.clear();

@@ -8,7 +8,7 @@
 #include "AppTestSupport.h"
 #include "app/FrameLoop.h"
 #include "app/FramePacer.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 
 namespace {
 
@@ -176,7 +176,7 @@ protected:
     void SetUp() override
     {
         FreshGlobals::SetUp();
-        context = std::make_unique<HeadlessContext>(64, 64);
+        context = std::make_unique<OffscreenRenderer>(RendererKind::gl1, 64, 64);
         ASSERT_TRUE(context->valid());
     }
     void TearDown() override
@@ -184,7 +184,7 @@ protected:
         context.reset();
         FreshGlobals::TearDown();
     }
-    std::unique_ptr<HeadlessContext> context;
+    std::unique_ptr<OffscreenRenderer> context;
 };
 
 TEST_F(PacedFrameClockTest, GameTimeFollowsTheRealTimeBetweenPacedFrames)
@@ -243,4 +243,44 @@ TEST(FramePacerTest, AStillPictureAtTheDisplaysPaceIsDrawnAtHalfItsRate)
     FramePacer unpaced(unlimited, false, 60, free.clock());
     runFrames(free, unpaced, 50, 100, true);
     EXPECT_EQ(free.sleeps + free.yields, 0);
+}
+
+// A frame equal to the picture shown has no buffer swap (the renderer leaves
+// it undrawn). Where vsync paces the game, nothing would then wait for the
+// display: the pacer waits one display interval instead, so the frame rate,
+// and with it the frame clock's steps, stay what the swap made them; and
+// such frames never count as frames the display came too fast for. Where the
+// pacer paces, it paces as ever.
+TEST(FramePacerTest, FramesWithoutASwapKeepThePaceTheSwapSet)
+{
+    const std::int64_t display = 1000000 / 60;
+    struct Case {
+        const char* what;
+        int fps;
+        bool vsync;
+        std::int64_t expectedGap; // between frame starts, frames of 1 ms of work without a swap
+    };
+    const Case cases[] = {
+        {"vsync paces: the pacer waits as the swap would", followDisplay, true, display},
+        {"-fps 0 with vsync: the same", unlimited, true, display},
+        {"-novsync -fps 0: nothing ever waits", unlimited, false, 1000},
+        {"-fps 30 paces itself", 30, true, 1000000 / 30},
+        {"-novsync paces to the display", followDisplay, false, display},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeTime time;
+        FramePacer pacer(c.fps, c.vsync, 60, time.clock());
+        std::vector<std::int64_t> starts;
+        for (int i = 0; i < 40; ++i) {
+            starts.push_back(time.now);
+            time.now += 1000;
+            pacer.frameDone(false, false);
+        }
+        for (std::size_t i = 10; i < starts.size(); ++i)
+            EXPECT_NEAR(starts[i] - starts[i - 1], c.expectedGap, 10) << "frame " << i;
+        if (c.vsync && c.fps == followDisplay) {
+            EXPECT_FALSE(pacer.pacing()) << "unswapped frames are not too fast: vsync still paces the swapped ones";
+        }
+    }
 }

@@ -73,3 +73,33 @@ TEST(GameOptionsTest, UnknownWordsAreLeftForTheDisplayOptions)
     EXPECT_EQ(got.rest.size(), 4u);
     EXPECT_EQ(joinWords({}), "");
 }
+
+// The renderer is gl1 unless -renderer names gles2; any other word (null,
+// which shows nothing, included) is a usage error: the game prints the usage
+// line and ends with status 2.
+TEST(GameOptionsTest, TheRendererIsGl1OrGles2AndAnyOtherWordIsAUsageError)
+{
+    EXPECT_EQ(read({"-win"}).options.renderer, RendererKind::gl1);
+    EXPECT_FALSE(read({"-win"}).options.usageError);
+    const Read gles2 = read({"-renderer", "gles2", "-win"});
+    EXPECT_EQ(gles2.options.renderer, RendererKind::gles2);
+    EXPECT_TRUE(gles2.options.errors.empty());
+    EXPECT_EQ(gles2.rest, (std::vector<std::string>{"-win"}));
+    EXPECT_EQ(read({"-renderer", "gl1"}).options.renderer, RendererKind::gl1);
+
+    for (const std::vector<const char*>& words : std::vector<std::vector<const char*>>{
+             {"-renderer", "null", "-win"}, {"-renderer", "GLES2", "-win"}, {"-renderer", "gl3", "-win"},
+             {"-renderer"}, {"-renderer", "-win"}}) {
+        const Read got = read(words);
+        SCOPED_TRACE(words.size() > 1 ? words[1] : "(nothing)");
+        ASSERT_EQ(got.options.errors.size(), 1u);
+        EXPECT_NE(got.options.errors[0].find("-renderer"), std::string::npos);
+        EXPECT_TRUE(got.options.usageError);
+        EXPECT_EQ(got.options.renderer, RendererKind::gl1);
+        if (words.size() > 2 || (words.size() == 2 && words[1][0] == '-')) {
+            EXPECT_EQ(got.rest, (std::vector<std::string>{"-win"})) << "the word after is not taken as the value";
+        }
+    }
+    EXPECT_NE(std::string(gameOptionsHelp()).find("-renderer"), std::string::npos);
+    EXPECT_EQ(std::string(gameOptionsUsage()).rfind("Usage: thrask", 0), 0u);
+}

@@ -17,7 +17,7 @@
 #include "platform/KeyMapping.h"
 #include "platform/Message.h"
 #include "platform/VirtualKeys.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "play/PlayScreen.h"
 #include "play/ScoreBook.h"
 #include "screens/FadeScreen.h"
@@ -56,7 +56,7 @@ protected:
     void SetUp() override
     {
         FreshGlobals::SetUp();
-        context = std::make_unique<HeadlessContext>(64, 64);
+        context = std::make_unique<OffscreenRenderer>(RendererKind::gl1, 64, 64);
         ASSERT_TRUE(context->valid());
     }
     void TearDown() override
@@ -72,7 +72,7 @@ protected:
         return message(Message::MouseMove, static_cast<int>((viewX + 100.0f) / 200.0f * 640.0f),
                        static_cast<int>((100.0f - viewY) / 200.0f * 480.0f));
     }
-    std::unique_ptr<HeadlessContext> context;
+    std::unique_ptr<OffscreenRenderer> context;
 };
 
 } // namespace

@@ -1,5 +1,3 @@
-#include <GL/gl.h>
-
 #include <memory>
 
 #include "AppTestSupport.h"
@@ -7,7 +5,8 @@
 #include "app/WindowProc.h"
 #include "platform/Message.h"
 #include "platform/VirtualKeys.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -74,23 +73,22 @@ TEST_F(WindowProcTest, APointerMovedSinceTheFrameReachesTheScreenBeforeItsButton
 
 TEST_F(WindowProcTest, SizeSetsTheGlobalsAndTheViewport)
 {
-    HeadlessContext context(64, 64);
+    OffscreenRenderer context(RendererKind::gl1, 64, 64);
     ASSERT_TRUE(context.valid());
     for (const auto& size : {std::pair<int, int>{800, 600}, {0, 0}, {320, 200}}) {
         windowProc(message(Message::Size, size.first, size.second));
         EXPECT_EQ(windowWidth, size.first);
         EXPECT_EQ(windowHeight, size.second);
-        GLint viewport[4] = {-1, -1, -1, -1};
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        EXPECT_EQ(viewport[0], 0);
-        EXPECT_EQ(viewport[2], size.first);
-        EXPECT_EQ(viewport[3], size.second);
+        const Renderer::Viewport viewport = renderer().viewport();
+        EXPECT_EQ(viewport.x, 0);
+        EXPECT_EQ(viewport.width, size.first);
+        EXPECT_EQ(viewport.height, size.second);
     }
 }
 
 TEST_F(WindowProcTest, WithAspectTheViewportIsThe43PictureCentredBetweenBars)
 {
-    HeadlessContext context(64, 64);
+    OffscreenRenderer context(RendererKind::gl1, 64, 64);
     ASSERT_TRUE(context.valid());
     keepAspect = true;
     struct Case {
@@ -109,12 +107,11 @@ TEST_F(WindowProcTest, WithAspectTheViewportIsThe43PictureCentredBetweenBars)
         windowProc(message(Message::Size, c.width, c.height));
         EXPECT_EQ(windowWidth, c.width) << "the globals keep the client size";
         EXPECT_EQ(windowHeight, c.height);
-        GLint viewport[4] = {-1, -1, -1, -1};
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        EXPECT_EQ(viewport[0], c.x);
-        EXPECT_EQ(viewport[1], c.y);
-        EXPECT_EQ(viewport[2], c.w);
-        EXPECT_EQ(viewport[3], c.h);
+        const Renderer::Viewport viewport = renderer().viewport();
+        EXPECT_EQ(viewport.x, c.x);
+        EXPECT_EQ(viewport.y, c.y);
+        EXPECT_EQ(viewport.width, c.w);
+        EXPECT_EQ(viewport.height, c.h);
     }
 }
 

@@ -3,7 +3,6 @@
 // so nothing is rescaled on upload), and carry transparency where the game
 // loads it with a colour key.
 
-#include <GL/gl.h>
 #include <IL/il.h>
 #include <gtest/gtest.h>
 
@@ -16,9 +15,10 @@
 #include <vector>
 
 #include "platform/Paths.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "play/LevelFile.h"
 #include "render/Texture.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -95,11 +95,12 @@ struct Texels {
 Texels readBack(const Texture& texture)
 {
     Texels t;
-    glBindTexture(GL_TEXTURE_2D, texture.glName);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &t.width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &t.height);
-    t.rgba.resize(static_cast<std::size_t>(t.width) * t.height * 4);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, t.rgba.data());
+    PictureLevel level;
+    if (renderer().readTexture(texture.glName, level)) {
+        t.width = level.width;
+        t.height = level.height;
+        t.rgba = std::move(level.rgba);
+    }
     return t;
 }
 
@@ -146,7 +147,7 @@ Texels checkPicture(const std::string& relativePath, Key key, bool whole = false
 
 class DataFiles : public ::testing::Test {
 protected:
-    HeadlessContext context{64, 64};
+    OffscreenRenderer context{RendererKind::gl1, 64, 64};
 };
 
 TEST_F(DataFiles, EveryPictureTheGameOpensDecodesWithItsKey)

@@ -19,7 +19,7 @@ deb="${packages[0]}"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || e2e_fail "the package is not in section games"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libc6 libstdc++6 libsdl2-2.0-0 libsdl2-mixer-2.0-0 libdevil1c2 libfreetype6 libfontconfig1 libglu1-mesa \
+for needed in libc6 libstdc++6 libsdl2-2.0-0 libsdl2-mixer-2.0-0 libdevil1c2 libfreetype6 libfontconfig1 \
               libopengl0 libgl1 fonts-comic-neue; do
     echo "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/ .*//' | grep -qx "$needed" \
         || e2e_fail "Depends lacks $needed: $depends"

@@ -13,6 +13,9 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+// A target's set-up before its first input, where it has one (libFuzzer
+// calls it the same way).
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) __attribute__((weak));
 
 namespace {
 
@@ -29,6 +32,8 @@ int runFile(const std::filesystem::path& path)
 int main(int argc, char** argv)
 {
     namespace fs = std::filesystem;
+    if (LLVMFuzzerInitialize != nullptr)
+        LLVMFuzzerInitialize(&argc, &argv);
     int runs = 0;
     for (int i = 1; i < argc; ++i) {
         const fs::path named(argv[i]);

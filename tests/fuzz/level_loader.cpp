@@ -1,12 +1,14 @@
-// The level loader on the off-screen context: the input is level 1's file,
-// loaded by a play screen with the game's own pictures and intro texts, then
-// played and drawn for a few frames.
+// The level loader: the input is level 1's file, loaded by a play screen with
+// the game's own pictures and intro texts, then played and drawn for a few
+// frames on the null renderer (no context: the runs go to the loader and the
+// rules).
 #include "FuzzSupport.h"
 #include "app/Globals.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "play/PlayScreen.h"
 #include "play/Ticks.h"
 #include "render/PictureCache.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -22,7 +24,7 @@ constexpr std::uint32_t seedTick = 1000;
 // background is decoded once and the runs go to the loader itself.
 PlayScreen& playScreen()
 {
-    static HeadlessContext context(64, 64);
+    static OffscreenRenderer context(RendererKind::null, 64, 64);
     static PlayScreen* play = [] {
         namespace fs = std::filesystem;
         std::error_code code;
@@ -63,7 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     frameStep = secondsPerFrame;
     for (int frame = 0; frame < framesPlayed; ++frame) {
         play.update();
+        // Drawn as a frame is: on the null backend, recorded and counted.
+        renderer().beginFrame();
         play.render();
+        renderer().endFrame();
         // A death or a last level would hand the screen on; that is played
         // elsewhere, not here.
         if (currentScreen != before || play.dying || play.levelFading)

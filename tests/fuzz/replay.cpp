@@ -10,7 +10,7 @@
 
 #include "FuzzSupport.h"
 #include "app/ReplayFile.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "render/Texture.h"
 #include "tools/replay/HeadlessReplay.h"
 
@@ -56,14 +56,27 @@ private:
     std::vector<Texture> pictures_;
 };
 
+// The null renderer the runs draw with, and every picture held: made once,
+// before the first input (decoding every picture of the game is no input's
+// time). The pictures are made after the renderer, so they are given back
+// while it is still there.
+void holdEverything()
+{
+    static OffscreenRenderer context(RendererKind::null, 64, 48);
+    static HeldPictures pictures;
+}
+
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    holdEverything();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // The pictures are declared after the context, so they are given back
-    // while it is still there.
-    static HeadlessContext context(64, 48);
-    static HeldPictures pictures;
+    holdEverything();
 
     Replay replay;
     std::string error;

@@ -9,6 +9,11 @@
 # fontconfig, OSMesa, stb_image and emscripten; so do the platform's own tests (tests/platform/),
 # which build SDL events. Tools and other tests may include any game folder.
 #
+# The renderer (render/) owns every OpenGL call of the game: no file outside
+# render/ and platform/ (which makes the contexts) includes an OpenGL header
+# or calls a gl* or glu* function, tests and tools included; they draw and
+# read pixels back through render/Renderer.h.
+#
 #   cmake -DROOT=<source tree> -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.16)
 if(NOT ROOT)
@@ -31,6 +36,11 @@ set(game_folders app menus play entities screens render platform)
 set(library_header
     "^[ \t]*#[ \t]*include[ \t]*([<\"](SDL|ft2build|freetype|fontconfig/|GL/osmesa|stb_image|emscripten)|FT_[A-Z0-9_]+)")
 
+# OpenGL's headers, and a call of one of its functions: glClear(, gluPerspective (,
+# but not a member such as texture.glName or a word inside another (ugl()).
+set(gl_header "^[ \t]*#[ \t]*include[ \t]*[<\"](GL|GLES[0-9]*|EGL)/")
+set(gl_call "(^|[^A-Za-z0-9_.>:])glu?[A-Z][A-Za-z0-9_]*[ \t]*\\(")
+
 set(problems "")
 file(GLOB_RECURSE sources RELATIVE "${ROOT}"
      "${ROOT}/*.h" "${ROOT}/*.hpp" "${ROOT}/*.cpp" "${ROOT}/*.cc" "${ROOT}/*.c")
@@ -44,6 +54,20 @@ foreach(source IN LISTS sources)
   set(may_use_libraries FALSE)
   if(top STREQUAL "platform" OR source MATCHES "^tests/platform/")
     set(may_use_libraries TRUE)
+  endif()
+
+  if(NOT top STREQUAL "render" AND NOT top STREQUAL "platform")
+    file(STRINGS "${ROOT}/${source}" gl_lines REGEX "gl|GL")
+    foreach(line IN LISTS gl_lines)
+      # What follows // is a comment, not a call.
+      string(REGEX REPLACE "//.*$" "" code "${line}")
+      string(STRIP "${code}" code)
+      if(code MATCHES "${gl_header}")
+        list(APPEND problems "${source}: ${code} (only render/ and platform/ include OpenGL)")
+      elseif(code MATCHES "${gl_call}")
+        list(APPEND problems "${source}: ${code} (only render/ and platform/ call OpenGL)")
+      endif()
+    endforeach()
   endif()
 
   foreach(line IN LISTS includes)

@@ -2,11 +2,10 @@
 // underline, restoring a game, and the textures it owns.
 #include "menus/LoadScreen.h"
 
-#include <GL/gl.h>
-
 #include "MenuTestSupport.h"
 #include "platform/VirtualKeys.h"
 #include "play/SaveRecord.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -67,8 +66,7 @@ TEST_F(LoadScreenTest, TheListIsPrintedOnItsBackdropAtFullBrightness)
     writePicture("Textures/loadlist.png", navy);
     writeSaveRecord("Save/a.sav", {1, 30, 0, 0});
     LoadScreen* list = makeList();
-    const GLfloat dim[4] = {0.2f, 0.2f, 0.2f, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, dim);
+        renderer().setAmbient(0.2f);
     context_->clear();
     list->render();
     // The backdrop fills the view behind the list, the controls and the text.
@@ -148,5 +146,5 @@ TEST_F(LoadScreenTest, ReleasesExactlyTheTexturesItLoaded)
     }
     delete list;
     for (unsigned int name : names)
-        EXPECT_FALSE(glIsTexture(name)) << name;
+        EXPECT_FALSE(renderer().textureAlive(name)) << name;
 }

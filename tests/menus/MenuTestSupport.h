@@ -13,7 +13,7 @@
 #include "TestFiles.h"
 #include "app/Globals.h"
 #include "menus/TitleScreen.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "play/PlayScreen.h"
 #include "render/Texture.h"
 #include "screens/FadeScreen.h"
@@ -26,7 +26,7 @@ class CleanScreenFlow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        context_ = std::make_unique<HeadlessContext>();
+        context_ = std::make_unique<OffscreenRenderer>();
         ASSERT_TRUE(context_->valid());
         currentScreen = nullptr;
         running = true;
@@ -118,7 +118,7 @@ protected:
         ilDeleteImages(1, &image);
     }
 
-    std::unique_ptr<HeadlessContext> context_;
+    std::unique_ptr<OffscreenRenderer> context_;
 };
 
 // A play screen that counts its destruction, to follow a suspended game.

@@ -13,6 +13,7 @@
 #include "platform/VirtualKeys.h"
 #include "play/SaveRecord.h"
 #include "render/PictureCache.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ TEST_F(PictureSharingTest, APlayScreenAndItsCopyShareEveryPictureAndEitherMayGoF
         const std::vector<std::uint32_t> before = drawn(*staying);
         leaving.reset();
         for (const unsigned int name : names)
-            EXPECT_TRUE(glIsTexture(name)) << "name " << name << " is still in use";
+            EXPECT_TRUE(renderer().textureAlive(name)) << "name " << name << " is still in use";
         EXPECT_TRUE(drawn(*staying) == before) << "the screen left draws as before";
         staying.reset();
         EXPECT_EQ(liveTextureNames(), 0);

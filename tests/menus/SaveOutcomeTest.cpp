@@ -2,8 +2,6 @@
 // not be written keeps the prompt open with the reason, a good one closes it
 // and shows "Saved" for a moment of game time; and pending files a crash left
 // never reach the load list.
-#include <GL/gl.h>
-
 #include "MenuTestSupport.h"
 #include "TinyDisk.h"
 #include "menus/LoadScreen.h"
@@ -11,6 +9,7 @@
 #include "menus/SavePrompt.h"
 #include "platform/VirtualKeys.h"
 #include "play/SaveRecord.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -40,7 +39,7 @@ protected:
     // Pixels of the colour that only the prompt's failure line uses.
     int failurePixels()
     {
-        glClearColor(0, 0, 0, 1);
+        renderer().setClearColour(0, 0, 0, 1);
         context_->clear();
         currentScreen->render();
         int count = 0;

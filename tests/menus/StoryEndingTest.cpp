@@ -1,10 +1,9 @@
 // The story screen's way back and the ending screen's texts and key.
-#include <GL/gl.h>
-
 #include "MenuTestSupport.h"
 #include "menus/EndingScreen.h"
 #include "menus/StoryScreen.h"
 #include "platform/VirtualKeys.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -115,18 +114,16 @@ TEST_F(StoryEndingTest, TheScoreLineEndsInTheWholeFinalScoreWhateverItsSign)
 TEST_F(StoryEndingTest, EndingRestoresFullBrightnessAndReleasesItsPicture)
 {
     writePicture("Textures/win.png");
-    const GLfloat dim[4] = {0.1f, 0.1f, 0.1f, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, dim);
+        renderer().setAmbient(0.1f);
     EndingScreen* ending = makeEnding(5);
-    GLfloat ambient[4] = {};
-    glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    const float ambient[4] = {renderer().ambient(), renderer().ambient(), renderer().ambient(), 1.0f};
     EXPECT_FLOAT_EQ(ambient[1], 1.0f);
     ending->render();
     const unsigned int name = ending->picture.texture.glName;
     ASSERT_NE(name, 0u);
     delete ending;
     currentScreen = nullptr;
-    EXPECT_FALSE(glIsTexture(name));
+    EXPECT_FALSE(renderer().textureAlive(name));
 }
 
 TEST_F(StoryEndingTest, EndingLeavesForTheMainMenuOnTheFirstKeyRelease)

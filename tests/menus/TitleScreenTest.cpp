@@ -2,11 +2,10 @@
 // the save prompt, brightness and the textures the menu owns.
 #include "menus/TitleScreen.h"
 
-#include <GL/gl.h>
-
 #include "MenuTestSupport.h"
 #include "platform/VirtualKeys.h"
 #include "play/SaveRecord.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -141,8 +140,7 @@ TEST_F(TitleScreenTest, ThePromptIsPrintedOnItsBoardAtFullBrightness)
     clickAt(menu, 55, -25);
     ASSERT_TRUE(menu->prompting);
     // A fade's dim light leaves the prompt's board and text alone.
-    const GLfloat dim[4] = {0.2f, 0.2f, 0.2f, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, dim);
+        renderer().setAmbient(0.2f);
     context_->clear();
     menu->render();
     // The board reaches from left of the text to well right of it, and
@@ -161,11 +159,9 @@ TEST_F(TitleScreenTest, ThePromptIsPrintedOnItsBoardAtFullBrightness)
 
 TEST_F(TitleScreenTest, SetupRestoresFullBrightness)
 {
-    const GLfloat dim[4] = {0.2f, 0.2f, 0.2f, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, dim);
+        renderer().setAmbient(0.2f);
     makeMenu(mainMenu);
-    GLfloat ambient[4] = {};
-    glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    const float ambient[4] = {renderer().ambient(), renderer().ambient(), renderer().ambient(), 1.0f};
     EXPECT_FLOAT_EQ(ambient[0], 1.0f);
     EXPECT_FLOAT_EQ(ambient[2], 1.0f);
 }
@@ -189,7 +185,7 @@ TEST_F(TitleScreenTest, ReleasesExactlyTheTexturesItLoaded)
     }
     delete menu;
     for (unsigned int name : names)
-        EXPECT_FALSE(glIsTexture(name)) << name;
+        EXPECT_FALSE(renderer().textureAlive(name)) << name;
 
     // The main menu shares the title picture and has no Return or Save pictures.
     menu = makeMenu(mainMenu);
@@ -199,5 +195,5 @@ TEST_F(TitleScreenTest, ReleasesExactlyTheTexturesItLoaded)
     EXPECT_EQ(menu->promptPanel.texture.glName, 0u) << "no prompt in the main menu";
     delete menu;
     currentScreen = nullptr;
-    EXPECT_TRUE(glIsTexture(title));
+    EXPECT_TRUE(renderer().textureAlive(title));
 }

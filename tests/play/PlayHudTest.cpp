@@ -1,6 +1,4 @@
 // The HUD over play: what it shows, where, and what it never covers.
-#include <GL/gl.h>
-
 #include <functional>
 #include <optional>
 
@@ -9,6 +7,7 @@
 #include "play/ScoreBook.h"
 #include "render/BitmapFont.h"
 #include "screens/Camera.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ struct Frame {
     Colour at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
-Frame readFrame(const HeadlessContext& context)
+Frame readFrame(OffscreenRenderer& context)
 {
     Frame frame;
     frame.width = context.width();
@@ -56,16 +55,16 @@ struct Ink {
     int height = 0;
 };
 
-Ink inkOf(HeadlessContext& context, const std::string& text, int height = 14)
+Ink inkOf(OffscreenRenderer& context, const std::string& text, int height = 14)
 {
     BitmapFont font;
     font.fontDescription.height = -height;
     font.colour = Colour{255, 255, 255, 255};
     font.text = text;
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    renderer().setClearColour(0.0f, 0.0f, 0.0f, 1.0f);
     context.clear();
     Camera().apply();
-    glDisable(GL_LIGHTING);
+    renderer().setLighting(false);
     font.print(-95.0f, 0.0f);
     const Frame frame = readFrame(context);
     int left = frame.width, bottom = frame.height, right = -1, top = -1;
@@ -84,7 +83,7 @@ Ink inkOf(HeadlessContext& context, const std::string& text, int height = 14)
                 ink.pixels.emplace_back(x - left, y - bottom);
     ink.width = right - left + 1;
     ink.height = top - bottom + 1;
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    renderer().setClearColour(0.0f, 0.0f, 0.0f, 0.0f);
     return ink;
 }
 
@@ -140,7 +139,7 @@ protected:
     int pixelX(float viewX) const { return static_cast<int>((viewX + 100.0f) * window.width() / 200.0f); }
     int pixelY(float viewY) const { return static_cast<int>((viewY + 100.0f) * window.height() / 200.0f); }
 
-    HeadlessContext window{640, 480};
+    OffscreenRenderer window{RendererKind::gl1, 640, 480};
 
     void SetUp() override
     {
@@ -168,7 +167,7 @@ protected:
     Frame draw(PlayScreen& screen, bool shown = true)
     {
         HudShown hud(shown);
-        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        renderer().setClearColour(0.0f, 0.0f, 0.0f, 0.0f);
         window.clear();
         screen.render();
         return readFrame(window);
@@ -218,7 +217,7 @@ TEST_F(PlayHudTest, TheHudNeverCoversTheHealthBar)
     writeLevel(15, levelLines(0, 0, 0, 0, 0, 0, 999, 1));
     for (const auto& w : windows) {
         SCOPED_TRACE(std::to_string(w.width) + " x " + std::to_string(w.height));
-        HeadlessContext window(w.width, w.height);
+        OffscreenRenderer window(RendererKind::gl1, w.width, w.height);
         ASSERT_TRUE(window.valid());
         auto screen = newGame(15);
         screen->score = -2147483647 - 1;
@@ -228,7 +227,7 @@ TEST_F(PlayHudTest, TheHudNeverCoversTheHealthBar)
         for (Sprite& pepper : screen->peppers)
             pepper.visible = false;
 
-        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        renderer().setClearColour(0.0f, 0.0f, 0.0f, 0.0f);
         window.clear();
         {
             HudShown off(false);

@@ -1,6 +1,4 @@
 // The play screen's pictures and the level loader.
-#include <GL/gl.h>
-
 #include <set>
 
 #include "PlayTestSupport.h"
@@ -10,6 +8,7 @@
 #include "entities/Random.h"
 #include "entities/Robot.h"
 #include "entities/Zombie.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -21,13 +20,13 @@ std::vector<EntityKind> kindsOf(const PlayScreen& screen)
     return kinds;
 }
 
-// The first texel of a picture as OpenGL holds it.
+// The first texel of a picture as the renderer holds it.
 Colour firstTexel(unsigned int name)
 {
-    unsigned char bytes[8] = {77, 77, 77, 77, 77, 77, 77, 77};
-    glBindTexture(GL_TEXTURE_2D, name);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, bytes);
-    return Colour{bytes[0], bytes[1], bytes[2], bytes[3]};
+    PictureLevel level;
+    if (!renderer().readTexture(name, level) || level.rgba.size() < 4)
+        return Colour{77, 77, 77, 77};
+    return Colour{level.rgba[0], level.rgba[1], level.rgba[2], level.rgba[3]};
 }
 
 // A 2 x 1 GIF: an opaque black pixel, then an opaque magenta one.
@@ -82,7 +81,7 @@ TEST_F(LevelLoaderTest, EveryPictureIsLoadedWithItsColourKeyAndReleasedWithTheSc
 
     screen.reset();
     for (unsigned int name : names)
-        EXPECT_FALSE(glIsTexture(name)) << "texture " << name;
+        EXPECT_FALSE(renderer().textureAlive(name)) << "texture " << name;
 }
 
 TEST_F(LevelLoaderTest, ObjectsAreCreatedInTheLoadersOrderWithTheirLinks)
@@ -162,14 +161,14 @@ TEST_F(LevelLoaderTest, TheBackgroundIsReleasedOnceEvenWhenTheNextOneIsMissing)
     const unsigned int first = screen->background.texture.glName;
     ASSERT_NE(first, 0u);
     screen->setup(2);
-    EXPECT_FALSE(glIsTexture(first));
+    EXPECT_FALSE(renderer().textureAlive(first));
 
     // Another picture may now get the freed name; loading the next level
     // must not delete it a second time.
     Texture other;
     ASSERT_TRUE(other.loadKeyed("Textures/bg.png"));
     screen->setup(2);
-    EXPECT_TRUE(glIsTexture(other.glName));
+    EXPECT_TRUE(renderer().textureAlive(other.glName));
     other.release();
 }
 

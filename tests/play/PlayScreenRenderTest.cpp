@@ -1,8 +1,7 @@
 // What the play screen puts on screen, read back pixel by pixel.
-#include <GL/gl.h>
-
 #include "PlayTestSupport.h"
 #include "app/Globals.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -148,8 +147,7 @@ TEST_F(PlayRenderTest, TheIntroPauseShowsOnlyTheBackgroundAndTheText)
     // Even in darkness the text stays at full brightness. (The HUD's line
     // along the top edge is tested on its own; here the field is as bare as
     // -nohud leaves it.)
-    const GLfloat dark[4] = {0.2f, 0.2f, 0.2f, 1.0f};
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, dark);
+        renderer().setAmbient(0.2f);
     hudShown = false;
     draw(*screen);
     hudShown = true;

@@ -1,6 +1,4 @@
 // The play rules of one frame, the fade between levels, the win and the death.
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -15,6 +13,7 @@
 #include "menus/TitleScreen.h"
 #include "play/PlayConstants.h"
 #include "screens/FadeScreen.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -51,8 +50,7 @@ std::unique_ptr<Knife> knifeAt(float x, float y, float velocityX, bool visible)
 
 float ambientLevel()
 {
-    GLfloat ambient[4] = {};
-    glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    const float ambient[4] = {renderer().ambient(), renderer().ambient(), renderer().ambient(), 1.0f};
     return ambient[0];
 }
 

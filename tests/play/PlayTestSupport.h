@@ -10,7 +10,7 @@
 
 #include "TestFiles.h"
 #include "platform/Colour.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "play/PlayScreen.h"
 
 // Runs each test in a directory of its own (Levels/, Textures/ and Save/ are
@@ -40,7 +40,7 @@ protected:
     // A play screen made as the game makes one: new, enter(), setup(n).
     static std::unique_ptr<PlayScreen> newGame(int n);
 
-    HeadlessContext context;
+    OffscreenRenderer context;
 };
 
 bool operator==(const Colour& a, const Colour& b);

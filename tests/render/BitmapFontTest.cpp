@@ -1,5 +1,3 @@
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <cctype>
 #include <string>
@@ -56,7 +54,9 @@ protected:
     std::unique_ptr<BitmapFont> font;
 };
 
-TEST_F(BitmapFontTest, TheFaceIsComicSansOrItsSubstitute)
+RENDER_TEST_ON_BOTH_BACKENDS(BitmapFontTest);
+
+TEST_P(BitmapFontTest, TheFaceIsComicSansOrItsSubstitute)
 {
     std::string file = glyphFaceFile(font->fontDescription);
     std::transform(file.begin(), file.end(), file.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -64,7 +64,7 @@ TEST_F(BitmapFontTest, TheFaceIsComicSansOrItsSubstitute)
     EXPECT_NE(file.find("bold"), std::string::npos) << file;
 }
 
-TEST_F(BitmapFontTest, GlyphsHaveTheirPixelSizeAndColour)
+TEST_P(BitmapFontTest, GlyphsHaveTheirPixelSizeAndColour)
 {
     const Extent a = printed("A");
     ASSERT_GT(a.count, 0);
@@ -84,7 +84,7 @@ TEST_F(BitmapFontTest, GlyphsHaveTheirPixelSizeAndColour)
     EXPECT_EQ(redPixels, a.count) << "every glyph pixel has the font's colour";
 }
 
-TEST_F(BitmapFontTest, GlyphsAdvanceTheRasterPosition)
+TEST_P(BitmapFontTest, GlyphsAdvanceTheRasterPosition)
 {
     const Extent a = printed("A");
     const Extent aa = printed("AA");
@@ -95,7 +95,7 @@ TEST_F(BitmapFontTest, GlyphsAdvanceTheRasterPosition)
     EXPECT_EQ(aSpaceA.count, aa.count);
 }
 
-TEST_F(BitmapFontTest, LineFeedsStepElevenUnitsDown)
+TEST_P(BitmapFontTest, LineFeedsStepElevenUnitsDown)
 {
     const Extent one = printed("A");
     struct Case {
@@ -115,7 +115,7 @@ TEST_F(BitmapFontTest, LineFeedsStepElevenUnitsDown)
     }
 }
 
-TEST_F(BitmapFontTest, NothingIsDrawnForEmptyTextHighBytesOrAnOffViewStart)
+TEST_P(BitmapFontTest, NothingIsDrawnForEmptyTextHighBytesOrAnOffViewStart)
 {
     EXPECT_EQ(printed("").count, 0);
     EXPECT_EQ(printed("\x80\xC3\xA9\xFF").count, 0);
@@ -127,14 +127,18 @@ TEST_F(BitmapFontTest, NothingIsDrawnForEmptyTextHighBytesOrAnOffViewStart)
     EXPECT_GT(printed("AAAAAAAAAAAAAAAAAAAAAAA", 60.0f, 0.0f).count, 0) << "a line running past the edge is clipped";
 }
 
-TEST_F(BitmapFontTest, PrintLeavesTexturingOffSoAnEmptySpriteIsAPlainQuad)
+TEST_P(BitmapFontTest, TextAfterAPictureLeavesAnEmptySpriteAPlainQuad)
 {
     ASSERT_TRUE(testpicture::writePlainPng("green.png", 2, 2, green));
     Texture texture;
     ASSERT_TRUE(texture.load("green.png", noColourKey));
-    texture.bind();
+    Sprite picture;
+    picture.texture = texture;
+    picture.x = 60;
+    picture.width = 20;
+    picture.height = 20;
+    picture.draw();
     printed("A");
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
     Sprite empty;
     empty.colour = red;
     empty.width = 20;
@@ -144,30 +148,39 @@ TEST_F(BitmapFontTest, PrintLeavesTexturingOffSoAnEmptySpriteIsAPlainQuad)
     texture.release();
 }
 
-TEST_F(BitmapFontTest, TheDisplayListsAreFreedWithTheFont)
+TEST_P(BitmapFontTest, FontsOfOneSizeShareTheirGlyphsAndTheLastOneFreesThem)
 {
-    const unsigned int base = font->listBase;
-    ASSERT_NE(base, 0u);
-    for (unsigned int k = 0; k < 128; ++k)
-        ASSERT_TRUE(glIsList(base + k)) << k;
-    font.reset();
-    for (unsigned int k = 0; k < 128; ++k)
-        EXPECT_FALSE(glIsList(base + k)) << k;
-    // A second font gets lists of its own.
-    BitmapFont first;
-    BitmapFont second;
-    EXPECT_GE(second.listBase, first.listBase + 128);
+    const Renderer::Resources before = renderer().resources();
+    {
+        BitmapFont first;
+        BitmapFont second;
+        first.text = second.text = "A";
+        first.print(0.0f, 0.0f);
+        first.outline = black;
+        second.outline = black;
+        second.print(0.0f, 20.0f);
+        const Renderer::Resources shared = renderer().resources();
+        font.reset();
+        EXPECT_EQ(renderer().resources().displayLists, shared.displayLists) << "the others still hold them";
+        EXPECT_EQ(renderer().resources().textures, shared.textures);
+        // Letters and rims, built once for the three fonts of one size.
+        if (GetParam() == RendererKind::gl1)
+            EXPECT_EQ(shared.displayLists - before.displayLists, 256) << "128 letters, 128 rims";
+        else
+            EXPECT_GE(shared.textures - before.textures, 1) << "a glyph page for the letters, one for the rims";
+    }
+    const Renderer::Resources after = renderer().resources();
+    EXPECT_EQ(after.displayLists, 0) << "the glyphs go with the last font of their size";
+    EXPECT_EQ(after.textures, 0);
 }
 
-TEST_F(BitmapFontTest, TheDescriptionChoosesSizeAndWeight)
+TEST_P(BitmapFontTest, TheDescriptionChoosesSizeAndWeight)
 {
     const Extent small = printed("H");
     FontDescription large;
     large.height = -28;
     BitmapFont big;
     big.fontDescription = large;
-    // Lists are built when the font is constructed: rebuild them for the test.
-    buildGlyphLists(big.listBase, big.fontDescription);
     big.colour = white;
     big.text = "H";
     context->clear();
@@ -188,7 +201,7 @@ TEST_F(BitmapFontTest, TheDescriptionChoosesSizeAndWeight)
 namespace {
 
 // The rows and columns where a text drew in the current buffer of `context`.
-Extent drawnExtent(const HeadlessContext& context, Colour background)
+Extent drawnExtent(OffscreenRenderer& context, Colour background)
 {
     Extent extent;
     for (int py = 0; py < context.height(); ++py)
@@ -207,27 +220,32 @@ Extent drawnExtent(const HeadlessContext& context, Colour background)
 
 // A window of the game's shape, `lines` pixels high, with the default camera.
 struct Window {
-    explicit Window(int lines) : context(lines * 4 / 3, lines)
+    Window(RendererKind kind, int lines) : context(kind, lines * 4 / 3, lines)
     {
-        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        renderer().setClearColour(0.0f, 0.0f, 0.0f, 1.0f);
         context.clear();
         Camera().apply();
     }
-    HeadlessContext context;
+    OffscreenRenderer context;
 };
 
-int letterHeight(const HeadlessContext& context, BitmapFont& font, const std::string& text)
+int letterHeight(OffscreenRenderer& context, BitmapFont& font, const std::string& text)
 {
-    const_cast<HeadlessContext&>(context).clear();
+    context.clear();
     font.text = text;
     font.print(-50.0f, 0.0f);
     const Extent e = drawnExtent(context, Colour{0, 0, 0, 255});
     return e.count == 0 ? 0 : e.top - e.bottom + 1;
 }
 
+using BitmapFontScale = ::testing::TestWithParam<RendererKind>;
+
 } // namespace
 
-TEST(BitmapFontScale, TextKeepsItsSizeAgainstThePicture)
+INSTANTIATE_TEST_SUITE_P(Backends, BitmapFontScale, ::testing::Values(RendererKind::gl1, RendererKind::gles2),
+                         backendName);
+
+TEST_P(BitmapFontScale, TextKeepsItsSizeAgainstThePicture)
 {
     struct Case {
         int lines;
@@ -237,7 +255,7 @@ TEST(BitmapFontScale, TextKeepsItsSizeAgainstThePicture)
     int heightAt480 = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lines);
-        Window window(c.lines);
+        Window window(GetParam(), c.lines);
         ASSERT_TRUE(window.context.valid());
         BitmapFont font;
         font.colour = {255, 255, 255, 255};
@@ -253,9 +271,9 @@ TEST(BitmapFontScale, TextKeepsItsSizeAgainstThePicture)
     }
 }
 
-TEST(BitmapFontScale, ANewViewportHeightRebuildsTheGlyphs)
+TEST_P(BitmapFontScale, ANewViewportHeightRebuildsTheGlyphs)
 {
-    Window window(1080);
+    Window window(GetParam(), 1080);
     ASSERT_TRUE(window.context.valid());
     BitmapFont font;
     font.colour = {255, 255, 255, 255};
@@ -263,13 +281,13 @@ TEST(BitmapFontScale, ANewViewportHeightRebuildsTheGlyphs)
     EXPECT_EQ(font.pixelHeight(), 32);
 
     // The window shrinks to 640 x 480: the next print builds 14-pixel glyphs.
-    glViewport(0, 0, 640, 480);
+    renderer().setViewport(0, 0, 640, 480);
     const int small = letterHeight(window.context, font, "H");
     EXPECT_EQ(font.pixelHeight(), 14);
     EXPECT_NEAR(small * 1080.0 / 480.0, tall, 1.5);
 
     // And back again.
-    glViewport(0, 0, 1440, 1080);
+    renderer().setViewport(0, 0, 1440, 1080);
     EXPECT_EQ(letterHeight(window.context, font, "H"), tall);
     EXPECT_EQ(font.pixelHeight(), 32);
 
@@ -279,11 +297,11 @@ TEST(BitmapFontScale, ANewViewportHeightRebuildsTheGlyphs)
     EXPECT_EQ(font.pixelHeight(), 63);
 }
 
-TEST(BitmapFontScale, TheMeasuredWidthIsWhatPrintDraws)
+TEST_P(BitmapFontScale, TheMeasuredWidthIsWhatPrintDraws)
 {
     for (const int lines : {480, 1080}) {
         SCOPED_TRACE(lines);
-        Window window(lines);
+        Window window(GetParam(), lines);
         ASSERT_TRUE(window.context.valid());
         BitmapFont font;
         font.colour = {255, 255, 255, 255};
@@ -318,7 +336,7 @@ TEST(BitmapFontScale, TheMeasuredWidthIsWhatPrintDraws)
     }
 }
 
-TEST_F(BitmapFontTest, AnOutlineRimsEveryGlyphWithoutCoveringIt)
+TEST_P(BitmapFontTest, AnOutlineRimsEveryGlyphWithoutCoveringIt)
 {
     const Extent plain = printed("I");
     int letter = 0;
@@ -345,7 +363,7 @@ TEST_F(BitmapFontTest, AnOutlineRimsEveryGlyphWithoutCoveringIt)
     EXPECT_EQ(rimmed.bottom, plain.bottom - 1);
 }
 
-TEST_F(BitmapFontTest, TheRimIsEveryPixelNextToALetterAndNoOther)
+TEST_P(BitmapFontTest, TheRimIsEveryPixelNextToALetterAndNoOther)
 {
     // Letters with a descender, a bowl and a gap between them.
     const std::string text = "Ag jW";
@@ -374,23 +392,12 @@ TEST_F(BitmapFontTest, TheRimIsEveryPixelNextToALetterAndNoOther)
             wrong += same(c, expected, 0) ? 0 : 1;
         }
     EXPECT_EQ(wrong, 0);
-
-    // The rims' lists go with the font.
-    const auto liveLists = [] {
-        int live = 0;
-        for (unsigned int name = 1; name < 4096; ++name)
-            live += glIsList(name) ? 1 : 0;
-        return live;
-    };
-    const int withFont = liveLists();
-    font.reset();
-    EXPECT_EQ(liveLists(), withFont - 256) << "the glyphs' and the rims' lists are freed";
 }
 
-TEST(BitmapFontScale, OnATallWindowTheRimIsEveryPixelWithinItsWidthOfALetter)
+TEST_P(BitmapFontScale, OnATallWindowTheRimIsEveryPixelWithinItsWidthOfALetter)
 {
     // 1440 lines: 42-pixel glyphs with a rim of 3 pixels.
-    Window window(1440);
+    Window window(GetParam(), 1440);
     ASSERT_TRUE(window.context.valid());
     BitmapFont font;
     font.colour = {255, 255, 255, 255};

@@ -1,5 +1,3 @@
-#include <GL/gl.h>
-
 #include "RenderTestSupport.h"
 #include "render/Panel.h"
 #include "render/Sprite.h"
@@ -14,8 +12,7 @@ protected:
         square.width = 60;
         square.height = 60;
         square.depth = 5.0f;
-        glDisable(GL_TEXTURE_2D);
-        glDisable(GL_LIGHTING);
+        renderer().setLighting(false);
         square.draw();
     }
 
@@ -34,7 +31,9 @@ protected:
     }
 };
 
-TEST_F(PanelTest, ATranslucentFillMixesWithWhatLiesBehindAndTheRimIsSolid)
+RENDER_TEST_ON_BOTH_BACKENDS(PanelTest);
+
+TEST_P(PanelTest, ATranslucentFillMixesWithWhatLiesBehindAndTheRimIsSolid)
 {
     drawRedSquare();
     panel().draw();
@@ -49,15 +48,22 @@ TEST_F(PanelTest, ATranslucentFillMixesWithWhatLiesBehindAndTheRimIsSolid)
     EXPECT_TRUE(same(at(40.0f, 40.0f), background));
 }
 
-TEST_F(PanelTest, BlendingEndsWithThePanelAndTheLightingIsLeftAsItWas)
+TEST_P(PanelTest, BlendingEndsWithThePanelAndTheLightingIsLeftAsItWas)
 {
-    glEnable(GL_LIGHTING);
+    renderer().setMaterial(1.0f);
+    renderer().setAmbient(0.5f);
+    renderer().setLighting(true);
     panel().draw();
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    glDisable(GL_LIGHTING);
+    EXPECT_TRUE(renderer().lighting());
+    // Unlit whatever the light: the fill over the background is its own
+    // colour mixed, not the dimmed ambient.
+    const Colour fill = at(0.5f, 0.5f);
+    EXPECT_NEAR(fill.r, 128, 2) << describe(fill);
+    EXPECT_NEAR(fill.b, 255, 2) << describe(fill);
+    EXPECT_TRUE(same(at(-19.0f, 0.5f), green)) << "the rim keeps full brightness";
+    renderer().setLighting(false);
     panel().draw();
-    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    EXPECT_FALSE(renderer().lighting());
 
     // What is drawn next is opaque again: a half-transparent colour on a
     // sprite covers the background fully.
@@ -66,12 +72,11 @@ TEST_F(PanelTest, BlendingEndsWithThePanelAndTheLightingIsLeftAsItWas)
     after.colour = Colour{255, 0, 0, 100};
     after.width = 10;
     after.height = 10;
-    glDisable(GL_TEXTURE_2D);
     after.draw();
     EXPECT_TRUE(same(at(0.5f, 0.5f), red)) << describe(at(0.5f, 0.5f));
 }
 
-TEST_F(PanelTest, AnOpaquePanelCoversAndHidesWhatIsDrawnBehindItLater)
+TEST_P(PanelTest, AnOpaquePanelCoversAndHidesWhatIsDrawnBehindItLater)
 {
     Panel solid = panel();
     solid.fill = Colour{255, 255, 0, 255};

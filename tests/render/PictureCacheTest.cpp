@@ -1,8 +1,6 @@
-// Pictures shared between the textures that load them: one OpenGL name per
+// Pictures shared between the textures that load them: one texture name per
 // picture, deleted by the last holder's release (or at the end of a run that
 // keeps its pictures), never while a holder still draws it.
-#include <GL/gl.h>
-
 #include <filesystem>
 
 #include "LiveTextures.h"
@@ -36,7 +34,9 @@ protected:
 
 } // namespace
 
-TEST_F(PictureCacheTest, TwoHoldersReleasedInEitherOrderDeleteThePictureOnlyAtTheLast)
+RENDER_TEST_ON_BOTH_BACKENDS(PictureCacheTest);
+
+TEST_P(PictureCacheTest, TwoHoldersReleasedInEitherOrderDeleteThePictureOnlyAtTheLast)
 {
     ASSERT_TRUE(testpicture::writePlainPng("shared.png", 4, 4, red));
     for (const bool firstGoesFirst : {true, false}) {
@@ -52,16 +52,16 @@ TEST_F(PictureCacheTest, TwoHoldersReleasedInEitherOrderDeleteThePictureOnlyAtTh
         Texture& leaving = firstGoesFirst ? first : second;
         Texture& staying = firstGoesFirst ? second : first;
         leaving.release();
-        EXPECT_TRUE(glIsTexture(staying.glName)) << "a name still in use is never deleted";
+        EXPECT_TRUE(renderer().textureAlive(staying.glName)) << "a name still in use is never deleted";
         EXPECT_TRUE(same(drawn(staying), red)) << describe(drawn(staying));
         staying.release();
-        EXPECT_FALSE(glIsTexture(staying.glName));
+        EXPECT_FALSE(renderer().textureAlive(staying.glName));
         EXPECT_EQ(liveTextureNames(), 0);
         EXPECT_EQ(pictureCache.size(), 0u);
     }
 }
 
-TEST_F(PictureCacheTest, APictureIsOneFileFromOneFolderWithOneColourKey)
+TEST_P(PictureCacheTest, APictureIsOneFileFromOneFolderWithOneColourKey)
 {
     std::filesystem::create_directories("Textures");
     std::filesystem::create_directories("other/Textures");
@@ -92,7 +92,7 @@ TEST_F(PictureCacheTest, APictureIsOneFileFromOneFolderWithOneColourKey)
     EXPECT_EQ(liveTextureNames(), 0);
 }
 
-TEST_F(PictureCacheTest, AFailedLoadIsNotRememberedAndUnknownNamesAreDeletedByTheirOwner)
+TEST_P(PictureCacheTest, AFailedLoadIsNotRememberedAndUnknownNamesAreDeletedByTheirOwner)
 {
     Texture missing;
     EXPECT_FALSE(missing.loadKeyed("late.png"));
@@ -101,18 +101,16 @@ TEST_F(PictureCacheTest, AFailedLoadIsNotRememberedAndUnknownNamesAreDeletedByTh
     missing.release();
 
     // A name made outside Texture::load is deleted by the release of its owner.
-    GLuint raw = 0;
-    glGenTextures(1, &raw);
-    glBindTexture(GL_TEXTURE_2D, raw);
-    ASSERT_TRUE(glIsTexture(raw));
+    const unsigned int raw = renderer().uploadTexture({PictureLevel{1, 1, {0, 0, 0, 0}}});
+    ASSERT_TRUE(renderer().textureAlive(raw));
     Texture owner;
     owner.glName = raw;
     owner.release();
-    EXPECT_FALSE(glIsTexture(raw));
+    EXPECT_FALSE(renderer().textureAlive(raw));
     EXPECT_EQ(liveTextureNames(), 0);
 }
 
-TEST_F(PictureCacheTest, ARunKeepsIdlePicturesWithoutTheirFilesUntilItEnds)
+TEST_P(PictureCacheTest, ARunKeepsIdlePicturesWithoutTheirFilesUntilItEnds)
 {
     ASSERT_TRUE(testpicture::writePlainPng("kept.png", 2, 2, red));
     ASSERT_TRUE(testpicture::writePlainPng("held.png", 2, 2, green));
@@ -126,7 +124,7 @@ TEST_F(PictureCacheTest, ARunKeepsIdlePicturesWithoutTheirFilesUntilItEnds)
     const unsigned int keptName = kept.glName;
     kept.release();
     kept.release(); // a second release of a kept picture gives back nothing more
-    EXPECT_TRUE(glIsTexture(keptName)) << "nobody holds it, the run keeps it";
+    EXPECT_TRUE(renderer().textureAlive(keptName)) << "nobody holds it, the run keeps it";
     EXPECT_EQ(pictureCache.holders(keptName), 0);
 
     std::filesystem::remove("kept.png");
@@ -140,8 +138,8 @@ TEST_F(PictureCacheTest, ARunKeepsIdlePicturesWithoutTheirFilesUntilItEnds)
     // The end of the run deletes what nobody holds; a held picture lives on
     // until its holder releases it.
     pictureCache.keepIdlePictures(false);
-    EXPECT_FALSE(glIsTexture(keptName));
-    EXPECT_TRUE(glIsTexture(held.glName));
+    EXPECT_FALSE(renderer().textureAlive(keptName));
+    EXPECT_TRUE(renderer().textureAlive(held.glName));
     EXPECT_TRUE(same(drawn(held), green));
     held.release();
     EXPECT_EQ(liveTextureNames(), 0);

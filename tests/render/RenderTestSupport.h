@@ -1,6 +1,5 @@
 #pragma once
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,19 +7,22 @@
 
 #include "TestPicture.h"
 #include "platform/Colour.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/Renderer.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "screens/Camera.h"
 
-// A 200 x 200 off-screen context with the default camera applied, so one
-// pixel is one view unit, and a blue background that transparent texels
-// show through.
-class OffscreenView : public ::testing::Test {
+// A 200 x 200 off-screen surface drawn by the backend the test is run with
+// (gl1 and gles2 each, RENDER_TEST_ON_BOTH_BACKENDS), with the default
+// camera applied, so one pixel is one view unit, and a blue background that
+// transparent texels show through.
+class OffscreenView : public ::testing::TestWithParam<RendererKind> {
 protected:
     void SetUp() override
     {
-        context = std::make_unique<HeadlessContext>(200, 200);
+        context = std::make_unique<OffscreenRenderer>(GetParam(), 200, 200);
         ASSERT_TRUE(context->valid());
-        glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
+        ASSERT_STREQ(renderer().name(), rendererKindName(GetParam())) << "the backend asked for draws";
+        renderer().setClearColour(0.0f, 0.0f, 1.0f, 1.0f);
         context->clear();
         Camera().apply();
     }
@@ -43,11 +45,11 @@ protected:
     // Number of pixels in the buffer that are not the background.
     int drawnPixels() const
     {
+        const std::vector<unsigned char> rgba = renderer().readPixels(0, 0, context->width(), context->height());
         int count = 0;
-        for (int y = 0; y < context->height(); ++y)
-            for (int x = 0; x < context->width(); ++x)
-                if (!same(context->pixel(x, y), background, 0))
-                    ++count;
+        for (std::size_t i = 0; i < rgba.size(); i += 4)
+            if (rgba[i] != background.r || rgba[i + 1] != background.g || rgba[i + 2] != background.b)
+                ++count;
         return count;
     }
 
@@ -56,5 +58,20 @@ protected:
     static constexpr Colour green{0, 255, 0, 255};
     static constexpr Colour white{255, 255, 255, 255};
     static constexpr Colour black{0, 0, 0, 255};
-    std::unique_ptr<HeadlessContext> context;
+    std::unique_ptr<OffscreenRenderer> context;
 };
+
+inline std::string backendName(const ::testing::TestParamInfo<RendererKind>& info)
+{
+    return rendererKindName(info.param);
+}
+
+// Runs every TEST_P of a suite derived from OffscreenView on gl1 and on gles2.
+#define RENDER_TEST_ON_BOTH_BACKENDS(suite)                                                                         \
+    INSTANTIATE_TEST_SUITE_P(Backends, suite, ::testing::Values(RendererKind::gl1, RendererKind::gles2), backendName)
+
+// The backend's name in the tests' names.
+inline void PrintTo(RendererKind kind, std::ostream* out)
+{
+    *out << rendererKindName(kind);
+}

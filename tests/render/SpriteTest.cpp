@@ -1,5 +1,3 @@
-#include <GL/gl.h>
-
 #include <fstream>
 
 #include "RenderTestSupport.h"
@@ -24,7 +22,9 @@ using SpriteTest = OffscreenView;
 
 } // namespace
 
-TEST_F(SpriteTest, TheNearerDepthWinsWhateverTheOrder)
+RENDER_TEST_ON_BOTH_BACKENDS(SpriteTest);
+
+TEST_P(SpriteTest, TheNearerDepthWinsWhateverTheOrder)
 {
     struct Case {
         float firstDepth;
@@ -48,7 +48,7 @@ TEST_F(SpriteTest, TheNearerDepthWinsWhateverTheOrder)
     }
 }
 
-TEST_F(SpriteTest, TransparentTexelsLetLaterDrawingThrough)
+TEST_P(SpriteTest, TransparentTexelsLetLaterDrawingThrough)
 {
     ASSERT_TRUE(testpicture::writePlainPng("hole.png", 2, 2, black));
     Texture hole;
@@ -56,13 +56,12 @@ TEST_F(SpriteTest, TransparentTexelsLetLaterDrawingThrough)
     Sprite front = plain(white, 0, 0, 40, 40, 1.0f);
     front.texture = hole;
     front.draw();
-    glDisable(GL_TEXTURE_2D);
     plain(green, 0, 0, 40, 40, 5.0f).draw();
     EXPECT_TRUE(same(at(0, 0), green));
     hole.release();
 }
 
-TEST_F(SpriteTest, PositionSizeAndRotation)
+TEST_P(SpriteTest, PositionSizeAndRotation)
 {
     struct Case {
         const char* what;
@@ -88,15 +87,13 @@ TEST_F(SpriteTest, PositionSizeAndRotation)
     }
 }
 
-TEST_F(SpriteTest, AnInvisibleSpriteIssuesNoDrawing)
+TEST_P(SpriteTest, AnInvisibleSpriteIssuesNoDrawing)
 {
     ASSERT_TRUE(testpicture::writePlainPng("plain.png", 2, 2, red));
     Texture texture;
     ASSERT_TRUE(texture.load("plain.png", noColourKey));
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_ALPHA_TEST);
-    glColor4ub(1, 2, 3, 4);
+    context->clear();
+    const long long quadsBefore = renderer().counts().quads;
 
     Sprite sprite = plain(green, 0, 0, 100, 100);
     sprite.texture = texture;
@@ -104,37 +101,26 @@ TEST_F(SpriteTest, AnInvisibleSpriteIssuesNoDrawing)
     sprite.draw();
 
     EXPECT_EQ(drawnPixels(), 0);
-    GLint bound = -1;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    EXPECT_EQ(bound, 0) << "no bind";
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
-    GLfloat colour[4] = {};
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    EXPECT_NEAR(colour[0] * 255.0f, 1.0f, 0.01f) << "no colour change";
-    EXPECT_NEAR(colour[3] * 255.0f, 4.0f, 0.01f);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    EXPECT_EQ(renderer().counts().quads, quadsBefore) << "nothing reached the renderer";
     texture.release();
 }
 
-TEST_F(SpriteTest, ColourShowsUnlitAndTheAmbientShowsLit)
+TEST_P(SpriteTest, ColourShowsUnlitAndTheAmbientShowsLit)
 {
     ASSERT_TRUE(testpicture::writePlainPng("white.png", 2, 2, white));
     Texture texture;
     ASSERT_TRUE(texture.load("white.png", noColourKey));
-    const GLfloat full[4] = {1, 1, 1, 1};
-    const GLfloat half[4] = {0.5f, 0.5f, 0.5f, 1};
-    glMaterialfv(GL_FRONT, GL_AMBIENT, full);
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, half);
+    renderer().setMaterial(1.0f);
+    renderer().setAmbient(0.5f);
 
     Sprite lit = plain(red, -50, 0, 40, 40);
     lit.texture = texture;
     Sprite unlit = plain(red, 50, 0, 40, 40);
     unlit.texture = texture;
 
-    glEnable(GL_LIGHTING);
+    renderer().setLighting(true);
     lit.draw();
-    glDisable(GL_LIGHTING);
+    renderer().setLighting(false);
     unlit.draw();
 
     const Colour dimmed = at(-50, 0);
@@ -147,7 +133,7 @@ TEST_F(SpriteTest, ColourShowsUnlitAndTheAmbientShowsLit)
 // A sprite whose picture is missing or broken is a plain quad of its colour,
 // whatever texture the drawing before it bound: a truncated title picture
 // must not show another picture stretched behind the menu.
-TEST_F(SpriteTest, AnEmptyTextureNeverShowsTheLastBoundPicture)
+TEST_P(SpriteTest, AnEmptyTextureNeverShowsTheLastBoundPicture)
 {
     ASSERT_TRUE(testpicture::writePlainPng("red.png", 2, 2, red));
     std::ofstream("truncated.png", std::ios::binary) << std::string("\x89PNG\r\n\x1a\n", 8);
@@ -166,15 +152,13 @@ TEST_F(SpriteTest, AnEmptyTextureNeverShowsTheLastBoundPicture)
     EXPECT_TRUE(same(at(50, 0), green)) << "the sprite's own colour, not the red picture: " << describe(at(50, 0));
 
     // Lit, it takes the lit colour (the ambient), as any untextured quad.
-    const GLfloat full[4] = {1, 1, 1, 1};
-    const GLfloat half[4] = {0.5f, 0.5f, 0.5f, 1};
-    glMaterialfv(GL_FRONT, GL_AMBIENT, full);
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, half);
-    glEnable(GL_LIGHTING);
+    renderer().setMaterial(1.0f);
+    renderer().setAmbient(0.5f);
+    renderer().setLighting(true);
     shown.draw();
     empty.y = 60;
     empty.draw();
-    glDisable(GL_LIGHTING);
+    renderer().setLighting(false);
     const Colour lit = at(50, 60);
     EXPECT_NEAR(lit.r, 128, 2) << describe(lit);
     EXPECT_NEAR(lit.g, 128, 2);

@@ -1,5 +1,3 @@
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -27,7 +25,9 @@ using TextureTest = OffscreenView;
 
 } // namespace
 
-TEST_F(TextureTest, ColourKeyMakesExactlyTheKeyedPixelsVanish)
+RENDER_TEST_ON_BOTH_BACKENDS(TextureTest);
+
+TEST_P(TextureTest, ColourKeyMakesExactlyTheKeyedPixelsVanish)
 {
     struct Case {
         const char* what;
@@ -67,7 +67,7 @@ TEST_F(TextureTest, ColourKeyMakesExactlyTheKeyedPixelsVanish)
     }
 }
 
-TEST_F(TextureTest, LoadKeyedUsesOpaqueBlack)
+TEST_P(TextureTest, LoadKeyedUsesOpaqueBlack)
 {
     ASSERT_TRUE(testpicture::writePlainPng("black.png", 2, 2, black));
     Texture texture;
@@ -77,7 +77,7 @@ TEST_F(TextureTest, LoadKeyedUsesOpaqueBlack)
     texture.release();
 }
 
-TEST_F(TextureTest, PictureOrientationAndMirroring)
+TEST_P(TextureTest, PictureOrientationAndMirroring)
 {
     // Top two rows red, bottom two green; left two columns red, right green
     // in a second picture.
@@ -114,7 +114,7 @@ TEST_F(TextureTest, PictureOrientationAndMirroring)
     columns.release();
 }
 
-TEST_F(TextureTest, MissingOrBrokenPicturesLeaveTheTextureEmpty)
+TEST_P(TextureTest, MissingOrBrokenPicturesLeaveTheTextureEmpty)
 {
     std::ofstream("broken.png") << "not a picture at all";
     std::ofstream("empty.png");
@@ -123,12 +123,10 @@ TEST_F(TextureTest, MissingOrBrokenPicturesLeaveTheTextureEmpty)
         Texture texture;
         EXPECT_FALSE(texture.load(path, blackColourKey));
         EXPECT_EQ(texture.glName, 0u);
-        texture.bind(); // does nothing on an empty texture
-        EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
     }
 }
 
-TEST_F(TextureTest, BackslashesAndCaseFindThePicture)
+TEST_P(TextureTest, BackslashesAndCaseFindThePicture)
 {
     std::filesystem::create_directories("Textures");
     ASSERT_TRUE(testpicture::writePlainPng("Textures/LoadGame.png", 2, 2, red));
@@ -142,47 +140,54 @@ TEST_F(TextureTest, BackslashesAndCaseFindThePicture)
     }
 }
 
-TEST_F(TextureTest, EachLoadIsGivenBackByOneReleaseAndAReloadAfterItMakesANewName)
+TEST_P(TextureTest, EachLoadIsGivenBackByOneReleaseAndAReloadAfterItMakesANewName)
 {
     ASSERT_TRUE(testpicture::writePlainPng("plain.png", 3, 5, red)); // not a power of two
     Texture texture;
     ASSERT_TRUE(texture.load("plain.png", noColourKey));
     const unsigned int first = texture.glName;
-    EXPECT_TRUE(glIsTexture(first));
+    EXPECT_TRUE(renderer().textureAlive(first));
     ASSERT_TRUE(texture.load("plain.png", noColourKey));
     EXPECT_EQ(texture.glName, first) << "the picture already loaded is shared";
     texture.release();
     EXPECT_EQ(texture.glName, first) << "release leaves the field as it was";
-    EXPECT_TRUE(glIsTexture(first)) << "a second load without release keeps the first one's hold";
+    EXPECT_TRUE(renderer().textureAlive(first)) << "a second load without release keeps the first one's hold";
     texture.release();
-    EXPECT_FALSE(glIsTexture(first));
+    EXPECT_FALSE(renderer().textureAlive(first));
 
     ASSERT_TRUE(texture.load("plain.png", noColourKey));
-    EXPECT_TRUE(glIsTexture(texture.glName));
+    EXPECT_TRUE(renderer().textureAlive(texture.glName));
     texture.release();
-    EXPECT_FALSE(glIsTexture(texture.glName));
+    EXPECT_FALSE(renderer().textureAlive(texture.glName));
 }
 
-TEST_F(TextureTest, BindAppliesTheSamplingState)
+// The game's sampling, as a player sees it on a picture magnified 100
+// times: linear filtering, s repeated (the left edge blends with the right
+// column, as the fire's scrolling needs), t clamped (the top and bottom rows
+// fade into a transparent border, darkening the colour there), and the
+// alpha test passing everything above 0.0001.
+TEST_P(TextureTest, MagnifiedPicturesShowTheSamplingState)
 {
-    ASSERT_TRUE(testpicture::writePlainPng("plain.png", 2, 2, red));
+    ASSERT_TRUE(testpicture::writePng("two.png", 2, 2, {red, green, red, green}));
     Texture texture;
-    ASSERT_TRUE(texture.load("plain.png", noColourKey));
-    glDisable(GL_TEXTURE_2D);
-    texture.bind();
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
-    GLint value = 0;
-    glGetIntegerv(GL_ALPHA_TEST_FUNC, &value);
-    EXPECT_EQ(value, GL_GREATER);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &value);
-    EXPECT_EQ(value, GL_REPEAT);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &value);
-    EXPECT_EQ(value, GL_CLAMP);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &value);
-    EXPECT_EQ(value, GL_LINEAR);
-    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &value);
-    EXPECT_EQ(value, GL_MODULATE);
+    ASSERT_TRUE(texture.load("two.png", noColourKey));
+    fullView(texture).draw();
+    const Colour leftEdge = context->pixel(0, 100);
+    EXPECT_NEAR(leftEdge.r, 128, 3) << "half of the right column wraps in: " << describe(leftEdge);
+    EXPECT_NEAR(leftEdge.g, 127, 3);
+    // Near a texel's centre its own colour, but for the filter's rounding.
+    const Colour middleLeft = context->pixel(50, 100);
+    EXPECT_TRUE(same(middleLeft, red, 4)) << describe(middleLeft);
+    const Colour between = context->pixel(100, 100);
+    EXPECT_NEAR(between.r, between.g, 4) << "red and green mix between the texels: " << describe(between);
+
+    const Colour top = context->pixel(50, 199);
+    EXPECT_NEAR(top.r, 129, 3) << "the top row half fades into the border: " << describe(top);
+    EXPECT_EQ(top.b, 0) << "and is drawn, not let through to the background";
+    const Colour bottom = context->pixel(50, 0);
+    EXPECT_NEAR(bottom.r, 129, 3) << describe(bottom);
+    const Colour inside = context->pixel(50, 150);
+    EXPECT_TRUE(same(inside, red, 4)) << describe(inside);
     texture.release();
 }
 
@@ -190,7 +195,7 @@ TEST_F(TextureTest, BindAppliesTheSamplingState)
 // maximum texture size when smaller) is refused from its header, before any
 // decoding, with one line on standard error naming the file and its size;
 // the texture stays empty, as for a missing picture.
-TEST_F(TextureTest, PicturesBeyondTheBoundAreRefusedFromTheirHeader)
+TEST_P(TextureTest, PicturesBeyondTheBoundAreRefusedFromTheirHeader)
 {
     EXPECT_EQ(largestPictureSide(), maxPictureSide) << "Mesa allows more than the game's own bound";
 
@@ -230,7 +235,7 @@ TEST_F(TextureTest, PicturesBeyondTheBoundAreRefusedFromTheirHeader)
 
 // Only PNG, GIF and BMP pictures are decoded; anything else under a
 // picture's name is refused with a line saying so.
-TEST_F(TextureTest, OtherKindsOfFileAreRefusedWithALine)
+TEST_P(TextureTest, OtherKindsOfFileAreRefusedWithALine)
 {
     std::ofstream("text.png") << "not a picture at all";
     std::filesystem::create_directories("folder.png");
@@ -248,7 +253,7 @@ TEST_F(TextureTest, OtherKindsOfFileAreRefusedWithALine)
 // While the game is ending (SIGTERM, the close button) no picture is
 // loaded, so a screen loading dozens of pictures in one frame ends that
 // frame at once.
-TEST_F(TextureTest, NoPictureLoadsWhileTheGameIsEnding)
+TEST_P(TextureTest, NoPictureLoadsWhileTheGameIsEnding)
 {
     ASSERT_TRUE(testpicture::writePlainPng("red.png", 2, 2, red));
     setLoadInterruption([] { return true; });

@@ -1,4 +1,3 @@
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +10,8 @@
 #include "app/ReplayFile.h"
 #include "app/SettingsFile.h"
 #include "platform/VirtualKeys.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/Renderer.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "tools/replay/Director.h"
 #include "tools/replay/HeadlessReplay.h"
 #include "tools/replay/Scenarios.h"
@@ -46,7 +46,7 @@ protected:
         return frames;
     }
 
-    HeadlessContext context{64, 48};
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
     Replay replay;
 };
 
@@ -162,7 +162,7 @@ TEST_F(RecordedRun, ARunCutShortStillPlaysAsFarAsItGoes)
 
 TEST(AspectReplay, AWideRunRecordedWithAspectPlaysBackOnlyWithItsPictureShape)
 {
-    HeadlessContext context{64, 48};
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
     ASSERT_TRUE(context.valid());
     Replay replay;
     std::string error;
@@ -200,10 +200,8 @@ TEST(AspectReplay, AWideRunRecordedWithAspectPlaysBackOnlyWithItsPictureShape)
         return event.type == ReplayEvent::Input && event.message.kind == Message::Size;
     });
     EXPECT_TRUE(resized) << "the recording sizes its window";
-    GLint viewport[4] = {0, 0, 0, 0};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 64);
-    EXPECT_EQ(viewport[3], 48);
+    EXPECT_EQ(renderer().viewport().width, 64);
+    EXPECT_EQ(renderer().viewport().height, 48);
 }
 
 TEST(FormerRecording, ARecordingOfTheFirstFormatPlaysToItsRecordedEnd)
@@ -212,7 +210,7 @@ TEST(FormerRecording, ARecordingOfTheFirstFormatPlaysToItsRecordedEnd)
     // record, before the game kept best scores and before the pictures of
     // the best scores were added to its data: pictures only draw, so it is
     // played taking the data as its own, and it must end exactly as it did.
-    HeadlessContext context{64, 48};
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
     ASSERT_TRUE(context.valid());
     Replay replay;
     std::string error;
@@ -229,7 +227,7 @@ TEST(FormerRecording, ARecordingOfTheFirstFormatPlaysToItsRecordedEnd)
 
 TEST(SettingsReplay, ARunPlaysBackWithTheKeysItWasRecordedWithWhateverTheWatchersAre)
 {
-    HeadlessContext context{64, 48};
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
     ASSERT_TRUE(context.valid());
     Replay replay;
     std::string error;

@@ -4,7 +4,6 @@
 // the best scores learn its recording and name; the folder keeps the last
 // games and the listed ones and leaves foreign files alone; a disk that
 // fills up gives the recording up without harm to the game.
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -35,11 +34,12 @@
 #include "menus/TitleScreen.h"
 #include "platform/Message.h"
 #include "platform/VirtualKeys.h"
-#include "platform/headless/HeadlessContext.h"
 #include "play/PlayHud.h"
 #include "play/PlayScreen.h"
 #include "play/SaveRecord.h"
 #include "play/ScoreBook.h"
+#include "render/Renderer.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "screens/FadeScreen.h"
 #include "screens/GameEvents.h"
 #include "tools/replay/HeadlessReplay.h"
@@ -129,7 +129,7 @@ public:
     {
         now_ += frameMilliseconds;
         runFrame([this] { return whole_.active() ? whole_.frameTick() : games_.recording() ? games_.frameTick() : now_; },
-                 [] { glFinish(); });
+                 [] { renderer().finish(); });
         games_.afterFrame();
         for (const Message& message : messages)
             send(message);
@@ -233,7 +233,7 @@ protected:
         ASSERT_TRUE(writeSaveRecord("Save/weak.sav", weak));
     }
 
-    HeadlessContext context{64, 48};
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
 };
 
 } // namespace
@@ -291,7 +291,7 @@ TEST_P(RecordingEveryGame, AGameLoadedAndPlayedToItsDeathPlaysBackToTheSameEnd)
             EXPECT_NE(&gameEvents(), host) << "its screens ask nobody";
             EXPECT_NE(saveFolder, saves) << "it plays with its own saved games";
             while (!run.finished())
-                run.frame(nullptr, [] { glFinish(); });
+                run.frame(nullptr, [] { renderer().finish(); });
             EXPECT_EQ(run.playback().departure(), "");
             EXPECT_EQ(describeGameState(), recorded.finalState);
             run.end();
@@ -356,7 +356,7 @@ public:
 
 TEST(RecordingEveryGameSettings, AGameKeepsTheSettingsItStartedWithAndPlaysThemUnderAnyWatchers)
 {
-    HeadlessContext context{64, 48};
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
     ASSERT_TRUE(context.valid());
     const fs::path home = fs::current_path();
     NotedOutside playersOutside;
@@ -423,7 +423,7 @@ TEST(RecordingEveryGameSettings, AGameKeepsTheSettingsItStartedWithAndPlaysThemU
         EXPECT_TRUE(keepAspect);
         EXPECT_FALSE(hudShown);
         while (!run.finished())
-            run.frame(nullptr, [] { glFinish(); });
+            run.frame(nullptr, [] { renderer().finish(); });
         EXPECT_EQ(run.playback().departure(), "");
         EXPECT_EQ(describeGameState(), game.finalState);
         EXPECT_TRUE(settingsHost().settings().fullScreen != started.fullScreen) << "the recorded F11 played";
@@ -447,7 +447,7 @@ TEST(RecordingEveryGameSettings, AGameKeepsTheSettingsItStartedWithAndPlaysThemU
 
 TEST(RecordingShelf, TheLastGamesAndTheListedOnesStayAndForeignFilesAreLeftAlone)
 {
-    HeadlessContext context{64, 48};
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
     ASSERT_TRUE(context.valid());
     const std::string header = "thrask-scores 1\n";
     writeFile("kept/scores", header + "500 1 2000-01-01 20000101-000000.replay listed\n");
@@ -508,7 +508,7 @@ TEST(RecordingShelf, TheLastGamesAndTheListedOnesStayAndForeignFilesAreLeftAlone
 
 TEST(RecordingShelf, AListedGameThatCannotBeWatchedSaysWhy)
 {
-    HeadlessContext context{64, 48};
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
     ASSERT_TRUE(context.valid());
     Replay other;
     other.dataFiles = {{"Levels/l1.lvl", 3, 4}};
@@ -535,9 +535,9 @@ TEST(RecordingShelf, AListedGameThatCannotBeWatchedSaysWhy)
 
 TEST(RecordingShelf, ADiskThatFillsUpGivesTheRecordingUpAndTheGamePlaysOn)
 {
-    HeadlessContext context{64, 48};
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
     ASSERT_TRUE(context.valid());
-    glFinish();
+    renderer().finish();
     // The child that owns the tiny disk has no renderer's threads: it runs
     // the recorder's side of the frames (a frame's tick, its messages, its
     // end) on a game's play screen, without drawing.

@@ -8,7 +8,7 @@
 
 #include "Listening.h"
 #include "app/ReplayFile.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "tools/replay/HeadlessReplay.h"
 
 namespace {
@@ -49,7 +49,7 @@ protected:
         return order;
     }
 
-    HeadlessContext context{64, 48};
+    OffscreenRenderer context{RendererKind::gl1, 64, 48};
     Listening listening;
 };
 

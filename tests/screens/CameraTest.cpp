@@ -21,7 +21,9 @@ using CameraTest = OffscreenView;
 
 } // namespace
 
-TEST_F(CameraTest, CameraShowsItsViewWhateverTheWindow)
+RENDER_TEST_ON_BOTH_BACKENDS(CameraTest);
+
+TEST_P(CameraTest, CameraShowsItsViewWhateverTheWindow)
 {
     struct Case {
         const char* what;
@@ -49,7 +51,7 @@ TEST_F(CameraTest, CameraShowsItsViewWhateverTheWindow)
     }
 }
 
-TEST_F(CameraTest, CameraDepthRange)
+TEST_P(CameraTest, CameraDepthRange)
 {
     struct Case {
         float depth;

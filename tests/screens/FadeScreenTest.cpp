@@ -1,4 +1,3 @@
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -13,6 +12,7 @@
 #include "screens/Camera.h"
 #include "screens/FadeScreen.h"
 #include "screens/Screen.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -50,11 +50,10 @@ struct LitScreen : Screen {
     void render() override
     {
         Camera().apply();
-        const GLfloat full[4] = {1, 1, 1, 1};
-        glMaterialfv(GL_FRONT, GL_AMBIENT, full);
-        glEnable(GL_LIGHTING);
+        renderer().setMaterial(1.0f);
+        renderer().setLighting(true);
         lit.draw();
-        glDisable(GL_LIGHTING);
+        renderer().setLighting(false);
         unlit.draw();
         font.print(-20, -60);
     }
@@ -75,7 +74,9 @@ protected:
 
 } // namespace
 
-TEST_F(FadeScreenTest, EveryDurationStartsFullyLitOnTheOldScreenAndIsBlackHalfWay)
+RENDER_TEST_ON_BOTH_BACKENDS(FadeScreenTest);
+
+TEST_P(FadeScreenTest, EveryDurationStartsFullyLitOnTheOldScreenAndIsBlackHalfWay)
 {
     for (const float duration : {10.0f, 15.0f, 25.0f}) {
         SCOPED_TRACE(duration);
@@ -84,22 +85,19 @@ TEST_F(FadeScreenTest, EveryDurationStartsFullyLitOnTheOldScreenAndIsBlackHalfWa
         fade.configure(&a, &b, duration);
         frameStep = 0.0f;
         fade.render();
-        GLfloat ambient[4] = {};
-        glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
-        EXPECT_EQ(ambient[0], 1.0f);
+        EXPECT_EQ(renderer().ambient(), 1.0f);
         EXPECT_EQ(a.renders, 1);
         // Half way through the fade's time: duration / 32 seconds.
         frameStep = duration / 32.0f;
         fade.progress += frameStep * 16.0f; // as update would, without ending
         fade.render();
-        glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
-        EXPECT_EQ(ambient[0], 0.0f);
+        EXPECT_EQ(renderer().ambient(), 0.0f);
         EXPECT_EQ(b.renders, 1) << "the new screen from the darkest point on";
         fade.oldScreen = fade.newScreen = nullptr; // stack screens: not the fade's to free
     }
 }
 
-TEST_F(FadeScreenTest, ProgressesSixteenUnitsPerSecondOfFrameStepAndEndsInstallingTheNewScreen)
+TEST_P(FadeScreenTest, ProgressesSixteenUnitsPerSecondOfFrameStepAndEndsInstallingTheNewScreen)
 {
     std::vector<const Probe*> destroyed;
     auto* oldScreen = new Probe(&destroyed);
@@ -135,7 +133,7 @@ TEST_F(FadeScreenTest, ProgressesSixteenUnitsPerSecondOfFrameStepAndEndsInstalli
     delete newScreen;
 }
 
-TEST_F(FadeScreenTest, ALargeStepEndsTheFadeInOneFrameAndHandsOverFullyLit)
+TEST_P(FadeScreenTest, ALargeStepEndsTheFadeInOneFrameAndHandsOverFullyLit)
 {
     std::vector<const Probe*> destroyed;
     auto* newScreen = new Probe(&destroyed);
@@ -148,8 +146,7 @@ TEST_F(FadeScreenTest, ALargeStepEndsTheFadeInOneFrameAndHandsOverFullyLit)
     fade->update();
     EXPECT_EQ(currentScreen, newScreen);
     EXPECT_EQ(destroyed.size(), 1u);
-    GLfloat ambient[4] = {};
-    glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    const float ambient[4] = {renderer().ambient(), renderer().ambient(), renderer().ambient(), 1.0f};
     EXPECT_FLOAT_EQ(ambient[0], 1.0f) << "the new screen is handed over fully lit, not left dim";
 
     // A fade without an old screen destroys nothing else.
@@ -162,7 +159,7 @@ TEST_F(FadeScreenTest, ALargeStepEndsTheFadeInOneFrameAndHandsOverFullyLit)
     delete newScreen;
 }
 
-TEST_F(FadeScreenTest, AFadeThatNeverEndsFreesBothScreens)
+TEST_P(FadeScreenTest, AFadeThatNeverEndsFreesBothScreens)
 {
     std::vector<const Probe*> destroyed;
     auto* fade = new FadeScreen;
@@ -171,7 +168,7 @@ TEST_F(FadeScreenTest, AFadeThatNeverEndsFreesBothScreens)
     EXPECT_EQ(destroyed.size(), 2u);
 }
 
-TEST_F(FadeScreenTest, RendersTheOldScreenThenTheNewOneUnderTheFadingAmbient)
+TEST_P(FadeScreenTest, RendersTheOldScreenThenTheNewOneUnderTheFadingAmbient)
 {
     Probe oldScreen, newScreen;
     FadeScreen fade;
@@ -191,8 +188,7 @@ TEST_F(FadeScreenTest, RendersTheOldScreenThenTheNewOneUnderTheFadingAmbient)
             fade.progress += frameStep * 16.0f; // as update would, without ending
         first = false;
         fade.render();
-        GLfloat ambient[4] = {};
-        glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+        const float ambient[4] = {renderer().ambient(), renderer().ambient(), renderer().ambient(), 1.0f};
         EXPECT_FLOAT_EQ(ambient[0], step.level);
         EXPECT_FLOAT_EQ(ambient[3], 1.0f);
         EXPECT_EQ(oldScreen.renders, step.oldRenders);
@@ -201,7 +197,7 @@ TEST_F(FadeScreenTest, RendersTheOldScreenThenTheNewOneUnderTheFadingAmbient)
     fade.oldScreen = fade.newScreen = nullptr;
 }
 
-TEST_F(FadeScreenTest, TheFadeDimsLitDrawingButNotUnlitSpritesOrText)
+TEST_P(FadeScreenTest, TheFadeDimsLitDrawingButNotUnlitSpritesOrText)
 {
     ASSERT_TRUE(testpicture::writePlainPng("white.png", 2, 2, white));
     Texture texture;
@@ -225,7 +221,7 @@ TEST_F(FadeScreenTest, TheFadeDimsLitDrawingButNotUnlitSpritesOrText)
     texture.release();
 }
 
-TEST_F(FadeScreenTest, TheMusicFollowsTheLightAndOneLoopOnBothSidesPlaysOn)
+TEST_P(FadeScreenTest, TheMusicFollowsTheLightAndOneLoopOnBothSidesPlaysOn)
 {
     struct Playing : Screen {
         explicit Playing(MusicLoop loop) : loop(loop) {}

@@ -2,8 +2,6 @@
 // the base screen every screen builds on.
 #include "screens/ScreenFlow.h"
 
-#include <GL/gl.h>
-
 #include <cstring>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "render/Lighting.h"
 #include "screens/FadeScreen.h"
 #include "screens/Screen.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -47,7 +46,11 @@ using BaseScreen = ScreenFlowOnView;
 
 } // namespace
 
-TEST_F(FadeTo, TheFadeTakesOverAtOnceAndInstallsTheNextScreenAfterDurationOver16Seconds)
+RENDER_TEST_ON_BOTH_BACKENDS(FadeTo);
+RENDER_TEST_ON_BOTH_BACKENDS(RetiredScreens);
+RENDER_TEST_ON_BOTH_BACKENDS(BaseScreen);
+
+TEST_P(FadeTo, TheFadeTakesOverAtOnceAndInstallsTheNextScreenAfterDurationOver16Seconds)
 {
     // A frame of 1/64 s advances a fade by a quarter of a unit, exactly.
     for (const float duration : {fadeDuration::menu, fadeDuration::loadedGame, fadeDuration::ending}) {
@@ -67,8 +70,7 @@ TEST_F(FadeTo, TheFadeTakesOverAtOnceAndInstallsTheNextScreenAfterDurationOver16
         float darkest = 1.0f;
         while (currentScreen == fade && frames < 1000) {
             fade->render();
-            GLfloat ambient[4] = {};
-            glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+            const float ambient[4] = {renderer().ambient(), renderer().ambient(), renderer().ambient(), 1.0f};
             darkest = std::min(darkest, ambient[0]);
             fade->update();
             ++frames;
@@ -82,7 +84,7 @@ TEST_F(FadeTo, TheFadeTakesOverAtOnceAndInstallsTheNextScreenAfterDurationOver16
     }
 }
 
-TEST_F(RetiredScreens, AreFreedAtTheNextFrameEvenWhenTheirDestructorRetiresAnother)
+TEST_P(RetiredScreens, AreFreedAtTheNextFrameEvenWhenTheirDestructorRetiresAnother)
 {
     std::vector<const Screen*> destroyed;
     auto* second = new Noting(&destroyed);
@@ -95,7 +97,7 @@ TEST_F(RetiredScreens, AreFreedAtTheNextFrameEvenWhenTheirDestructorRetiresAnoth
     EXPECT_TRUE(retiredScreens.empty());
 }
 
-TEST_F(BaseScreen, ItsCallsDrawNothingHandNothingOverAndChangeNoSharedState)
+TEST_P(BaseScreen, ItsCallsDrawNothingHandNothingOverAndChangeNoSharedState)
 {
     // Screens override only what they need; every other call of the frame
     // loop and the window procedure must leave the game as it was.
@@ -122,8 +124,6 @@ TEST_F(BaseScreen, ItsCallsDrawNothingHandNothingOverAndChangeNoSharedState)
     EXPECT_EQ(frameStep, 0.5f);
     EXPECT_EQ(keys[3], 1);
     EXPECT_EQ(drawnPixels(), 0);
-    GLfloat ambient[4] = {};
-    glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    const float ambient[4] = {renderer().ambient(), renderer().ambient(), renderer().ambient(), 1.0f};
     EXPECT_EQ(ambient[0], 0.25f) << "the light is left as it was";
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

@@ -1,11 +1,11 @@
 #include "tools/bench/FrameSampler.h"
 
-#include <GL/gl.h>
-
+#include <algorithm>
 #include <cstdint>
 
 #include "app/FrameLoop.h"
 #include "app/Globals.h"
+#include "render/Renderer.h"
 #include "tools/bench/Stopwatch.h"
 #include "tools/bench/TimedScreen.h"
 
@@ -31,15 +31,23 @@ bool FrameSampler::run(Screen& screen, const std::function<void()>& beforeFrame)
         if (beforeFrame)
             beforeFrame();
         const Stopwatch watch;
-        runFrame(nextTick, [] { glFinish(); });
+        // The renderer plays the frame's drawing when the frame ends, so the
+        // drawing's time is the frame's, on this thread, less the update's.
+        double drawnMs = 0.0;
+        runFrame(nextTick, [&watch, &drawnMs] {
+            drawnMs = watch.cpuMs();
+            renderer().finish();
+        });
+        const double cpuMs = drawnMs > 0.0 ? drawnMs : watch.cpuMs();
         const double frameMs = watch.wallMs();
         if (currentScreen != &timed)
             return false;
         if (i < warmUp_)
             continue;
+        const double renderMs = std::max(timed.renderMs, cpuMs - timed.updateMs);
         update.add(timed.updateMs);
-        render.add(timed.renderMs);
-        updateAndRender.add(timed.updateMs + timed.renderMs);
+        render.add(renderMs);
+        updateAndRender.add(timed.updateMs + renderMs);
         frame.add(frameMs);
     }
     currentScreen = nullptr;

@@ -7,10 +7,12 @@
 class Screen;
 
 // Runs a screen through the game's own frame loop (runFrame) with a steady
-// 16 ms tick source, glFinish standing in for the buffer swap, and keeps the
-// times of every frame after the warm-up ones: the CPU time of update, of
-// render and of both together, and the wall time of the whole frame
-// (glFinish, that is Mesa drawing the frame, included).
+// 16 ms tick source, the renderer's finish standing in for the buffer swap,
+// and keeps the times of every frame after the warm-up ones: the CPU time of
+// update, of render (the screen's drawing calls and the renderer playing
+// them: everything of the frame on the game's thread but the update) and of
+// both together, and the wall time of the whole frame (Mesa drawing it
+// included).
 class FrameSampler {
 public:
     FrameSampler(int warmUpFrames, int frames) : warmUp_(warmUpFrames), frames_(frames) {}

@@ -1,7 +1,5 @@
 #include "tools/bench/RecordingBench.h"
 
-#include <GL/gl.h>
-
 #include <climits>
 #include <cstdint>
 
@@ -14,6 +12,7 @@
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "play/ScoreBook.h"
+#include "render/Renderer.h"
 #include "tools/bench/Stopwatch.h"
 
 namespace {
@@ -68,7 +67,7 @@ RecordingBench::Times RecordingBench::run(PlayScreen& play) const
         now += ticksPerFrame;
         const Stopwatch watch;
         if (recorded) {
-            runFrame([&games] { return games.frameTick(); }, [] { glFinish(); });
+            runFrame([&games] { return games.frameTick(); }, [] { renderer().finish(); });
             games.afterFrame();
             games.input(down);
             dispatchMessage(down);
@@ -76,7 +75,7 @@ RecordingBench::Times RecordingBench::run(PlayScreen& play) const
             dispatchMessage(up);
             games.endFrame();
         } else {
-            runFrame(clock, [] { glFinish(); });
+            runFrame(clock, [] { renderer().finish(); });
             dispatchMessage(down);
             dispatchMessage(up);
         }

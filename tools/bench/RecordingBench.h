@@ -10,13 +10,13 @@ class PlayScreen;
 // recorder of games (GameRecorder) records a level as the game's program
 // does, and frames with it and without it are run side by side on the same
 // play screen, in alternating blocks, so that a busy machine slows both
-// alike. Each frame is the frame loop's runFrame (glFinish standing in for
-// the swap) and one key's press and release between frames, recorded or
+// alike. Each frame is the frame loop's runFrame (the renderer's finish standing
+// in for the swap) and one key's press and release between frames, recorded or
 // only dispatched; the times are the game thread's CPU time. The start of
 // a recording (the game's state and saved games taken, the header written)
 // is timed on its own, by the wall clock.
 //
-// Needs a current OpenGL context and the data folder as the working
+// Needs a renderer installed (an off-screen one) and the data folder as the working
 // directory; the recordings go to `folder` and are removed with it.
 class RecordingBench {
 public:

@@ -10,6 +10,8 @@
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "play/SaveRecord.h"
+#include "render/PictureCache.h"
+#include "render/PicturePreloader.h"
 #include "render/Sprite.h"
 #include "screens/FadeScreen.h"
 #include "screens/ScreenFlow.h"
@@ -72,6 +74,18 @@ std::unique_ptr<PlayScreen> playAt(int level)
 }
 
 } // namespace
+
+int TransitionBench::restAtTheMenu()
+{
+    pictureCache.keepIdlePictures(false);
+    pictureCache.keepIdlePictures(true);
+    PicturePreloader preloader;
+    preloader.add(PlayScreen::picturesOfAGame());
+    int loaded = 0;
+    while (preloader.loadNext())
+        ++loaded;
+    return loaded;
+}
 
 TransitionBench::Times TransitionBench::newGame() const
 {

@@ -34,6 +34,12 @@ public:
     // The load list's Load Game on a game saved at `level`.
     Times loadGame(int level) const;
 
+    // Forgets every picture kept and nobody holds, then loads every
+    // picture of a game ahead as a menu at rest does (the game's
+    // PicturePreloader, all of it: a menu that rested long enough). Returns
+    // how many pictures it loaded; the transitions timed after it find them.
+    static int restAtTheMenu();
+
 private:
     int repeats_;
     std::string saves_;

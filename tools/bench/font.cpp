@@ -3,22 +3,31 @@
 // game builds them again on the first frame after the window's height
 // changes, so this is how long a resize to that height holds a frame.
 //
-//   thrask_font_bench [HEIGHT...]     (480 1080 2160 4320 8192 16384 by default)
-#include <GL/gl.h>
-
+//   thrask_font_bench [--renderer gl1|gles2|null] [HEIGHT...]
+//       (480 1080 2160 4320 8192 16384 by default; gl1 unless told)
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "render/BitmapFont.h"
 #include "tools/bench/Stopwatch.h"
 
 int main(int argc, char** argv)
 {
     std::vector<int> heights;
+    RendererKind kind = RendererKind::gl1;
     for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--renderer") {
+            if (i + 1 >= argc || !parseRendererKind(argv[i + 1], kind)) {
+                std::fprintf(stderr, "thrask_font_bench: --renderer needs gl1, gles2 or null\n");
+                return 2;
+            }
+            ++i;
+            continue;
+        }
         const int height = std::atoi(argv[i]);
         if (height <= 0) {
             std::fprintf(stderr, "thrask_font_bench: not a height: %s\n", argv[i]);
@@ -31,23 +40,23 @@ int main(int argc, char** argv)
 
     // The glyphs are sized by the viewport, which may be larger than the
     // buffer drawn into, so a small buffer serves every height.
-    HeadlessContext context(64, 48);
+    OffscreenRenderer context(kind, 64, 48);
     if (!context.valid()) {
         std::fprintf(stderr, "thrask_font_bench: no off-screen OpenGL context\n");
         return 1;
     }
-    GLint largest[2] = {0, 0};
-    glGetIntegerv(GL_MAX_VIEWPORT_DIMS, largest);
+    const int largest = context.renderer().maxViewportSide() > 0 ? context.renderer().maxViewportSide() : 1 << 30;
     std::printf("%8s %8s %12s %12s\n", "height", "glyphs", "build ms", "rebuild ms");
     for (const int height : heights) {
-        if (height > largest[1]) {
-            std::printf("%8d  larger than the largest viewport (%d)\n", height, largest[1]);
+        if (height > largest) {
+            std::printf("%8d  larger than the largest viewport (%d)\n", height, largest);
             continue;
         }
-        glViewport(0, 0, std::min(height * 4 / 3, static_cast<int>(largest[0])), height);
+        context.renderer().setViewport(0, 0, std::min(height * 4 / 3, largest), height);
         // As the HUD's top line: rimmed text. The first font draws the face
         // at the new size; a second one, as after a screen change, finds the
-        // size drawn and only compiles its lists.
+        // size drawn by FreeType and only builds what the renderer draws
+        // glyphs with.
         double ms[2] = {0.0, 0.0};
         int pixels = 0;
         for (double& time : ms) {
@@ -56,7 +65,7 @@ int main(int argc, char** argv)
             font.outline = {0, 0, 0, 255};
             font.text = "Score 0";
             font.print(0.0f, 0.0f);
-            glFinish();
+            context.renderer().finish();
             time = watch.cpuMs();
             pixels = font.pixelHeight();
         }

@@ -3,7 +3,7 @@
 //
 //   thrask_bench [data directory] [frames] [recording...] [--csv FILE]
 //                [--repeats N] [--sizes WxH,...] [--stress N] [--warmup N]
-//                [--nohud]
+//                [--nohud] [--renderer gl1|gles2|null] [--renderers A,B,...]
 //
 // For each size (640x480 and 1920x1080 unless --sizes says otherwise) it
 // times the hand-overs between screens (New Game, level change, Esc's copy
@@ -25,6 +25,13 @@
 // Each recording given (a replay, such as tests/replays/whole-game.replay) is
 // then run at 640x480 as thrask-replay runs it, and its frames per second
 // are printed.
+//
+// Everything is drawn by gl1 unless --renderer names another backend; with
+// --renderers every size is measured with each backend named, in the same
+// run, and the last line compares the stress level's render time:
+//   stress render p50: gl1 A ms, gles2 B ms (ratio B/A R)
+// (A and B the milliseconds, R their ratio)
+// for the size where the second backend fares worst against the first.
 #include <chrono>
 #include <climits>
 #include <cstdint>
@@ -37,10 +44,11 @@
 
 #include "app/GameRun.h"
 #include "app/Globals.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "play/PlayHud.h"
 #include "play/PlayScreen.h"
 #include "play/Ticks.h"
+#include "render/RendererChoice.h"
 #include "tools/bench/BenchData.h"
 #include "tools/bench/BenchReport.h"
 #include "tools/bench/FrameSampler.h"
@@ -67,6 +75,14 @@ struct Options {
     std::string csv = "thrask-bench.csv";
     std::vector<std::pair<int, int>> sizes{{640, 480}, {1920, 1080}};
     std::vector<std::string> recordings;
+    std::vector<RendererKind> renderers{RendererKind::gl1};
+};
+
+// The stress level's render p50 of one backend at one size.
+struct StressRender {
+    std::string size;
+    RendererKind renderer;
+    double p50 = 0.0;
 };
 
 std::uint32_t seedTicks()
@@ -91,6 +107,21 @@ bool readSizes(const std::string& text, std::vector<std::pair<int, int>>& sizes)
     return !sizes.empty();
 }
 
+bool readRenderers(const std::string& text, std::vector<RendererKind>& renderers)
+{
+    renderers.clear();
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        RendererKind kind = RendererKind::gl1;
+        if (!parseRendererKind(text.substr(start, end - start), kind))
+            return false;
+        renderers.push_back(kind);
+        start = end + 1;
+    }
+    return !renderers.empty();
+}
+
 bool readOptions(int argc, char** argv, Options& options)
 {
     int positional = 0;
@@ -110,6 +141,9 @@ bool readOptions(int argc, char** argv, Options& options)
             hudShown = false;
         } else if (word == "--sizes" && hasValue) {
             if (!readSizes(argv[++i], options.sizes))
+                return false;
+        } else if ((word == "--renderer" || word == "--renderers") && hasValue) {
+            if (!readRenderers(argv[++i], options.renderers) || (word == "--renderer" && options.renderers.size() != 1))
                 return false;
         } else if (word.rfind("--", 0) == 0) {
             return false;
@@ -175,12 +209,17 @@ void addTransition(BenchReport& report, const std::string& resolution, const std
     report.addTransition(resolution, {name, times.wall, times.cpu});
 }
 
-// One size: the transitions first (their first runs find no picture kept,
-// as the player's first New Game does), then the screens.
-bool runSize(int width, int height, const BenchData& data, const Options& options, BenchReport& report)
+// One size with one backend: the transitions first (their first runs find
+// no picture kept, as the player's first New Game does), then the screens.
+// The table's heading is the size, and the backend's name after it when the
+// run measures several.
+bool runSize(int width, int height, RendererKind kind, const BenchData& data, const Options& options,
+             BenchReport& report, std::vector<StressRender>& stress)
 {
-    const std::string resolution = std::to_string(width) + "x" + std::to_string(height);
-    HeadlessContext context(width, height);
+    std::string resolution = std::to_string(width) + "x" + std::to_string(height);
+    if (options.renderers.size() > 1)
+        resolution += std::string(" ") + rendererKindName(kind);
+    OffscreenRenderer context(kind, width, height);
     if (!context.valid()) {
         std::fprintf(stderr, "thrask_bench: no off-screen OpenGL context of %s\n", resolution.c_str());
         return false;
@@ -202,14 +241,22 @@ bool runSize(int width, int height, const BenchData& data, const Options& option
     addTransition(report, resolution, "Return Game", transitions.returnGame(heaviest));
     addTransition(report, resolution, "Load Game", transitions.loadGame(heaviest));
     addTransition(report, resolution, "level change", transitions.levelChange());
+    // The same, the first of each after the title menu rested long enough to
+    // load the game's pictures ahead, as the game does at rest.
+    TransitionBench::restAtTheMenu();
+    addTransition(report, resolution, "New Game, menu rested", transitions.newGame());
+    TransitionBench::restAtTheMenu();
+    addTransition(report, resolution, "level change, menu rested", transitions.levelChange());
 
     report.addScreen(resolution, measure("title menu", title, -1, options));
     for (const int level : {1, 8, 15})
         report.addScreen(resolution, measureLevel("level " + std::to_string(level), level, options));
     report.addScreen(resolution,
                      measureLevel("heaviest shipped (level " + std::to_string(heaviest) + ")", heaviest, options));
-    report.addScreen(resolution, measureLevel("stress (" + std::to_string(options.stressEnemies) + " enemies)",
-                                              stressLevelNumber, options));
+    BenchReport::ScreenRow stressRow = measureLevel(
+        "stress (" + std::to_string(options.stressEnemies) + " enemies)", stressLevelNumber, options);
+    stress.push_back({std::to_string(width) + "x" + std::to_string(height), kind, stressRow.render.median()});
+    report.addScreen(resolution, std::move(stressRow));
 
     const RecordingBench recording(options.frames, data.folder() + "/replays");
     const auto recordLevel = [&](const std::string& name, int level) {
@@ -235,7 +282,7 @@ int runRecordings(const Options& options, const std::string& dataDir)
 {
     if (options.recordings.empty())
         return 0;
-    HeadlessContext context(640, 480);
+    OffscreenRenderer context(options.renderers.front(), 640, 480);
     if (!context.valid())
         return 1;
     std::printf("\n");
@@ -262,6 +309,34 @@ int runRecordings(const Options& options, const std::string& dataDir)
     return 0;
 }
 
+// The last line of a run with several backends: the stress level's render
+// p50 of the first two, at the size where the second fares worst.
+void printStressComparison(const std::vector<StressRender>& stress, RendererKind first, RendererKind second)
+{
+    double worst = -1.0;
+    double firstMs = 0.0;
+    double secondMs = 0.0;
+    for (const StressRender& a : stress) {
+        if (a.renderer != first)
+            continue;
+        for (const StressRender& b : stress) {
+            if (b.renderer != second || b.size != a.size || a.p50 <= 0.0)
+                continue;
+            std::printf("stress render p50 at %s: %s %.3f ms, %s %.3f ms (ratio %.3f)\n", a.size.c_str(),
+                        rendererKindName(first), a.p50, rendererKindName(second), b.p50, b.p50 / a.p50);
+            if (b.p50 / a.p50 > worst) {
+                worst = b.p50 / a.p50;
+                firstMs = a.p50;
+                secondMs = b.p50;
+            }
+        }
+    }
+    if (worst < 0.0)
+        return;
+    std::printf("stress render p50: %s %.3f ms, %s %.3f ms (ratio B/A %.3f)\n", rendererKindName(first), firstMs,
+                rendererKindName(second), secondMs, worst);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -269,7 +344,8 @@ int main(int argc, char** argv)
     Options options;
     if (!readOptions(argc, argv, options)) {
         std::fprintf(stderr, "usage: thrask_bench [data directory] [frames] [recording...] [--csv FILE] "
-                             "[--repeats N] [--sizes WxH,...] [--stress N] [--warmup N] [--nohud]\n");
+                             "[--repeats N] [--sizes WxH,...] [--stress N] [--warmup N] [--nohud] "
+                             "[--renderer gl1|gles2|null] [--renderers A,B,...]\n");
         return 2;
     }
     std::error_code error;
@@ -285,10 +361,16 @@ int main(int argc, char** argv)
     std::filesystem::current_path(data.folder(), error);
 
     BenchReport report;
+    std::vector<StressRender> stress;
     for (const auto& [width, height] : options.sizes) {
-        if (!runSize(width, height, data, options, report))
-            return 1;
-        report.print(std::to_string(width) + "x" + std::to_string(height));
+        for (const RendererKind kind : options.renderers) {
+            if (!runSize(width, height, kind, data, options, report, stress))
+                return 1;
+            std::string resolution = std::to_string(width) + "x" + std::to_string(height);
+            if (options.renderers.size() > 1)
+                resolution += std::string(" ") + rendererKindName(kind);
+            report.print(resolution);
+        }
     }
     std::filesystem::current_path(home, error);
     if (!report.writeCsv(csv)) {
@@ -296,5 +378,8 @@ int main(int argc, char** argv)
         return 1;
     }
     std::printf("\nwritten: %s\n", csv.c_str());
-    return runRecordings(options, dataDir);
+    const int recordings = runRecordings(options, dataDir);
+    if (options.renderers.size() > 1)
+        printStressComparison(stress, options.renderers[0], options.renderers[1]);
+    return recordings;
 }

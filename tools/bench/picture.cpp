@@ -4,17 +4,15 @@
 // compresses worst) tells how long one picture can hold a frame.
 //
 //   thrask_picture_bench FILE...
-#include <GL/gl.h>
-
 #include <chrono>
 #include <cstdio>
 
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "render/Texture.h"
 
 int main(int argc, char** argv)
 {
-    HeadlessContext context(64, 64);
+    OffscreenRenderer context(RendererKind::gl1, 64, 64);
     if (!context.valid()) {
         std::fprintf(stderr, "thrask_picture_bench: no off-screen OpenGL context\n");
         return 1;
@@ -23,7 +21,7 @@ int main(int argc, char** argv)
         Texture texture;
         const auto start = std::chrono::steady_clock::now();
         const bool loaded = texture.load(argv[i], noColourKey);
-        glFinish();
+        context.renderer().finish();
         const auto end = std::chrono::steady_clock::now();
         std::printf("%-40s %9.1f ms  %s\n", argv[i],
                     std::chrono::duration<double, std::milli>(end - start).count(),

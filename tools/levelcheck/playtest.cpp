@@ -49,7 +49,7 @@
 
 #include "app/Globals.h"
 #include "entities/Random.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "play/PlayScreen.h"
 #include "play/Ticks.h"
 #include "tools/cli/GameDataFolder.h"
@@ -294,7 +294,7 @@ int main(int argc, char** argv)
                      settings.dataDir.c_str(), entered.message().c_str());
         return 1;
     }
-    HeadlessContext context(64, 64);
+    OffscreenRenderer context(RendererKind::gl1, 64, 64);
     if (!context.valid()) {
         std::fprintf(stderr, "levelplaytest: no off-screen OpenGL context\n");
         return 1;

@@ -1,7 +1,5 @@
 #include "tools/replay/HeadlessReplay.h"
 
-#include <GL/gl.h>
-
 #include <filesystem>
 #include <system_error>
 
@@ -13,9 +11,10 @@
 #include "app/Playback.h"
 #include "app/ReplayData.h"
 #include "app/ReplayRun.h"
+#include "render/Renderer.h"
 
 ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool keepHashes,
-                        const std::function<void(int frame)>& afterFrame)
+                        const std::function<void(int frame)>& afterFrame, const std::function<void()>& afterInputs)
 {
     const std::string changed = compareGameData(replay.dataFiles, scanGameData(dataDir));
     if (!changed.empty()) {
@@ -23,11 +22,11 @@ ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool k
         outcome.error = "recorded with other game data (" + changed + ")";
         return outcome;
     }
-    return playReplay(replay, dataDir, keepHashes, afterFrame);
+    return playReplay(replay, dataDir, keepHashes, afterFrame, afterInputs);
 }
 
 ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool keepHashes,
-                         const std::function<void(int frame)>& afterFrame)
+                         const std::function<void(int frame)>& afterFrame, const std::function<void()>& afterInputs)
 {
     ReplayOutcome outcome;
     std::error_code code;
@@ -40,17 +39,17 @@ ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool 
     // The recording's window sizes set the viewport; the next run in this
     // process starts on the viewport this one started on, as a run of its own
     // would, and not at the last size this one was given.
-    GLint startViewport[4] = {0, 0, 0, 0};
-    glGetIntegerv(GL_VIEWPORT, startViewport);
+    const Renderer::Viewport startViewport = renderer().viewport();
 
     resetGameGlobals(640, 480);
     ReplayRun run(replay);
+    run.afterInputs(afterInputs);
     if (run.begin(outcome.error)) {
         while (running && !run.finished()) {
             // Each frame is finished as the window's buffer swap finishes it;
             // otherwise the software renderer queues every frame's drawing, and
             // the storage of every picture released meanwhile, until it runs out.
-            run.frame(nullptr, [] { glFinish(); });
+            run.frame(nullptr, [] { renderer().finish(); });
             if (keepHashes)
                 outcome.frameHashes.push_back(gameStateHash());
             if (afterFrame)
@@ -68,7 +67,7 @@ ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool 
     }
     shutDownScreens();
     useSettingsHost(nullptr);
-    glViewport(startViewport[0], startViewport[1], startViewport[2], startViewport[3]);
+    renderer().setViewport(startViewport.x, startViewport.y, startViewport.width, startViewport.height);
     keepAspect = false;
     std::filesystem::current_path(home, code);
     return outcome;

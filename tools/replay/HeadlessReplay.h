@@ -33,12 +33,17 @@ struct ReplayOutcome {
 
 // Runs `replay` against the data in dataDir. With keepHashes, the state
 // hash after every frame goes into frameHashes; afterFrame, when given, is
-// called after every frame with its number.
+// called after every frame with its number (the frame's picture is then
+// still on the surface); afterInputs, when given, after every hand-over of
+// the recording's messages (start-up's included), where it may change what
+// only the drawing sees (the viewport).
 ReplayOutcome runReplay(const Replay& replay, const std::string& dataDir, bool keepHashes = false,
-                        const std::function<void(int frame)>& afterFrame = nullptr);
+                        const std::function<void(int frame)>& afterFrame = nullptr,
+                        const std::function<void()>& afterInputs = nullptr);
 
 // runReplay without comparing the recording's data files with dataDir's, for
 // a caller that takes them as matching (the fuzz target, whose recordings
 // name no real data, so the fuzzed input reaches the screens).
 ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool keepHashes = false,
-                         const std::function<void(int frame)>& afterFrame = nullptr);
+                         const std::function<void(int frame)>& afterFrame = nullptr,
+                         const std::function<void()>& afterInputs = nullptr);

@@ -19,6 +19,18 @@
 //   thrask-replay --list-goldens
 //       Names the golden replays and what each one shows.
 //
+//   thrask-replay --compare-renderers A,B [--every N] [--size WxH] [--data DIR] FILE...
+//       Plays each recording with the backends A and B at once (two
+//       processes), on off-screen surfaces of WxH pixels (640x480 unless
+//       told) filled by the picture, and compares every N-th frame's pixels
+//       (every frame unless told). Prints a line per recording and, last,
+//       "renderer parity: F frames, P pixels differ by more than 2/255, max
+//       channel difference D"; exits with status 1 when P is more than 0.1 %
+//       of the pixels compared or a recording could not be compared.
+//
+//   --renderer gl1|gles2|null chooses what draws the recordings played or
+//   recorded (gl1 unless told); null needs no OpenGL context at all.
+//
 // Exit status: 0 when every recording ran (and, with --expect, ended as
 // recorded) or every golden was recorded. 1 when one did not: a recording
 // that cannot be read or played, departs from its record, or a golden script
@@ -35,11 +47,13 @@
 
 #include "app/GameState.h"
 #include "app/ReplayFile.h"
-#include "platform/headless/HeadlessContext.h"
+#include "render/RendererChoice.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "tools/cli/GameDataFolder.h"
 #include "tools/cli/ToolCommandLine.h"
 #include "tools/replay/Director.h"
 #include "tools/replay/HeadlessReplay.h"
+#include "tools/replay/RendererParity.h"
 #include "tools/replay/Scenarios.h"
 
 namespace {
@@ -49,16 +63,22 @@ constexpr int surfaceWidth = 64;
 constexpr int surfaceHeight = 48;
 
 const char* const usageText =
-    "usage: thrask-replay [--data DIR] [--expect] [--trace] FILE...\n"
+    "usage: thrask-replay [--data DIR] [--expect] [--trace] [--renderer gl1|gles2|null] FILE...\n"
     "       thrask-replay --record-goldens DIR [--data DIR] [--only NAME]\n"
     "       thrask-replay --list-goldens\n"
+    "       thrask-replay --compare-renderers A,B [--every N] [--size WxH] [--data DIR] FILE...\n"
     "  --data DIR             the game's data folder (default: the working directory)\n"
     "  --expect               fail unless each recording ends as it was recorded\n"
     "  --trace                print the state whenever screen, level or health change\n"
     "  --record-goldens DIR   record the scripted golden replays into DIR\n"
     "  --only NAME            record only the golden replay NAME\n"
     "  --list-goldens         name the golden replays and what each shows\n"
-    "Exit status: 0 as expected, 1 a recording failed, 2 asked wrongly (options, data folder).\n";
+    "  --renderer NAME        what draws the recordings: gl1 (default), gles2 or null\n"
+    "  --compare-renderers A,B  compare the pictures of two renderers frame by frame\n"
+    "  --every N              compare one frame in N (default: every frame)\n"
+    "  --size WxH             the compared surfaces' size (default: 640x480)\n"
+    "Exit status: 0 as expected, 1 a recording failed (or the renderers differ),\n"
+    "2 asked wrongly (options, data folder).\n";
 
 bool isGolden(const std::string& name)
 {
@@ -66,6 +86,23 @@ bool isGolden(const std::string& name)
         if (scenario.name == name)
             return true;
     return false;
+}
+
+// Two renderers' names, "A,B".
+bool readRendererPair(const std::string& value, RendererKind& first, RendererKind& second)
+{
+    const std::size_t comma = value.find(',');
+    return comma != std::string::npos && parseRendererKind(value.substr(0, comma), first)
+        && parseRendererKind(value.substr(comma + 1), second);
+}
+
+// A surface's size, "WxH", each side 1 to a million pixels.
+bool readSize(const std::string& value, int& width, int& height)
+{
+    constexpr long largestSide = 1000000;
+    const std::size_t x = value.find('x');
+    return x != std::string::npos && readWholeNumber(value.substr(0, x), 1, width)
+        && readWholeNumber(value.substr(x + 1), 1, height) && width <= largestSide && height <= largestSide;
 }
 
 // The lines of the state that a trace follows.
@@ -156,6 +193,9 @@ int main(int argc, char** argv)
     bool expect = false;
     bool trace = false;
     bool list = false;
+    RendererKind renderer = RendererKind::gl1;
+    bool compare = false;
+    ParityOptions parity;
     std::vector<std::string> files;
     const auto text = [](std::string& into) {
         return [&into](const std::string& v) { into = v; return !v.empty(); };
@@ -170,6 +210,14 @@ int main(int argc, char** argv)
         {"--expect", "", flag(expect)},
         {"--trace", "", flag(trace)},
         {"--list-goldens", "", flag(list)},
+        {"--renderer", "NAME", [&renderer](const std::string& v) { return parseRendererKind(v, renderer); }},
+        {"--compare-renderers", "A,B",
+         [&](const std::string& v) {
+             compare = readRendererPair(v, parity.first, parity.second);
+             return compare;
+         }},
+        {"--every", "N", [&parity](const std::string& v) { return readWholeNumber(v, 1, parity.every); }},
+        {"--size", "WxH", [&parity](const std::string& v) { return readSize(v, parity.width, parity.height); }},
     };
     const int answered = readToolCommandLine("thrask-replay", usageText, argc, argv, options, &files);
     if (answered != keepRunning)
@@ -188,8 +236,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "thrask-replay: %s\n", problem.c_str());
         return 2;
     }
+    if (compare) {
+        parity.dataDir = dataDir;
+        const ParityResult result = compareRenderers(files, parity);
+        for (const std::string& error : result.errors)
+            std::fprintf(stderr, "thrask-replay: %s\n", error.c_str());
+        std::printf("%s\n", result.line().c_str());
+        return result.withinBound() ? 0 : 1;
+    }
 
-    HeadlessContext context(surfaceWidth, surfaceHeight);
+    OffscreenRenderer context(renderer, surfaceWidth, surfaceHeight);
     if (!context.valid()) {
         std::fputs("thrask-replay: no off-screen OpenGL context\n", stderr);
         return 1;

@@ -1,7 +1,5 @@
 #include "tools/soak/Soak.h"
 
-#include <GL/gl.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -10,16 +8,17 @@
 
 #include "app/FrameLoop.h"
 #include "app/GameRun.h"
-#include "app/Recorder.h"
 #include "app/Globals.h"
+#include "app/Recorder.h"
 #include "app/ReplayData.h"
 #include "app/ReplayFile.h"
 #include "app/SettingsFile.h"
 #include "menus/SettingsHost.h"
 #include "platform/Message.h"
-#include "platform/headless/HeadlessContext.h"
 #include "play/SaveRecord.h"
 #include "play/Ticks.h"
+#include "render/Renderer.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "tools/replay/HeadlessReplay.h"
 #include "tools/soak/ResourceCensus.h"
 #include "tools/soak/RoundTrip.h"
@@ -45,7 +44,7 @@ constexpr std::uint16_t recordedHashEvery = 8;
 // measure the queue instead of the game.
 void finishFrame()
 {
-    glFinish();
+    renderer().finish();
 }
 
 // The tick the game's clock and every level seed read.
@@ -76,11 +75,12 @@ public:
         last_ = now;
         if (done <= options_.warmUp)
             return true;
-        if (now.heldTextures() != baseline_.heldTextures() || now.displayLists != baseline_.displayLists) {
-            std::printf("soak: after %s %d the game holds %d texture names and %d display lists, "
-                        "after warm-up %d and %d\n",
-                        unit_, done, now.heldTextures(), now.displayLists, baseline_.heldTextures(),
-                        baseline_.displayLists);
+        if (now.heldTextures() != baseline_.heldTextures() || now.displayLists != baseline_.displayLists
+            || now.buffers != baseline_.buffers) {
+            std::printf("soak: after %s %d the game holds %d texture names, %d display lists and %d buffers, "
+                        "after warm-up %d, %d and %d\n",
+                        unit_, done, now.heldTextures(), now.displayLists, now.buffers, baseline_.heldTextures(),
+                        baseline_.displayLists, baseline_.buffers);
             return false;
         }
         return true;
@@ -111,10 +111,13 @@ private:
 bool nothingLeft()
 {
     const ResourceCensus left = ResourceCensus::take();
-    if (left.textures == 0 && left.displayLists == 0)
+    if (left.textures == 0 && left.displayLists == 0 && left.buffers == left.standingBuffers)
         return true;
     std::printf("soak: with every screen gone %d texture names and %d display lists are left\n",
                 left.textures, left.displayLists);
+    if (left.buffers != left.standingBuffers)
+        std::printf("soak: with every screen gone %d buffers are alive, the renderer's own %d\n", left.buffers,
+                    left.standingBuffers);
     return false;
 }
 
@@ -144,7 +147,7 @@ private:
 
 int soakRoundTrips(const SoakOptions& options)
 {
-    HeadlessContext context(options.width, options.height);
+    OffscreenRenderer context(options.renderer, options.width, options.height);
     if (!context.valid()) {
         std::printf("soak: no off-screen OpenGL context\n");
         return 1;
@@ -248,7 +251,7 @@ int soakRoundTrips(const SoakOptions& options)
 
 int soakReplayLoops(const SoakOptions& options)
 {
-    HeadlessContext context(options.width, options.height);
+    OffscreenRenderer context(options.renderer, options.width, options.height);
     Replay replay;
     std::string error;
     if (!context.valid() || !readReplayFile(options.replayPath, replay, error)) {

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "render/RendererChoice.h"
+
 // The soak: the real screens on the off-screen context, driven for many
 // rounds, with what the game holds counted between rounds.
 struct SoakOptions {
@@ -24,13 +26,17 @@ struct SoakOptions {
     // -replay shows them again in the real window); every round then loads
     // the same level, since a recording holds the saved games of its start only.
     std::string recordPath;
+    // What draws the screens: texture names, lists and buffers are counted
+    // on its context (or in its own table, for null).
+    RendererKind renderer = RendererKind::gl1;
 };
 
 // Runs the round trips. Prints one line every reportEvery rounds and a last
 // line with the totals. Returns 0, or 1 when a round got stuck or a save
-// failed, a count of texture names or display lists at the main menu
-// differs from the count after warm-up, anything is left on the context
-// when the screens are gone, or the resident size grew by more than allowed.
+// failed, a count of texture names, display lists or buffers at the main
+// menu differs from the count after warm-up, anything but the renderer's own
+// buffers is left on the context when the screens are gone, or the resident
+// size grew by more than allowed.
 int soakRoundTrips(const SoakOptions& options);
 
 // Plays the recording options.loops times, each run checked against the

@@ -3,7 +3,7 @@
 //
 //   thrask-soak [--data DIR] [--rounds N] [--warm-up N] [--rss-growth-mb MB]
 //               [--report-every N] [--frame-ms N] [--size WxH] [--trim-heap]
-//               [--record FILE] [--unfinished-frames]
+//               [--record FILE] [--unfinished-frames] [--renderer gl1|gles2|null]
 //       Screen round trips (tools/soak/RoundTrip.h): main menu, New Game,
 //       Esc, Return Game, Esc, the load list and back, Save Game, a level
 //       change and a death back to the main menu. Exits with status 1 when a
@@ -15,6 +15,9 @@
 //       -replay shows in its real window (every round then loads level 2).
 //       --unfinished-frames leaves every frame's drawing queued in the
 //       software renderer (no buffer swap ends it), to show what that keeps.
+//       --renderer chooses what draws the screens (gl1 unless told): the
+//       names and buffers are counted on that backend, null's in its own
+//       table.
 //
 //   thrask-soak --replay FILE --loops N [--data DIR] [...]
 //       Plays a recording N times (the whole-game golden replay, say), each
@@ -35,7 +38,7 @@ int usage()
 {
     std::fputs("usage: thrask-soak [--data DIR] [--rounds N] [--warm-up N] [--rss-growth-mb MB]\n"
                "                   [--report-every N] [--frame-ms N] [--size WxH] [--trim-heap]\n"
-               "                   [--record FILE] [--unfinished-frames]\n"
+               "                   [--record FILE] [--unfinished-frames] [--renderer gl1|gles2|null]\n"
                "       thrask-soak --replay FILE --loops N [same options]\n",
                stderr);
     return 2;
@@ -69,6 +72,8 @@ int main(int argc, char** argv)
             options.recordPath = argv[++i];
         else if (word == "--unfinished-frames")
             options.unfinishedFrames = true;
+        else if (word == "--renderer" && hasValue && parseRendererKind(argv[i + 1], options.renderer))
+            ++i;
         else if (word == "--trim-heap")
             options.trimHeap = true;
         else if (word == "--replay" && hasValue)
