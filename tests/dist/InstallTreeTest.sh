@@ -23,14 +23,14 @@ folders=(Textures Levels Intro Sounds Music)
 for folder in "${folders[@]}"; do
     while IFS= read -r file; do
         expected+=("share/thrask/$folder/$file")
-    done < <(cd "$THRASK_DATA_DIR/$folder" && find . -type f | sed 's|^\./||')
+    done < <(cd "$THRASK_DATA_DIR/$folder" && find . -type f ! -name .keep | sed 's|^\./||')
 done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f | sed 's|^\./||' | sort) \
     >"$E2E_WORK/files.diff" || fail "installed files differ from the expected ones (< expected, > installed):
 $(cat "$E2E_WORK/files.diff")"
 [ -x "$prefix/bin/thrask" ] || fail "bin/thrask is not executable"
 for folder in "${folders[@]}"; do
-    diff -r "$THRASK_DATA_DIR/$folder" "$prefix/share/thrask/$folder" >/dev/null \
+    diff -r -x .keep "$THRASK_DATA_DIR/$folder" "$prefix/share/thrask/$folder" >/dev/null \
         || fail "share/thrask/$folder differs from data/$folder"
 done
 
