@@ -11,9 +11,22 @@ class Cabbage : public Entity {
 public:
     void spawn() override;
     EntityKind kind() const override;
+    std::unique_ptr<Entity> clone() const override;
+    void takeOver(const Entity& running) override;
     int update(float playerX, float playerY) override;
 
     float biteCooldown = 0.0f;
     float growPhase = 0.0f;
     std::array<Texture, 3> growFrames; // names owned by the play screen
+
+    // True while the cabbage stands out of the ground: shown, and grown since
+    // it was spawned. The update that brings it out reports it popped.
+    bool out() const;
+
+protected:
+    void addOwnState(StateHash& h) const override;
+
+private:
+    // The update itself: growth, the bite, the move underground.
+    int grow(float playerX, float playerY);
 };

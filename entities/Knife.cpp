@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "entities/StateHash.h"
 #include "platform/FrameStep.h"
 
 namespace {
@@ -25,6 +26,27 @@ EntityKind Knife::kind() const
     return EntityKind::Knife;
 }
 
+std::unique_ptr<Entity> Knife::clone() const
+{
+    return std::make_unique<Knife>(*this);
+}
+
+void Knife::takeOver(const Entity& running)
+{
+    const auto* from = dynamic_cast<const Knife*>(&running);
+    if (from == nullptr)
+        return;
+    velocityX = from->velocityX;
+    velocityY = from->velocityY;
+    takeCentre(*from);
+}
+
+void Knife::addOwnState(StateHash& h) const
+{
+    h.add(velocityX);
+    h.add(velocityY);
+}
+
 int Knife::update(float playerX, float playerY)
 {
     if (!sprite.visible)
@@ -39,7 +61,7 @@ int Knife::update(float playerX, float playerY)
     const float dy = sprite.y - playerY;
     if (dx * dx + dy * dy < hitSquared) {
         sprite.visible = false;
-        return hitDamage;
+        return dealt(hitDamage, EntityEvents::Blow::Knife);
     }
     // A position that is no number at all has left the field too; otherwise
     // it would fail every bounds test and fly on forever.

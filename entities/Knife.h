@@ -9,9 +9,14 @@ class Knife : public Entity {
 public:
     void spawn() override;
     EntityKind kind() const override;
+    std::unique_ptr<Entity> clone() const override;
+    void takeOver(const Entity& running) override;
     int update(float playerX, float playerY) override;
 
     Texture texture; // its name is the knife picture, owned by the play screen
     float velocityY = 0.0f;
     float velocityX = 0.0f;
+
+protected:
+    void addOwnState(StateHash& h) const override;
 };

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "entities/Random.h"
+#include "entities/StateHash.h"
 #include "entities/Wander.h"
 #include "platform/FrameStep.h"
 
@@ -44,6 +45,32 @@ EntityKind Ninja::kind() const
     return EntityKind::Ninja;
 }
 
+std::unique_ptr<Entity> Ninja::clone() const
+{
+    return std::make_unique<Ninja>(*this);
+}
+
+void Ninja::takeOver(const Entity& running)
+{
+    const auto* from = dynamic_cast<const Ninja*>(&running);
+    if (from == nullptr)
+        return;
+    horizontalNext = from->horizontalNext;
+    targetX = from->targetX;
+    targetY = from->targetY;
+    index = from->index;
+    takeCentre(*from);
+}
+
+void Ninja::addOwnState(StateHash& h) const
+{
+    h.add(index);
+    h.add(horizontalNext);
+    h.add(targetX);
+    h.add(targetY);
+    h.add(lungeTimer);
+}
+
 int Ninja::update(float playerX, float playerY)
 {
     faceTowards(sprite, targetX);
@@ -53,7 +80,7 @@ int Ninja::update(float playerX, float playerY)
         showLungePicture();
         if (lungeTimer < 0.0f
             && squaredDistance(sprite.x, sprite.y, playerX, playerY) < hitSquared)
-            return hitDamage;
+            return dealt(hitDamage, EntityEvents::Blow::NinjaStrike);
         return 0;
     }
 

@@ -12,6 +12,8 @@ class Ninja : public Entity {
 public:
     void spawn() override;
     EntityKind kind() const override;
+    std::unique_ptr<Entity> clone() const override;
+    void takeOver(const Entity& running) override;
     int update(float playerX, float playerY) override;
 
     int index = 0;
@@ -28,6 +30,9 @@ public:
     // starts with a horizontal leg. A global of the game kept with the one
     // class that uses it (entities/ may not include app/Globals.h).
     static bool nextNinjaHorizontal;
+
+protected:
+    void addOwnState(StateHash& h) const override;
 
 private:
     // True when a ninja created later than this one overlaps it.

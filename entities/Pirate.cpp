@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "entities/Random.h"
+#include "entities/StateHash.h"
 #include "entities/Wander.h"
 #include "platform/FrameStep.h"
 
@@ -26,6 +27,29 @@ void Pirate::spawn()
 EntityKind Pirate::kind() const
 {
     return EntityKind::Pirate;
+}
+
+std::unique_ptr<Entity> Pirate::clone() const
+{
+    return std::make_unique<Pirate>(*this);
+}
+
+void Pirate::takeOver(const Entity& running)
+{
+    const auto* from = dynamic_cast<const Pirate*>(&running);
+    if (from == nullptr)
+        return;
+    throwTimer = from->throwTimer;
+    targetX = from->targetX;
+    targetY = from->targetY;
+    takeCentre(*from);
+}
+
+void Pirate::addOwnState(StateHash& h) const
+{
+    h.add(throwTimer);
+    h.add(targetX);
+    h.add(targetY);
 }
 
 int Pirate::update(float playerX, float playerY)
@@ -67,7 +91,11 @@ void Pirate::throwKnife(float playerX, float playerY)
     knife->velocityY = velocityY;
 
     knife->texture = knifeTexture;
+    knife->events = events;
     knife->spawn();
-    if (projectiles)
+    if (projectiles) {
         projectiles->push_back(std::move(knife));
+        if (events != nullptr)
+            events->knifeThrown();
+    }
 }

@@ -12,6 +12,8 @@ class Pirate : public Entity {
 public:
     void spawn() override;
     EntityKind kind() const override;
+    std::unique_ptr<Entity> clone() const override;
+    void takeOver(const Entity& running) override;
     int update(float playerX, float playerY) override;
 
     Texture knifeTexture; // handed to every knife; owned by the play screen
@@ -22,8 +24,12 @@ public:
     float targetY = 0.0f;
     float targetX = 0.0f;
 
+protected:
+    void addOwnState(StateHash& h) const override;
+
 private:
-    // Appends a knife aimed at the player to projectiles. Draws the two aim
-    // jitters from the game's generator.
+    // Appends a knife aimed at the player to projectiles and reports the
+    // throw; the knife reports its own hit to the pirate's listener. Draws
+    // the two aim jitters from the game's generator.
     void throwKnife(float playerX, float playerY);
 };

@@ -2,6 +2,8 @@
 
 #include "entities/Random.h"
 #include "entities/Sine.h"
+#include "entities/SpriteState.h"
+#include "entities/StateHash.h"
 #include "entities/Wander.h"
 #include "entities/Zombie.h"
 #include "entities/ZombieIndex.h"
@@ -45,6 +47,32 @@ EntityKind Robot::kind() const
     return EntityKind::Robot;
 }
 
+std::unique_ptr<Entity> Robot::clone() const
+{
+    return std::make_unique<Robot>(*this);
+}
+
+void Robot::takeOver(const Entity& running)
+{
+    const auto* from = dynamic_cast<const Robot*>(&running);
+    if (from == nullptr)
+        return;
+    flamePhase = from->flamePhase;
+    flameCooldown = from->flameCooldown;
+    targetX = from->targetX;
+    targetY = from->targetY;
+    takeCentre(*from);
+}
+
+void Robot::addOwnState(StateHash& h) const
+{
+    h.add(targetX);
+    h.add(targetY);
+    h.add(flameCooldown);
+    h.add(flamePhase);
+    addSprite(h, flame);
+}
+
 int Robot::update(float playerX, float playerY)
 {
     // The flame is placed from where the robot stands and faces before this
@@ -66,7 +94,7 @@ int Robot::update(float playerX, float playerY)
 
     if (pointInSprite(flame, playerX, playerY) && flameCooldown <= 0.0f) {
         flameCooldown = burnCooldown;
-        return burnDamage;
+        return dealt(burnDamage, EntityEvents::Blow::Flame);
     }
 
     // The first zombie of the list inside the flame catches fire, while the

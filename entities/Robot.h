@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <vector>
 
 #include "entities/Entity.h"
@@ -15,6 +14,8 @@ public:
     void draw() const override;
     void spawn() override;
     EntityKind kind() const override;
+    std::unique_ptr<Entity> clone() const override;
+    void takeOver(const Entity& running) override;
     int update(float playerX, float playerY) override;
 
     float targetX = 0.0f;
@@ -28,4 +29,7 @@ public:
     // it instead of searching the list (the same zombie either way). Not owned.
     ZombieIndex* zombieIndex = nullptr;
     Sprite flame;
+
+protected:
+    void addOwnState(StateHash& h) const override;
 };

@@ -3,6 +3,8 @@
 #include <cstddef>
 
 #include "entities/Random.h"
+#include "entities/SpriteState.h"
+#include "entities/StateHash.h"
 #include "entities/Wander.h"
 #include "platform/FrameStep.h"
 
@@ -48,8 +50,34 @@ EntityKind Zombie::kind() const
     return EntityKind::Zombie;
 }
 
+std::unique_ptr<Entity> Zombie::clone() const
+{
+    return std::make_unique<Zombie>(*this);
+}
+
+void Zombie::takeOver(const Entity& running)
+{
+    const auto* from = dynamic_cast<const Zombie*>(&running);
+    if (from == nullptr)
+        return;
+    targetX = from->targetX;
+    targetY = from->targetY;
+    takeCentre(*from);
+}
+
+void Zombie::addOwnState(StateHash& h) const
+{
+    h.add(burning);
+    h.add(targetX);
+    h.add(targetY);
+    h.add(lungeTimer);
+    addSprite(h, fire);
+}
+
 void Zombie::ignite()
 {
+    if (!burning && events != nullptr)
+        events->zombieLit();
     burning = true;
     speed = burningSpeed;
 }
@@ -76,7 +104,8 @@ int Zombie::update(float playerX, float playerY)
         if (lungeTimer <= 0.0f) {
             sprite.texture = idleTexture;
             if (distanceBetween(sprite.x, sprite.y, playerX, playerY) < lungeReach)
-                return burning ? burningBiteDamage : biteDamage;
+                return burning ? dealt(burningBiteDamage, EntityEvents::Blow::BurningZombieBite)
+                               : dealt(biteDamage, EntityEvents::Blow::ZombieBite);
         } else {
             showLungePicture();
         }

@@ -13,9 +13,12 @@ public:
     void draw() const override;
     void spawn() override;
     EntityKind kind() const override;
+    std::unique_ptr<Entity> clone() const override;
+    void takeOver(const Entity& running) override;
     int update(float playerX, float playerY) override;
 
-    // Set burning by a robot's flame: burning = true, speed = 36.
+    // Set burning by a robot's flame: burning = true, speed = 36. A zombie
+    // not yet burning reports that it has caught fire.
     void ignite();
 
     bool burning = false;
@@ -25,6 +28,9 @@ public:
     Texture idleTexture;               // only its name is used; owned by the play screen
     std::vector<Texture> lungeFrames;  // names owned by the play screen
     float lungeTimer = 0.0f;
+
+protected:
+    void addOwnState(StateHash& h) const override;
 
 private:
     // Shows the lunge picture for the current lungeTimer. With no lunge
