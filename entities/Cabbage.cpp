@@ -30,24 +30,10 @@ void Cabbage::spawn()
     growPhase = 0.0f;
 }
 
-EntityKind Cabbage::kind() const
+void Cabbage::keep(const Cabbage& running)
 {
-    return EntityKind::Cabbage;
-}
-
-std::unique_ptr<Entity> Cabbage::clone() const
-{
-    return std::make_unique<Cabbage>(*this);
-}
-
-void Cabbage::takeOver(const Entity& running)
-{
-    const auto* from = dynamic_cast<const Cabbage*>(&running);
-    if (from == nullptr)
-        return;
-    biteCooldown = from->biteCooldown;
-    growPhase = from->growPhase;
-    takeCentre(*from);
+    biteCooldown = running.biteCooldown;
+    growPhase = running.growPhase;
 }
 
 void Cabbage::addOwnState(StateHash& h) const

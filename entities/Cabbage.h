@@ -2,17 +2,14 @@
 
 #include <array>
 
-#include "entities/Entity.h"
+#include "entities/EntityOf.h"
 
 // Grows out of the ground, stands for a while, sinks back and comes up again
 // somewhere else. While out it bites a player within 10 units for 10 hit
 // points, at most once every half second.
-class Cabbage : public Entity {
+class Cabbage : public EntityOf<Cabbage, EntityKind::Cabbage> {
 public:
     void spawn() override;
-    EntityKind kind() const override;
-    std::unique_ptr<Entity> clone() const override;
-    void takeOver(const Entity& running) override;
     int update(float playerX, float playerY) override;
 
     float biteCooldown = 0.0f;
@@ -24,6 +21,7 @@ public:
     bool out() const;
 
 protected:
+    void keep(const Cabbage& running) override;
     void addOwnState(StateHash& h) const override;
 
 private:

@@ -21,24 +21,10 @@ void Knife::spawn()
     sprite.width = knifeWidth;
 }
 
-EntityKind Knife::kind() const
+void Knife::keep(const Knife& running)
 {
-    return EntityKind::Knife;
-}
-
-std::unique_ptr<Entity> Knife::clone() const
-{
-    return std::make_unique<Knife>(*this);
-}
-
-void Knife::takeOver(const Entity& running)
-{
-    const auto* from = dynamic_cast<const Knife*>(&running);
-    if (from == nullptr)
-        return;
-    velocityX = from->velocityX;
-    velocityY = from->velocityY;
-    takeCentre(*from);
+    velocityX = running.velocityX;
+    velocityY = running.velocityY;
 }
 
 void Knife::addOwnState(StateHash& h) const

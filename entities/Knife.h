@@ -1,16 +1,13 @@
 #pragma once
 
-#include "entities/Entity.h"
+#include "entities/EntityOf.h"
 
 // Thrown by a pirate: flies in a straight line, spinning, until it comes
 // within 11 units of the player (3 hit points) or leaves the field, and then
 // turns invisible until the play screen removes it.
-class Knife : public Entity {
+class Knife : public EntityOf<Knife, EntityKind::Knife> {
 public:
     void spawn() override;
-    EntityKind kind() const override;
-    std::unique_ptr<Entity> clone() const override;
-    void takeOver(const Entity& running) override;
     int update(float playerX, float playerY) override;
 
     Texture texture; // its name is the knife picture, owned by the play screen
@@ -18,5 +15,6 @@ public:
     float velocityX = 0.0f;
 
 protected:
+    void keep(const Knife& running) override;
     void addOwnState(StateHash& h) const override;
 };

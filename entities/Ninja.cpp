@@ -40,26 +40,12 @@ void Ninja::spawn()
     horizontalNext = nextNinjaHorizontal;
 }
 
-EntityKind Ninja::kind() const
+void Ninja::keep(const Ninja& running)
 {
-    return EntityKind::Ninja;
-}
-
-std::unique_ptr<Entity> Ninja::clone() const
-{
-    return std::make_unique<Ninja>(*this);
-}
-
-void Ninja::takeOver(const Entity& running)
-{
-    const auto* from = dynamic_cast<const Ninja*>(&running);
-    if (from == nullptr)
-        return;
-    horizontalNext = from->horizontalNext;
-    targetX = from->targetX;
-    targetY = from->targetY;
-    index = from->index;
-    takeCentre(*from);
+    horizontalNext = running.horizontalNext;
+    targetX = running.targetX;
+    targetY = running.targetY;
+    index = running.index;
 }
 
 void Ninja::addOwnState(StateHash& h) const

@@ -2,18 +2,15 @@
 
 #include <vector>
 
-#include "entities/Entity.h"
+#include "entities/EntityOf.h"
 
 // Stalks the player in right-angled legs, easing into each end point, lunges
 // at a player within about 18.7 units (10 hit points to a player still within
 // 20 at the lunge's end) and then recovers. Crowded ninjas slow down, the
 // earlier-created one giving way.
-class Ninja : public Entity {
+class Ninja : public EntityOf<Ninja, EntityKind::Ninja> {
 public:
     void spawn() override;
-    EntityKind kind() const override;
-    std::unique_ptr<Entity> clone() const override;
-    void takeOver(const Entity& running) override;
     int update(float playerX, float playerY) override;
 
     int index = 0;
@@ -32,6 +29,7 @@ public:
     static bool nextNinjaHorizontal;
 
 protected:
+    void keep(const Ninja& running) override;
     void addOwnState(StateHash& h) const override;
 
 private:

@@ -24,25 +24,11 @@ void Pirate::spawn()
     targetY = randomFieldCoordinate();
 }
 
-EntityKind Pirate::kind() const
+void Pirate::keep(const Pirate& running)
 {
-    return EntityKind::Pirate;
-}
-
-std::unique_ptr<Entity> Pirate::clone() const
-{
-    return std::make_unique<Pirate>(*this);
-}
-
-void Pirate::takeOver(const Entity& running)
-{
-    const auto* from = dynamic_cast<const Pirate*>(&running);
-    if (from == nullptr)
-        return;
-    throwTimer = from->throwTimer;
-    targetX = from->targetX;
-    targetY = from->targetY;
-    takeCentre(*from);
+    throwTimer = running.throwTimer;
+    targetX = running.targetX;
+    targetY = running.targetY;
 }
 
 void Pirate::addOwnState(StateHash& h) const

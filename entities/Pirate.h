@@ -3,17 +3,14 @@
 #include <list>
 #include <memory>
 
-#include "entities/Entity.h"
+#include "entities/EntityOf.h"
 #include "entities/Knife.h"
 
 // Roams the field and throws a knife at the player about once a second. The
 // pirate itself never hurts the player.
-class Pirate : public Entity {
+class Pirate : public EntityOf<Pirate, EntityKind::Pirate> {
 public:
     void spawn() override;
-    EntityKind kind() const override;
-    std::unique_ptr<Entity> clone() const override;
-    void takeOver(const Entity& running) override;
     int update(float playerX, float playerY) override;
 
     Texture knifeTexture; // handed to every knife; owned by the play screen
@@ -25,6 +22,7 @@ public:
     float targetX = 0.0f;
 
 protected:
+    void keep(const Pirate& running) override;
     void addOwnState(StateHash& h) const override;
 
 private:

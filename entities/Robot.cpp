@@ -42,26 +42,12 @@ void Robot::spawn()
     flame.depth = flameDepth;
 }
 
-EntityKind Robot::kind() const
+void Robot::keep(const Robot& running)
 {
-    return EntityKind::Robot;
-}
-
-std::unique_ptr<Entity> Robot::clone() const
-{
-    return std::make_unique<Robot>(*this);
-}
-
-void Robot::takeOver(const Entity& running)
-{
-    const auto* from = dynamic_cast<const Robot*>(&running);
-    if (from == nullptr)
-        return;
-    flamePhase = from->flamePhase;
-    flameCooldown = from->flameCooldown;
-    targetX = from->targetX;
-    targetY = from->targetY;
-    takeCentre(*from);
+    flamePhase = running.flamePhase;
+    flameCooldown = running.flameCooldown;
+    targetX = running.targetX;
+    targetY = running.targetY;
 }
 
 void Robot::addOwnState(StateHash& h) const

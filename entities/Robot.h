@@ -2,20 +2,17 @@
 
 #include <vector>
 
-#include "entities/Entity.h"
+#include "entities/EntityOf.h"
 
 class ZombieIndex;
 
 // Roams the field from one random point to the next holding a pulsing flame
 // in front of it. The flame burns a player inside it for 3 hit points at most
 // every half second, and sets zombies inside it burning.
-class Robot : public Entity {
+class Robot : public EntityOf<Robot, EntityKind::Robot> {
 public:
     void draw() const override;
     void spawn() override;
-    EntityKind kind() const override;
-    std::unique_ptr<Entity> clone() const override;
-    void takeOver(const Entity& running) override;
     int update(float playerX, float playerY) override;
 
     float targetX = 0.0f;
@@ -31,5 +28,6 @@ public:
     Sprite flame;
 
 protected:
+    void keep(const Robot& running) override;
     void addOwnState(StateHash& h) const override;
 };

@@ -45,24 +45,10 @@ void Zombie::spawn()
     sprite.texture = idleTexture;
 }
 
-EntityKind Zombie::kind() const
+void Zombie::keep(const Zombie& running)
 {
-    return EntityKind::Zombie;
-}
-
-std::unique_ptr<Entity> Zombie::clone() const
-{
-    return std::make_unique<Zombie>(*this);
-}
-
-void Zombie::takeOver(const Entity& running)
-{
-    const auto* from = dynamic_cast<const Zombie*>(&running);
-    if (from == nullptr)
-        return;
-    targetX = from->targetX;
-    targetY = from->targetY;
-    takeCentre(*from);
+    targetX = running.targetX;
+    targetY = running.targetY;
 }
 
 void Zombie::addOwnState(StateHash& h) const

@@ -2,19 +2,16 @@
 
 #include <vector>
 
-#include "entities/Entity.h"
+#include "entities/EntityOf.h"
 
 // Shambles about the field, chases a player within 65 units, and lunges at a
 // player within 25: a five-picture lunge that takes 5 hit points (15 when
 // burning) from a player still within reach at its end. A robot's flame sets
 // it burning: faster, with a scrolling fire picture.
-class Zombie : public Entity {
+class Zombie : public EntityOf<Zombie, EntityKind::Zombie> {
 public:
     void draw() const override;
     void spawn() override;
-    EntityKind kind() const override;
-    std::unique_ptr<Entity> clone() const override;
-    void takeOver(const Entity& running) override;
     int update(float playerX, float playerY) override;
 
     // Set burning by a robot's flame: burning = true, speed = 36. A zombie
@@ -30,6 +27,7 @@ public:
     float lungeTimer = 0.0f;
 
 protected:
+    void keep(const Zombie& running) override;
     void addOwnState(StateHash& h) const override;
 
 private:
