@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "app/Globals.h"
-#include "entities/EntityState.h"
 #include "entities/Knife.h"
 #include "entities/Ninja.h"
 #include "entities/Random.h"
+#include "entities/SpriteState.h"
 #include "menus/BestScoresScreen.h"
 #include "menus/EndingScreen.h"
 #include "menus/LoadScreen.h"
@@ -29,13 +29,13 @@ void addLevelObjects(StateHash& h, const PlayScreen& play)
         addSprite(h, pepper);
     h.add(static_cast<unsigned>(play.entities.size()));
     for (const auto& entity : play.entities)
-        addEntity(h, *entity);
+        entity->addState(h);
     h.add(static_cast<unsigned>(play.projectiles.size()));
     for (const auto& knife : play.projectiles)
-        addEntity(h, *knife);
+        knife->addState(h);
     h.add(static_cast<unsigned>(play.healthPickups.size()));
     for (const HealthPickup& pickup : play.healthPickups)
-        addHealthPickup(h, pickup);
+        pickup.addState(h);
 }
 
 void addPlay(StateHash& h, const PlayScreen& play)

@@ -4,6 +4,7 @@
 
 #include "entities/Random.h"
 #include "entities/Sine.h"
+#include "entities/StateHash.h"
 #include "entities/Wander.h"
 #include "platform/FrameStep.h"
 
@@ -29,12 +30,33 @@ void Cabbage::spawn()
     growPhase = 0.0f;
 }
 
-EntityKind Cabbage::kind() const
+void Cabbage::keep(const Cabbage& running)
 {
-    return EntityKind::Cabbage;
+    biteCooldown = running.biteCooldown;
+    growPhase = running.growPhase;
+}
+
+void Cabbage::addOwnState(StateHash& h) const
+{
+    h.add(biteCooldown);
+    h.add(growPhase);
+}
+
+bool Cabbage::out() const
+{
+    return sprite.visible && growPhase > 0.0f;
 }
 
 int Cabbage::update(float playerX, float playerY)
+{
+    const bool wasOut = out();
+    const int damage = grow(playerX, playerY);
+    if (!wasOut && out() && events != nullptr)
+        events->cabbagePopped();
+    return damage;
+}
+
+int Cabbage::grow(float playerX, float playerY)
 {
     growPhase += frameStep;
     biteCooldown -= frameStep;
@@ -52,7 +74,7 @@ int Cabbage::update(float playerX, float playerY)
         if (distanceBetween(sprite.x, sprite.y, playerX, playerY) < biteReach
             && biteCooldown < 0.0f) {
             biteCooldown = biteCooldownAfterBite;
-            return biteDamage;
+            return dealt(biteDamage, EntityEvents::Blow::CabbageBite);
         }
         return 0;
     }

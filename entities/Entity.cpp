@@ -1,5 +1,8 @@
 #include "entities/Entity.h"
 
+#include "entities/SpriteState.h"
+#include "entities/StateHash.h"
+
 void Entity::draw() const
 {
     sprite.draw();
@@ -15,6 +18,36 @@ EntityKind Entity::kind() const
 int Entity::update(float, float)
 {
     return 0;
+}
+
+std::unique_ptr<Entity> Entity::clone() const
+{
+    return std::make_unique<Entity>(*this);
+}
+
+void Entity::takeOver(const Entity&) {}
+
+void Entity::addState(StateHash& h) const
+{
+    h.add(static_cast<int>(kind()));
+    h.add(speed);
+    addSprite(h, sprite);
+    addOwnState(h);
+}
+
+void Entity::addOwnState(StateHash&) const {}
+
+void Entity::takeCentre(const Entity& running)
+{
+    sprite.x = running.sprite.x;
+    sprite.y = running.sprite.y;
+}
+
+int Entity::dealt(int damage, EntityEvents::Blow blow) const
+{
+    if (events != nullptr)
+        events->hit(blow);
+    return damage;
 }
 
 bool pointInSprite(const Sprite& s, float px, float py)

@@ -2,6 +2,8 @@
 
 #include "entities/Entity.h"
 #include "entities/Random.h"
+#include "entities/SpriteState.h"
+#include "entities/StateHash.h"
 #include "platform/FrameStep.h"
 
 namespace {
@@ -55,4 +57,12 @@ int HealthPickup::update(const Sprite& player)
         return thrask::rand() % healSpread + leastHeal;
     }
     return 0;
+}
+
+void HealthPickup::addState(StateHash& h) const
+{
+    h.add(available);
+    h.add(lifetime);
+    h.add(clock);
+    addSprite(h, sprite);
 }

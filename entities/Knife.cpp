@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "entities/StateHash.h"
 #include "platform/FrameStep.h"
 
 namespace {
@@ -20,9 +21,16 @@ void Knife::spawn()
     sprite.width = knifeWidth;
 }
 
-EntityKind Knife::kind() const
+void Knife::keep(const Knife& running)
 {
-    return EntityKind::Knife;
+    velocityX = running.velocityX;
+    velocityY = running.velocityY;
+}
+
+void Knife::addOwnState(StateHash& h) const
+{
+    h.add(velocityX);
+    h.add(velocityY);
 }
 
 int Knife::update(float playerX, float playerY)
@@ -39,7 +47,7 @@ int Knife::update(float playerX, float playerY)
     const float dy = sprite.y - playerY;
     if (dx * dx + dy * dy < hitSquared) {
         sprite.visible = false;
-        return hitDamage;
+        return dealt(hitDamage, EntityEvents::Blow::Knife);
     }
     // A position that is no number at all has left the field too; otherwise
     // it would fail every bounds test and fly on forever.

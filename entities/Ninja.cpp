@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "entities/Random.h"
+#include "entities/StateHash.h"
 #include "entities/Wander.h"
 #include "platform/FrameStep.h"
 
@@ -39,9 +40,21 @@ void Ninja::spawn()
     horizontalNext = nextNinjaHorizontal;
 }
 
-EntityKind Ninja::kind() const
+void Ninja::keep(const Ninja& running)
 {
-    return EntityKind::Ninja;
+    horizontalNext = running.horizontalNext;
+    targetX = running.targetX;
+    targetY = running.targetY;
+    index = running.index;
+}
+
+void Ninja::addOwnState(StateHash& h) const
+{
+    h.add(index);
+    h.add(horizontalNext);
+    h.add(targetX);
+    h.add(targetY);
+    h.add(lungeTimer);
 }
 
 int Ninja::update(float playerX, float playerY)
@@ -53,7 +66,7 @@ int Ninja::update(float playerX, float playerY)
         showLungePicture();
         if (lungeTimer < 0.0f
             && squaredDistance(sprite.x, sprite.y, playerX, playerY) < hitSquared)
-            return hitDamage;
+            return dealt(hitDamage, EntityEvents::Blow::NinjaStrike);
         return 0;
     }
 

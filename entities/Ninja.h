@@ -2,16 +2,15 @@
 
 #include <vector>
 
-#include "entities/Entity.h"
+#include "entities/EntityOf.h"
 
 // Stalks the player in right-angled legs, easing into each end point, lunges
 // at a player within about 18.7 units (10 hit points to a player still within
 // 20 at the lunge's end) and then recovers. Crowded ninjas slow down, the
 // earlier-created one giving way.
-class Ninja : public Entity {
+class Ninja : public EntityOf<Ninja, EntityKind::Ninja> {
 public:
     void spawn() override;
-    EntityKind kind() const override;
     int update(float playerX, float playerY) override;
 
     int index = 0;
@@ -28,6 +27,10 @@ public:
     // starts with a horizontal leg. A global of the game kept with the one
     // class that uses it (entities/ may not include app/Globals.h).
     static bool nextNinjaHorizontal;
+
+protected:
+    void keep(const Ninja& running) override;
+    void addOwnState(StateHash& h) const override;
 
 private:
     // True when a ninja created later than this one overlaps it.

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "entities/Random.h"
+#include "entities/StateHash.h"
 #include "entities/Wander.h"
 #include "platform/FrameStep.h"
 
@@ -23,9 +24,18 @@ void Pirate::spawn()
     targetY = randomFieldCoordinate();
 }
 
-EntityKind Pirate::kind() const
+void Pirate::keep(const Pirate& running)
 {
-    return EntityKind::Pirate;
+    throwTimer = running.throwTimer;
+    targetX = running.targetX;
+    targetY = running.targetY;
+}
+
+void Pirate::addOwnState(StateHash& h) const
+{
+    h.add(throwTimer);
+    h.add(targetX);
+    h.add(targetY);
 }
 
 int Pirate::update(float playerX, float playerY)
@@ -67,7 +77,11 @@ void Pirate::throwKnife(float playerX, float playerY)
     knife->velocityY = velocityY;
 
     knife->texture = knifeTexture;
+    knife->events = events;
     knife->spawn();
-    if (projectiles)
+    if (projectiles) {
         projectiles->push_back(std::move(knife));
+        if (events != nullptr)
+            events->knifeThrown();
+    }
 }

@@ -3,15 +3,14 @@
 #include <list>
 #include <memory>
 
-#include "entities/Entity.h"
+#include "entities/EntityOf.h"
 #include "entities/Knife.h"
 
 // Roams the field and throws a knife at the player about once a second. The
 // pirate itself never hurts the player.
-class Pirate : public Entity {
+class Pirate : public EntityOf<Pirate, EntityKind::Pirate> {
 public:
     void spawn() override;
-    EntityKind kind() const override;
     int update(float playerX, float playerY) override;
 
     Texture knifeTexture; // handed to every knife; owned by the play screen
@@ -22,8 +21,13 @@ public:
     float targetY = 0.0f;
     float targetX = 0.0f;
 
+protected:
+    void keep(const Pirate& running) override;
+    void addOwnState(StateHash& h) const override;
+
 private:
-    // Appends a knife aimed at the player to projectiles. Draws the two aim
-    // jitters from the game's generator.
+    // Appends a knife aimed at the player to projectiles and reports the
+    // throw; the knife reports its own hit to the pirate's listener. Draws
+    // the two aim jitters from the game's generator.
     void throwKnife(float playerX, float playerY);
 };

@@ -2,6 +2,8 @@
 
 #include "entities/Random.h"
 #include "entities/Sine.h"
+#include "entities/SpriteState.h"
+#include "entities/StateHash.h"
 #include "entities/Wander.h"
 #include "entities/Zombie.h"
 #include "entities/ZombieIndex.h"
@@ -40,9 +42,21 @@ void Robot::spawn()
     flame.depth = flameDepth;
 }
 
-EntityKind Robot::kind() const
+void Robot::keep(const Robot& running)
 {
-    return EntityKind::Robot;
+    flamePhase = running.flamePhase;
+    flameCooldown = running.flameCooldown;
+    targetX = running.targetX;
+    targetY = running.targetY;
+}
+
+void Robot::addOwnState(StateHash& h) const
+{
+    h.add(targetX);
+    h.add(targetY);
+    h.add(flameCooldown);
+    h.add(flamePhase);
+    addSprite(h, flame);
 }
 
 int Robot::update(float playerX, float playerY)
@@ -66,7 +80,7 @@ int Robot::update(float playerX, float playerY)
 
     if (pointInSprite(flame, playerX, playerY) && flameCooldown <= 0.0f) {
         flameCooldown = burnCooldown;
-        return burnDamage;
+        return dealt(burnDamage, EntityEvents::Blow::Flame);
     }
 
     // The first zombie of the list inside the flame catches fire, while the

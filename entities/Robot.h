@@ -1,20 +1,18 @@
 #pragma once
 
-#include <memory>
 #include <vector>
 
-#include "entities/Entity.h"
+#include "entities/EntityOf.h"
 
 class ZombieIndex;
 
 // Roams the field from one random point to the next holding a pulsing flame
 // in front of it. The flame burns a player inside it for 3 hit points at most
 // every half second, and sets zombies inside it burning.
-class Robot : public Entity {
+class Robot : public EntityOf<Robot, EntityKind::Robot> {
 public:
     void draw() const override;
     void spawn() override;
-    EntityKind kind() const override;
     int update(float playerX, float playerY) override;
 
     float targetX = 0.0f;
@@ -28,4 +26,8 @@ public:
     // it instead of searching the list (the same zombie either way). Not owned.
     ZombieIndex* zombieIndex = nullptr;
     Sprite flame;
+
+protected:
+    void keep(const Robot& running) override;
+    void addOwnState(StateHash& h) const override;
 };

@@ -3,6 +3,8 @@
 #include <cstddef>
 
 #include "entities/Random.h"
+#include "entities/SpriteState.h"
+#include "entities/StateHash.h"
 #include "entities/Wander.h"
 #include "platform/FrameStep.h"
 
@@ -43,13 +45,25 @@ void Zombie::spawn()
     sprite.texture = idleTexture;
 }
 
-EntityKind Zombie::kind() const
+void Zombie::keep(const Zombie& running)
 {
-    return EntityKind::Zombie;
+    targetX = running.targetX;
+    targetY = running.targetY;
+}
+
+void Zombie::addOwnState(StateHash& h) const
+{
+    h.add(burning);
+    h.add(targetX);
+    h.add(targetY);
+    h.add(lungeTimer);
+    addSprite(h, fire);
 }
 
 void Zombie::ignite()
 {
+    if (!burning && events != nullptr)
+        events->zombieLit();
     burning = true;
     speed = burningSpeed;
 }
@@ -76,7 +90,8 @@ int Zombie::update(float playerX, float playerY)
         if (lungeTimer <= 0.0f) {
             sprite.texture = idleTexture;
             if (distanceBetween(sprite.x, sprite.y, playerX, playerY) < lungeReach)
-                return burning ? burningBiteDamage : biteDamage;
+                return burning ? dealt(burningBiteDamage, EntityEvents::Blow::BurningZombieBite)
+                               : dealt(biteDamage, EntityEvents::Blow::ZombieBite);
         } else {
             showLungePicture();
         }

@@ -2,20 +2,20 @@
 
 #include <vector>
 
-#include "entities/Entity.h"
+#include "entities/EntityOf.h"
 
 // Shambles about the field, chases a player within 65 units, and lunges at a
 // player within 25: a five-picture lunge that takes 5 hit points (15 when
 // burning) from a player still within reach at its end. A robot's flame sets
 // it burning: faster, with a scrolling fire picture.
-class Zombie : public Entity {
+class Zombie : public EntityOf<Zombie, EntityKind::Zombie> {
 public:
     void draw() const override;
     void spawn() override;
-    EntityKind kind() const override;
     int update(float playerX, float playerY) override;
 
-    // Set burning by a robot's flame: burning = true, speed = 36.
+    // Set burning by a robot's flame: burning = true, speed = 36. A zombie
+    // not yet burning reports that it has caught fire.
     void ignite();
 
     bool burning = false;
@@ -25,6 +25,10 @@ public:
     Texture idleTexture;               // only its name is used; owned by the play screen
     std::vector<Texture> lungeFrames;  // names owned by the play screen
     float lungeTimer = 0.0f;
+
+protected:
+    void keep(const Zombie& running) override;
+    void addOwnState(StateHash& h) const override;
 
 private:
     // Shows the lunge picture for the current lungeTimer. With no lunge

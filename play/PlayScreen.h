@@ -13,6 +13,7 @@
 #include "entities/ZombieIndex.h"
 #include "play/HitFlash.h"
 #include "play/PlayHud.h"
+#include "play/PlaySounds.h"
 #include "render/BitmapFont.h"
 #include "render/PicturePreloader.h"
 #include "render/Sprite.h"
@@ -69,8 +70,9 @@ public:
 
     // Builds the copy of the running game that the in-game menu holds: a new
     // play screen (enter, setup(level)) that takes over this screen's health,
-    // score, peppers, player position, the listed fields of every enemy, the
-    // knives in flight and the state of the health pickups.
+    // score, peppers, player position, what each enemy keeps of itself
+    // (Entity::takeOver), the knives in flight and the state of the health
+    // pickups.
     std::unique_ptr<PlayScreen> snapshot() const;
 
     int hp = 30;
@@ -114,6 +116,8 @@ public:
     bool ninjaLegAtLoad = false;
     // The zombies of `entities` in a grid of the field, for the robots' flames.
     ZombieIndex zombieIndex;
+    // Listens to every enemy and knife of the level and plays what it hears.
+    PlaySounds sounds;
     // Score, level and peppers left over play, the level banner and the
     // score at death: drawing only.
     PlayHud hud;
@@ -134,6 +138,8 @@ private:
     void createCabbages(int count);
     void createPirates(int count);
     void createRobots(int count);
+    // Appends a new enemy to `entities`, its events heard by `sounds`.
+    void addEnemy(std::unique_ptr<Entity> enemy);
 
     // update(): the rules of a running level.
     void collectPeppers();

@@ -104,6 +104,12 @@ void PlayScreen::setup(int n)
     hud.levelLoaded();
 }
 
+void PlayScreen::addEnemy(std::unique_ptr<Entity> enemy)
+{
+    enemy->events = &sounds;
+    entities.push_back(std::move(enemy));
+}
+
 void PlayScreen::createPeppers(int count)
 {
     for (int i = 0; i < count; ++i) {
@@ -138,7 +144,7 @@ void PlayScreen::createZombies(int count)
         placeEnemy(zombie->sprite);
         zombie->fire.texture = nameOf(fireTexture);
         zombie->lungeFrames.assign(zombieTextures.begin(), zombieTextures.end());
-        entities.push_back(std::move(zombie));
+        addEnemy(std::move(zombie));
     }
 }
 
@@ -154,7 +160,7 @@ void PlayScreen::createNinjas(int count)
         ninja->index = static_cast<int>(ninjas.size());
         ninja->ninjas = &ninjas;
         ninjas.push_back(ninja.get());
-        entities.push_back(std::move(ninja));
+        addEnemy(std::move(ninja));
     }
 }
 
@@ -165,7 +171,7 @@ void PlayScreen::createCabbages(int count)
         for (std::size_t frame = 0; frame < cabbage->growFrames.size(); ++frame)
             cabbage->growFrames[frame] = nameOf(cabbageTextures[frame]);
         cabbage->spawn();
-        entities.push_back(std::move(cabbage));
+        addEnemy(std::move(cabbage));
     }
 }
 
@@ -178,7 +184,7 @@ void PlayScreen::createPirates(int count)
         pirate->projectiles = &projectiles;
         pirate->knifeTexture = nameOf(knifeTexture);
         pirate->spawn();
-        entities.push_back(std::move(pirate));
+        addEnemy(std::move(pirate));
     }
 }
 
@@ -192,6 +198,6 @@ void PlayScreen::createRobots(int count)
         robot->sprite.texture = nameOf(robotTexture);
         placeEnemy(robot->sprite);
         robot->spawn();
-        entities.push_back(std::move(robot));
+        addEnemy(std::move(robot));
     }
 }

@@ -5,7 +5,26 @@
 #include <cmath>
 
 #include "play/PlayConstants.h"
-#include "play/PlaySounds.h"
+
+namespace {
+
+// The last level of each music loop's share.
+constexpr long long firstLoopEnd = 5;
+constexpr long long secondLoopEnd = 10;
+
+// The music of level n: one loop for levels 1-5, one for 6-10 and one for
+// 11-15. Numbers outside the fifteen (a saved game may hold any) play the
+// nearest end's loop.
+MusicLoop levelMusic(long long level)
+{
+    if (level <= firstLoopEnd)
+        return MusicLoop::Levels1to5;
+    if (level <= secondLoopEnd)
+        return MusicLoop::Levels6to10;
+    return MusicLoop::Levels11to15;
+}
+
+} // namespace
 
 MusicCue PlayScreen::musicCue() const
 {

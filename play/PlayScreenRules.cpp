@@ -9,7 +9,6 @@
 #include "platform/Audio.h"
 #include "platform/FrameStep.h"
 #include "play/PlayConstants.h"
-#include "play/PlaySounds.h"
 #include "play/ScoreBook.h"
 #include "render/Lighting.h"
 #include "screens/ScreenFlow.h"
@@ -72,38 +71,24 @@ void PlayScreen::takeDamage()
     // fly from the knife pass of this same frame on. Indexes, not iterators:
     // nothing adds to `entities` during a frame, but the loop stays safe
     // should anything do so.
-    // The sounds come from comparing what the rules see before and after
-    // each update: the hit points taken, a cabbage out of the ground, a new
-    // knife in flight, a zombie set burning. The robots find zombies through
-    // the zombie grid, which must hear of every zombie's move.
-    const std::size_t knivesBefore = projectiles.size();
-    const int burningBefore = burningZombies(entities);
+    // The entities report their hits, throws, fires and pops to `sounds`
+    // as they update. The robots find zombies through the zombie grid, which
+    // must hear of every zombie's move.
+    sounds.enemiesStart();
     zombieIndex.markStale();
     for (std::size_t i = 0; i < entities.size(); ++i) {
         Entity& entity = *entities[i];
-        const bool wasOut = cabbageOut(entity);
-        const int damage = entity.update(player.x, player.y);
-        hp -= damage;
+        hp -= entity.update(player.x, player.y);
         if (entity.kind() == EntityKind::Zombie)
             zombieIndex.markStale();
-        if (damage > 0)
-            audio().play(hurtSound(entity));
-        if (!wasOut && cabbageOut(entity))
-            audio().play(Effect::CabbagePop);
     }
-    if (projectiles.size() > knivesBefore)
-        audio().play(Effect::KnifeThrow);
-    if (burningZombies(entities) > burningBefore)
-        audio().play(Effect::FlameLit);
+    sounds.enemiesDone();
 
     // A spent knife is removed while other knives remain; the last one stays
     // in the list. Erasing yields the next knife, so none is skipped.
     for (auto it = projectiles.begin(); it != projectiles.end();) {
         Knife& knife = **it;
-        const int damage = knife.update(player.x, player.y);
-        hp -= damage;
-        if (damage > 0)
-            audio().play(hurtSound(knife));
+        hp -= knife.update(player.x, player.y);
         if (!knife.sprite.visible && projectiles.size() > 1)
             it = projectiles.erase(it);
         else

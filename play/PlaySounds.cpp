@@ -1,56 +1,62 @@
 #include "play/PlaySounds.h"
 
-#include "entities/Cabbage.h"
-#include "entities/Zombie.h"
+#include "platform/Audio.h"
 
 namespace {
 
-// The last level of each music loop's share.
-constexpr long long firstLoopEnd = 5;
-constexpr long long secondLoopEnd = 10;
+Effect hurtEffect(EntityEvents::Blow blow)
+{
+    using Blow = EntityEvents::Blow;
+    switch (blow) {
+    case Blow::ZombieBite:
+        return Effect::HurtZombie;
+    case Blow::BurningZombieBite:
+        return Effect::HurtBurning;
+    case Blow::NinjaStrike:
+        return Effect::HurtNinja;
+    case Blow::Flame:
+        return Effect::HurtFlame;
+    case Blow::CabbageBite:
+        return Effect::HurtCabbage;
+    case Blow::Knife:
+        break;
+    }
+    return Effect::HurtKnife;
+}
 
 } // namespace
 
-Effect hurtSound(const Entity& attacker)
+void PlaySounds::hit(Blow blow)
 {
-    switch (attacker.kind()) {
-    case EntityKind::Zombie:
-        return static_cast<const Zombie&>(attacker).burning ? Effect::HurtBurning : Effect::HurtZombie;
-    case EntityKind::Ninja:
-        return Effect::HurtNinja;
-    case EntityKind::Robot:
-        return Effect::HurtFlame;
-    case EntityKind::Cabbage:
-        return Effect::HurtCabbage;
-    default:
-        // A pirate hurts only through its knives.
-        return Effect::HurtKnife;
-    }
+    audio().play(hurtEffect(blow));
 }
 
-MusicLoop levelMusic(long long level)
+void PlaySounds::knifeThrown()
 {
-    if (level <= firstLoopEnd)
-        return MusicLoop::Levels1to5;
-    if (level <= secondLoopEnd)
-        return MusicLoop::Levels6to10;
-    return MusicLoop::Levels11to15;
+    knifeThrown_ = true;
 }
 
-bool cabbageOut(const Entity& entity)
+void PlaySounds::zombieLit()
 {
-    if (entity.kind() != EntityKind::Cabbage)
-        return false;
-    const auto& cabbage = static_cast<const Cabbage&>(entity);
-    return cabbage.sprite.visible && cabbage.growPhase > 0.0f;
+    zombieLit_ = true;
 }
 
-int burningZombies(const std::vector<std::unique_ptr<Entity>>& entities)
+void PlaySounds::cabbagePopped()
 {
-    int burning = 0;
-    for (const auto& entity : entities) {
-        if (entity && entity->kind() == EntityKind::Zombie && static_cast<const Zombie&>(*entity).burning)
-            ++burning;
-    }
-    return burning;
+    audio().play(Effect::CabbagePop);
+}
+
+void PlaySounds::enemiesStart()
+{
+    knifeThrown_ = false;
+    zombieLit_ = false;
+}
+
+void PlaySounds::enemiesDone()
+{
+    if (knifeThrown_)
+        audio().play(Effect::KnifeThrow);
+    if (zombieLit_)
+        audio().play(Effect::FlameLit);
+    enemiesStart();
 }

@@ -1,29 +1,30 @@
 #pragma once
 
-#include <memory>
-#include <vector>
+#include "entities/EntityEvents.h"
 
-#include "entities/Entity.h"
-#include "platform/Audio.h"
+// What the play rules sound like: the play screen's listener of its enemies
+// and knives. A hit plays its attacker's effect and a cabbage coming out of
+// the ground its pop as they are reported; throws and fires wait for the end
+// of the enemies' updates and sound once each however many there were.
+//
+// Per frame: enemiesStart(), the enemies' updates, enemiesDone(), then the
+// knives' updates.
+class PlaySounds : public EntityEvents {
+public:
+    // A zombie's bite (a burning zombie's its own), a ninja's strike, a
+    // robot's flame, a cabbage's bite or a knife.
+    void hit(Blow blow) override;
+    void knifeThrown() override;
+    void zombieLit() override;
+    void cabbagePopped() override;
 
-// What the play rules sound like: which effect a hit plays, which loop a
-// level plays, and the states of an enemy that the rules compare before and
-// after its update to hear what it did. Everything here only reads.
+    // Forgets throws and fires reported outside the enemies' updates.
+    void enemiesStart();
+    // The throw, then the fire, each once, if any was reported since
+    // enemiesStart().
+    void enemiesDone();
 
-// The effect of a hit from `attacker`, the entity whose update (or, for a
-// knife, whose flight) took the hit points: a zombie's bite (a burning
-// zombie's its own), a ninja's strike, a knife, a robot's flame, a
-// cabbage's bite.
-Effect hurtSound(const Entity& attacker);
-
-// The music of level n: one loop for levels 1-5, one for 6-10 and one for
-// 11-15. Numbers outside the fifteen (a saved game may hold any) play the
-// nearest end's loop.
-MusicLoop levelMusic(long long level);
-
-// True when the entity is a cabbage standing out of the ground: shown, and
-// grown since it was spawned.
-bool cabbageOut(const Entity& entity);
-
-// How many zombies of the list are burning.
-int burningZombies(const std::vector<std::unique_ptr<Entity>>& entities);
+private:
+    bool knifeThrown_ = false;
+    bool zombieLit_ = false;
+};

@@ -2,10 +2,12 @@
 
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "app/Globals.h"
+#include "entities/EntityEvents.h"
 #include "entities/Random.h"
 #include "render/Texture.h"
 
@@ -69,4 +71,19 @@ protected:
         thrask::srand(seed);
     }
     void TearDown() override { frameStep = 0.0f; }
+};
+
+// A listener that writes down what it hears, in order.
+struct HeardEvents : EntityEvents {
+    enum class Event { Hit, Thrown, Lit, Popped };
+    struct Heard {
+        Event event;
+        Blow blow; // for hits
+        bool operator==(const Heard& o) const { return event == o.event && (event != Event::Hit || blow == o.blow); }
+    };
+    void hit(Blow blow) override { events.push_back({Event::Hit, blow}); }
+    void knifeThrown() override { events.push_back({Event::Thrown, Blow::Knife}); }
+    void zombieLit() override { events.push_back({Event::Lit, Blow::Knife}); }
+    void cabbagePopped() override { events.push_back({Event::Popped, Blow::Knife}); }
+    std::vector<Heard> events;
 };

@@ -96,6 +96,7 @@ TEST_F(PlaySoundTest, EachHitSoundsItsAttacker)
         {"thrown knife", {0, 0, 0, 0, 0},
          [](PlayScreen& s) {
              auto knife = std::make_unique<Knife>();
+             knife->events = &s.sounds;
              knife->spawn();
              s.projectiles.push_back(std::move(knife));
          },
@@ -203,6 +204,44 @@ TEST_F(PlaySoundTest, WhatEnemiesDoSoundWhenItHappens)
     pickups->update();
     EXPECT_GT(pickups->hp, 10);
     EXPECT_EQ(listening.heard.effects, std::vector<Effect>{Effect::Health});
+}
+
+TEST_F(PlaySoundTest, ThrowsAndFiresSoundOnceAFrameAfterEveryEnemyHasMovedAndBeforeTheKnivesFly)
+{
+    // Two pirates throw, a robot sets a zombie burning while that zombie
+    // bites, and a knife already in flight strikes, all in one frame.
+    auto screen = level(2, 0, 1, 1, 0, 0, 1);
+    screen->player.x = flameMiddleX;
+    screen->player.y = 20.0f; // beside the flame, within the zombie's reach
+    for (auto& entity : screen->entities) {
+        if (auto* pirate = dynamic_cast<Pirate*>(entity.get())) {
+            pirate->sprite.x = pirate->sprite.y = -80.0f;
+            pirate->throwTimer = -1.0f;
+        }
+    }
+    auto& zombie = first<Zombie>(*screen, EntityKind::Zombie);
+    zombie.sprite.x = flameMiddleX;
+    zombie.sprite.y = flameMiddleY;
+    zombie.lungeTimer = 0.1f;
+    auto& robot = first<Robot>(*screen, EntityKind::Robot);
+    robot.sprite.x = robot.sprite.y = 0.0f;
+    robot.sprite.texture.u1 = -1.0f;
+    robot.flameCooldown = 0.0f;
+    auto knife = std::make_unique<Knife>();
+    knife->events = &screen->sounds;
+    knife->sprite.x = screen->player.x;
+    knife->sprite.y = screen->player.y;
+    knife->spawn();
+    screen->projectiles.push_back(std::move(knife));
+
+    listening.heard.clear();
+    frameStep = 0.01f;
+    screen->update();
+    EXPECT_TRUE(zombie.burning);
+    EXPECT_EQ(screen->projectiles.size(), 2u) << "two thrown, the spent one removed";
+    EXPECT_EQ(screen->hp, 30 - 5 - 3);
+    EXPECT_EQ(listening.heard.effects,
+              (std::vector<Effect>{Effect::HurtZombie, Effect::KnifeThrow, Effect::FlameLit, Effect::HurtKnife}));
 }
 
 TEST_F(PlaySoundTest, DeathSoundsOnceAsTheSequenceStarts)

@@ -1,12 +1,12 @@
 #include "tools/crosscheck/EntityRun.h"
 
 #include "entities/Cabbage.h"
-#include "entities/EntityState.h"
 #include "entities/Ninja.h"
 #include "entities/Pirate.h"
 #include "entities/Random.h"
 #include "entities/Robot.h"
 #include "entities/Sine.h"
+#include "entities/SpriteState.h"
 #include "entities/Zombie.h"
 #include "platform/FrameStep.h"
 
@@ -141,12 +141,12 @@ std::uint64_t EntityRun::stateHash() const
     StateHash h;
     h.add(static_cast<unsigned>(entities_.size()));
     for (const auto& entity : entities_)
-        addEntity(h, *entity);
+        entity->addState(h);
     h.add(static_cast<unsigned>(projectiles_.size()));
     for (const auto& knife : projectiles_)
-        addEntity(h, *knife);
+        knife->addState(h);
     for (const HealthPickup& pickup : pickups_)
-        addHealthPickup(h, pickup);
+        pickup.addState(h);
     addSprite(h, player_);
     h.add(damageTaken_);
     h.add(healed_);
