@@ -16,7 +16,10 @@ const char* rendererKindName(RendererKind kind);
 // Makes the backend asked for on the current context (the null one needs
 // none). A gles2 that cannot be made here (no GL 2.1 or GLES 2, no vertex
 // buffers, a program that does not compile or link) is said in one line on
-// standard error, and gl1 draws instead. The surface is width x height pixels.
+// standard error, and gl1 draws instead. The browser build has no gl1: both
+// GL kinds give gles2 there, and a gles2 that cannot be made is said the same
+// way and the null renderer draws nothing instead. The surface is width x
+// height pixels.
 std::unique_ptr<Renderer> makeRenderer(RendererKind kind, int width, int height,
                                        const Gles2Renderer::Options& options = {});
 

@@ -1,8 +1,18 @@
 #include "platform/headless/HeadlessContext.h"
 
+#ifndef __EMSCRIPTEN__
 #include <GL/osmesa.h>
+#endif
 
 #include "platform/PictureDecoder.h"
+
+#ifdef __EMSCRIPTEN__
+// wasm32 has no off-screen Mesa: the tools run there only on the null
+// renderer, which needs no context, and a context asked for is never valid.
+HeadlessContext::HeadlessContext(int width, int height) : width_(width), height_(height) {}
+
+HeadlessContext::~HeadlessContext() = default;
+#else
 
 HeadlessContext::HeadlessContext(int width, int height)
     : width_(width), height_(height),
@@ -27,3 +37,4 @@ HeadlessContext::~HeadlessContext()
     if (context_ != nullptr)
         OSMesaDestroyContext(static_cast<OSMesaContext>(context_));
 }
+#endif
