@@ -1,11 +1,40 @@
 #include "platform/Paths.h"
 
+#include <dirent.h>
 #include <strings.h>
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// The first entry of directory whose name equals part without regard to
+// case, in the order the directory lists them; empty when none does. The
+// names are compared where the system lists them, so a long directory costs
+// no copies.
+std::string caseInsensitiveEntry(const std::string& directory, const std::string& part)
+{
+    DIR* const listing = ::opendir(directory.c_str());
+    if (listing == nullptr)
+        return std::string();
+    std::string match;
+    while (const dirent* entry = ::readdir(listing)) {
+        const char* const name = entry->d_name;
+        if ((name[0] == '.' && name[1] == '\0') || (name[0] == '.' && name[1] == '.' && name[2] == '\0'))
+            continue;
+        if (strcasecmp(name, part.c_str()) == 0) {
+            match = name;
+            break;
+        }
+    }
+    ::closedir(listing);
+    return match;
+}
+
+} // namespace
 
 std::string resolveGamePath(const std::string& path)
 {
@@ -30,17 +59,10 @@ std::string resolveGamePath(const std::string& path)
             continue;
         }
         const fs::path directory = found.empty() ? fs::path(".") : found;
-        bool matched = false;
-        for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
-            const std::string name = it->path().filename().string();
-            if (strcasecmp(name.c_str(), part.string().c_str()) == 0) {
-                found /= name;
-                matched = true;
-                break;
-            }
-        }
-        if (!matched)
+        const std::string name = caseInsensitiveEntry(directory.string(), part.string());
+        if (name.empty())
             return slashed;
+        found /= name;
     }
     return found.string();
 }

@@ -94,6 +94,14 @@ void PlayScreen::setup(int n)
     ninjaLegAtLoad = Ninja::nextNinjaHorizontal;
     thrask::srand(levelSeed);
 
+    // Room for every object at once, so a crowded level is not copied over
+    // and over as it grows.
+    const auto room = [](int count) { return static_cast<std::size_t>(objectCount(count)); };
+    peppers.reserve(room(file.peppers));
+    healthPickups.reserve(room(file.healthPickups));
+    ninjas.reserve(room(file.ninjas));
+    entities.reserve(room(file.zombies) + room(file.ninjas) + room(file.cabbages) + room(file.pirates) +
+                     room(file.robots));
     createPeppers(objectCount(file.peppers));
     createHealthPickups(objectCount(file.healthPickups));
     createZombies(objectCount(file.zombies));
@@ -155,6 +163,7 @@ void PlayScreen::createNinjas(int count)
         ninja->sprite.texture = nameOf(ninjaTextures[0]);
         placeEnemy(ninja->sprite);
         ninja->spawn();
+        ninja->lungeFrames.reserve(ninjaTextures.size() + 1);
         ninja->lungeFrames.assign(ninjaTextures.begin(), ninjaTextures.end());
         ninja->lungeFrames.push_back(zombieStillTexture);
         ninja->index = static_cast<int>(ninjas.size());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstddef>
@@ -7,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -39,15 +39,6 @@ inline const std::filesystem::path& scratch()
     return folder;
 }
 
-// Writes the input to a file of the scratch folder and returns its path.
-inline std::string writeScratch(const std::string& name, const std::uint8_t* data, std::size_t size)
-{
-    const std::filesystem::path path = scratch() / name;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    return path.string();
-}
-
 // Stops the run with a message when a contract does not hold.
 inline void require(bool holds, const char* what)
 {
@@ -55,6 +46,24 @@ inline void require(bool holds, const char* what)
         return;
     std::fprintf(stderr, "fuzz: contract broken: %s\n", what);
     std::abort();
+}
+
+// Writes the input to a file of the scratch folder and returns its path.
+// Written with the system's own calls: a stream's buffer and locale would
+// cost more than the reader the file is for.
+inline std::string writeScratch(const std::string& name, const std::uint8_t* data, std::size_t size)
+{
+    const std::string path = (scratch() / name).string();
+    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    require(file >= 0, "the scratch file opens");
+    std::size_t written = 0;
+    while (written < size) {
+        const ssize_t now = ::write(file, data + written, size - written);
+        require(now > 0, "the scratch file takes the input");
+        written += static_cast<std::size_t>(now);
+    }
+    ::close(file);
+    return path;
 }
 
 } // namespace fuzz

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fstream>
+
 #include "FuzzSupport.h"
 #include "menus/SaveList.h"
 #include "play/SaveRecord.h"
