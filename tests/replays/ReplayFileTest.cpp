@@ -492,3 +492,19 @@ TEST(ReplayFileTest, AbsurdCountsAreRefusedWithoutAllocating)
         EXPECT_NE(error.find("cut short"), std::string::npos) << error;
     }
 }
+
+// A disk that fills while a game is recorded: the flush at the end of a
+// frame fails, and the writer says so instead of finishing a recording whose
+// middle is missing. /dev/full accepts the file and refuses every write.
+TEST(ReplayFileTest, ADiskThatFillsFailsTheRecordingAndSaysWhy)
+{
+    const Replay original = sample();
+    ReplayWriter writer;
+    if (!writer.open("/dev/full", original))
+        GTEST_SKIP() << "no /dev/full: " << writer.error();
+    for (const ReplayEvent& event : original.events)
+        writer.event(event);
+    EXPECT_FALSE(writer.ok());
+    EXPECT_NE(writer.error().find("could not be written"), std::string::npos) << writer.error();
+    EXPECT_FALSE(writer.finish(original.finalState, original.finalHash));
+}
