@@ -204,7 +204,9 @@ bool GameApp::openFolders(const char* program)
 {
     // The data folder becomes the working directory before anything is
     // loaded, and saved games get their folder.
-    if (!Folders::settle(options_.dataDir, options_.savesDir))
+    if (!Folders::settle(options_.dataDir, options_.savesDir, [this](const char* text, const char* caption) {
+            warn(text, caption);
+        }))
         return false;
     // The player's best scores and the recordings of the player's games.
     const std::string kept = Folders::keptFolder();
@@ -239,7 +241,8 @@ bool GameApp::openWindow()
     window_.requestColourDepth(colourDepth);
     const WindowPlan plan = planWindow(
         fullScreen ? window_.displayModes() : std::vector<DisplayMode>(),
-        [this](const DisplayMode& mode) { return window_.enterFullScreen(mode); }, showWarning);
+        [this](const DisplayMode& mode) { return window_.enterFullScreen(mode); },
+        [this](const char* text, const char* caption) { warn(text, caption); });
     if ((!plan.fullScreen && !window_.createWindowed(plan.width, plan.height)) || !window_.createContext()) {
         fail(window_.error());
         return false;
@@ -405,6 +408,11 @@ void GameApp::deliver(const Message& message)
         recorder_.input(message);
     games_->input(message);
     dispatchMessage(message);
+}
+
+void GameApp::warn(const char* text, const char* caption) const
+{
+    showWarning(text, caption, !options_.noDialogs);
 }
 
 std::uint32_t GameApp::frameTick()

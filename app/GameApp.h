@@ -96,6 +96,9 @@ private:
     void gameFrame();
     // Hands a message to the recordings, then to the window procedure.
     void deliver(const Message& message);
+    // A warning the player must see: on standard error, and in a box
+    // waiting for OK unless -nodialogs.
+    void warn(const char* text, const char* caption) const;
     // The frame clock's tick: the recording's while one is written.
     std::uint32_t frameTick();
 
