@@ -433,15 +433,18 @@ int GameApp::finish()
     if (watch_->watching())
         watch_->end(window_, [this](const Message& message) { deliver(message); });
     games_->finish();
+    // A -record file that could not be written whole (a full disk) is a
+    // failure of the run, whatever the game did.
+    int status = 0;
     if (recorder_.active()) {
         std::string error;
         if (recorder_.finish(error))
             std::printf("thrask: recorded %d frames into %s\n", recorder_.frames(), options_.recordPath.c_str());
         else
-            std::fprintf(stderr, "thrask: %s\n", error.c_str());
+            status = fail(error);
     }
     release();
-    return 0;
+    return status;
 }
 
 void GameApp::release()

@@ -77,7 +77,9 @@ public:
 
     // Ends the recordings (saying how -record and -replay went) and
     // releases the screens, the sound, the renderer and the window, each
-    // once. Returns the exit status: 0. Later calls do nothing and return 0.
+    // once. Returns the exit status: 0, or 1 when the -record file could not
+    // be written whole (the reason on standard error). Later calls do
+    // nothing and return 0.
     int finish();
 
 private:

@@ -24,7 +24,7 @@ constexpr int enoughFrames = 2000;
 
 // Starts a windowed, silent game on the data in `data` (the shipped data
 // by default), keeping the player's files in the test's own folder.
-int startGame(GameApp& app, const std::string& data = THRASK_DATA_DIR)
+int startGame(GameApp& app, const std::string& data = THRASK_DATA_DIR, std::vector<std::string> more = {})
 {
     const std::string here = std::filesystem::current_path().string();
     setenv("HOME", here.c_str(), 1);
@@ -32,6 +32,7 @@ int startGame(GameApp& app, const std::string& data = THRASK_DATA_DIR)
     setenv("XDG_CONFIG_HOME", (here + "/config").c_str(), 1);
     std::vector<std::string> words{"thrask", "-nodialogs", "-win", "-w", "640", "-h", "480", "-nosound",
                                    "-data", data, "-saves", here + "/saves"};
+    words.insert(words.end(), more.begin(), more.end());
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());
@@ -109,6 +110,21 @@ TEST_F(GameAppWindowTest, GameDataNotFoundEndsTheStartWithOneLineAndNoBoxWaiting
     EXPECT_NE(said.find("no such folder"), std::string::npos) << said;
     EXPECT_FALSE(app.frame());
     EXPECT_EQ(app.finish(), 0);
+}
+
+// /dev/full takes the file and refuses every write: the run cannot end well.
+TEST_F(GameAppWindowTest, ARecordingThatCouldNotBeWrittenEndsTheRunWithStatusOne)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    GameApp app;
+    ASSERT_EQ(startGame(app, THRASK_DATA_DIR, {"-record", "/dev/full"}), GameApp::runFrames);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(app.frame());
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(app.finish(), 1);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("could not be written"), std::string::npos) << said;
 }
 
 TEST_F(GameAppWindowTest, ASignalEndsTheGameAfterTheFrameItCameIn)
