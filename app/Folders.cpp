@@ -184,7 +184,8 @@ std::string Folders::settingsFile()
     return settingsFilePath(variable("XDG_CONFIG_HOME"), home);
 }
 
-bool Folders::settle(const std::string& dataOption, const std::string& savesOption)
+bool Folders::settle(const std::string& dataOption, const std::string& savesOption,
+                     const std::function<void(const char* text, const char* caption)>& warn)
 {
     FolderFacts facts;
     facts.dataOption = dataOption;
@@ -205,7 +206,7 @@ bool Folders::settle(const std::string& dataOption, const std::string& savesOpti
             data.problem = "cannot open the data folder " + data.folder + " (" + error.message() + ")";
     }
     if (!data.problem.empty()) {
-        showWarning(data.problem.c_str(), problemCaption);
+        warn(data.problem.c_str(), problemCaption);
         return false;
     }
     saveFolder = chooseSaves(facts, data);

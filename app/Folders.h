@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,10 +67,11 @@ public:
     // Start-up: reads the facts from the options and the system, chooses
     // both folders, makes the data folder the working directory (the game
     // opens its files relative to it) and sets saveFolder. When there is no
-    // data folder, shows the problem (a warning box, skipped unattended, and
-    // one line on standard error) and returns false: the game then ends
-    // with status 1 before any window opens.
-    static bool settle(const std::string& dataOption, const std::string& savesOption);
+    // data folder, hands the problem to `warn` (the game's warning: one line
+    // on standard error and a box, unless -nodialogs) and returns false: the
+    // game then ends with status 1 before any window opens.
+    static bool settle(const std::string& dataOption, const std::string& savesOption,
+                       const std::function<void(const char* text, const char* caption)>& warn);
 
     // The player's settings file (settingsFilePath, app/SettingsFile.h) from
     // XDG_CONFIG_HOME and the home folder (HOME, else the account's); empty

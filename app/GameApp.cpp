@@ -204,7 +204,9 @@ bool GameApp::openFolders(const char* program)
 {
     // The data folder becomes the working directory before anything is
     // loaded, and saved games get their folder.
-    if (!Folders::settle(options_.dataDir, options_.savesDir))
+    if (!Folders::settle(options_.dataDir, options_.savesDir, [this](const char* text, const char* caption) {
+            warn(text, caption);
+        }))
         return false;
     // The player's best scores and the recordings of the player's games.
     const std::string kept = Folders::keptFolder();
@@ -239,7 +241,8 @@ bool GameApp::openWindow()
     window_.requestColourDepth(colourDepth);
     const WindowPlan plan = planWindow(
         fullScreen ? window_.displayModes() : std::vector<DisplayMode>(),
-        [this](const DisplayMode& mode) { return window_.enterFullScreen(mode); }, showWarning);
+        [this](const DisplayMode& mode) { return window_.enterFullScreen(mode); },
+        [this](const char* text, const char* caption) { warn(text, caption); });
     if ((!plan.fullScreen && !window_.createWindowed(plan.width, plan.height)) || !window_.createContext()) {
         fail(window_.error());
         return false;
@@ -407,6 +410,11 @@ void GameApp::deliver(const Message& message)
     dispatchMessage(message);
 }
 
+void GameApp::warn(const char* text, const char* caption) const
+{
+    showWarning(text, caption, !options_.noDialogs);
+}
+
 std::uint32_t GameApp::frameTick()
 {
     if (recorder_.active())
@@ -425,15 +433,18 @@ int GameApp::finish()
     if (watch_->watching())
         watch_->end(window_, [this](const Message& message) { deliver(message); });
     games_->finish();
+    // A -record file that could not be written whole (a full disk) is a
+    // failure of the run, whatever the game did.
+    int status = 0;
     if (recorder_.active()) {
         std::string error;
         if (recorder_.finish(error))
             std::printf("thrask: recorded %d frames into %s\n", recorder_.frames(), options_.recordPath.c_str());
         else
-            std::fprintf(stderr, "thrask: %s\n", error.c_str());
+            status = fail(error);
     }
     release();
-    return 0;
+    return status;
 }
 
 void GameApp::release()

@@ -77,7 +77,9 @@ public:
 
     // Ends the recordings (saying how -record and -replay went) and
     // releases the screens, the sound, the renderer and the window, each
-    // once. Returns the exit status: 0. Later calls do nothing and return 0.
+    // once. Returns the exit status: 0, or 1 when the -record file could not
+    // be written whole (the reason on standard error). Later calls do
+    // nothing and return 0.
     int finish();
 
 private:
@@ -96,6 +98,9 @@ private:
     void gameFrame();
     // Hands a message to the recordings, then to the window procedure.
     void deliver(const Message& message);
+    // A warning the player must see: on standard error, and in a box
+    // waiting for OK unless -nodialogs.
+    void warn(const char* text, const char* caption) const;
     // The frame clock's tick: the recording's while one is written.
     std::uint32_t frameTick();
 

@@ -31,6 +31,7 @@ const Flag flags[] = {
     {"-aspect", &GameOptions::aspect},   {"-nosound", &GameOptions::noSound},
     {"-help", &GameOptions::help},       {"--help", &GameOptions::help},
     {"-version", &GameOptions::version}, {"--version", &GameOptions::version},
+    {"-nodialogs", &GameOptions::noDialogs},
 };
 
 struct Text {
@@ -155,6 +156,8 @@ const char* gameOptionsHelp()
            "  -nopause            keep playing when the window loses focus\n"
            "  -nosound            no sound and no music\n"
            "  -volume N           volume of effects and music, 0 to 100 (100)\n"
+           "  -nodialogs          warnings only on standard error, in no box waiting for OK\n"
+           "                      (for runs nobody watches)\n"
 
            "\n"
            "Folders:\n"

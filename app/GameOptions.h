@@ -30,6 +30,7 @@ struct GameOptions {
     bool noHud = false;      // -nohud: only the health bar over play
     bool aspect = false;     // -aspect: keep the 4:3 picture with black bars
     bool noSound = false;    // -nosound
+    bool noDialogs = false;  // -nodialogs: warnings on standard error only, no box waiting for OK
     int volume = 100;        // -volume N, 0 to 100, effects and music together
     // -renderer gl1|gles2: what draws the game (render/Renderer.h); gl1 is
     // the game's own fixed-function look.

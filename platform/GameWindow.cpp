@@ -363,10 +363,10 @@ void GameWindow::close()
     }
 }
 
-void showWarning(const char* text, const char* caption)
+void showWarning(const char* text, const char* caption, bool dialog)
 {
     std::fprintf(stderr, "thrask: %s: %s\n", caption, text);
-    if (std::getenv("CI") != nullptr || std::getenv("THRASK_UNATTENDED") != nullptr)
+    if (!dialog)
         return;
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption, text, nullptr);
 }

@@ -154,7 +154,7 @@ private:
     std::string error_;
 };
 
-// Shows a warning box with one OK button and waits for it, unless the run is
-// unattended (the environment variable CI or THRASK_UNATTENDED is set); the
-// text is also written to standard error, so it is never lost.
-void showWarning(const char* text, const char* caption);
+// Writes the warning on standard error, so it is never lost, and with
+// `dialog` also shows it in a box with one OK button and waits for it (a
+// run nobody watches, -nodialogs, must not wait).
+void showWarning(const char* text, const char* caption, bool dialog);

@@ -2,6 +2,7 @@
 // (xvfb-run): frames driven one call at a time, as the desktop's loop and
 // the browser's animation frames drive them, reach the title menu, and the
 // menu's Quit Game or a signal ends them.
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -21,16 +22,17 @@ namespace {
 // Quit Game at any frame rate.
 constexpr int enoughFrames = 2000;
 
-// Starts a windowed, silent game on the shipped data, keeping the player's
-// files in the test's own folder.
-int startGame(GameApp& app)
+// Starts a windowed, silent game on the data in `data` (the shipped data
+// by default), keeping the player's files in the test's own folder.
+int startGame(GameApp& app, const std::string& data = THRASK_DATA_DIR, std::vector<std::string> more = {})
 {
     const std::string here = std::filesystem::current_path().string();
     setenv("HOME", here.c_str(), 1);
     setenv("XDG_DATA_HOME", (here + "/share").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (here + "/config").c_str(), 1);
-    std::vector<std::string> words{"thrask", "-win", "-w", "640", "-h", "480", "-nosound",
-                                   "-data", THRASK_DATA_DIR, "-saves", here + "/saves"};
+    std::vector<std::string> words{"thrask", "-nodialogs", "-win", "-w", "640", "-h", "480", "-nosound",
+                                   "-data", data, "-saves", here + "/saves"};
+    words.insert(words.end(), more.begin(), more.end());
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());
@@ -95,6 +97,34 @@ TEST_F(GameAppWindowTest, FramesByHandReachTheTitleMenuAndQuitGameEndsThem)
         running = true;
         std::filesystem::current_path(home_);
     }
+}
+
+TEST_F(GameAppWindowTest, GameDataNotFoundEndsTheStartWithOneLineAndNoBoxWaitingForOk)
+{
+    GameApp app;
+    ::testing::internal::CaptureStderr();
+    // A box would wait here for an OK nobody presses.
+    EXPECT_EQ(startGame(app, "no such folder"), 1);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("no such folder"), std::string::npos) << said;
+    EXPECT_FALSE(app.frame());
+    EXPECT_EQ(app.finish(), 0);
+}
+
+// /dev/full takes the file and refuses every write: the run cannot end well.
+TEST_F(GameAppWindowTest, ARecordingThatCouldNotBeWrittenEndsTheRunWithStatusOne)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    GameApp app;
+    ASSERT_EQ(startGame(app, THRASK_DATA_DIR, {"-record", "/dev/full"}), GameApp::runFrames);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(app.frame());
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(app.finish(), 1);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("could not be written"), std::string::npos) << said;
 }
 
 TEST_F(GameAppWindowTest, ASignalEndsTheGameAfterTheFrameItCameIn)

@@ -27,13 +27,14 @@ Read read(std::vector<const char*> words)
 TEST(GameOptionsTest, AddedOptionsAreTakenOutAndTheDisplayOptionsStay)
 {
     const Read got = read({"-w", "800", "-record", "/tmp/run-w-1024.thrr", "-fast", "-win",
-                           "-volume", "40", "-fps", "0", "-data", "my data", "-nohud"});
+                           "-volume", "40", "-fps", "0", "-data", "my data", "-nohud", "-nodialogs"});
     EXPECT_EQ(got.options.recordPath, "/tmp/run-w-1024.thrr");
     EXPECT_TRUE(got.options.fast);
     EXPECT_EQ(got.options.volume, 40);
     EXPECT_EQ(got.options.fps, 0);
     EXPECT_EQ(got.options.dataDir, "my data");
     EXPECT_TRUE(got.options.noHud);
+    EXPECT_TRUE(got.options.noDialogs);
     EXPECT_FALSE(got.options.noSound);
     EXPECT_TRUE(got.options.errors.empty());
     EXPECT_EQ(got.rest, (std::vector<std::string>{"-w", "800", "-win"}));

@@ -65,8 +65,8 @@ cp "$PREFIX/bin/thrask" "$E2E_WORK/bare/bin/thrask"
 run_without_data()
 {
     status=0
-    (cd / && env THRASK_UNATTENDED=1 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$@" \
-        "$E2E_WORK/bare/bin/thrask" -win >"$E2E_WORK/nodata.out" 2>"$E2E_WORK/nodata.err") || status=$?
+    (cd / && env ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$@" \
+        "$E2E_WORK/bare/bin/thrask" -nodialogs -win >"$E2E_WORK/nodata.out" 2>"$E2E_WORK/nodata.err") || status=$?
     [ "$status" = 1 ] || e2e_fail "without data: exit status $status, not 1"
     [ "$(wc -l <"$E2E_WORK/nodata.err")" = 1 ] || e2e_fail "without data: not one line on standard error: $(cat "$E2E_WORK/nodata.err")"
 }

@@ -120,7 +120,8 @@ e2e_launch()
 }
 
 # Starts the program file $2 with working directory $1 and the options that
-# follow, unattended, as e2e_start_game does; waits for its window.
+# follow, unattended (-nodialogs: a warning never waits for its OK button),
+# as e2e_start_game does; waits for its window.
 e2e_start_program()
 {
     local dir="$1" program="$2"
@@ -129,8 +130,8 @@ e2e_start_program()
     # but without the leak report at exit: the GL driver modules are unloaded
     # by then, so their own leftovers cannot be told apart by name. The
     # game's own objects are leak-checked by the unit tests.
-    (cd "$dir" && exec env THRASK_UNATTENDED=1 \
-        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$program" "$@" \
+    (cd "$dir" && exec env \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$program" -nodialogs "$@" \
         >"$E2E_WORK/game.out" 2>"$E2E_WORK/game.err") &
     GAME_PID=$!
     GAME_WINDOW=""

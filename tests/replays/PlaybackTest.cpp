@@ -7,8 +7,10 @@
 
 #include "app/GameSettings.h"
 #include "app/Globals.h"
+#include "app/Playback.h"
 #include "app/ReplayFile.h"
 #include "app/SettingsFile.h"
+#include "platform/Message.h"
 #include "platform/VirtualKeys.h"
 #include "render/Renderer.h"
 #include "render/offscreen/OffscreenRenderer.h"
@@ -253,4 +255,32 @@ TEST(SettingsReplay, ARunPlaysBackWithTheKeysItWasRecordedWithWhateverTheWatcher
     replay.settings = settingsText(other);
     const ReplayOutcome departed = runReplay(replay, THRASK_DATA_DIR);
     EXPECT_FALSE(departed.departure.empty());
+}
+
+// A caller that paces the frames itself asks when the next frame is due
+// before starting it: the answer is the tick that frame then starts with,
+// on a whole run and on a damaged one, and asking starts nothing.
+TEST_F(RecordedRun, TheNextFrameTickIsTheOneTheFrameStartsWith)
+{
+    Replay damaged = replay;
+    damaged.events.insert(damaged.events.begin() + static_cast<std::ptrdiff_t>(damaged.events.size() / 2),
+                          damaged.events.back());
+    for (const Replay* run : {&replay, &damaged}) {
+        Playback playback(*run);
+        playback.begin();
+        int frames = 0;
+        while (!playback.finished()) {
+            const std::uint32_t next = playback.nextFrameTick();
+            EXPECT_EQ(playback.nextFrameTick(), next);
+            EXPECT_EQ(playback.frame(), frames) << "asking starts no frame";
+            ASSERT_EQ(playback.frameTick(), next) << "frame " << frames + 1;
+            ++frames;
+            playback.dispatchInputs([](const Message&) {});
+            playback.checkHash();
+        }
+        EXPECT_EQ(frames, playback.frameCount());
+        const std::uint32_t last = playback.frameTick();
+        EXPECT_EQ(playback.nextFrameTick(), last) << "after the last frame, the last tick";
+        playback.release();
+    }
 }

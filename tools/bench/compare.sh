@@ -99,7 +99,7 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 rss_mb() { awk '/^VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
 
 start=$(now)
-THRASK_UNATTENDED=1 "$game" -win -w 640 -h 480 -novsync -data "$root/data" -saves "$work/saves" "${extra[@]}" \
+"$game" -nodialogs -win -w 640 -h 480 -novsync -data "$root/data" -saves "$work/saves" "${extra[@]}" \
     >"$work/thrask.log" 2>&1 &
 thrask=$!
 pids+=($thrask)

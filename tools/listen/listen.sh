@@ -21,11 +21,11 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/nu
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 while [ ! -s "$work/display" ]; do sleep 0.1; done
-export DISPLAY=":$(tr -dc '0-9' <"$work/display")" SDL_AUDIODRIVER=disk THRASK_UNATTENDED=1
+export DISPLAY=":$(tr -dc '0-9' <"$work/display")" SDL_AUDIODRIVER=disk
 
 parts=()
 for name in "$@"; do
-    SDL_DISKAUDIOFILE="$work/$name.raw" "$game" -win -data "$root/data" \
+    SDL_DISKAUDIOFILE="$work/$name.raw" "$game" -nodialogs -win -data "$root/data" \
         -replay "$root/tests/replays/$name.replay" >"$work/$name.out" 2>&1 &
     pid=$!
     # The game says how the replay ended and goes on in the title menu.

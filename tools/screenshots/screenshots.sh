@@ -54,7 +54,7 @@ PY
 
 start()
 {
-    (cd "$work/data" && exec env THRASK_UNATTENDED=1 "$build/thrask" -win -w "$width" -h "$height" \
+    (cd "$work/data" && exec "$build/thrask" -nodialogs -win -w "$width" -h "$height" \
         -nosound "${options[@]}" >"$work/game.out" 2>&1) &
     game=$!
     for _ in $(seq 100); do
