@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/GameState.h"
+#include "app/ReplayVerdict.h"
 #include "app/Globals.h"
 #include "platform/GameWindow.h"
 #include "platform/Message.h"
@@ -88,6 +89,12 @@ void ReplayViewer::report() const
         std::printf("thrask: the replay ended as recorded, after %d frames\n", playback.frame());
     else
         std::printf("thrask: the replay ended after %d frames\n", playback.frame());
-    // The game goes on after a replay; the line is not held back until it ends.
+    // A replay played to its end also says how, in the replay tool's lines
+    // (thrask-replay --expect), which must be the same on every machine.
+    if (!stopped_ && !quit_) {
+        const ReplayVerdict verdict = verdictOf(playback);
+        std::fputs(replayVerdictLines(verdict, replay_, true).c_str(), stdout);
+    }
+    // The game goes on after a replay; the lines are not held back until it ends.
     std::fflush(stdout);
 }
