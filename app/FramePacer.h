@@ -4,6 +4,13 @@
 #include <cstdint>
 #include <functional>
 
+// Who waits between frames: the game itself (on the desktop it sleeps until
+// the next frame is due, FramePacer), or whoever calls each frame (the
+// browser, whose animation frames come at the display's pace): the game then
+// never sleeps or spins between frames, and a recorded frame not yet due is
+// left for a later call.
+enum class FrameWaits { inGame, byCaller };
+
 // Decides when the next frame may start, so the game draws no more frames
 // than the player can see. It only ever waits between two frames: the frame
 // clock, frameStep and every rule go on measuring the real time between

@@ -63,6 +63,14 @@ std::uint32_t Playback::frameTick()
     return lastTick_;
 }
 
+std::uint32_t Playback::nextFrameTick() const
+{
+    for (std::size_t i = next_; i < replay_.events.size(); ++i)
+        if (replay_.events[i].type == ReplayEvent::Frame)
+            return replay_.events[i].tick;
+    return lastTick_;
+}
+
 std::uint32_t Playback::readTick()
 {
     if (next_ < replay_.events.size() && replay_.events[next_].type == ReplayEvent::Tick) {

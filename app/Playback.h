@@ -37,6 +37,9 @@ public:
 
     // The next frame's tick: starts a frame.
     std::uint32_t frameTick();
+    // The tick the next frame will start with, without starting it (the
+    // last tick handed out when no frame is left).
+    std::uint32_t nextFrameTick() const;
     // The next tick read that is not the frame clock's.
     std::uint32_t readTick();
     // Hands every message recorded up to the next frame to dispatch, in order.

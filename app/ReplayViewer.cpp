@@ -14,8 +14,9 @@
 #include "render/Renderer.h"
 
 ReplayViewer::ReplayViewer(const Replay& replay, bool fast, std::function<bool()> interrupted,
-                           const unsigned char* keysHeld, const std::string& banner)
-    : replay_(replay), run_(replay), fast_(fast), interrupted_(std::move(interrupted)), bannerText_(banner)
+                           const unsigned char* keysHeld, const std::string& banner, FrameWaits waits)
+    : replay_(replay), run_(replay), fast_(fast), waits_(waits), interrupted_(std::move(interrupted)),
+      bannerText_(banner)
 {
     if (keysHeld != nullptr)
         std::copy(keysHeld, keysHeld + 256, keysHeld_);
@@ -31,16 +32,29 @@ bool ReplayViewer::start(std::string& error)
     return true;
 }
 
+bool ReplayViewer::due(std::uint32_t tick) const
+{
+    return fast_ || tickCount() - realStart_ >= tick - recordedStart_;
+}
+
 void ReplayViewer::waitFor(std::uint32_t tick) const
 {
-    while (!fast_ && !(interrupted_ && interrupted_()) && tickCount() - realStart_ < tick - recordedStart_)
+    if (waits_ == FrameWaits::byCaller)
+        return;
+    while (!due(tick) && !(interrupted_ && interrupted_()))
         sleepMilliseconds(1);
 }
 
 void ReplayViewer::frame(GameWindow& window)
 {
-    run_.frame([this](std::uint32_t tick) { waitFor(tick); }, [&window] { window.swapBuffers(); },
-               [this] { banner_->draw(); });
+    if (waits_ == FrameWaits::inGame || due(run_.playback().nextFrameTick()))
+        run_.frame([this](std::uint32_t tick) { waitFor(tick); }, [&window] { window.swapBuffers(); },
+                   [this] { banner_->draw(); });
+    takeMessages(window);
+}
+
+void ReplayViewer::takeMessages(GameWindow& window)
+{
     // The watcher's own keys: the key they gave Esc stops the replay,
     // whatever screen the recording shows.
     Message message;

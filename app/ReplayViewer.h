@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/FramePacer.h"
 #include "app/ReplayRun.h"
 #include "menus/ReplayBanner.h"
 
@@ -24,13 +25,17 @@ public:
     // `interrupted` is asked while a frame waits for its time (the program
     // is asked to end). `keysHeld` are the keys held when watching starts.
     // `banner` is the line shown along the picture's foot while it plays.
+    // With FrameWaits::byCaller the viewer never waits: a call to frame()
+    // before the next recorded frame is due only takes the window's messages.
     ReplayViewer(const Replay& replay, bool fast, std::function<bool()> interrupted,
-                 const unsigned char* keysHeld, const std::string& banner);
+                 const unsigned char* keysHeld, const std::string& banner,
+                 FrameWaits waits = FrameWaits::inGame);
 
     // Begins the run (ReplayRun::begin); false with the reason in `error`.
     bool start(std::string& error);
 
-    // One recorded frame, then the window's own messages.
+    // One recorded frame (once it is due, with FrameWaits::byCaller), then
+    // the window's own messages.
     void frame(GameWindow& window);
 
     // The replay is over: no frame is left, the recorded run ended (its
@@ -54,10 +59,15 @@ public:
 
 private:
     void waitFor(std::uint32_t tick) const;
+    // The recorded time of `tick` has come, counted from the start.
+    bool due(std::uint32_t tick) const;
+    // Takes the watcher's messages off the window's queue.
+    void takeMessages(GameWindow& window);
 
     const Replay& replay_;
     ReplayRun run_;
     bool fast_;
+    FrameWaits waits_;
     std::function<bool()> interrupted_;
     // Built at start, once the window's context stands.
     std::unique_ptr<ReplayBanner> banner_;

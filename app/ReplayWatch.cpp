@@ -7,8 +7,8 @@
 #include "platform/GameWindow.h"
 #include "platform/Message.h"
 
-ReplayWatch::ReplayWatch(ReplayShelf& shelf, std::function<bool()> interrupted)
-    : shelf_(shelf), interrupted_(std::move(interrupted))
+ReplayWatch::ReplayWatch(ReplayShelf& shelf, std::function<bool()> interrupted, FrameWaits waits)
+    : shelf_(shelf), interrupted_(std::move(interrupted)), waits_(waits)
 {
 }
 
@@ -28,7 +28,7 @@ bool ReplayWatch::begin(const std::string& name)
     }
     held_.hold();
     auto viewer = std::make_unique<ReplayViewer>(*replay, false, interrupted_, held_.keysHeld(),
-                                                 "Watching a game of the best scores: Esc returns to the list");
+                                                 "Watching a game of the best scores: Esc returns to the list", waits_);
     if (!viewer->start(error)) {
         std::fprintf(stderr, "thrask: %s: %s\n", shelf_.path(name).c_str(), error.c_str());
         shelf_.refuse(name, "it does not start as it was recorded");

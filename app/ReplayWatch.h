@@ -21,8 +21,9 @@ struct Message;
 // was closed.
 class ReplayWatch {
 public:
-    // `interrupted` is asked while a frame waits for its time.
-    ReplayWatch(ReplayShelf& shelf, std::function<bool()> interrupted);
+    // `interrupted` is asked while a frame waits for its time; `waits` says
+    // who waits between the recording's frames (ReplayViewer).
+    ReplayWatch(ReplayShelf& shelf, std::function<bool()> interrupted, FrameWaits waits = FrameWaits::inGame);
     ~ReplayWatch();
     ReplayWatch(const ReplayWatch&) = delete;
     ReplayWatch& operator=(const ReplayWatch&) = delete;
@@ -44,6 +45,7 @@ public:
 private:
     ReplayShelf& shelf_;
     std::function<bool()> interrupted_;
+    FrameWaits waits_;
     std::unique_ptr<Replay> replay_;
     std::unique_ptr<ReplayViewer> viewer_;
     HeldGame held_;

@@ -8,6 +8,7 @@
 #include "platform/KeyMapping.h"
 #include "platform/KeySources.h"
 #include "platform/Message.h"
+#include "platform/MessageQueue.h"
 
 class Gamepads;
 struct SDL_Window;
@@ -41,10 +42,10 @@ ColourBits colourBitsForDepth(int colourDepth);
 // Messages come from the keyboard, the mouse, the window and, once
 // openGamepads has been called, the gamepads, whose buttons and sticks
 // arrive as key messages (KeySources).
-class GameWindow {
+class GameWindow : public MessageQueue {
 public:
     GameWindow();
-    ~GameWindow();
+    ~GameWindow() override;
     GameWindow(const GameWindow&) = delete;
     GameWindow& operator=(const GameWindow&) = delete;
 
@@ -109,7 +110,7 @@ public:
 
     // Takes the next pending message off the queue, skipping events the game
     // does not handle. False when the queue is empty.
-    bool nextMessage(Message& message);
+    bool nextMessage(Message& message) override;
 
     // Gamepads plugged in now or later control the game from the next
     // message on (Gamepads, KeySources). False when SDL cannot watch them;
@@ -122,7 +123,7 @@ public:
     void useKeyTable(const std::array<unsigned char, 256>& sends) { keyMapping_.useTable(sends); }
     // How keys pressed from now on reach the game (KeyMapping::Mode): the
     // game asks for the mode its screen takes keys in.
-    void keyMode(KeyMapping::Mode mode) { keyMapping_.useMode(mode); }
+    void keyMode(KeyMapping::Mode mode) override { keyMapping_.useMode(mode); }
 
     // Whether the loss of the keyboard focus reaches the game as a FocusLost
     // message (the game pauses on it); on unless the player asked otherwise.
