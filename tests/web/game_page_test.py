@@ -144,6 +144,24 @@ class GamePageTest(unittest.TestCase):
         # The game's picture is not the title's.
         self.assertNotEqual(sample(tab, points), colours)
 
+    def test_f11_and_the_options_screen_ask_the_page_for_full_screen(self):
+        tab = self.browser('full-screen').start()
+        self.open(tab)
+        full = 'Boolean(document.fullscreenElement)'
+        tab.key('F11', 'F11', 122)
+        devtools.wait_until('full screen', lambda: tab.evaluate(full))
+        tab.key('F11', 'F11', 122)
+        devtools.wait_until('the window again', lambda: not tab.evaluate(full))
+        # Up twice marks Options; its fourth line is the display: Right changes it.
+        tab.arrow('Up')
+        tab.arrow('Up')
+        tab.enter()
+        wait_for_screen(tab, 'options')
+        for _ in range(3):
+            tab.arrow('Down')
+        tab.arrow('Right')
+        devtools.wait_until('full screen from the Options screen', lambda: tab.evaluate(full))
+
     def save_from_the_game(self, tab, name):
         """Esc opens the in-game menu; Tab marks Return Game, two more Save
         Game; Enter opens the prompt, the name is typed and Enter saves."""
