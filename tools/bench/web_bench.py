@@ -75,7 +75,14 @@ def level_15_frames(tab, frames):
     frames are timed."""
     times = []
     while len(times) < frames:
-        devtools.wait_until('the main menu', lambda: 'screen main-menu\n' in page_state(tab), deadline=300)
+        try:
+            devtools.wait_until('the main menu', lambda: 'screen main-menu\n' in page_state(tab))
+        except devtools.Timeout:
+            # The game went elsewhere after a death (the best scores' name
+            # prompt): what was timed stands.
+            if times:
+                break
+            raise
         tab.evaluate("try { FS.mkdir('%s'); } catch (e) {} FS.writeFile('%s/bench.sav', new Uint8Array(%s))"
                      % (SAVES, SAVES, list(LEVEL_15_SAVE)))
         # Down twice marks Load Game; Enter opens the list and loads its first game.
@@ -125,9 +132,11 @@ def main():
     browser.remove_profile()
     try:
         tab = browser.start()
+        # The page's canvas takes its box's size: a 640x480 window makes it 640x480.
+        tab.send('Emulation.setDeviceMetricsOverride', width=640, height=480, deviceScaleFactor=1, mobile=False)
         tab.navigate(server.url + '?nosound=1&w=640&h=480&aspect=1')
-        size = tab.evaluate('[canvas.width, canvas.height]')
         times = level_15_frames(tab, args.frames)
+        size = tab.evaluate('[canvas.width, canvas.height]')
         print('level 15 at %dx%d, %d frames: CPU per frame p50 %.2f ms, p99 %.2f ms, max %.2f ms'
               % (size[0], size[1], len(times), percentile(times, 0.5), percentile(times, 0.99), max(times)))
     finally:
