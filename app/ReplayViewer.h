@@ -26,7 +26,10 @@ public:
     // is asked to end). `keysHeld` are the keys held when watching starts.
     // `banner` is the line shown along the picture's foot while it plays.
     // With FrameWaits::byCaller the viewer never waits: a call to frame()
-    // before the next recorded frame is due only takes the window's messages.
+    // before the next recorded frame is due only takes the window's messages,
+    // and a fast one plays as many recorded frames as a display's frame time
+    // allows, drawing only the last (what is drawn never changes what the
+    // game computes).
     ReplayViewer(const Replay& replay, bool fast, std::function<bool()> interrupted,
                  const unsigned char* keysHeld, const std::string& banner,
                  FrameWaits waits = FrameWaits::inGame);
@@ -34,8 +37,8 @@ public:
     // Begins the run (ReplayRun::begin); false with the reason in `error`.
     bool start(std::string& error);
 
-    // One recorded frame (once it is due, with FrameWaits::byCaller), then
-    // the window's own messages.
+    // One recorded frame (once it is due, with FrameWaits::byCaller; fast,
+    // as many as fit in a display's frame), then the window's own messages.
     void frame(GameWindow& window);
 
     // The replay is over: no frame is left, the recorded run ended (its
@@ -59,6 +62,11 @@ public:
 
 private:
     void waitFor(std::uint32_t tick) const;
+    // One recorded frame, drawn and shown.
+    void playFrame(GameWindow& window);
+    // Fast on the caller's frames: recorded frames for fastCallBudget, the
+    // last of them drawn.
+    void fastFrames(GameWindow& window);
     // The recorded time of `tick` has come, counted from the start.
     bool due(std::uint32_t tick) const;
     // Takes the watcher's messages off the window's queue.

@@ -26,15 +26,18 @@ struct ColourBits {
 ColourBits colourBitsForDepth(int colourDepth);
 
 // The game's one window and its OpenGL context, on SDL2: the only code that
-// knows the window system. Start-up calls it in this order: openVideo, then
-// enterFullScreen or createWindowed, createContext, show; then messages and
-// swaps every frame; close at the end.
+// knows the window system. On the desktop that is X11 or Wayland
+// (GameWindowDesktop.cpp); in the browser the window is the page's canvas,
+// its context WebGL 1 and its full screen the page's (GameWindowBrowser.cpp).
+// Start-up calls it in this order: openVideo, then enterFullScreen or
+// createWindowed, createContext, show; then messages and swaps every frame;
+// close at the end.
 //
-// The context is an OpenGL compatibility context with double buffering,
-// 24 depth bits and 8 stencil bits and the colour bits of the requested
-// colour depth; a display that refuses that gets 16 depth bits without
-// stencil, then the same without colour bits. Vsync is requested and dropped
-// when the driver refuses it.
+// The context is an OpenGL compatibility context (OpenGL ES 2.0, WebGL 1, in
+// the browser) with double buffering, 24 depth bits and 8 stencil bits and
+// the colour bits of the requested colour depth; a display that refuses that
+// gets 16 depth bits without stencil, then the same without colour bits.
+// Vsync is requested and dropped when the driver refuses it.
 //
 // Messages come from the keyboard, the mouse, the window and, once
 // openGamepads has been called, the gamepads, whose buttons and sticks
@@ -58,7 +61,9 @@ public:
     void requestColourDepth(int colourDepth) { colourBits_ = colourBitsForDepth(colourDepth); }
 
     // Creates the (hidden) window full screen in the given mode. False, with
-    // no window left behind, when the display refuses the mode.
+    // no window left behind, when the display refuses the mode. In the
+    // browser the canvas takes the mode's size and the page is asked for full
+    // screen, which it enters at the player's next key or click.
     bool enterFullScreen(const DisplayMode& mode);
 
     // Creates a hidden, resizable window whose client area is width x height,
@@ -69,7 +74,9 @@ public:
     // mode (true when the display now shows it), or back to a resizable
     // window whose client area is width x height (true when it is one).
     // Either way the new client size arrives as a Size message. A failed
-    // switch to full screen leaves the window as it was.
+    // switch to full screen leaves the window as it was. In the browser
+    // full screen is the page's (browserFullScreen): the mode is not used,
+    // and the page enters it at the player's next key or click.
     bool switchToFullScreen(const DisplayMode& mode);
     bool switchToWindow(int width, int height);
     // True while the window covers the display in a full-screen mode.
@@ -139,6 +146,15 @@ public:
 
 private:
     bool createWindow(int width, int height, unsigned int extraFlags);
+    // Where the platforms differ: the words for a display that cannot be
+    // reached, the OpenGL profile asked for (an SDL_GLprofile), the search
+    // for a display before the window system starts (false, with error()
+    // set, when there is none) and the check of what it found after (false,
+    // and closed, when it draws nowhere).
+    static const char* missingDisplayText();
+    static int contextProfile();
+    bool findDisplay();
+    bool checkDisplay();
 
     SDL_Window* window_ = nullptr;
     ColourBits colourBits_;

@@ -55,14 +55,7 @@ ReplayOutcome playReplay(const Replay& replay, const std::string& dataDir, bool 
             if (afterFrame)
                 afterFrame(run.playback().frame());
         }
-        const Playback& playback = run.playback();
-        outcome.frames = playback.frame();
-        outcome.departure = playback.departure();
-        if (outcome.departure.empty() && !playback.finished())
-            outcome.departure = "frame " + std::to_string(playback.frame())
-                + ": the game ended before the recorded run did";
-        outcome.hashesChecked = playback.hashesChecked();
-        outcome.finalState = describeGameState();
+        static_cast<ReplayVerdict&>(outcome) = verdictOf(run.playback());
         run.end();
     }
     shutDownScreens();

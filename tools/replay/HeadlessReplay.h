@@ -6,29 +6,22 @@
 #include <vector>
 
 #include "app/ReplayFile.h"
+#include "app/ReplayVerdict.h"
 
 // Runs recordings without a window, on whatever OpenGL context is current
 // (the off-screen one in tools and tests), exactly as the game runs them:
 // the same start-up, frame loop and message dispatch, in a private folder
 // with the recording's saved games.
 
-struct ReplayOutcome {
+struct ReplayOutcome : ReplayVerdict {
     // Empty when the replay ran; otherwise why it could not (other data,
     // no folder for it).
     std::string error;
-    int frames = 0;              // frames run
-    std::string finalState;      // describeGameState() at the end
-    std::string departure;       // the first departure from the recording, or empty
-    int hashesChecked = 0;       // recorded state hashes compared
     std::vector<std::uint64_t> frameHashes; // every frame's state hash, when asked for
 
     // Ran to the end with no departure and, for a finished recording, the
     // recorded final state.
-    bool matches(const Replay& replay) const
-    {
-        return error.empty() && departure.empty()
-            && (!replay.finished || finalState == replay.finalState);
-    }
+    bool matches(const Replay& replay) const { return error.empty() && ReplayVerdict::matches(replay); }
 };
 
 // Runs `replay` against the data in dataDir. With keepHashes, the state

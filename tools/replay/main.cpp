@@ -146,21 +146,9 @@ int verify(const std::vector<std::string>& files, const std::string& dataDir, bo
             ++failures;
             continue;
         }
-        std::printf("%s\nframes %d\n%s", file.c_str(), outcome.frames, outcome.finalState.c_str());
-        if (!outcome.departure.empty())
-            std::printf("departs at %s\n", outcome.departure.c_str());
-        if (!expect)
-            continue;
-        if (!replay.finished) {
-            std::printf("FAIL: the recording was cut short: it holds no final state to expect\n");
+        std::printf("%s\n%s", file.c_str(), replayVerdictLines(outcome, replay, expect).c_str());
+        if (expect && (!replay.finished || !outcome.matches(replay)))
             ++failures;
-        } else if (!outcome.matches(replay)) {
-            std::printf("FAIL: the run does not end as recorded; the recording ends with:\n%s",
-                        replay.finalState.c_str());
-            ++failures;
-        } else {
-            std::printf("ends as recorded (%d state hashes compared)\n", outcome.hashesChecked);
-        }
     }
     return failures == 0 ? 0 : 1;
 }
