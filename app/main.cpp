@@ -41,6 +41,7 @@
 #include "app/ReplayShelf.h"
 #include "app/ReplayViewer.h"
 #include "app/ReplayWatch.h"
+#include "app/ScreenFactories.h"
 #include "app/WindowProc.h"
 #include "app/SettingsFile.h"
 #include "platform/GameWindow.h"
@@ -165,6 +166,7 @@ ScoreBook openScoreBook(const std::string& folder)
 int main(int argc, char** argv)
 {
     installEndHandlers();
+    installScreenFactories();
     std::vector<std::string> displayWords;
     GameOptions options = readGameOptions(argc, argv, displayWords);
     if (options.help) {
