@@ -18,6 +18,7 @@
 #include "app/PictureArea.h"
 #include "app/PlayerSettings.h"
 #include "app/ReplayShelf.h"
+#include "app/ScreenFactories.h"
 #include "app/ReplayWatch.h"
 #include "app/SettingsFile.h"
 #include "app/StartupReplay.h"
@@ -149,6 +150,7 @@ GameApp::~GameApp()
 int GameApp::start(int argc, char** argv)
 {
     installEndHandlers();
+    installScreenFactories();
     const int status = readOptions(argc, argv);
     if (status != runFrames)
         return status;

@@ -25,15 +25,6 @@ constexpr float viewSize = 200.0f;
 
 } // namespace
 
-Screen* makeEndingScreen(int finalScore, int place)
-{
-    auto* ending = new EndingScreen;
-    ending->finalScore = finalScore;
-    ending->place = place;
-    ending->enter();
-    return ending;
-}
-
 EndingScreen::~EndingScreen()
 {
     picture.texture.release();

@@ -33,14 +33,6 @@ const char* const hint = "Enter keeps the name, Esc leaves it out";
 
 } // namespace
 
-Screen* makeScoreEntry(int place)
-{
-    auto* entry = new ScoreEntryScreen;
-    entry->place = place;
-    entry->enter();
-    return entry;
-}
-
 ScoreEntryScreen::~ScoreEntryScreen()
 {
     backdrop.texture.release();

@@ -146,23 +146,6 @@ Screen* openReturning(bool inGame, std::unique_ptr<PlayScreen> suspended)
 
 Texture titleTexture;
 
-Screen* makeMainMenu()
-{
-    auto* menu = new TitleScreen;
-    menu->enter();
-    menu->setup(menuMode::title);
-    return menu;
-}
-
-Screen* makeInGameMenu(std::unique_ptr<PlayScreen> suspended)
-{
-    auto* menu = new TitleScreen;
-    menu->enter();
-    menu->setup(menuMode::inGame);
-    menu->suspended = std::move(suspended);
-    return menu;
-}
-
 TitleScreen::TitleScreen()
 {
     if (titleTexture.glName == 0)

@@ -6,8 +6,10 @@ class PlayScreen;
 class Screen;
 
 // How one screen hands the game over to the next, and the screens of menus/
-// that the screens below it hand over to. The screens are made in menus/;
-// play/ asks for them here, so it never includes menus/.
+// that the screens below it hand over to. The screens are made in menus/ and
+// reach these functions through the installed ScreenFactory
+// (screens/ScreenFactory.h); play/ asks for them here, so it never includes
+// or calls menus/.
 
 // How long each fade between two screens lasts, in fade units (16 per second
 // of game time; FadeScreen).
@@ -32,12 +34,14 @@ constexpr int inGame = 2; // the same plus Return Game and Save Game, holding a 
 // time (each screen keeps a leaving flag for that).
 void fadeTo(Screen* from, Screen* to, float duration);
 
-// The main menu, entered and set up; the caller owns it.
+// The main menu, entered and set up; the caller owns it. This and the three
+// below come from the installed ScreenFactory (std::logic_error without one).
 Screen* makeMainMenu();
 
 // The in-game menu holding the suspended game that Return Game resumes and
-// Save Game writes; entered and set up; the caller owns it.
-Screen* makeInGameMenu(std::unique_ptr<PlayScreen> suspended);
+// Save Game writes; entered and set up; the caller owns it. It takes the
+// suspended game over.
+Screen* makeInGameMenu(std::unique_ptr<PlayScreen>&& suspended);
 
 // The ending screen showing finalScore, entered; the caller owns it. A
 // game that entered the best scores at `place` (1 ... 10; 0 for none) says

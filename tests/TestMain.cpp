@@ -1,12 +1,15 @@
 // The entry point of every test program. Each test runs in a fresh directory
 // of its own under the program's scratch directory, so tests that write
 // files (pictures, levels, saved games) never meet the files of another test,
-// even when CTest runs several of them at once.
+// even when CTest runs several of them at once. The menus are installed as
+// the screens the play screen hands over to, as the game installs them.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 #include <system_error>
+
+#include "app/ScreenFactories.h"
 
 namespace {
 
@@ -35,6 +38,7 @@ class OwnDirectory : public ::testing::EmptyTestEventListener {
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    installScreenFactories();
     ::testing::UnitTest::GetInstance()->listeners().Append(new OwnDirectory);
     return RUN_ALL_TESTS();
 }

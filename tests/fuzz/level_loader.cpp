@@ -4,6 +4,7 @@
 // rules).
 #include "FuzzSupport.h"
 #include "app/Globals.h"
+#include "app/ScreenFactories.h"
 #include "entities/Knife.h"
 #include "render/offscreen/OffscreenRenderer.h"
 #include "play/PlayScreen.h"
@@ -34,6 +35,7 @@ PlayScreen& playScreen()
         for (const char* folder : {"Textures", "Intro"})
             fs::create_directory_symlink(data / folder, fuzz::scratch() / folder, code);
         fs::current_path(fuzz::scratch(), code);
+        installScreenFactories();
         setPlayTickSource([] { return seedTick; });
         pictureCache.keepIdlePictures(true);
         auto* screen = new PlayScreen;

@@ -10,6 +10,7 @@
 
 #include "FuzzSupport.h"
 #include "app/ReplayFile.h"
+#include "app/ScreenFactories.h"
 #include "render/offscreen/OffscreenRenderer.h"
 #include "render/Texture.h"
 #include "tools/replay/HeadlessReplay.h"
@@ -70,6 +71,7 @@ void holdEverything()
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
+    installScreenFactories();
     holdEverything();
     return 0;
 }

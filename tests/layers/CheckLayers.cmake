@@ -5,9 +5,10 @@
 #
 # A folder may include itself and the folders below it, never one above it or
 # a neighbour on its own level (entities/ and screens/ know nothing of each
-# other). Only platform/ includes the headers of SDL, SDL_mixer, FreeType,
-# fontconfig, OSMesa, stb_image and emscripten; so do the platform's own tests (tests/platform/),
-# which build SDL events. Tools and other tests may include any game folder.
+# other), and names every include from a folder down (never "../"). Only
+# platform/ includes the headers of SDL, SDL_mixer, FreeType, fontconfig,
+# OSMesa, stb_image and emscripten; so do the platform's own tests
+# (tests/platform/), which build SDL events. Tools and other tests may include any game folder.
 #
 # The renderer (render/) owns every OpenGL call of the game: no file outside
 # render/, platform/ (which makes the contexts) and the platform's own tests
@@ -83,6 +84,11 @@ foreach(source IN LISTS sources)
          AND NOT target IN_LIST below_${top})
         list(APPEND problems "${source}: ${line} (${top}/ may not include ${target}/)")
       endif()
+    endif()
+    # The build keeps each layer to its own include root, but a path that
+    # climbs out of the including file's folder finds any file whatever.
+    if(top IN_LIST game_folders AND line MATCHES "^#[ \t]*include[ \t]*\"([^\"]*/)?\\.\\./")
+      list(APPEND problems "${source}: ${line} (a game folder names its includes from the folder down, never with ../)")
     endif()
   endforeach()
 endforeach()

@@ -44,6 +44,9 @@ check_tree(FAIL "play/ includes menus/" play/Controls.cpp "#include \"menus/Titl
 check_tree(FAIL "screens/ includes entities/" screens/Flow.h "#include \"entities/Entity.h\"")
 check_tree(FAIL "platform/ includes render/" platform/headless/Context.h "#include \"render/Colour.h\"")
 check_tree(FAIL "render/ includes screens/" render/Sprite.cpp "#include \"screens/Camera.h\"")
+check_tree(FAIL "entities/ climbs into play/" entities/Zombie.cpp "#include \"../play/PlayScreen.h\"")
+check_tree(FAIL "a climb inside a folder" platform/headless/Context.cpp "#include \"../../app/Globals.h\"")
+check_tree(PASS "tests climb to their support" tests/screens/FadeTest.cpp "#include \"../render/RenderTestSupport.h\"")
 
 check_tree(PASS "the renderer calls OpenGL" render/Gl1.cpp "#include <GL/gl.h>\nvoid f() { glClear(GL_COLOR_BUFFER_BIT); }")
 check_tree(PASS "the platform makes contexts" platform/headless/Context.cpp "#include <GL/osmesa.h>\nvoid f() { glViewport(0, 0, 1, 1); }")

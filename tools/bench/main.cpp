@@ -44,6 +44,7 @@
 
 #include "app/GameRun.h"
 #include "app/Globals.h"
+#include "app/ScreenFactories.h"
 #include "render/offscreen/OffscreenRenderer.h"
 #include "play/PlayHud.h"
 #include "play/PlayScreen.h"
@@ -341,6 +342,7 @@ void printStressComparison(const std::vector<StressRender>& stress, RendererKind
 
 int main(int argc, char** argv)
 {
+    installScreenFactories();
     Options options;
     if (!readOptions(argc, argv, options)) {
         std::fprintf(stderr, "usage: thrask_bench [data directory] [frames] [recording...] [--csv FILE] "

@@ -48,6 +48,7 @@
 #include <vector>
 
 #include "app/Globals.h"
+#include "app/ScreenFactories.h"
 #include "entities/Random.h"
 #include "render/offscreen/OffscreenRenderer.h"
 #include "play/PlayScreen.h"
@@ -245,6 +246,7 @@ void playWholeGames()
 
 int main(int argc, char** argv)
 {
+    installScreenFactories();
     const std::vector<ToolOption> options = {
         {"--data", "DIR", [](const std::string& v) { settings.dataDir = v; return !v.empty(); }},
         {"--trials", "N", [](const std::string& v) { return readWholeNumber(v, 0, settings.trials); }},

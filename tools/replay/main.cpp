@@ -47,6 +47,7 @@
 
 #include "app/GameState.h"
 #include "app/ReplayFile.h"
+#include "app/ScreenFactories.h"
 #include "render/RendererChoice.h"
 #include "render/offscreen/OffscreenRenderer.h"
 #include "tools/cli/GameDataFolder.h"
@@ -175,6 +176,7 @@ int recordGoldens(const std::string& outDir, const std::string& dataDir, const s
 
 int main(int argc, char** argv)
 {
+    installScreenFactories();
     std::string dataDir = ".";
     std::string goldens;
     std::string only;

@@ -30,6 +30,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/ScreenFactories.h"
 #include "tools/soak/Soak.h"
 
 namespace {
@@ -48,6 +49,7 @@ int usage()
 
 int main(int argc, char** argv)
 {
+    installScreenFactories();
     SoakOptions options;
     options.dataDir = THRASK_DATA_DIR;
     for (int i = 1; i < argc; ++i) {

@@ -9,11 +9,13 @@
 #include <cstdio>
 #include <string>
 
+#include "app/ScreenFactories.h"
 #include "tools/soak/SaveKillCheck.h"
 #include "tools/soak/SettingsKillCheck.h"
 
 int main(int argc, char** argv)
 {
+    installScreenFactories();
     const std::string mode = argc > 2 ? argv[1] : "";
     if (mode == "--saver" && argc == 3)
         return runSaver(argv[2]);
