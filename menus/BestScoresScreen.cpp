@@ -67,8 +67,6 @@ const char* const emptyLines = "No best scores yet: a game that ends with\npoint
 const char* const noReplayLine = "No replay was kept of this game.";
 const char* const watchLine = "Enter or Watch Game shows this game again.";
 
-enum Button { None = ListButtons::None, WatchGame = ListButtons::Action, ReturnGame = ListButtons::Back };
-
 float lineY(int line)
 {
     return firstLineY - lineStep * static_cast<float>(line);
@@ -122,16 +120,8 @@ bool BestScoresScreen::moveKey(int key)
 
 void BestScoresScreen::mouseUp(bool left, bool /*right*/)
 {
-    if (!left || leaving)
+    if (!left || leaving || pressHoveredButton())
         return;
-    if (hovered == WatchGame) {
-        act();
-        return;
-    }
-    if (hovered == ReturnGame) {
-        goBack();
-        return;
-    }
     const int game = gameAt(pointer_.x(), pointer_.y());
     if (game < 0)
         return;
@@ -188,7 +178,7 @@ void BestScoresScreen::enter()
     backdrop.height = viewSize;
     backdrop.depth = backdropDepth;
     ListButtons::place(watchButton, "Textures/watchgame.png", returnButton, underline, buttonY);
-    hovered = None;
+    hovered = ListButtons::None;
 
     titleFont.fontDescription.height = -titleTextHeight;
     titleFont.colour = titleColour;

@@ -1,5 +1,6 @@
 #include "menus/ListScreen.h"
 
+#include "menus/ListButtons.h"
 #include "platform/Audio.h"
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
@@ -30,6 +31,17 @@ void ListScreen::keyUp(int key)
 void ListScreen::keyRepeat(int key)
 {
     moveKey(key);
+}
+
+bool ListScreen::pressHoveredButton()
+{
+    if (hovered == ListButtons::Action)
+        act();
+    else if (hovered == ListButtons::Back)
+        goBack();
+    else
+        return false;
+    return true;
 }
 
 void ListScreen::goBack()

@@ -31,7 +31,8 @@ public:
     bool inGame = false;
     // The in-game menu's suspended game, handed back to the menu on Return Game.
     std::unique_ptr<PlayScreen> suspended;
-    // What the pointer is over: 0 none, 1 the action's button, 2 Return Game.
+    // What the pointer is over, by ListButtons::Hovered: 0 none, 1 the
+    // action's button, 2 Return Game.
     int hovered = 0;
     // The list has started fading away; further clicks and keys are ignored
     // so it is never handed to two fades.
@@ -51,6 +52,9 @@ protected:
     virtual void act() = 0;
     // Return Game: back to the menu the list was opened from.
     void goBack();
+    // A left click on the button under the pointer: the action's button
+    // acts, Return Game goes back. False when the pointer is over neither.
+    bool pressHoveredButton();
     // Fades from this list to next for `duration` and ignores later clicks.
     void leaveFor(Screen* next, float duration);
 

@@ -37,8 +37,6 @@ constexpr float lineClickBelowBaseline = 3.0f;
 // The scroll arrows take clicks in a square wider than their picture.
 constexpr float arrowClickSize = 10.0f;
 
-enum Button { None = ListButtons::None, LoadGame = ListButtons::Action, ReturnGame = ListButtons::Back };
-
 void place(Sprite& sprite, float x, float y, float width, float height)
 {
     sprite.x = x;
@@ -86,13 +84,9 @@ bool LoadScreen::moveKey(int key)
 
 void LoadScreen::mouseUp(bool left, bool /*right*/)
 {
-    if (!left || leaving)
+    if (!left || leaving || pressHoveredButton())
         return;
-    if (hovered == LoadGame)
-        act();
-    else if (hovered == ReturnGame)
-        goBack();
-    else if (hasEntries)
+    if (hasEntries)
         clickList(pointer_.x(), pointer_.y());
 }
 
@@ -183,7 +177,7 @@ void LoadScreen::enter()
     scrollBar.width = scrollWidth;
 
     ListButtons::place(loadGameButton, "Textures/loadgame.png", returnGameButton, underline, buttonY);
-    hovered = None;
+    hovered = ListButtons::None;
 
     backdrop.texture.load("Textures/loadlist.png", noColourKey);
     place(backdrop, 0.0f, 0.0f, viewSize, viewSize);
