@@ -9,22 +9,15 @@
 namespace {
 
 constexpr float secondsPerTick = 0.001f;
-constexpr std::size_t durationsKept = 1;
 
 } // namespace
 
 void advanceFrameClock(std::uint32_t now)
 {
-    const std::uint32_t elapsed = now - lastTick;
-    frameDurations.push_back(static_cast<float>(elapsed) * secondsPerTick);
-    if (frameDurations.size() > durationsKept)
-        frameDurations.pop_front();
-    float sum = 0.0f;
-    for (const float duration : frameDurations)
-        sum += duration;
-    const float mean = sum / static_cast<float>(frameDurations.size());
+    const float seconds = static_cast<float>(now - lastTick) * secondsPerTick;
+    frameDurations.assign(1, seconds);
     lastTick = now;
-    frameStep = gameSpeed * mean;
+    frameStep = gameSpeed * seconds;
 }
 
 bool measurePointer()
@@ -44,29 +37,29 @@ void resetPointerFractions()
 bool runFrame(const std::function<std::uint32_t()>& tickCount, const std::function<void()>& swapBuffers,
               const std::function<void()>& drawOver)
 {
-    freeRetiredScreens();
-    advanceFrameClock(tickCount());
-    renderer().beginFrame();
+    freeRetiredScreens();               // 1
+    advanceFrameClock(tickCount());     // 2
+    renderer().beginFrame();            // 3
 
-    measurePointer();
+    measurePointer();                   // 4
     if (currentScreen != nullptr)
         currentScreen->mouseMove(pointerX, pointerY);
-    // A key tapped since the last frame reads as held for this one call.
+    // 5. A key tapped since the last frame reads as held for this one call.
     keyLatch.holdTapped(keyState);
     if (currentScreen != nullptr)
         currentScreen->keysHeld(keyState);
     keyLatch.releaseTapped(keyState);
     if (currentScreen != nullptr)
-        currentScreen->update();
+        currentScreen->update();        // 6
     if (currentScreen != nullptr)
-        currentScreen->render();
-    // The music follows the screen that is current once the frame is drawn.
+        currentScreen->render();        // 7
+    // 8. The music follows the screen that is current once the frame is drawn.
     if (currentScreen != nullptr)
         audio().music(currentScreen->musicCue());
-    if (drawOver)
+    if (drawOver) // 9
         drawOver();
 
-    // A frame that would draw exactly the picture on the screen is neither
+    // 10. A frame that would draw exactly the picture on the screen is neither
     // drawn nor swapped again.
     const bool drawn = renderer().endFrame();
     if (drawn && swapBuffers)

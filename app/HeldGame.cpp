@@ -1,6 +1,7 @@
 #include "app/HeldGame.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
 
 #include "app/Globals.h"
@@ -14,25 +15,48 @@ HeldGame::~HeldGame()
         giveBack();
 }
 
+namespace {
+
+// Copies a kept value, a whole array at once.
+template <class T>
+void copyInto(T& to, const T& from)
+{
+    to = from;
+}
+
+template <class T, std::size_t N>
+void copyInto(T (&to)[N], const T (&from)[N])
+{
+    std::copy(std::begin(from), std::end(from), std::begin(to));
+}
+
+} // namespace
+
+template <class Each>
+void HeldGame::eachKept(Each each)
+{
+    each(windowWidth, windowWidth_);
+    each(windowHeight, windowHeight_);
+    each(keepAspect, keepAspect_);
+    each(running, running_);
+    each(keyState, keyState_);
+    each(keyLatch, keyLatch_);
+    each(mouseX, mouseX_);
+    each(mouseY, mouseY_);
+    each(pointerX, pointerX_);
+    each(pointerY, pointerY_);
+    each(frameStep, frameStep_);
+    each(lastTick, lastTick_);
+    each(frameDurations, frameDurations_);
+    each(Ninja::nextNinjaHorizontal, ninjaLeg_);
+}
+
 void HeldGame::hold()
 {
     freeRetiredScreens();
     screen_ = currentScreen;
     currentScreen = nullptr;
-    windowWidth_ = windowWidth;
-    windowHeight_ = windowHeight;
-    keepAspect_ = keepAspect;
-    running_ = running;
-    std::copy(std::begin(keyState), std::end(keyState), std::begin(keyState_));
-    keyLatch_ = keyLatch;
-    mouseX_ = mouseX;
-    mouseY_ = mouseY;
-    pointerX_ = pointerX;
-    pointerY_ = pointerY;
-    frameStep_ = frameStep;
-    lastTick_ = lastTick;
-    frameDurations_ = frameDurations;
-    ninjaLeg_ = Ninja::nextNinjaHorizontal;
+    eachKept([](auto& global, auto& kept) { copyInto(kept, global); });
     random_ = thrask::randState();
     holding_ = true;
 }
@@ -43,20 +67,7 @@ void HeldGame::giveBack()
     freeRetiredScreens();
     currentScreen = screen_;
     screen_ = nullptr;
-    windowWidth = windowWidth_;
-    windowHeight = windowHeight_;
-    keepAspect = keepAspect_;
-    running = running_;
-    std::copy(std::begin(keyState_), std::end(keyState_), std::begin(keyState));
-    keyLatch = keyLatch_;
-    mouseX = mouseX_;
-    mouseY = mouseY_;
-    pointerX = pointerX_;
-    pointerY = pointerY_;
-    frameStep = frameStep_;
-    lastTick = lastTick_;
-    frameDurations = frameDurations_;
-    Ninja::nextNinjaHorizontal = ninjaLeg_;
+    eachKept([](auto& global, const auto& kept) { copyInto(global, kept); });
     thrask::srand(random_);
     setFullLight();
     holding_ = false;

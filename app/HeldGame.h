@@ -32,6 +32,12 @@ public:
     const unsigned char* keysHeld() const { return keyState_; }
 
 private:
+    // Calls each(global, kept) for every global the game computes with and
+    // the member that keeps it while the game is held (the screen and the
+    // random generator are taken and given back on their own).
+    template <class Each>
+    void eachKept(Each each);
+
     bool holding_ = false;
     Screen* screen_ = nullptr;
     int windowWidth_ = 0;

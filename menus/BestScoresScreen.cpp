@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "menus/ListButtons.h"
+#include "menus/MenuPlaces.h"
 #include "menus/SaveList.h"
 #include "platform/Audio.h"
 #include "platform/VirtualKeys.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr float viewSize = 200.0f;
+constexpr float viewSize = menuPlaces::viewSize;
 
 // The board of the backdrop runs from x -84 to 84 and from y 90 to -58.
 constexpr float titleY = 76.0f;
@@ -66,8 +67,6 @@ const char* const emptyLines = "No best scores yet: a game that ends with\npoint
 const char* const noReplayLine = "No replay was kept of this game.";
 const char* const watchLine = "Enter or Watch Game shows this game again.";
 
-enum Button { None = ListButtons::None, WatchGame = ListButtons::Action, ReturnGame = ListButtons::Back };
-
 float lineY(int line)
 {
     return firstLineY - lineStep * static_cast<float>(line);
@@ -89,37 +88,13 @@ std::string fitted(const BitmapFont& font, const std::string& text, float room, 
 
 BestScoresScreen::~BestScoresScreen()
 {
-    backdrop.texture.release();
     watchButton.texture.release();
     returnButton.texture.release();
-    underline.texture.release();
 }
 
 int BestScoresScreen::gameCount() const
 {
     return static_cast<int>(scoreBook().list().games().size());
-}
-
-void BestScoresScreen::keyDown(int key)
-{
-    if (!moveKey(key) && (key == vk::enter || key == vk::escape))
-        armedKey_ = key;
-}
-
-void BestScoresScreen::keyRepeat(int key)
-{
-    moveKey(key);
-}
-
-void BestScoresScreen::keyUp(int key)
-{
-    if (key != armedKey_)
-        return;
-    armedKey_ = 0;
-    if (key == vk::enter)
-        watchMarked();
-    else
-        goBack();
 }
 
 bool BestScoresScreen::moveKey(int key)
@@ -145,21 +120,13 @@ bool BestScoresScreen::moveKey(int key)
 
 void BestScoresScreen::mouseUp(bool left, bool /*right*/)
 {
-    if (!left || leaving)
+    if (!left || leaving || pressHoveredButton())
         return;
-    if (hovered == WatchGame) {
-        watchMarked();
-        return;
-    }
-    if (hovered == ReturnGame) {
-        goBack();
-        return;
-    }
-    const int game = gameAt(pointerViewX_, pointerViewY_);
+    const int game = gameAt(pointer_.x(), pointer_.y());
     if (game < 0)
         return;
     if (game == selected)
-        watchMarked();
+        act();
     else
         selected = game;
 }
@@ -181,7 +148,7 @@ int BestScoresScreen::gameAt(float viewX, float viewY) const
     return game < gameCount() ? game : -1;
 }
 
-void BestScoresScreen::watchMarked()
+void BestScoresScreen::act()
 {
     if (leaving || selected < 0 || selected >= gameCount())
         return;
@@ -192,25 +159,10 @@ void BestScoresScreen::watchMarked()
     gameEvents().watchReplay(game.replay);
 }
 
-void BestScoresScreen::goBack()
-{
-    if (leaving)
-        return;
-    audio().play(Effect::MenuClick);
-    leaving = true;
-    fadeTo(this, inGame ? makeInGameMenu(std::move(suspended)) : makeMainMenu(), fadeDuration::menu);
-}
-
 void BestScoresScreen::mouseMove(float x, float y)
 {
-    const float px = x * viewSize - viewSize / 2;
-    const float py = y * viewSize - viewSize / 2;
-    pointerViewX_ = px;
-    pointerViewY_ = py;
-    const int before = hovered;
-    hovered = ListButtons::hover(watchButton, gameCount() > 0, returnButton, underline, px, py);
-    if (hovered != None && hovered != before)
-        audio().play(Effect::MenuHover);
+    pointer_.moveTo(x, y);
+    hovered = ListButtons::follow(hovered, watchButton, gameCount() > 0, returnButton, underline, pointer_.x(), pointer_.y());
 }
 
 void BestScoresScreen::enter()
@@ -226,7 +178,7 @@ void BestScoresScreen::enter()
     backdrop.height = viewSize;
     backdrop.depth = backdropDepth;
     ListButtons::place(watchButton, "Textures/watchgame.png", returnButton, underline, buttonY);
-    hovered = None;
+    hovered = ListButtons::None;
 
     titleFont.fontDescription.height = -titleTextHeight;
     titleFont.colour = titleColour;

@@ -1,14 +1,10 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
+#include "menus/ListScreen.h"
 #include "render/BitmapFont.h"
 #include "render/Sprite.h"
-#include "screens/Camera.h"
-#include "screens/Screen.h"
-
-class PlayScreen;
 
 // The best-score list (scoreBook()): the ten best games, best first, with
 // their place, score, name, the level they reached and the day they were
@@ -23,40 +19,25 @@ class PlayScreen;
 // when they were pressed on this list. The pointer: a click on a game marks
 // it, a click on the marked game watches it; the wheel moves the mark; the
 // Watch Game and Return Game buttons do what Enter and Esc do.
-class BestScoresScreen : public Screen {
+class BestScoresScreen : public ListScreen {
 public:
     BestScoresScreen() = default;
     // Releases the textures the list loaded; a suspended game never handed
     // back to a menu goes with it.
     ~BestScoresScreen() override;
 
-    void keyUp(int key) override;
-    void keyDown(int key) override;
-    void keyRepeat(int key) override;
     void mouseUp(bool left, bool right) override;
     void mouseWheel(int notches) override;
     void mouseMove(float x, float y) override;
     void enter() override;
     void render() override;
-    // At rest until it starts fading away.
-    bool stillPicture() const override { return !leaving; }
 
-    bool inGame = false;
-    // The in-game menu's suspended game, handed back to the menu on Return Game.
-    std::unique_ptr<PlayScreen> suspended;
     // The marked game, from 0 (the best); 0 while the list is empty. Its
     // creator may set it before enter() to mark a game just entered.
     int selected = 0;
-    int hovered = 0; // 0 none, 1 Watch Game, 2 Return Game
-    // A button has started the fade away from this list; further clicks are
-    // ignored so the list is never handed to two fades.
-    bool leaving = false;
-
-    Camera camera;
-    Sprite backdrop;
+    // hovered: 1 Watch Game, 2 Return Game.
     Sprite watchButton;
     Sprite returnButton;
-    Sprite underline;
     BitmapFont titleFont;
     BitmapFont font;     // the games
     BitmapFont noteFont; // the lines under them
@@ -64,11 +45,8 @@ public:
 private:
     int gameCount() const;
     // Watch Game: asks to see the marked game again (nothing without one).
-    void watchMarked();
-    // Return Game: back to the menu the list was opened from.
-    void goBack();
-    // Keys that move the mark; false for any other key.
-    bool moveKey(int key);
+    void act() override;
+    bool moveKey(int key) override;
     // The game whose line is at the point, or -1.
     int gameAt(float viewX, float viewY) const;
 
@@ -76,9 +54,4 @@ private:
     void drawNotes();
     // Prints text ending at x (right-aligned).
     void printRight(const std::string& text, float x, float y);
-
-    float pointerViewX_ = 0.0f;
-    float pointerViewY_ = 0.0f;
-    // Enter or Esc, pressed on this list and not yet released (0 for none).
-    int armedKey_ = 0;
 };

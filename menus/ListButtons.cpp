@@ -1,11 +1,13 @@
 #include "menus/ListButtons.h"
 
 #include "entities/Entity.h"
+#include "menus/MenuPlaces.h"
+#include "platform/Audio.h"
 #include "render/Sprite.h"
 
 namespace {
 
-constexpr float buttonX = 50.0f;
+constexpr float buttonX = menuPlaces::listButtonX;
 constexpr float buttonWidth = 60.0f;
 constexpr float buttonHeight = 20.0f;
 constexpr float underlineWidth = 30.0f;
@@ -40,21 +42,34 @@ void ListButtons::place(Sprite& action, const std::string& actionPicture, Sprite
     underline.visible = false;
 }
 
-ListButtons::Hovered ListButtons::hover(const Sprite& action, bool actionShown, const Sprite& back,
-                                        Sprite& underline, float viewX, float viewY)
+namespace {
+
+ListButtons::Hovered buttonAt(const Sprite& action, bool actionShown, const Sprite& back, Sprite& underline,
+                              float viewX, float viewY)
 {
     if (actionShown && pointInSprite(action, viewX, viewY)) {
         underline.x = action.x;
         underline.y = action.y - underlineDrop;
         underline.visible = true;
-        return Action;
+        return ListButtons::Action;
     }
     if (pointInSprite(back, viewX, viewY)) {
         underline.x = back.x - returnUnderlineShift;
         underline.y = back.y - underlineDrop;
         underline.visible = true;
-        return Back;
+        return ListButtons::Back;
     }
     underline.visible = false;
-    return None;
+    return ListButtons::None;
+}
+
+} // namespace
+
+int ListButtons::follow(int before, const Sprite& action, bool actionShown, const Sprite& back,
+                        Sprite& underline, float viewX, float viewY)
+{
+    const Hovered now = buttonAt(action, actionShown, back, underline, viewX, viewY);
+    if (now != None && now != before)
+        audio().play(Effect::MenuHover);
+    return now;
 }

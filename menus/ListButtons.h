@@ -6,7 +6,8 @@ class Sprite;
 
 // The two buttons under a list screen's board (the load list, the best
 // scores): an action on the right (Load Game, Watch Game) and Return Game
-// on the left, 60 x 20 units each, and the underline that marks the one
+// on the left (menuPlaces::listButtonX either side of the middle), 60 x 20
+// units each, and the underline that marks the one
 // under the pointer. The screens own the sprites; these place them and
 // follow the pointer over them.
 class ListButtons {
@@ -20,7 +21,9 @@ public:
                       float y);
 
     // The button under the point of the view (the action only while it is
-    // shown), with the underline moved under it or hidden.
-    static Hovered hover(const Sprite& action, bool actionShown, const Sprite& back, Sprite& underline,
-                         float viewX, float viewY);
+    // shown), with the underline moved under it or hidden; the hover sound
+    // plays when the pointer comes onto a button other than `before` (what
+    // it was over until now).
+    static int follow(int before, const Sprite& action, bool actionShown, const Sprite& back,
+                      Sprite& underline, float viewX, float viewY);
 };

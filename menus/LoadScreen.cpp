@@ -4,6 +4,7 @@
 
 #include "entities/Entity.h"
 #include "menus/ListButtons.h"
+#include "menus/MenuPlaces.h"
 #include "platform/Audio.h"
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
@@ -21,12 +22,12 @@ constexpr float listY = 75.0f;
 constexpr float messageX = -25.0f;
 constexpr float messageY = 0.0f;
 
-constexpr float viewSize = 200.0f;
+constexpr float viewSize = menuPlaces::viewSize;
 constexpr float scrollX = 90.0f;
 constexpr float arrowY = 75.0f;
 constexpr float arrowSize = 5.0f;
 constexpr float scrollWidth = 5.0f;
-constexpr float buttonY = -50.0f;
+constexpr float buttonY = menuPlaces::loadListButtonY;
 // The backdrop fills the view behind everything.
 constexpr float backdropDepth = 9.0f;
 
@@ -35,8 +36,6 @@ constexpr float backdropDepth = 9.0f;
 constexpr float lineClickBelowBaseline = 3.0f;
 // The scroll arrows take clicks in a square wider than their picture.
 constexpr float arrowClickSize = 10.0f;
-
-enum Button { None = ListButtons::None, LoadGame = ListButtons::Action, ReturnGame = ListButtons::Back };
 
 void place(Sprite& sprite, float x, float y, float width, float height)
 {
@@ -54,30 +53,6 @@ LoadScreen::~LoadScreen()
     scrollBar.texture.release();
     returnGameButton.texture.release();
     loadGameButton.texture.release();
-    underline.texture.release();
-    backdrop.texture.release();
-}
-
-void LoadScreen::keyDown(int key)
-{
-    if (!moveKey(key) && (key == vk::enter || key == vk::escape))
-        armedKey_ = key;
-}
-
-void LoadScreen::keyUp(int key)
-{
-    if (key != armedKey_)
-        return;
-    armedKey_ = 0;
-    if (key == vk::enter)
-        loadSelected();
-    else
-        goBack();
-}
-
-void LoadScreen::keyRepeat(int key)
-{
-    moveKey(key);
 }
 
 bool LoadScreen::moveKey(int key)
@@ -109,14 +84,10 @@ bool LoadScreen::moveKey(int key)
 
 void LoadScreen::mouseUp(bool left, bool /*right*/)
 {
-    if (!left || leaving)
+    if (!left || leaving || pressHoveredButton())
         return;
-    if (hovered == LoadGame)
-        loadSelected();
-    else if (hovered == ReturnGame)
-        goBack();
-    else if (hasEntries)
-        clickList(pointerViewX_, pointerViewY_);
+    if (hasEntries)
+        clickList(pointer_.x(), pointer_.y());
 }
 
 void LoadScreen::mouseWheel(int notches)
@@ -143,7 +114,7 @@ void LoadScreen::clickList(float viewX, float viewY)
     if (entry < 0)
         return;
     if (entry == selected)
-        loadSelected();
+        act();
     else
         selected = entry;
 }
@@ -161,7 +132,7 @@ int LoadScreen::entryAtLine(float viewX, float viewY) const
     return entry < shown.last ? entry : -1;
 }
 
-void LoadScreen::loadSelected()
+void LoadScreen::act()
 {
     if (leaving || selected < 0 || selected >= static_cast<int>(entries.size()))
         return;
@@ -180,30 +151,10 @@ void LoadScreen::loadSelected()
     leaveFor(play, fadeDuration::loadedGame);
 }
 
-void LoadScreen::goBack()
-{
-    if (leaving)
-        return;
-    audio().play(Effect::MenuClick);
-    leaveFor(inGame ? makeInGameMenu(std::move(suspended)) : makeMainMenu(), fadeDuration::menu);
-}
-
-void LoadScreen::leaveFor(Screen* next, float duration)
-{
-    fadeTo(this, next, duration);
-    leaving = true;
-}
-
 void LoadScreen::mouseMove(float x, float y)
 {
-    const float px = x * viewSize - viewSize / 2;
-    const float py = y * viewSize - viewSize / 2;
-    pointerViewX_ = px;
-    pointerViewY_ = py;
-    const int before = hovered;
-    hovered = ListButtons::hover(loadGameButton, hasEntries, returnGameButton, underline, px, py);
-    if (hovered != None && hovered != before)
-        audio().play(Effect::MenuHover);
+    pointer_.moveTo(x, y);
+    hovered = ListButtons::follow(hovered, loadGameButton, hasEntries, returnGameButton, underline, pointer_.x(), pointer_.y());
 }
 
 void LoadScreen::enter()
@@ -226,7 +177,7 @@ void LoadScreen::enter()
     scrollBar.width = scrollWidth;
 
     ListButtons::place(loadGameButton, "Textures/loadgame.png", returnGameButton, underline, buttonY);
-    hovered = None;
+    hovered = ListButtons::None;
 
     backdrop.texture.load("Textures/loadlist.png", noColourKey);
     place(backdrop, 0.0f, 0.0f, viewSize, viewSize);

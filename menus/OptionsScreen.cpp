@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "menus/MenuPlaces.h"
 #include "menus/SettingsHost.h"
 #include "menus/TitleScreen.h"
 #include "platform/Audio.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr float viewSize = 200.0f;
+constexpr float viewSize = menuPlaces::viewSize;
 constexpr float backgroundDepth = 10.0f;
 
 // The board the rows are printed on, the bar behind the selected row, and
@@ -183,9 +184,8 @@ void OptionsScreen::keyUp(int key)
 {
     if (key == vk::shift)
         shiftHeld_ = false;
-    if (key != armedKey_)
+    if (!armedKey_.release(key))
         return;
-    armedKey_ = 0;
     if (leaving || waitingForKey)
         return;
     if (key == vk::escape)
@@ -216,7 +216,7 @@ void OptionsScreen::browseKey(int key, bool repeat)
     case vk::space:
     case vk::escape:
         if (!repeat)
-            armedKey_ = key;
+            armedKey_.arm(key);
         break;
     default:
         break;
@@ -325,18 +325,13 @@ void OptionsScreen::takeKey(int key)
 
 void OptionsScreen::mouseMove(float x, float y)
 {
-    const float px = x * viewSize - viewSize / 2;
-    const float py = y * viewSize - viewSize / 2;
     // Only a pointer that moved picks the row, so a row chosen with the
     // keyboard stays selected while the pointer rests; where the pointer
     // stood when the screen came is only learnt.
-    const bool moved = pointerKnown_ && (px != pointerViewX_ || py != pointerViewY_);
-    pointerKnown_ = true;
-    pointerViewX_ = px;
-    pointerViewY_ = py;
-    if (!moved)
+    const bool learnt = pointer_.known();
+    if (!pointer_.moveTo(x, y) || !learnt)
         return;
-    const int row = rowAt(px, py);
+    const int row = rowAt(pointer_.x(), pointer_.y());
     if (row >= 0 && !waitingForKey)
         select(row);
 }
@@ -350,17 +345,17 @@ void OptionsScreen::mouseUp(bool left, bool /*right*/)
         keyLine.clear();
         return;
     }
-    if (!pointerKnown_)
+    if (!pointer_.known())
         return;
-    const int row = rowAt(pointerViewX_, pointerViewY_);
+    const int row = rowAt(pointer_.x(), pointer_.y());
     if (row < 0)
         return;
     select(row);
     if (row == EffectsVolume || row == MusicVolume) {
         // "<" turns down, ">" up: the value's left and right halves.
         const float middle = valueX + font.textWidth(valueText(row), viewSize) / 2;
-        if (pointerViewX_ >= valueX)
-            turn(pointerViewX_ < middle ? -1 : 1);
+        if (pointer_.x() >= valueX)
+            turn(pointer_.x() < middle ? -1 : 1);
         return;
     }
     choose();
@@ -368,9 +363,9 @@ void OptionsScreen::mouseUp(bool left, bool /*right*/)
 
 void OptionsScreen::mouseWheel(int notches)
 {
-    if (leaving || waitingForKey || !pointerKnown_)
+    if (leaving || waitingForKey || !pointer_.known())
         return;
-    const int row = rowAt(pointerViewX_, pointerViewY_);
+    const int row = rowAt(pointer_.x(), pointer_.y());
     if (row != EffectsVolume && row != MusicVolume)
         return;
     select(row);

@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "menus/ArmedKey.h"
+#include "menus/MenuPointer.h"
 #include "menus/Settings.h"
 #include "render/BitmapFont.h"
 #include "render/Sprite.h"
@@ -119,9 +121,8 @@ private:
     // The row's y in the view (its text's baseline).
     static float rowY(int row);
 
-    float pointerViewX_ = 0.0f;
-    float pointerViewY_ = 0.0f;
-    bool pointerKnown_ = false;
+    MenuPointer pointer_;
     bool shiftHeld_ = false;
-    int armedKey_ = 0;
+    // Enter, Space or Esc, pressed on this screen: its release acts.
+    ArmedKey armedKey_;
 };

@@ -6,6 +6,7 @@
 #include "entities/Entity.h"
 #include "menus/BestScoresScreen.h"
 #include "menus/LoadScreen.h"
+#include "menus/MenuPlaces.h"
 #include "menus/OptionsScreen.h"
 #include "menus/SavePrompt.h"
 #include "menus/StoryScreen.h"
@@ -19,7 +20,8 @@
 
 namespace {
 
-constexpr float viewSize = 200.0f;
+using namespace menuPlaces;
+
 constexpr int firstLevel = 1; // where New Game starts
 constexpr float entryWidth = 50.0f;
 constexpr float entryHeight = 25.0f;
@@ -50,23 +52,6 @@ constexpr float promptPanelWidth = 140.0f;
 constexpr float promptPanelHeight = 30.0f;
 constexpr float promptPanelDepth = 5.0f;
 
-enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame, FirstSign };
-
-// Where each entry sits and where its marker goes (on the entry's lower edge).
-struct EntryPlace {
-    float x, y;
-    float markerX, markerY;
-};
-constexpr EntryPlace places[] = {
-    {0.0f, 0.0f, 0.0f, 0.0f},      // none
-    {5.0f, -15.0f, 0.0f, -27.5f},  // New Game
-    {5.0f, -35.0f, 0.0f, -47.5f},  // Load Game
-    {12.0f, -55.0f, 0.0f, -67.5f}, // Game Story
-    {5.0f, -75.0f, 0.0f, -87.5f},  // Quit Game
-    {-50.0f, -25.0f, -55.0f, -37.5f}, // Return Game
-    {55.0f, -25.0f, 55.0f, -37.5f},   // Save Game
-};
-
 // The order the keyboard moves the marker in: the screen's order, top to
 // bottom and left to right, then the signs.
 constexpr Entry mainMenuOrder[] = {NewGame, LoadGame, GameStory, QuitGame};
@@ -77,30 +62,27 @@ template <class Next>
 Screen* openReturning(bool inGame, std::unique_ptr<PlayScreen> suspended);
 
 // The signs beside the menu's own entries, after Quit Game in the keyboard's
-// order, each with its picture, its rectangle in the view and the screen it
-// opens. A sign's board fills its picture down to its lower edge, so the
-// marker shows just below it.
+// order, each with its picture and the screen it opens (each sign's place is
+// in MenuPlaces.h). A sign's board fills its picture down to its lower edge,
+// so the marker shows just below it.
 struct Sign {
     const char* picture;
-    float x, y, width, height;
     Screen* (*open)(bool inGame, std::unique_ptr<PlayScreen> suspended);
 };
 const Sign signList[] = {
-    // Hung from the top edge, right of the title.
-    {"Textures/Options.png", 78.0f, 85.0f, 36.0f, 30.0f, openReturning<OptionsScreen>},
-    // Hung from the top edge, left of the title.
-    {"Textures/BestScores.png", -78.0f, 85.0f, 36.0f, 30.0f, openReturning<BestScoresScreen>},
+    {"Textures/Options.png", openReturning<OptionsScreen>},
+    {"Textures/BestScores.png", openReturning<BestScoresScreen>},
 };
-constexpr int signCount = static_cast<int>(std::size(signList));
+static_assert(std::size(signList) == signCount, "a picture and a screen for every sign");
 
 bool isSign(int entry)
 {
-    return entry >= FirstSign && entry < FirstSign + signCount;
+    return entry >= firstSign && entry < firstSign + signCount;
 }
 
 const Sign& signOf(int entry)
 {
-    return signList[entry - FirstSign];
+    return signList[entry - firstSign];
 }
 
 // Gives the entry its picture (opaque black transparent) and its place. A
@@ -112,8 +94,8 @@ void placeEntry(Sprite& item, const char* picture, Entry entry)
     item.texture.loadKeyed(picture);
     item.width = entryWidth;
     item.height = entryHeight;
-    item.x = places[entry].x;
-    item.y = places[entry].y;
+    item.x = centreOf(entry).x;
+    item.y = centreOf(entry).y;
     item.visible = true;
 }
 
@@ -189,9 +171,8 @@ void TitleScreen::keyRepeat(int key)
 void TitleScreen::keyUp(int key)
 {
     noteShift(key, false);
-    if (key != armedKey_)
+    if (!armedKey_.release(key))
         return;
-    armedKey_ = 0;
     // A prompt opened meanwhile (by a click) takes the keys.
     if (!prompting)
         chooseByKey(key);
@@ -244,7 +225,7 @@ void TitleScreen::browseKey(int key, bool repeat)
     case vk::space:
     case vk::escape:
         if (!repeat)
-            armedKey_ = key;
+            armedKey_.arm(key);
         break;
     default:
         break;
@@ -292,7 +273,7 @@ void TitleScreen::mouseUp(bool left, bool /*right*/)
         return;
     // The entry under the pointer, whatever the keyboard marked: the window
     // procedure has told the menu where the pointer is at the release.
-    performEntry(pointerKnown_ ? entryAt(pointerViewX_, pointerViewY_) : None);
+    performEntry(pointer_.known() ? entryAt(pointer_.x(), pointer_.y()) : None);
 }
 
 void TitleScreen::performEntry(int entry)
@@ -359,7 +340,7 @@ int TitleScreen::entryAt(float viewX, float viewY) const
     }
     for (std::size_t i = 0; i < signs.size(); ++i)
         if (pointInSprite(signs[i], viewX, viewY))
-            return FirstSign + static_cast<int>(i);
+            return firstSign + static_cast<int>(i);
     return None;
 }
 
@@ -370,11 +351,11 @@ void TitleScreen::markEntry(int entry)
     hovered = entry;
     marker.visible = hovered != None;
     if (isSign(hovered)) {
-        marker.x = signOf(hovered).x;
-        marker.y = signOf(hovered).y - signOf(hovered).height / 2 - markerHeight / 2 - signMarkerGap;
+        marker.x = entryCentres[hovered].x;
+        marker.y = entryCentres[hovered].y - signHeight / 2 - markerHeight / 2 - signMarkerGap;
     } else if (marker.visible) {
-        marker.x = places[hovered].markerX;
-        marker.y = places[hovered].markerY;
+        marker.x = entryMarkers[hovered].x;
+        marker.y = entryMarkers[hovered].y;
     }
 }
 
@@ -386,7 +367,7 @@ void TitleScreen::stepMarker(int step)
     else
         order.assign(std::begin(mainMenuOrder), std::end(mainMenuOrder));
     for (int i = 0; i < signCount; ++i)
-        order.push_back(FirstSign + i);
+        order.push_back(firstSign + i);
     const int count = static_cast<int>(order.size());
     int at = -1;
     for (int i = 0; i < count; ++i)
@@ -399,16 +380,10 @@ void TitleScreen::stepMarker(int step)
 
 void TitleScreen::mouseMove(float x, float y)
 {
-    const float px = x * viewSize - viewSize / 2;
-    const float py = y * viewSize - viewSize / 2;
     // Only a pointer that moved picks the entry, so an entry chosen with the
     // keyboard stays marked while the pointer rests.
-    if (pointerKnown_ && px == pointerViewX_ && py == pointerViewY_)
-        return;
-    pointerKnown_ = true;
-    pointerViewX_ = px;
-    pointerViewY_ = py;
-    markEntry(entryAt(px, py));
+    if (pointer_.moveTo(x, y))
+        markEntry(entryAt(pointer_.x(), pointer_.y()));
 }
 
 bool TitleScreen::typing() const
@@ -510,10 +485,10 @@ void TitleScreen::setup(int mode)
     for (int i = 0; i < signCount; ++i) {
         Sprite& sign = signs[static_cast<std::size_t>(i)];
         sign.texture.loadKeyed(signList[i].picture);
-        sign.x = signList[i].x;
-        sign.y = signList[i].y;
-        sign.width = signList[i].width;
-        sign.height = signList[i].height;
+        sign.x = entryCentres[firstSign + i].x;
+        sign.y = entryCentres[firstSign + i].y;
+        sign.width = signWidth;
+        sign.height = signHeight;
     }
 
     removeEntry(returnGameItem);

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "menus/ArmedKey.h"
+#include "menus/MenuPointer.h"
 #include "render/BitmapFont.h"
 #include "render/Sprite.h"
 #include "render/Texture.h"
@@ -72,8 +74,9 @@ public:
     Sprite returnGameItem;
     Sprite gameStoryItem;
     Sprite quitGameItem;
-    // 0 none, 1 New Game, 2 Load Game, 3 Game Story, 4 Quit Game, 5 Return
-    // Game, 6 Save Game, then the signs from 7 on: 7 Options, 8 Best Scores.
+    // The marked entry by menuPlaces::Entry: 0 none, 1 New Game, 2 Load Game,
+    // 3 Game Story, 4 Quit Game, 5 Return Game, 6 Save Game, then the signs
+    // from 7 on: 7 Options, 8 Best Scores.
     int hovered = 0;
     Sprite marker;
     Sprite loadGameItem;
@@ -133,14 +136,12 @@ private:
     void promptKey(int key);
     void noteShift(int key, bool down);
 
-    // The pointer in view units as mouseMove last gave it.
-    float pointerViewX_ = 0.0f;
-    float pointerViewY_ = 0.0f;
-    bool pointerKnown_ = false;
+    // The pointer as mouseMove last gave it.
+    MenuPointer pointer_;
     bool shiftHeld_ = false;
-    // Enter, Space or Esc, pressed while the menu was browsed and not yet
-    // released (0 for none): its release chooses.
-    int armedKey_ = 0;
+    // Enter, Space or Esc, pressed while the menu was browsed: its release
+    // chooses.
+    ArmedKey armedKey_;
 };
 
 // The title picture shared by every title menu: loaded by the first menu that

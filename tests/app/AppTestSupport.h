@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/Globals.h"
 #include "menus/SettingsHost.h"
+#include "render/offscreen/OffscreenRenderer.h"
 #include "screens/Screen.h"
 
 // A screen that writes every call it receives into a shared log, with what
@@ -61,4 +63,23 @@ protected:
         useSettingsHost(nullptr);
     }
     std::vector<std::string> log;
+};
+
+// FreshGlobals with an off-screen OpenGL context (the gl1 renderer on a
+// 64 x 64 picture) that the frame loop draws into; the screens a case
+// leaves retired are freed while the context still stands.
+class HeadlessGlobals : public FreshGlobals {
+protected:
+    void SetUp() override
+    {
+        FreshGlobals::SetUp();
+        context = std::make_unique<OffscreenRenderer>(RendererKind::gl1, 64, 64);
+        ASSERT_TRUE(context->valid());
+    }
+    void TearDown() override
+    {
+        FreshGlobals::TearDown();
+        context.reset();
+    }
+    std::unique_ptr<OffscreenRenderer> context;
 };

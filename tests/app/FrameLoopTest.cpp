@@ -86,24 +86,12 @@ TEST_F(FrameClockTest, TheFirstFrameMeasuresFromStartUp)
     EXPECT_EQ(frameStep, 0.0f) << "only the newest duration counts";
 }
 
-class FrameLoopTest : public FreshGlobals {
+class FrameLoopTest : public HeadlessGlobals {
 protected:
-    void SetUp() override
-    {
-        FreshGlobals::SetUp();
-        context = std::make_unique<OffscreenRenderer>(RendererKind::gl1, 64, 64);
-        ASSERT_TRUE(context->valid());
-    }
-    void TearDown() override
-    {
-        FreshGlobals::TearDown();
-        context.reset();
-    }
     void frame(std::uint32_t now = 0)
     {
         runFrame([now] { return now; }, [this] { log.push_back("swap"); });
     }
-    std::unique_ptr<OffscreenRenderer> context;
 };
 
 TEST_F(FrameLoopTest, OneFrameCallsTheScreenInOrderThenSwaps)

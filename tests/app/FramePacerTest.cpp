@@ -171,21 +171,7 @@ TEST(FramePacerTest, FollowsTheDisplayOnceTheSwapIsSeenNotToPace)
     }
 }
 
-class PacedFrameClockTest : public FreshGlobals {
-protected:
-    void SetUp() override
-    {
-        FreshGlobals::SetUp();
-        context = std::make_unique<OffscreenRenderer>(RendererKind::gl1, 64, 64);
-        ASSERT_TRUE(context->valid());
-    }
-    void TearDown() override
-    {
-        context.reset();
-        FreshGlobals::TearDown();
-    }
-    std::unique_ptr<OffscreenRenderer> context;
-};
+class PacedFrameClockTest : public HeadlessGlobals {};
 
 TEST_F(PacedFrameClockTest, GameTimeFollowsTheRealTimeBetweenPacedFrames)
 {

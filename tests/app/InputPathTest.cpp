@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "AppTestSupport.h"
+#include "TestMessages.h"
 #include "app/FrameLoop.h"
 #include "app/GameRun.h"
 #include "app/WindowProc.h"
 #include "menus/BestScoresScreen.h"
+#include "menus/MenuPlaces.h"
 #include "menus/OptionsScreen.h"
 #include "menus/ScoreEntryScreen.h"
 #include "menus/Settings.h"
@@ -26,16 +28,6 @@
 
 namespace {
 
-Message message(Message::Kind kind, int a = 0, int b = 0)
-{
-    Message m;
-    m.kind = kind;
-    m.a = a;
-    m.b = b;
-    m.left = kind == Message::ButtonDown || kind == Message::ButtonUp;
-    return m;
-}
-
 // A screen that notes the input it gets and what Enter reads in its
 // keysHeld and in the keyState its update sees.
 struct WatchingScreen : Screen {
@@ -51,19 +43,12 @@ struct WatchingScreen : Screen {
     std::vector<int> updateEnter;
 };
 
-class InputPathTest : public FreshGlobals {
+class InputPathTest : public HeadlessGlobals {
 protected:
-    void SetUp() override
-    {
-        FreshGlobals::SetUp();
-        context = std::make_unique<OffscreenRenderer>(RendererKind::gl1, 64, 64);
-        ASSERT_TRUE(context->valid());
-    }
     void TearDown() override
     {
         shutDownScreens();
-        FreshGlobals::TearDown();
-        context.reset();
+        HeadlessGlobals::TearDown();
     }
     static void frame() { runFrame([] { return 0u; }, nullptr); }
     // The window pixel of a point of the menus' 200 x 200 view, in 640 x 480.
@@ -72,7 +57,7 @@ protected:
         return message(Message::MouseMove, static_cast<int>((viewX + 100.0f) / 200.0f * 640.0f),
                        static_cast<int>((100.0f - viewY) / 200.0f * 480.0f));
     }
-    std::unique_ptr<OffscreenRenderer> context;
+    static Message pointerAt(menuPlaces::Point at) { return pointerAt(at.x, at.y); }
 };
 
 } // namespace
@@ -132,16 +117,16 @@ TEST_F(InputPathTest, AClickMovedAndReleasedBetweenTwoFramesActsWhereItLands)
 {
     resetGameGlobals(640, 480);
     startTitleScreen();
-    windowProc(pointerAt(5, -75)); // over Quit Game
+    windowProc(pointerAt(menuPlaces::centreOf(menuPlaces::QuitGame)));
     frame();
     auto* menu = dynamic_cast<TitleScreen*>(currentScreen);
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->hovered, 4);
+    ASSERT_EQ(menu->hovered, menuPlaces::QuitGame);
 
     // Moved to New Game and clicked in one batch: New Game, not Quit Game.
-    windowProc(pointerAt(5, -15));
-    windowProc(message(Message::ButtonDown));
-    windowProc(message(Message::ButtonUp));
+    windowProc(pointerAt(menuPlaces::centreOf(menuPlaces::NewGame)));
+    windowProc(message(Message::ButtonDown, 0, 0, true));
+    windowProc(message(Message::ButtonUp, 0, 0, true));
     EXPECT_TRUE(running);
     auto* fade = dynamic_cast<FadeScreen*>(currentScreen);
     ASSERT_NE(fade, nullptr);

@@ -2,26 +2,12 @@
 
 #include "AppTestSupport.h"
 #include "Listening.h"
+#include "TestMessages.h"
 #include "app/WindowProc.h"
 #include "platform/Message.h"
 #include "platform/VirtualKeys.h"
 #include "render/offscreen/OffscreenRenderer.h"
 #include "render/Renderer.h"
-
-namespace {
-
-Message message(Message::Kind kind, int a = 0, int b = 0, bool left = false, bool right = false)
-{
-    Message m;
-    m.kind = kind;
-    m.a = a;
-    m.b = b;
-    m.left = left;
-    m.right = right;
-    return m;
-}
-
-} // namespace
 
 class WindowProcTest : public FreshGlobals {};
 

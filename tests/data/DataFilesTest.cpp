@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "menus/MenuPlaces.h"
 #include "platform/Paths.h"
 #include "render/offscreen/OffscreenRenderer.h"
 #include "play/LevelFile.h"
@@ -339,11 +340,13 @@ TEST_F(DataFiles, TheTitleSignHoldsEveryMenuEntryAndStandsWhole)
     // four of both menus and Return Game and Save Game of the in-game menu.
     const struct {
         const char* entry;
-        float x, y;
-    } entries[] = {{"New Game", 5, -15},     {"Load Game", 5, -35},   {"Game Story", 12, -55},
-                   {"Quit Game", 5, -75},    {"Return Game", -50, -25}, {"Save Game", 55, -25}};
-    for (const auto& e : entries) {
-        SCOPED_TRACE(e.entry);
+        menuPlaces::Entry place;
+    } entries[] = {{"New Game", menuPlaces::NewGame},     {"Load Game", menuPlaces::LoadGame},
+                   {"Game Story", menuPlaces::GameStory}, {"Quit Game", menuPlaces::QuitGame},
+                   {"Return Game", menuPlaces::ReturnGame}, {"Save Game", menuPlaces::SaveGame}};
+    for (const auto& named : entries) {
+        SCOPED_TRACE(named.entry);
+        const menuPlaces::Point e = menuPlaces::centreOf(named.place);
         int wood = 0;
         int samples = 0;
         for (float dy = -11.0f; dy <= 11.0f; dy += 2.0f)
@@ -379,8 +382,8 @@ TEST_F(DataFiles, GameStorysLabelLinesUpWithTheOtherEntries)
         EXPECT_LT(right, t.width - 1) << "the label is cut at the entry's right edge";
         return entryX - 25.0f + (left + right + 1) / 2.0f / t.width * 50.0f;
     };
-    const float newGame = inkMiddle(checkPicture("Textures/NewGame.png", Key::Black), 5.0f);
-    const float gameStory = inkMiddle(checkPicture("Textures/GameStory.png", Key::Black), 12.0f);
+    const float newGame = inkMiddle(checkPicture("Textures/NewGame.png", Key::Black), menuPlaces::centreOf(menuPlaces::NewGame).x);
+    const float gameStory = inkMiddle(checkPicture("Textures/GameStory.png", Key::Black), menuPlaces::centreOf(menuPlaces::GameStory).x);
     EXPECT_NEAR(gameStory, newGame, 2.0f);
 }
 

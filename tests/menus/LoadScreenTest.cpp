@@ -32,7 +32,7 @@ TEST_F(LoadScreenTest, WithoutSavesOnlyTheMessageAndReturnGame)
     list->render();
     EXPECT_EQ(list->font.text.find("->"), std::string::npos) << "no selection to show";
     EXPECT_NE(list->font.text.find("saved"), std::string::npos) << "the list says why it is empty";
-    clickAt(list, 50, -50); // where Load Game would be
+    clickAt(list, menuPlaces::loadListLoadGame); // where Load Game would be
     EXPECT_EQ(list->hovered, 0);
     EXPECT_FALSE(list->underline.visible);
     EXPECT_EQ(currentScreen, list);

@@ -13,9 +13,9 @@ protected:
     // Clicks at a view point, checks that a fade of the given duration
     // started from the screen, runs it and returns the screen it installed.
     template <class Next>
-    static Next* clickThrough(Screen* screen, float x, float y, float duration)
+    static Next* clickThrough(Screen* screen, menuPlaces::Point at, float duration)
     {
-        clickAt(screen, x, y);
+        clickAt(screen, at);
         auto* fade = dynamic_cast<FadeScreen*>(currentScreen);
         EXPECT_NE(fade, nullptr);
         if (fade == nullptr)
@@ -34,11 +34,11 @@ protected:
 
 TEST_F(MenuFlowTest, NewGameStartsPlayAndFreesAnAbandonedGame)
 {
-    clickThrough<PlayScreen>(makeMenu(1), 0, -15, 15.0f);
+    clickThrough<PlayScreen>(makeMenu(1), menuPlaces::centreOf(menuPlaces::NewGame), 15.0f);
     delete currentScreen;
 
     auto* game = new TrackedPlay(&destroyed);
-    PlayScreen* play = clickThrough<PlayScreen>(makeMenu(2, game), 0, -15, 15.0f);
+    PlayScreen* play = clickThrough<PlayScreen>(makeMenu(2, game), menuPlaces::centreOf(menuPlaces::NewGame), 15.0f);
     EXPECT_NE(play, game);
     EXPECT_EQ(destroyed, 1);
 }
@@ -47,7 +47,7 @@ TEST_F(MenuFlowTest, ReturnGameResumesTheSuspendedGameUntouched)
 {
     auto* game = new TrackedPlay(&destroyed);
     game->score = 77;
-    EXPECT_EQ(clickThrough<PlayScreen>(makeMenu(2, game), -50, -25, 15.0f), game);
+    EXPECT_EQ(clickThrough<PlayScreen>(makeMenu(2, game), menuPlaces::centreOf(menuPlaces::ReturnGame), 15.0f), game);
     EXPECT_EQ(destroyed, 0);
     EXPECT_EQ(game->score, 77);
 }
@@ -57,31 +57,31 @@ TEST_F(MenuFlowTest, LoadListAndStoryHandTheSuspendedGameBack)
     auto* game = new TrackedPlay(&destroyed);
     TitleScreen* menu = makeMenu(2, game);
     for (int round = 0; round < 10; ++round) {
-        auto* list = clickThrough<LoadScreen>(menu, 0, -35, 15.0f);
+        auto* list = clickThrough<LoadScreen>(menu, menuPlaces::centreOf(menuPlaces::LoadGame), 15.0f);
         ASSERT_NE(list, nullptr);
         EXPECT_TRUE(list->inGame);
         EXPECT_EQ(list->suspended.get(), game);
-        menu = clickThrough<TitleScreen>(list, -50, -50, 15.0f);
+        menu = clickThrough<TitleScreen>(list, menuPlaces::loadListReturnGame, 15.0f);
         ASSERT_NE(menu, nullptr);
         EXPECT_TRUE(menu->inGame);
 
-        auto* story = clickThrough<StoryScreen>(menu, 12, -55, 15.0f);
+        auto* story = clickThrough<StoryScreen>(menu, menuPlaces::centreOf(menuPlaces::GameStory), 15.0f);
         ASSERT_NE(story, nullptr);
         EXPECT_EQ(story->suspended.get(), game);
-        menu = clickThrough<TitleScreen>(story, -95, -95, 15.0f);
+        menu = clickThrough<TitleScreen>(story, {-95, -95}, 15.0f);
         ASSERT_NE(menu, nullptr);
         EXPECT_TRUE(menu->inGame);
     }
-    EXPECT_EQ(clickThrough<PlayScreen>(menu, -50, -25, 15.0f), game);
+    EXPECT_EQ(clickThrough<PlayScreen>(menu, menuPlaces::centreOf(menuPlaces::ReturnGame), 15.0f), game);
     EXPECT_EQ(destroyed, 0);
 }
 
 TEST_F(MenuFlowTest, MainMenuRoundTripsStayInMainMenuMode)
 {
-    auto* list = clickThrough<LoadScreen>(makeMenu(1), 0, -35, 15.0f);
+    auto* list = clickThrough<LoadScreen>(makeMenu(1), menuPlaces::centreOf(menuPlaces::LoadGame), 15.0f);
     ASSERT_NE(list, nullptr);
     EXPECT_FALSE(list->inGame);
-    auto* menu = clickThrough<TitleScreen>(list, -50, -50, 15.0f);
+    auto* menu = clickThrough<TitleScreen>(list, menuPlaces::loadListReturnGame, 15.0f);
     ASSERT_NE(menu, nullptr);
     EXPECT_FALSE(menu->inGame);
     EXPECT_FALSE(menu->returnGameItem.visible);
@@ -91,9 +91,9 @@ TEST_F(MenuFlowTest, LoadingASaveFreesTheSuspendedGame)
 {
     writeSaveRecord("Save/other.sav", {2, 18, 450, 0});
     auto* game = new TrackedPlay(&destroyed);
-    auto* list = clickThrough<LoadScreen>(makeMenu(2, game), 0, -35, 15.0f);
+    auto* list = clickThrough<LoadScreen>(makeMenu(2, game), menuPlaces::centreOf(menuPlaces::LoadGame), 15.0f);
     ASSERT_NE(list, nullptr);
-    auto* loaded = clickThrough<PlayScreen>(list, 50, -50, 10.0f);
+    auto* loaded = clickThrough<PlayScreen>(list, menuPlaces::loadListLoadGame, 10.0f);
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(loaded->score, 450);
     EXPECT_EQ(destroyed, 1);
@@ -102,7 +102,7 @@ TEST_F(MenuFlowTest, LoadingASaveFreesTheSuspendedGame)
 TEST_F(MenuFlowTest, QuitWithASuspendedGameFreesItAtShutDown)
 {
     TitleScreen* menu = makeMenu(2, new TrackedPlay(&destroyed));
-    clickAt(menu, 0, -75);
+    clickAt(menu, menuPlaces::centreOf(menuPlaces::QuitGame));
     EXPECT_FALSE(running);
     EXPECT_EQ(destroyed, 0);
     delete menu; // what shut-down does with the current screen

@@ -14,13 +14,11 @@
 
 namespace {
 
-// TitleScreen::hovered's numbers and where each entry sits.
-enum Entry { None = 0, NewGame, LoadGame, GameStory, QuitGame, ReturnGame, SaveGame, Options, BestScores };
-struct Place {
-    float x, y;
-};
-const Place centres[] = {{0, 0},     {5, -15},  {5, -35},   {12, -55}, {5, -75},
-                         {-50, -25}, {55, -25}, {78, 85},   {-78, 85}};
+// TitleScreen::hovered's numbers and where each entry sits, as the menu
+// places them; where the marker must show under each.
+using namespace menuPlaces;
+using Place = Point;
+const Place* const centres = entryCentres;
 const Place markers[] = {{0, 0},          {0, -27.5f},   {0, -47.5f},  {0, -67.5f}, {0, -87.5f},
                          {-55, -37.5f},   {55, -37.5f},  {78, 68.5f},  {-78, 68.5f}};
 
@@ -274,7 +272,7 @@ TEST_F(MenuKeyboardTest, ThePromptTakesEveryKeyAsItGoesDown)
     // Esc pressed on the menu, the prompt opened by a click, Esc released:
     // the prompt stays.
     menu->keyDown(vk::escape);
-    clickAt(menu, 55, -25);
+    clickAt(menu, menuPlaces::centreOf(menuPlaces::SaveGame));
     ASSERT_TRUE(menu->prompting);
     menu->keyUp(vk::escape);
     EXPECT_TRUE(menu->prompting);

@@ -38,7 +38,7 @@ TEST_F(MenuSoundTest, TheMarkerSoundsOnceForEachEntryItMovesOnto)
     EXPECT_EQ(listening.heard.count(Effect::MenuClick), 0);
     clickAt(menu, 0, 50);
     EXPECT_EQ(listening.heard.count(Effect::MenuClick), 0) << "a click beside the entries performs nothing";
-    clickAt(menu, 0, -75); // Quit Game
+    clickAt(menu, menuPlaces::centreOf(menuPlaces::QuitGame));
     EXPECT_EQ(listening.heard.count(Effect::MenuClick), 1);
 
     // The load list's buttons and the story's way back sound alike.
@@ -50,7 +50,7 @@ TEST_F(MenuSoundTest, TheMarkerSoundsOnceForEachEntryItMovesOnto)
     pointAt(list, -50, -50);
     pointAt(list, -51, -50);
     EXPECT_EQ(listening.heard.effects, std::vector<Effect>{Effect::MenuHover});
-    clickAt(list, -50, -50); // Return Game
+    clickAt(list, menuPlaces::loadListReturnGame);
     EXPECT_EQ(listening.heard.effects, (std::vector<Effect>{Effect::MenuHover, Effect::MenuClick}));
     delete finishFade();
 
@@ -72,7 +72,7 @@ TEST_F(MenuSoundTest, TheSaveSoundsOnlyForAGameWritten)
     game->level = 3;
     TitleScreen* menu = makeMenu(2, game);
     const auto save = [&](const char* name) {
-        clickAt(menu, 55, -25); // Save Game
+        clickAt(menu, menuPlaces::centreOf(menuPlaces::SaveGame));
         EXPECT_TRUE(menu->prompting);
         menu->saveName.clear();
         for (const char* c = name; *c != '\0'; ++c)

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include <IL/il.h>
-
 #include "TestFiles.h"
+#include "TestPicture.h"
 #include "app/Globals.h"
+#include "menus/MenuPlaces.h"
 #include "menus/TitleScreen.h"
 #include "render/offscreen/OffscreenRenderer.h"
 #include "play/PlayScreen.h"
@@ -86,36 +86,13 @@ protected:
         screen->mouseMove(fraction(viewX), fraction(viewY));
         screen->mouseUp(true, false);
     }
+    static void clickAt(Screen* screen, menuPlaces::Point at) { clickAt(screen, at.x, at.y); }
 
-    // Writes a small white picture file: PNG or BMP through the image
-    // library, GIF by hand (the library cannot write GIF). PNG and BMP
-    // pictures may have another colour.
+    // Writes a small white picture file (PNG, BMP or GIF by the path's
+    // ending); PNG and BMP pictures may have another colour.
     static void writePicture(const std::string& path, Colour colour = Colour{255, 255, 255, 255})
     {
-        std::filesystem::path p(path);
-        if (p.has_parent_path())
-            std::filesystem::create_directories(p.parent_path());
-        if (p.extension() == ".gif") {
-            // A 4 x 4 white GIF: a two-colour palette and an LZW-coded block of index 0.
-            const unsigned char gif[] = {
-                0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x04, 0x00, 0x04, 0x00, 0xf0, 0x00,
-                0x00, 0xff, 0xff, 0xff, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x00, 0x00,
-                0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x04, 0x00,
-                0x00, 0x02, 0x04, 0x84, 0x8f, 0x09, 0x05, 0x00, 0x3b};
-            writeFile(path, std::string(reinterpret_cast<const char*>(gif), sizeof gif));
-            return;
-        }
-        const int size = 4;
-        std::vector<unsigned char> pixels;
-        for (int i = 0; i < size * size; ++i)
-            pixels.insert(pixels.end(), {colour.r, colour.g, colour.b, colour.a});
-        ILuint image = 0;
-        ilGenImages(1, &image);
-        ilBindImage(image);
-        ilTexImage(size, size, 1, 4, IL_RGBA, IL_UNSIGNED_BYTE, pixels.data());
-        ilEnable(IL_FILE_OVERWRITE);
-        ilSaveImage(path.c_str());
-        ilDeleteImages(1, &image);
+        ASSERT_TRUE(testpicture::writePlainPicture(path, colour)) << path;
     }
 
     std::unique_ptr<OffscreenRenderer> context_;

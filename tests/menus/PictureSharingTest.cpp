@@ -82,9 +82,9 @@ protected:
         return dynamic_cast<TitleScreen*>(finishFade());
     }
 
-    static PlayScreen* clickToPlay(Screen* screen, float x, float y)
+    static PlayScreen* clickToPlay(Screen* screen, menuPlaces::Point at)
     {
-        clickAt(screen, x, y);
+        clickAt(screen, at);
         return dynamic_cast<PlayScreen*>(finishFade());
     }
 };
@@ -123,17 +123,17 @@ TEST_F(PictureSharingTest, AGameReadsEachPictureOnceAndLeavesNoNameAtShutDown)
     startTitleScreen();
 
     // The first time through: New Game, Esc, the load list and back, Return Game.
-    PlayScreen* play = clickToPlay(currentScreen, 0, -15);
+    PlayScreen* play = clickToPlay(currentScreen, menuPlaces::centreOf(menuPlaces::NewGame));
     ASSERT_NE(play, nullptr);
     TitleScreen* menu = escape(play);
     ASSERT_NE(menu, nullptr);
-    clickAt(menu, 0, -35);
+    clickAt(menu, menuPlaces::centreOf(menuPlaces::LoadGame));
     auto* list = dynamic_cast<LoadScreen*>(finishFade());
     ASSERT_NE(list, nullptr);
-    clickAt(list, -50, -50);
+    clickAt(list, menuPlaces::loadListReturnGame);
     menu = dynamic_cast<TitleScreen*>(finishFade());
     ASSERT_NE(menu, nullptr);
-    play = clickToPlay(menu, -50, -25);
+    play = clickToPlay(menu, menuPlaces::centreOf(menuPlaces::ReturnGame));
     ASSERT_NE(play, nullptr);
 
     // From here on no picture file is there to read.
@@ -144,18 +144,18 @@ TEST_F(PictureSharingTest, AGameReadsEachPictureOnceAndLeavesNoNameAtShutDown)
     ASSERT_NE(menu, nullptr);
     EXPECT_NE(menu->newGameItem.texture.glName, 0u);
     EXPECT_NE(menu->returnGameItem.texture.glName, 0u);
-    play = clickToPlay(menu, 0, -15);
+    play = clickToPlay(menu, menuPlaces::centreOf(menuPlaces::NewGame));
     ASSERT_NE(play, nullptr);
     EXPECT_EQ(namesOf(*play).count(0u), 0u) << "New Game has every picture";
     play->setup(2); // the next level's background is the same picture
 
     menu = escape(play);
     ASSERT_NE(menu, nullptr);
-    clickAt(menu, 0, -35);
+    clickAt(menu, menuPlaces::centreOf(menuPlaces::LoadGame));
     list = dynamic_cast<LoadScreen*>(finishFade());
     ASSERT_NE(list, nullptr);
     EXPECT_NE(list->loadGameButton.texture.glName, 0u);
-    play = clickToPlay(list, 50, -50);
+    play = clickToPlay(list, menuPlaces::loadListLoadGame);
     ASSERT_NE(play, nullptr);
     EXPECT_EQ(play->score, 300);
     EXPECT_EQ(namesOf(*play).count(0u), 0u) << "Load Game has every picture";

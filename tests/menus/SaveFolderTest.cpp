@@ -29,7 +29,7 @@ TEST_F(SaveFolderTest, PromptAndListUseTheChosenFolder)
     game->hp = 10;
     game->score = 26;
     TitleScreen* menu = makeMenu(2, game);
-    clickAt(menu, 55, -25); // Save Game
+    clickAt(menu, menuPlaces::centreOf(menuPlaces::SaveGame));
     ASSERT_TRUE(menu->prompting);
     for (int key : {int('B'), int('O'), int('B'), 0x0D})
         menu->keyDown(key);

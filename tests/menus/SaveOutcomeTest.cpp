@@ -25,7 +25,7 @@ protected:
         game->hp = 17;
         game->score = 450;
         TitleScreen* menu = makeMenu(inGameMenu, game);
-        clickAt(menu, 55, -25); // Save Game
+        clickAt(menu, menuPlaces::centreOf(menuPlaces::SaveGame));
         EXPECT_TRUE(menu->prompting);
         return menu;
     }
@@ -98,7 +98,7 @@ TEST_F(SaveOutcomeTest, AFailedSaveKeepsThePromptOpenWithItsReason)
     menu->keyDown(vk::escape);
     EXPECT_FALSE(menu->prompting);
     EXPECT_EQ(menu->promptMessage, "");
-    clickAt(menu, 55, -25);
+    clickAt(menu, menuPlaces::centreOf(menuPlaces::SaveGame));
     menu->keyDown(vk::enter);
     EXPECT_EQ(menu->promptMessage, "Could not save: the save folder is a file, not a folder");
 
@@ -169,7 +169,7 @@ TEST_F(SaveOutcomeTest, AGoodSaveShowsSavedForAMomentOfGameTime)
     // Opening the prompt again ends the notice at once.
     menu->keyDown(vk::enter); // not prompting: ignored
     menu->savedNoticeLeft = 1.0f;
-    clickAt(menu, 55, -25);
+    clickAt(menu, menuPlaces::centreOf(menuPlaces::SaveGame));
     EXPECT_EQ(menu->savedNoticeLeft, 0.0f);
 }
 

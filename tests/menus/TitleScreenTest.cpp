@@ -73,7 +73,7 @@ TEST_F(TitleScreenTest, OnlyALeftReleaseOverAnEntryActs)
     menu->mouseUp(false, true);
     clickAt(menu, 0, 50);
     EXPECT_EQ(currentScreen, menu);
-    clickAt(menu, 0, -75); // Quit Game
+    clickAt(menu, menuPlaces::centreOf(menuPlaces::QuitGame));
     EXPECT_FALSE(running);
     EXPECT_EQ(currentScreen, menu);
 }
@@ -88,7 +88,7 @@ TEST_F(TitleScreenTest, SavePromptTypesAndWritesTheSuspendedGame)
     TitleScreen* menu = makeMenu(inGameMenu, game);
 
     menu->keyDown(vk::letter('A')); // not prompting yet: ignored
-    clickAt(menu, 55, -25);
+    clickAt(menu, menuPlaces::centreOf(menuPlaces::SaveGame));
     ASSERT_TRUE(menu->prompting);
     for (int key : {vk::letter('M'), vk::letter('Y'), vk::space, vk::digit(2)})
         menu->keyDown(key);
@@ -98,7 +98,7 @@ TEST_F(TitleScreenTest, SavePromptTypesAndWritesTheSuspendedGame)
     EXPECT_EQ(menu->font.colour.b, 255);
 
     // Clicks do nothing while the prompt is open, but the pointer is followed.
-    clickAt(menu, 0, -15);
+    clickAt(menu, menuPlaces::centreOf(menuPlaces::NewGame));
     EXPECT_EQ(currentScreen, menu);
     EXPECT_EQ(menu->hovered, 1);
 
@@ -109,7 +109,7 @@ TEST_F(TitleScreenTest, SavePromptTypesAndWritesTheSuspendedGame)
     // Opening the prompt again keeps the name with the caret at its start;
     // Esc closes it without writing.
     std::filesystem::remove_all("Save");
-    clickAt(menu, 55, -25);
+    clickAt(menu, menuPlaces::centreOf(menuPlaces::SaveGame));
     menu->render();
     EXPECT_EQ(menu->font.text, "Save To: |my 2\n");
     menu->keyDown(vk::letter('Q'));
@@ -137,7 +137,7 @@ TEST_F(TitleScreenTest, ThePromptIsPrintedOnItsBoardAtFullBrightness)
     menu->render();
     EXPECT_TRUE(same(pixelAt(70.0f, -25.0f), green)) << "no board before the prompt opens";
 
-    clickAt(menu, 55, -25);
+    clickAt(menu, menuPlaces::centreOf(menuPlaces::SaveGame));
     ASSERT_TRUE(menu->prompting);
     // A fade's dim light leaves the prompt's board and text alone.
         renderer().setAmbient(0.2f);

@@ -6,20 +6,13 @@
 #include <set>
 #include <vector>
 
+#include "TestMessages.h"
 #include "menus/Settings.h"
 #include "platform/KeyMapping.h"
 #include "platform/KeyNames.h"
 #include "platform/VirtualKeys.h"
 
 namespace {
-
-Message key(Message::Kind kind, int code)
-{
-    Message m;
-    m.kind = kind;
-    m.a = code;
-    return m;
-}
 
 // What the game hears of a press and a release of `code`, as "kind:key".
 std::vector<int> heard(KeyMapping& mapping, std::initializer_list<Message> messages, bool alt = false)
@@ -42,17 +35,17 @@ TEST(KeyMappingTest, BoundKeysPlayTheirActionsAndTheKeysTheyReplacedAreSilent)
     bindings.set(Action::Enter, vk::space);
     KeyMapping mapping;
     mapping.useTable(bindings.keyTable());
-    const Message wDown = key(Message::KeyDown, vk::letter('W'));
-    const Message wUp = key(Message::KeyUp, vk::letter('W'));
+    const Message wDown = message(Message::KeyDown, vk::letter('W'));
+    const Message wUp = message(Message::KeyUp, vk::letter('W'));
     EXPECT_EQ(heard(mapping, {wDown, wDown, wUp}), (std::vector<int>{vk::up, vk::up, -vk::up}));
-    EXPECT_EQ(heard(mapping, {key(Message::KeyDown, vk::up), key(Message::KeyUp, vk::up)}),
+    EXPECT_EQ(heard(mapping, {message(Message::KeyDown, vk::up), message(Message::KeyUp, vk::up)}),
               (std::vector<int>{vk::down, -vk::down}));
-    EXPECT_EQ(heard(mapping, {key(Message::KeyDown, vk::down), key(Message::KeyUp, vk::down)}),
+    EXPECT_EQ(heard(mapping, {message(Message::KeyDown, vk::down), message(Message::KeyUp, vk::down)}),
               (std::vector<int>{0, 0}))
         << "Down's action went to the Up arrow";
-    EXPECT_EQ(heard(mapping, {key(Message::KeyDown, vk::enter)}), (std::vector<int>{0}));
-    EXPECT_EQ(heard(mapping, {key(Message::KeyDown, vk::space)}), (std::vector<int>{vk::enter}));
-    EXPECT_EQ(heard(mapping, {key(Message::KeyDown, vk::home), key(Message::KeyDown, vk::escape)}),
+    EXPECT_EQ(heard(mapping, {message(Message::KeyDown, vk::enter)}), (std::vector<int>{0}));
+    EXPECT_EQ(heard(mapping, {message(Message::KeyDown, vk::space)}), (std::vector<int>{vk::enter}));
+    EXPECT_EQ(heard(mapping, {message(Message::KeyDown, vk::home), message(Message::KeyDown, vk::escape)}),
               (std::vector<int>{vk::home, vk::escape}))
         << "keys bound to nothing and actions left alone send themselves";
 
@@ -73,27 +66,27 @@ TEST(KeyMappingTest, KeysAsPrintedAndTheFullScreenChordAndReleasesMatchingTheirP
 
     // A save name or a key being bound: every key is itself.
     mapping.useMode(KeyMapping::Mode::AsPrinted);
-    EXPECT_EQ(heard(mapping, {key(Message::KeyDown, w), key(Message::KeyDown, vk::enter),
-                              key(Message::KeyDown, vk::space)}),
+    EXPECT_EQ(heard(mapping, {message(Message::KeyDown, w), message(Message::KeyDown, vk::enter),
+                              message(Message::KeyDown, vk::space)}),
               (std::vector<int>{w, vk::enter, vk::space}));
     // The prompt closes while W, Enter and Space are held: each release
     // matches what its press sent.
     mapping.useMode(KeyMapping::Mode::Mapped);
-    EXPECT_EQ(heard(mapping, {key(Message::KeyUp, w), key(Message::KeyUp, vk::enter),
-                              key(Message::KeyUp, vk::space)}),
+    EXPECT_EQ(heard(mapping, {message(Message::KeyUp, w), message(Message::KeyUp, vk::enter),
+                              message(Message::KeyUp, vk::space)}),
               (std::vector<int>{-w, -vk::enter, -vk::space}));
     // And the other way round: pressed under the bindings, released as printed.
-    EXPECT_EQ(heard(mapping, {key(Message::KeyDown, w)}), (std::vector<int>{vk::up}));
+    EXPECT_EQ(heard(mapping, {message(Message::KeyDown, w)}), (std::vector<int>{vk::up}));
     mapping.useMode(KeyMapping::Mode::AsPrinted);
-    EXPECT_EQ(heard(mapping, {key(Message::KeyUp, w)}), (std::vector<int>{-vk::up}));
+    EXPECT_EQ(heard(mapping, {message(Message::KeyUp, w)}), (std::vector<int>{-vk::up}));
     mapping.useMode(KeyMapping::Mode::Mapped);
 
     // Enter with Alt is F11, down and up, even when Alt goes first; the
     // bindings do not change it, nor a text being typed.
-    EXPECT_EQ(heard(mapping, {key(Message::KeyDown, vk::enter)}, true), (std::vector<int>{vk::f11}));
-    EXPECT_EQ(heard(mapping, {key(Message::KeyUp, vk::enter)}, false), (std::vector<int>{-vk::f11}));
+    EXPECT_EQ(heard(mapping, {message(Message::KeyDown, vk::enter)}, true), (std::vector<int>{vk::f11}));
+    EXPECT_EQ(heard(mapping, {message(Message::KeyUp, vk::enter)}, false), (std::vector<int>{-vk::f11}));
     mapping.useMode(KeyMapping::Mode::AsPrinted);
-    EXPECT_EQ(heard(mapping, {key(Message::KeyDown, vk::enter), key(Message::KeyUp, vk::enter)}, true),
+    EXPECT_EQ(heard(mapping, {message(Message::KeyDown, vk::enter), message(Message::KeyUp, vk::enter)}, true),
               (std::vector<int>{vk::f11, -vk::f11}));
 }
 
@@ -108,9 +101,9 @@ TEST(KeyMappingTest, ANameBeingTypedTakesItsKeysAsPrintedAndTheKeysGivenEnterAnd
     mapping.useMode(KeyMapping::Mode::Text);
     // F5 and Num 0 confirm and cancel; the keys they replaced still do, as
     // printed; W types its letter.
-    EXPECT_EQ(heard(mapping, {key(Message::KeyDown, vk::f1 + 4), key(Message::KeyDown, vk::numpad0),
-                              key(Message::KeyDown, vk::enter), key(Message::KeyDown, vk::escape),
-                              key(Message::KeyDown, vk::letter('W')), key(Message::KeyDown, vk::up)}),
+    EXPECT_EQ(heard(mapping, {message(Message::KeyDown, vk::f1 + 4), message(Message::KeyDown, vk::numpad0),
+                              message(Message::KeyDown, vk::enter), message(Message::KeyDown, vk::escape),
+                              message(Message::KeyDown, vk::letter('W')), message(Message::KeyDown, vk::up)}),
               (std::vector<int>{vk::enter, vk::escape, vk::enter, vk::escape, vk::letter('W'), vk::up}));
 
     // A key given Enter or Esc that types or edits a name stays the name's.
@@ -122,9 +115,9 @@ TEST(KeyMappingTest, ANameBeingTypedTakesItsKeysAsPrintedAndTheKeysGivenEnterAnd
         KeyMapping prompt;
         prompt.useTable(onName.keyTable());
         prompt.useMode(KeyMapping::Mode::Text);
-        EXPECT_EQ(heard(prompt, {key(Message::KeyDown, typing)}), (std::vector<int>{typing}));
+        EXPECT_EQ(heard(prompt, {message(Message::KeyDown, typing)}), (std::vector<int>{typing}));
         prompt.useMode(KeyMapping::Mode::Mapped);
-        EXPECT_EQ(heard(prompt, {key(Message::KeyUp, typing), key(Message::KeyDown, typing)}),
+        EXPECT_EQ(heard(prompt, {message(Message::KeyUp, typing), message(Message::KeyDown, typing)}),
                   (std::vector<int>{-typing, vk::enter}))
             << "elsewhere it is Enter";
     }

@@ -1,10 +1,9 @@
 #include "PlayTestSupport.h"
 
-#include <IL/il.h>
-
 #include <fstream>
 #include <ostream>
 
+#include "TestPicture.h"
 #include "app/Globals.h"
 #include "play/Ticks.h"
 #include "screens/Screen.h"
@@ -64,22 +63,10 @@ std::vector<std::string> SeededPlay::levelLines(int pirates, int ninjas, int rob
 void SeededPlay::writeRowPicture(const std::string& path, const std::vector<Colour>& columns, int rows)
 {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::vector<unsigned char> pixels;
-    for (int row = 0; row < rows; ++row) {
-        for (const Colour& c : columns) {
-            pixels.push_back(c.r);
-            pixels.push_back(c.g);
-            pixels.push_back(c.b);
-            pixels.push_back(c.a);
-        }
-    }
-    ILuint image = 0;
-    ilGenImages(1, &image);
-    ilBindImage(image);
-    ilTexImage(static_cast<ILuint>(columns.size()), static_cast<ILuint>(rows), 1, 4, IL_RGBA, IL_UNSIGNED_BYTE, pixels.data());
-    ilEnable(IL_FILE_OVERWRITE);
-    const bool saved = ilSave(IL_PNG, path.c_str());
-    ilDeleteImages(1, &image);
+    std::vector<Colour> pixels;
+    for (int row = 0; row < rows; ++row)
+        pixels.insert(pixels.end(), columns.begin(), columns.end());
+    const bool saved = testpicture::writePng(path, static_cast<int>(columns.size()), rows, pixels);
     ASSERT_TRUE(saved) << path;
 }
 

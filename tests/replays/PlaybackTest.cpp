@@ -14,9 +14,9 @@
 #include "platform/VirtualKeys.h"
 #include "render/Renderer.h"
 #include "render/offscreen/OffscreenRenderer.h"
+#include "tests/scenarios/GoldenScenarios.h"
 #include "tools/replay/Director.h"
 #include "tools/replay/HeadlessReplay.h"
-#include "tools/replay/Scenarios.h"
 
 namespace fs = std::filesystem;
 

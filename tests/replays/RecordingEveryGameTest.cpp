@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "TestMessages.h"
 #include "TestFiles.h"
 #include "TinyDisk.h"
 #include "app/FrameLoop.h"
@@ -50,14 +51,6 @@ namespace {
 
 constexpr std::uint32_t frameMilliseconds = 17;
 constexpr int patience = 2000;
-
-Message key(Message::Kind kind, int code)
-{
-    Message m;
-    m.kind = kind;
-    m.a = code;
-    return m;
-}
 
 template <class T>
 T* showing()
@@ -141,8 +134,8 @@ public:
     // A key pressed on one frame and let go on the next.
     void press(int code)
     {
-        frame({key(Message::KeyDown, code)});
-        frame({key(Message::KeyUp, code)});
+        frame({message(Message::KeyDown, code)});
+        frame({message(Message::KeyUp, code)});
     }
 
     bool runUntil(const std::function<bool()>& done, const std::function<std::vector<Message>()>& each = nullptr)
@@ -177,9 +170,9 @@ public:
         }
         for (const int arrow : {vk::left, vk::up, vk::right, vk::down}) {
             if (wanted[arrow] && !keyState[arrow])
-                messages.push_back(key(Message::KeyDown, arrow));
+                messages.push_back(message(Message::KeyDown, arrow));
             if (!wanted[arrow] && keyState[arrow])
-                messages.push_back(key(Message::KeyUp, arrow));
+                messages.push_back(message(Message::KeyUp, arrow));
         }
         return messages;
     }
@@ -189,7 +182,7 @@ public:
         std::vector<Message> messages;
         for (const int arrow : {vk::left, vk::up, vk::right, vk::down})
             if (keyState[arrow])
-                messages.push_back(key(Message::KeyUp, arrow));
+                messages.push_back(message(Message::KeyUp, arrow));
         frame(messages);
     }
 
@@ -564,7 +557,7 @@ TEST(RecordingShelf, ADiskThatFillsUpGivesTheRecordingUpAndTheGamePlaysOn)
         }
         for (int i = 0; i < 100000 && session.games().recording(); ++i) {
             session.games().frameTick();
-            session.games().input(key(Message::KeyDown, vk::right));
+            session.games().input(message(Message::KeyDown, vk::right));
             session.games().endFrame();
         }
         if (session.games().recording())

@@ -4,21 +4,11 @@
 #include <iterator>
 #include <string>
 
+#include "TestMessages.h"
 #include "app/ReplayBytes.h"
 #include "app/ReplayFile.h"
 
 namespace {
-
-Message message(Message::Kind kind, int a = 0, int b = 0, bool left = false, bool right = false)
-{
-    Message m;
-    m.kind = kind;
-    m.a = a;
-    m.b = b;
-    m.left = left;
-    m.right = right;
-    return m;
-}
 
 ReplayEvent input(const Message& m)
 {

@@ -50,12 +50,12 @@
 #include "app/ScreenFactories.h"
 #include "render/RendererChoice.h"
 #include "render/offscreen/OffscreenRenderer.h"
+#include "tests/scenarios/GoldenScenarios.h"
 #include "tools/cli/GameDataFolder.h"
 #include "tools/cli/ToolCommandLine.h"
 #include "tools/replay/Director.h"
 #include "tools/replay/HeadlessReplay.h"
 #include "tools/replay/RendererParity.h"
-#include "tools/replay/Scenarios.h"
 
 namespace {
 

@@ -8,30 +8,24 @@
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "play/SaveRecord.h"
+#include "tests/scenarios/ScenarioSteps.h"
 
 namespace roundtrip {
 
 namespace {
 
-// Places on the menus' 200 x 200 view.
-struct Point {
-    float x, y;
-};
-constexpr Point newGame{5, -15};
-constexpr Point loadGame{5, -35};
-constexpr Point returnGame{-50, -25};
-constexpr Point saveGame{55, -25};
-constexpr Point listLoadGame{50, -50};
-constexpr Point listReturnGame{-50, -50};
+using scenario::click;
+using scenario::listLoadGame;
+using scenario::listReturnGame;
+using scenario::loadGame;
+using scenario::newGame;
+using scenario::returnGame;
+using scenario::saveGame;
+using scenario::showing;
+using scenario::type;
 
 // Frames a wait may take before the round counts as stuck.
 constexpr int patience = 2000;
-
-template <class T>
-T* showing()
-{
-    return dynamic_cast<T*>(currentScreen);
-}
 
 bool mainMenu()
 {
@@ -57,56 +51,16 @@ bool inPlay()
     return play != nullptr && !play->introShowing && !play->levelFading;
 }
 
+// Waits until `condition`, as long as a round's wait may take.
 Step waitUntil(bool (*condition)())
 {
-    return [condition](Script& script) {
-        if (condition())
-            return StepResult::Done;
-        return script.stepFrame >= patience ? StepResult::Failed : StepResult::Running;
-    };
+    return scenario::waitUntil(condition, patience);
 }
 
-Step click(Point at)
+// Holds a key for two frames.
+Step press(int key)
 {
-    return [at](Script& script) {
-        if (script.stepFrame == 0) {
-            script.move(at.x, at.y);
-            return StepResult::Running;
-        }
-        script.buttonDown();
-        script.buttonUp();
-        return StepResult::Done;
-    };
-}
-
-Step press(int key, int frames = 2)
-{
-    return [key, frames](Script& script) {
-        if (script.stepFrame == 0) {
-            script.keyDown(key);
-            return StepResult::Running;
-        }
-        if (script.stepFrame < frames)
-            return StepResult::Running;
-        script.keyUp(key);
-        return StepResult::Done;
-    };
-}
-
-Step type(const std::string& text)
-{
-    return [text](Script& script) {
-        const std::size_t index = static_cast<std::size_t>(script.stepFrame / 2);
-        if (index >= text.size())
-            return StepResult::Done;
-        const char c = text[index];
-        const int key = c >= 'a' && c <= 'z' ? c - 'a' + vk::letterA : c;
-        if (script.stepFrame % 2 == 0)
-            script.keyDown(key);
-        else
-            script.keyUp(key);
-        return StepResult::Running;
-    };
+    return scenario::press(key, 2);
 }
 
 // Passes a level's intro text with Enter, if one is showing.
