@@ -24,10 +24,12 @@ set(build ${WORK}/build)
 file(REMOVE_RECURSE ${WORK})
 
 # What configuring the game needs: the top-level list, the game's folders,
-# the tools (always configured) and the installed files' folder.
+# the tools (always configured) with the golden scenarios they record, and
+# the installed files' folder.
 foreach(entry CMakeLists.txt app menus play entities screens render platform tools dist)
   file(COPY ${ROOT}/${entry} DESTINATION ${source})
 endforeach()
+file(COPY ${ROOT}/tests/scenarios DESTINATION ${source}/tests)
 
 file(WRITE ${source}/entities/UpwardInclude.cpp
      "// An entity that looks at the play screen, a layer above its own.\n"

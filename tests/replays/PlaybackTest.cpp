@@ -14,7 +14,7 @@
 #include "platform/VirtualKeys.h"
 #include "render/Renderer.h"
 #include "render/offscreen/OffscreenRenderer.h"
-#include "tests/scenarios/GoldenScenarios.h"
+#include "scenarios/GoldenScenarios.h"
 #include "tools/replay/Director.h"
 #include "tools/replay/HeadlessReplay.h"
 

@@ -1,4 +1,4 @@
-#include "tests/scenarios/GoldenScenarios.h"
+#include "scenarios/GoldenScenarios.h"
 
 std::vector<Scenario> goldenScenarios()
 {

@@ -1,4 +1,4 @@
-#include "tests/scenarios/GoldenScenarios.h"
+#include "scenarios/GoldenScenarios.h"
 
 #include <memory>
 
@@ -9,7 +9,7 @@
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "screens/FadeScreen.h"
-#include "tests/scenarios/ScenarioSteps.h"
+#include "scenarios/ScenarioSteps.h"
 
 // The golden scenarios of the menus: the title and in-game menu by pointer
 // and keyboard, saving and loading, the story and the lists, a wide window.

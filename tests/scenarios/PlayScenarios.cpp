@@ -1,4 +1,4 @@
-#include "tests/scenarios/GoldenScenarios.h"
+#include "scenarios/GoldenScenarios.h"
 
 #include <memory>
 
@@ -7,7 +7,7 @@
 #include "menus/EndingScreen.h"
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
-#include "tests/scenarios/ScenarioSteps.h"
+#include "scenarios/ScenarioSteps.h"
 
 // The golden scenarios of play: levels played by the careful bot, the enemies
 // and a heart, a knife flying on across the in-game menu, the whole game.

@@ -1,4 +1,4 @@
-#include "tests/scenarios/ScenarioSteps.h"
+#include "scenarios/ScenarioSteps.h"
 
 #include <algorithm>
 #include <cmath>

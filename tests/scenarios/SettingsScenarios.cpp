@@ -1,4 +1,4 @@
-#include "tests/scenarios/GoldenScenarios.h"
+#include "scenarios/GoldenScenarios.h"
 
 #include <memory>
 
@@ -12,7 +12,7 @@
 #include "play/PlayScreen.h"
 #include "play/ScoreBook.h"
 #include "screens/FadeScreen.h"
-#include "tests/scenarios/ScenarioSteps.h"
+#include "scenarios/ScenarioSteps.h"
 
 // The golden scenarios of the best scores and the Options screen, by keyboard.
 

@@ -50,7 +50,7 @@
 #include "app/ScreenFactories.h"
 #include "render/RendererChoice.h"
 #include "render/offscreen/OffscreenRenderer.h"
-#include "tests/scenarios/GoldenScenarios.h"
+#include "scenarios/GoldenScenarios.h"
 #include "tools/cli/GameDataFolder.h"
 #include "tools/cli/ToolCommandLine.h"
 #include "tools/replay/Director.h"

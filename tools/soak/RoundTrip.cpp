@@ -8,7 +8,7 @@
 #include "platform/VirtualKeys.h"
 #include "play/PlayScreen.h"
 #include "play/SaveRecord.h"
-#include "tests/scenarios/ScenarioSteps.h"
+#include "scenarios/ScenarioSteps.h"
 
 namespace roundtrip {
 
