@@ -262,6 +262,10 @@ int main(int argc, char** argv)
     window.clientSize(surfaceWidth, surfaceHeight);
     std::unique_ptr<Renderer> drawing = makeRenderer(options.renderer, surfaceWidth, surfaceHeight);
     auto installed = std::make_unique<RendererInstall>(drawing.get());
+    // The pictures of a game, decoded from now on and uploaded while the title
+    // menu rests: the first New Game and each new background cost no decoding.
+    PicturePreloader preloader;
+    preloader.add(PlayScreen::picturesOfAGame());
     // A display that refused full screen left a window: the run says so.
     playerSettings.fullScreen = plan.fullScreen;
     player.attach(window, requestedWidth, requestedHeight, colourDepth);
@@ -342,10 +346,6 @@ int main(int argc, char** argv)
         startTitleScreen();
         lastTick = recorder.active() ? recorder.readTick() : tickCount();
     }
-    // The pictures of a game, loaded while the title menu rests: the first
-    // New Game and each new background then cost no decoding.
-    PicturePreloader preloader;
-    preloader.add(PlayScreen::picturesOfAGame());
 
     while (running && !endRequested) {
         // -replay FILE: the recorded run, then the title menu for the player.

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+class PreparedPicture;
+
 // Colour keys: a 32-bit value whose bytes, from the least significant, are the
 // red, green, blue and alpha of the pixel made fully transparent on load.
 constexpr std::uint32_t noColourKey = 0x00000000u;      // matches only (0,0,0,0): changes nothing
@@ -41,6 +43,13 @@ public:
     // not given back: release before reloading.
     virtual bool load(const std::string& path, std::uint32_t colourKey);
 
+    // load() of a picture already prepared from path with colourKey (by the
+    // picture worker, render/PictureWorker.h): only its upload is left, or
+    // nothing when the picture is loaded already. A picture prepared for
+    // another renderer's figures is read again; one that could not be read
+    // is not loaded (false).
+    bool loadPrepared(const std::string& path, std::uint32_t colourKey, const PreparedPicture& picture);
+
     // load() with opaque black as the colour key.
     bool loadKeyed(const std::string& path);
 
@@ -53,4 +62,8 @@ public:
     float u1 = 1.0f;
     float v1 = 1.0f;
     unsigned int glName = 0;
+
+private:
+    // Uploads the prepared picture and records it in the cache.
+    bool upload(const std::string& path, std::uint32_t colourKey, const PreparedPicture& picture);
 };
