@@ -44,6 +44,10 @@ public:
     // rested long enough). Returns how many it loaded.
     int loadAll();
 
+    // Returns once the worker has decoded every picture of the queue (a
+    // level played long enough); nothing is uploaded.
+    void waitForDecodes() { worker_.waitUntilPrepared(); }
+
     bool done() const { return worker_.pending() == 0; }
     std::size_t pending() const { return worker_.pending(); }
 

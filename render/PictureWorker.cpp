@@ -95,6 +95,16 @@ bool PictureWorker::takeNext(bool wait, PictureRequest& request, PreparedPicture
     return true;
 }
 
+void PictureWorker::waitUntilPrepared()
+{
+    if (!thread_.joinable())
+        return;
+    std::unique_lock<std::mutex> hold(lock_);
+    changed_.wait(hold, [this] {
+        return std::all_of(jobs_.begin(), jobs_.end(), [](const Job& job) { return job.state == State::prepared; });
+    });
+}
+
 std::size_t PictureWorker::pending() const
 {
     const std::lock_guard<std::mutex> hold(lock_);

@@ -55,6 +55,10 @@ public:
     // prepared yet. False when the list is empty.
     bool takeNext(bool wait, PictureRequest& request, PreparedPicture& picture);
 
+    // Returns once no picture of the list waits or is being prepared (at
+    // once without a thread of its own: nothing is prepared ahead then).
+    void waitUntilPrepared();
+
     // Pictures in the list: waiting, being prepared or prepared.
     std::size_t pending() const;
 

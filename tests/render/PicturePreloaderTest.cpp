@@ -215,3 +215,24 @@ TEST(PictureWorkerTest, PreparesExactlyWhatALoadHerePreparesAndRefusesWhatItRefu
             << "a picture taken is taken once";
     }
 }
+
+// A menu at rest uploads only what is decoded: without waiting, the worker
+// hands out nothing before its time, and everything once it is done.
+TEST(PictureWorkerTest, TakingWithoutWaitingHandsOutOnlyPicturesDecoded)
+{
+    const std::vector<PictureRequest> requests = writePictures("rest", 64, 64);
+    ASSERT_EQ(requests.size(), static_cast<std::size_t>(pictureCount));
+    PictureWorker worker(maxPictureSide, true);
+    worker.add(requests);
+    worker.waitUntilPrepared();
+    int taken = 0;
+    PictureRequest request;
+    PreparedPicture picture;
+    while (worker.takeNext(false, request, picture)) {
+        EXPECT_TRUE(picture.ready()) << request.path;
+        EXPECT_EQ(request.path, requests[static_cast<std::size_t>(taken)].path) << "in the order asked";
+        ++taken;
+    }
+    EXPECT_EQ(taken, pictureCount);
+    EXPECT_EQ(worker.pending(), 0u);
+}

@@ -118,6 +118,10 @@ TransitionBench::ColdStart TransitionBench::coldStart(bool ownThread) const
             clearScreens();
             continue;
         }
+        // The first level is played long enough for the worker to decode
+        // the rest: a level change then finds its background decoded, not
+        // uploaded.
+        preloader.waitForDecodes();
         for (int from = 1; from <= levelsChanged; ++from)
             timeHandOver(times.levelChange, [play, from] { play->setup(from + 1); });
         clearScreens();

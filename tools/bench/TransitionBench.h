@@ -38,8 +38,9 @@ public:
     // pictures kept are forgotten, the game's PicturePreloader starts with
     // the pictures of a game, as the game starts it before its title menu,
     // the title menu is made and drawn once, New Game is pressed on that
-    // first frame, then the new game goes through every level change in
-    // turn at once (14 changes a run; no menu rests in between). With
+    // first frame, then, once the worker has decoded the rest (as while
+    // level 1 is played), the new game goes through every level change in
+    // turn (14 changes a run; no menu rests in between). With
     // ownThread false the preloader decodes nothing ahead: each picture is
     // read on the game's thread when a screen loads it.
     struct ColdStart {
