@@ -40,7 +40,10 @@ public:
     // it is not a PNG, GIF or BMP picture or is larger than the bound of
     // render/PictureBound.h (one line on standard error says so), and while
     // the game is ending (platform/LoadInterruption.h). A name already held is
-    // not given back: release before reloading.
+    // not given back: release before reloading. A picture the preloader's
+    // worker has been asked for (render/PictureWorker.h) is taken from it,
+    // decoded already or waited for while it is in hand, rather than read
+    // again.
     virtual bool load(const std::string& path, std::uint32_t colourKey);
 
     // load() of a picture already prepared from path with colourKey (by the
