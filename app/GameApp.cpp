@@ -257,6 +257,11 @@ bool GameApp::openWindow()
     window_.clientSize(surfaceWidth, surfaceHeight);
     drawing_ = makeRenderer(options_.renderer, surfaceWidth, surfaceHeight);
     installed_ = std::make_unique<RendererInstall>(drawing_.get());
+    // The pictures of a game, decoded from now on for the renderer just
+    // installed and uploaded while the title menu rests: the first New Game
+    // and each new background cost no decoding.
+    preloader_ = std::make_unique<PicturePreloader>();
+    preloader_->add(PlayScreen::picturesOfAGame());
     // A display that refused full screen left a window: the run says so.
     playerSettings_.fullScreen = plan.fullScreen;
     player_->attach(window_, requestedWidth, requestedHeight, colourDepth);
@@ -334,9 +339,6 @@ bool GameApp::startFirstScreen()
         startTitleScreen();
         lastTick = recorder_.active() ? recorder_.readTick() : tickCount();
     }
-    // The pictures of a game, loaded while the title menu rests: the first
-    // New Game and each new background then cost no decoding.
-    preloader_.add(PlayScreen::picturesOfAGame());
     return true;
 }
 
@@ -388,7 +390,7 @@ void GameApp::gameFrame()
 {
     const bool swapped = runFrame([this] { return frameTick(); }, [this] { window_.swapBuffers(); });
     games_->afterFrame();
-    preloadAtRest(preloader_);
+    preloadAtRest(*preloader_);
     if (pacer_ != nullptr)
         pacer_->frameDone(currentScreen != nullptr && currentScreen->stillPicture(), swapped);
     drain_->drain();
@@ -461,6 +463,9 @@ void GameApp::release()
     listenToGame(nullptr);
     setLoadInterruption(nullptr);
     endingWindow = nullptr;
+    // The worker stops before the screens and the renderer go; what it
+    // uploaded stays with the picture cache until then.
+    preloader_.reset();
     shutDownScreens();
     useScoreBook(nullptr);
     useSettingsHost(nullptr);

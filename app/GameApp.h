@@ -126,7 +126,7 @@ private:
     SdlAudio sound_;
     std::unique_ptr<FramePacer> pacer_;
     std::unique_ptr<MessageDrain> drain_;
-    PicturePreloader preloader_;
+    std::unique_ptr<PicturePreloader> preloader_;
     bool opened_ = false;
     bool released_ = false;
 };

@@ -3,20 +3,37 @@
 #include <IL/il.h>
 
 #include <cstring>
+#include <mutex>
+
+namespace {
+
+// DevIL works on one image it keeps bound for the whole process, so one
+// picture at a time is started or decoded, whichever thread asks (the game's
+// and the picture worker's).
+std::mutex devilInUse;
+bool devilStarted = false; // under devilInUse
+
+void startDevil()
+{
+    if (devilStarted)
+        return;
+    ilInit();
+    devilStarted = true;
+}
+
+} // namespace
 
 void initPictureDecoder()
 {
-    static bool started = false;
-    if (started)
-        return;
-    ilInit();
-    started = true;
+    const std::lock_guard<std::mutex> hold(devilInUse);
+    startDevil();
 }
 
 bool decodePictureWithDevil(const std::string& path, DecodedPicture& picture)
 {
     picture = DecodedPicture{};
-    initPictureDecoder();
+    const std::lock_guard<std::mutex> hold(devilInUse);
+    startDevil();
     ILuint image = 0;
     ilGenImages(1, &image);
     ilBindImage(image);

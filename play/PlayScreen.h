@@ -15,7 +15,7 @@
 #include "play/PlayHud.h"
 #include "play/PlaySounds.h"
 #include "render/BitmapFont.h"
-#include "render/PicturePreloader.h"
+#include "render/PictureRequest.h"
 #include "render/Sprite.h"
 #include "render/Texture.h"
 #include "screens/Camera.h"

@@ -15,7 +15,7 @@ int largestPictureSide()
     return std::min(maxPictureSide, driverLimit);
 }
 
-bool pictureWithinBound(const std::string& file)
+bool pictureWithinBound(const std::string& file, int largestSide)
 {
     const PictureHeader header = pictureSizeFromHeader(file);
     switch (header.kind) {
@@ -28,7 +28,7 @@ bool pictureWithinBound(const std::string& file)
     default:
         break;
     }
-    const auto limit = static_cast<std::uint64_t>(largestPictureSide());
+    const auto limit = static_cast<std::uint64_t>(largestSide);
     if (header.width > limit || header.height > limit) {
         std::fprintf(stderr,
                      "thrask: %s is %llu x %llu pixels, larger than the %llu x %llu the game shows; "

@@ -13,7 +13,9 @@ int largestPictureSide();
 
 // Reads the header of the picture file (a path that opens as it is) and
 // says whether it may be decoded: a PNG, GIF or BMP picture no side of which
-// is longer than largestPictureSide(). A picture refused for its size or its
-// kind gets one line on standard error naming the file and why; a file that
-// does not exist is refused silently (a missing picture is simply not shown).
-bool pictureWithinBound(const std::string& file);
+// is longer than largestSide (largestPictureSide() for the current
+// renderer). A picture refused for its size or its kind gets one line on
+// standard error naming the file and why; a file that does not exist is
+// refused silently (a missing picture is simply not shown). It reads no
+// renderer, so any thread may ask.
+bool pictureWithinBound(const std::string& file, int largestSide);

@@ -4,16 +4,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "render/PictureWorker.h"
 #include "render/Renderer.h"
 
 PictureCache pictureCache;
 
-namespace {
-
-// The file a load names, independent of how it was written and of the
-// working directory changing later (tools run several data folders), with
-// the colour key: one picture per key.
-std::string pictureKey(const std::string& path, std::uint32_t colourKey)
+std::string PictureCache::fileOf(const std::string& path)
 {
     std::string slashed = path;
     for (char& c : slashed)
@@ -23,16 +19,24 @@ std::string pictureKey(const std::string& path, std::uint32_t colourKey)
         std::error_code error;
         slashed = std::filesystem::current_path(error).string() + "/" + slashed;
     }
-    char keyText[16];
-    std::snprintf(keyText, sizeof keyText, "|%08x", static_cast<unsigned int>(colourKey));
-    return slashed + keyText;
+    return slashed;
 }
 
-} // namespace
+std::string PictureCache::keyOf(const std::string& path, std::uint32_t colourKey)
+{
+    char keyText[16];
+    std::snprintf(keyText, sizeof keyText, "|%08x", static_cast<unsigned int>(colourKey));
+    return fileOf(path) + keyText;
+}
+
+bool PictureCache::takeAhead(const std::string& path, std::uint32_t colourKey, PreparedPicture& picture)
+{
+    return ahead_ != nullptr && ahead_->take(path, colourKey, picture);
+}
 
 unsigned int PictureCache::share(const std::string& path, std::uint32_t colourKey)
 {
-    const auto found = byKey_.find(pictureKey(path, colourKey));
+    const auto found = byKey_.find(keyOf(path, colourKey));
     if (found == byKey_.end())
         return 0;
     ++byName_[found->second].holders;
@@ -44,7 +48,7 @@ void PictureCache::add(const std::string& path, std::uint32_t colourKey, unsigne
     if (name == 0)
         return;
     ++filesRead_;
-    const std::string key = pictureKey(path, colourKey);
+    const std::string key = keyOf(path, colourKey);
     // A second upload of a picture already here (a caller that loaded without
     // asking share first) replaces it for later loads; the earlier name stays
     // with its holders until they give it back.

@@ -5,6 +5,9 @@
 #include <string>
 #include <unordered_map>
 
+class PictureWorker;
+class PreparedPicture;
+
 // The pictures Texture::load has uploaded, shared by name: every load of the
 // same file (the same path from the same working directory, "\" and "/"
 // alike) with the same colour key gets the same texture, and each load
@@ -61,6 +64,25 @@ public:
     // Pictures read from their files since the program started (each add).
     std::size_t filesRead() const { return filesRead_; }
 
+    // The worker that prepares pictures ahead (the preloader's,
+    // render/PicturePreloader.h), or null for none. Not owned: the owner
+    // hands null before it destroys the worker.
+    void prepareAheadWith(PictureWorker* worker) { ahead_ = worker; }
+    PictureWorker* aheadWorker() const { return ahead_; }
+
+    // Takes the picture at path with colourKey from the worker preparing
+    // ahead, waiting for it while it is being prepared. False when there is
+    // no worker or it was not asked for that picture.
+    bool takeAhead(const std::string& path, std::uint32_t colourKey, PreparedPicture& picture);
+
+    // The file a load of path names: absolute, with "/" for "\", against
+    // the working directory of now (tools run several data folders).
+    static std::string fileOf(const std::string& path);
+
+    // The cache's name for the picture at path loaded with colourKey: its
+    // file and its key, one picture per key.
+    static std::string keyOf(const std::string& path, std::uint32_t colourKey);
+
 private:
     struct Picture {
         std::string key;
@@ -73,6 +95,7 @@ private:
     std::unordered_map<unsigned int, Picture> byName_;
     bool keepIdle_ = false;
     std::size_t filesRead_ = 0;
+    PictureWorker* ahead_ = nullptr;
 };
 
 // The cache Texture::load and Texture::release go through. Like titleTexture

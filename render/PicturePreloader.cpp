@@ -1,20 +1,52 @@
 #include "render/PicturePreloader.h"
 
+#include "render/PictureBound.h"
+#include "render/PictureCache.h"
+#include "render/Renderer.h"
 #include "render/Texture.h"
+
+PicturePreloader::PicturePreloader(bool ownThread)
+    : worker_(largestPictureSide(), renderer().drawsPixels(), ownThread)
+{
+    pictureCache.prepareAheadWith(&worker_);
+}
+
+PicturePreloader::~PicturePreloader()
+{
+    if (pictureCache.aheadWorker() == &worker_)
+        pictureCache.prepareAheadWith(nullptr);
+}
 
 void PicturePreloader::add(const std::vector<PictureRequest>& requests)
 {
-    queue_.insert(queue_.end(), requests.begin(), requests.end());
+    worker_.add(requests);
 }
 
 bool PicturePreloader::loadNext()
 {
-    if (queue_.empty())
+    PictureRequest request;
+    PreparedPicture picture;
+    if (!worker_.takeNext(false, request, picture))
         return false;
-    const PictureRequest request = queue_.front();
-    queue_.pop_front();
-    Texture picture;
-    if (picture.load(request.path, request.colourKey))
-        picture.release();
+    keep(request, picture);
     return true;
+}
+
+int PicturePreloader::loadAll()
+{
+    int loaded = 0;
+    PictureRequest request;
+    PreparedPicture picture;
+    while (worker_.takeNext(true, request, picture)) {
+        keep(request, picture);
+        ++loaded;
+    }
+    return loaded;
+}
+
+void PicturePreloader::keep(const PictureRequest& request, const PreparedPicture& picture)
+{
+    Texture texture;
+    if (texture.loadPrepared(request.path, request.colourKey, picture))
+        texture.release();
 }

@@ -1,36 +1,59 @@
 #pragma once
 
-#include <cstdint>
-#include <deque>
-#include <string>
+#include <cstddef>
 #include <vector>
 
-// A picture a screen will load: its file, as the game names it, and the
-// colour key it is loaded with.
-struct PictureRequest {
-    std::string path;
-    std::uint32_t colourKey = 0;
-};
+#include "render/PictureRequest.h"
+#include "render/PictureWorker.h"
 
-// Loads pictures before the screens that show them ask for them, a few at a
-// time while nothing else happens (a menu at rest), so the first New Game and
-// the first change to each background only hand out names the picture cache
-// keeps (render/PictureCache.h, while the run keeps its pictures). Each
-// picture is loaded and given back at once: the cache keeps it idle until a
-// screen loads it. What is shown, and what the game computes, are the same
-// with or without it.
+// Loads pictures before the screens that show them ask for them, so the
+// first New Game and the first change to each background only hand out
+// names the picture cache keeps (render/PictureCache.h, while the run keeps
+// its pictures). From its construction a worker (render/PictureWorker.h)
+// decodes the pictures asked for and builds their levels on a thread of its
+// own; the game's thread uploads them a few at a time while nothing else
+// happens (a menu at rest, loadNext), each given back at once: the cache
+// keeps it idle until a screen loads it. A screen that loads a picture
+// before its upload takes it from the worker (waiting only for that one
+// when it is in hand) instead of reading the file again. What is shown, and
+// what the game computes, are the same with or without it.
+//
+// Made, used and destroyed on the thread that draws, with the renderer the
+// pictures are for installed; one preloader at a time.
 class PicturePreloader {
 public:
+    // Starts the worker for the renderer installed; with ownThread false
+    // (and in a build without threads) each picture is decoded when it is
+    // loaded, on the game's thread.
+    explicit PicturePreloader(bool ownThread = PictureWorker::threaded);
+    // Stops the worker after the picture in hand and frees what was not
+    // uploaded; the pictures uploaded stay with the cache.
+    ~PicturePreloader();
+    PicturePreloader(const PicturePreloader&) = delete;
+    PicturePreloader& operator=(const PicturePreloader&) = delete;
+
     // Adds requests to the end of the queue.
     void add(const std::vector<PictureRequest>& requests);
 
-    // Loads the next picture in the queue (one the cache keeps already costs
-    // nothing). False when the queue was empty.
+    // Uploads the next picture the worker has ready (one the cache keeps
+    // already costs nothing). False when none is ready yet or the queue is
+    // empty; without a thread of its own it decodes the next one here.
     bool loadNext();
 
-    bool done() const { return queue_.empty(); }
-    std::size_t pending() const { return queue_.size(); }
+    // Uploads every picture of the queue, waiting for each (a menu that
+    // rested long enough). Returns how many it loaded.
+    int loadAll();
+
+    // Returns once the worker has decoded every picture of the queue (a
+    // level played long enough); nothing is uploaded.
+    void waitForDecodes() { worker_.waitUntilPrepared(); }
+
+    bool done() const { return worker_.pending() == 0; }
+    std::size_t pending() const { return worker_.pending(); }
 
 private:
-    std::deque<PictureRequest> queue_;
+    // Uploads a prepared picture and gives it back to the cache at once.
+    static void keep(const PictureRequest& request, const PreparedPicture& picture);
+
+    PictureWorker worker_;
 };

@@ -1,34 +1,10 @@
 #include "render/Texture.h"
 
-#include <vector>
-
 #include "platform/LoadInterruption.h"
-#include "platform/Paths.h"
-#include "platform/PictureDecoder.h"
 #include "render/PictureBound.h"
 #include "render/PictureCache.h"
-#include "render/PictureLevels.h"
+#include "render/PreparedPicture.h"
 #include "render/Renderer.h"
-
-namespace {
-
-// Turns every pixel equal to the key fully transparent.
-void applyColourKey(DecodedPicture& picture, std::uint32_t colourKey)
-{
-    const unsigned char key[4] = {
-        static_cast<unsigned char>(colourKey & 0xFF),
-        static_cast<unsigned char>((colourKey >> 8) & 0xFF),
-        static_cast<unsigned char>((colourKey >> 16) & 0xFF),
-        static_cast<unsigned char>((colourKey >> 24) & 0xFF),
-    };
-    unsigned char* p = picture.rgba.data();
-    unsigned char* const end = p + picture.rgba.size();
-    for (; p < end; p += 4)
-        if (p[0] == key[0] && p[1] == key[1] && p[2] == key[2] && p[3] == key[3])
-            p[0] = p[1] = p[2] = p[3] = 0;
-}
-
-} // namespace
 
 bool Texture::load(const std::string& path, std::uint32_t colourKey)
 {
@@ -40,22 +16,34 @@ bool Texture::load(const std::string& path, std::uint32_t colourKey)
         glName = shared;
         return true;
     }
-    const std::string resolved = resolveGamePath(path);
-    if (!pictureWithinBound(resolved))
-        return false;
-    DecodedPicture picture;
-    if (!decodePicture(resolved, picture))
-        return false;
-    applyColourKey(picture, colourKey);
     Renderer& drawing = renderer();
-    std::vector<PictureLevel> levels;
-    if (drawing.drawsPixels()) {
-        levels = PictureLevels::build(picture.width, picture.height, picture.rgba.data(), largestPictureSide());
-    } else {
-        // A renderer that draws nothing needs only the picture's size.
-        levels.push_back(PictureLevel{picture.width, picture.height, {}});
+    const int largestSide = largestPictureSide();
+    // A picture the worker prepares ahead is taken from it (waiting for it
+    // when it is in hand); any other is read here.
+    PreparedPicture picture;
+    if (!pictureCache.takeAhead(path, colourKey, picture) || !picture.madeFor(largestSide, drawing.drawsPixels()))
+        picture.prepare(path, colourKey, largestSide, drawing.drawsPixels());
+    return upload(path, colourKey, picture);
+}
+
+bool Texture::loadPrepared(const std::string& path, std::uint32_t colourKey, const PreparedPicture& picture)
+{
+    if (loadInterrupted())
+        return false;
+    if (const unsigned int shared = pictureCache.share(path, colourKey)) {
+        glName = shared;
+        return true;
     }
-    const unsigned int name = drawing.uploadTexture(levels);
+    if (!picture.madeFor(largestPictureSide(), renderer().drawsPixels()))
+        return load(path, colourKey);
+    return upload(path, colourKey, picture);
+}
+
+bool Texture::upload(const std::string& path, std::uint32_t colourKey, const PreparedPicture& picture)
+{
+    if (!picture.ready())
+        return false;
+    const unsigned int name = renderer().uploadTexture(picture.levels());
     if (name == 0)
         return false;
     glName = name;

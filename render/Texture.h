@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+class PreparedPicture;
+
 // Colour keys: a 32-bit value whose bytes, from the least significant, are the
 // red, green, blue and alpha of the pixel made fully transparent on load.
 constexpr std::uint32_t noColourKey = 0x00000000u;      // matches only (0,0,0,0): changes nothing
@@ -38,8 +40,18 @@ public:
     // it is not a PNG, GIF or BMP picture or is larger than the bound of
     // render/PictureBound.h (one line on standard error says so), and while
     // the game is ending (platform/LoadInterruption.h). A name already held is
-    // not given back: release before reloading.
+    // not given back: release before reloading. A picture the preloader's
+    // worker has been asked for (render/PictureWorker.h) is taken from it,
+    // decoded already or waited for while it is in hand, rather than read
+    // again.
     virtual bool load(const std::string& path, std::uint32_t colourKey);
+
+    // load() of a picture already prepared from path with colourKey (by the
+    // picture worker, render/PictureWorker.h): only its upload is left, or
+    // nothing when the picture is loaded already. A picture prepared for
+    // another renderer's figures is read again; one that could not be read
+    // is not loaded (false).
+    bool loadPrepared(const std::string& path, std::uint32_t colourKey, const PreparedPicture& picture);
 
     // load() with opaque black as the colour key.
     bool loadKeyed(const std::string& path);
@@ -53,4 +65,8 @@ public:
     float u1 = 1.0f;
     float v1 = 1.0f;
     unsigned int glName = 0;
+
+private:
+    // Uploads the prepared picture and records it in the cache.
+    bool upload(const std::string& path, std::uint32_t colourKey, const PreparedPicture& picture);
 };

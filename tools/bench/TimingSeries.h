@@ -20,6 +20,8 @@ public:
     double percentile(double p) const;
 
     double median() const { return percentile(50.0); }
+    // The sum of every value; 0 when there is none.
+    double total() const;
     double max() const { return percentile(100.0); }
 
 private:

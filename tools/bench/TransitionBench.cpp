@@ -11,7 +11,10 @@
 #include "play/PlayScreen.h"
 #include "play/SaveRecord.h"
 #include "render/PictureCache.h"
+#include "render/PictureBound.h"
 #include "render/PicturePreloader.h"
+#include "render/PreparedPicture.h"
+#include "render/Renderer.h"
 #include "render/Sprite.h"
 #include "screens/FadeScreen.h"
 #include "screens/ScreenFlow.h"
@@ -55,6 +58,21 @@ __attribute__((noinline)) void timeHandOver(TransitionBench::Times& times, Act a
     times.cpu.add(watch.cpuMs());
 }
 
+// Forgets every picture kept that nobody holds, as a run starts without any.
+void forgetPictures()
+{
+    pictureCache.keepIdlePictures(false);
+    pictureCache.keepIdlePictures(true);
+}
+
+// One frame of the screen as the frame loop draws it.
+void drawFrame(Screen& screen)
+{
+    renderer().beginFrame();
+    screen.render();
+    renderer().endFrame();
+}
+
 // Frees whatever the hand-over left current.
 void clearScreens()
 {
@@ -77,14 +95,61 @@ std::unique_ptr<PlayScreen> playAt(int level)
 
 int TransitionBench::restAtTheMenu()
 {
-    pictureCache.keepIdlePictures(false);
-    pictureCache.keepIdlePictures(true);
+    forgetPictures();
     PicturePreloader preloader;
     preloader.add(PlayScreen::picturesOfAGame());
-    int loaded = 0;
-    while (preloader.loadNext())
-        ++loaded;
-    return loaded;
+    return preloader.loadAll();
+}
+
+TransitionBench::ColdStart TransitionBench::coldStart(bool ownThread) const
+{
+    ColdStart times;
+    for (int i = 0; i < repeats_; ++i) {
+        forgetPictures();
+        PicturePreloader preloader(ownThread);
+        preloader.add(PlayScreen::picturesOfAGame());
+        Screen* menu = makeMainMenu();
+        currentScreen = menu;
+        drawFrame(*menu);
+        pointAt(*menu, static_cast<TitleScreen*>(menu)->newGameItem);
+        timeHandOver(times.newGame, [menu] { menu->mouseUp(true, false); });
+        auto* play = dynamic_cast<PlayScreen*>(currentScreen);
+        if (play == nullptr) {
+            clearScreens();
+            continue;
+        }
+        // The first level is played long enough for the worker to decode
+        // the rest: a level change then finds its background decoded, not
+        // uploaded.
+        preloader.waitForDecodes();
+        for (int from = 1; from <= levelsChanged; ++from)
+            timeHandOver(times.levelChange, [play, from] { play->setup(from + 1); });
+        clearScreens();
+    }
+    return times;
+}
+
+TransitionBench::PictureCosts TransitionBench::pictureCosts()
+{
+    PictureCosts costs;
+    const bool drawsPixels = renderer().drawsPixels();
+    for (const PictureRequest& request : PlayScreen::picturesOfAGame()) {
+        PreparedPicture picture;
+        Stopwatch decode;
+        const bool read = picture.read(request.path, request.colourKey, largestPictureSide());
+        costs.decode.add(decode.wallMs());
+        if (!read)
+            continue;
+        Stopwatch levels;
+        picture.buildLevels(drawsPixels);
+        costs.levels.add(levels.wallMs());
+        Stopwatch upload;
+        const unsigned int name = renderer().uploadTexture(picture.levels());
+        renderer().flush();
+        costs.upload.add(upload.wallMs());
+        renderer().releaseTexture(name);
+    }
+    return costs;
 }
 
 TransitionBench::Times TransitionBench::newGame() const

@@ -34,6 +34,32 @@ public:
     // The load list's Load Game on a game saved at `level`.
     Times loadGame(int level) const;
 
+    // A run's first New Game and its first change to each background: the
+    // pictures kept are forgotten, the game's PicturePreloader starts with
+    // the pictures of a game, as the game starts it before its title menu,
+    // the title menu is made and drawn once, New Game is pressed on that
+    // first frame, then, once the worker has decoded the rest (as while
+    // level 1 is played), the new game goes through every level change in
+    // turn (14 changes a run; no menu rests in between). With
+    // ownThread false the preloader decodes nothing ahead: each picture is
+    // read on the game's thread when a screen loads it.
+    struct ColdStart {
+        Times newGame;
+        Times levelChange;
+    };
+    ColdStart coldStart(bool ownThread) const;
+
+    // Where reading the pictures of a game goes, per picture, from its
+    // file: decoding it (with its header check and colour key), building
+    // its levels, uploading them. Each picture is read afresh and its name
+    // released at once.
+    struct PictureCosts {
+        TimingSeries decode;
+        TimingSeries levels;
+        TimingSeries upload;
+    };
+    static PictureCosts pictureCosts();
+
     // Forgets every picture kept and nobody holds, then loads every
     // picture of a game ahead as a menu at rest does (the game's
     // PicturePreloader, all of it: a menu that rested long enough). Returns

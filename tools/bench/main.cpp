@@ -49,9 +49,11 @@
 #include "play/PlayHud.h"
 #include "play/PlayScreen.h"
 #include "play/Ticks.h"
+#include "render/PictureWorker.h"
 #include "render/RendererChoice.h"
 #include "tools/bench/BenchData.h"
 #include "tools/bench/BenchReport.h"
+#include "tools/bench/ColdStartTable.h"
 #include "tools/bench/FrameSampler.h"
 #include "tools/bench/RecordingBench.h"
 #include "tools/bench/TransitionBench.h"
@@ -215,7 +217,7 @@ void addTransition(BenchReport& report, const std::string& resolution, const std
 // The table's heading is the size, and the backend's name after it when the
 // run measures several.
 bool runSize(int width, int height, RendererKind kind, const BenchData& data, const Options& options,
-             BenchReport& report, std::vector<StressRender>& stress)
+             BenchReport& report, std::vector<StressRender>& stress, ColdStartTable& cold)
 {
     std::string resolution = std::to_string(width) + "x" + std::to_string(height);
     if (options.renderers.size() > 1)
@@ -242,6 +244,15 @@ bool runSize(int width, int height, RendererKind kind, const BenchData& data, co
     addTransition(report, resolution, "Return Game", transitions.returnGame(heaviest));
     addTransition(report, resolution, "Load Game", transitions.loadGame(heaviest));
     addTransition(report, resolution, "level change", transitions.levelChange());
+    // A run's first New Game on the title menu's first frame, and its first
+    // change to each background, with the pictures' decoding started as the
+    // game starts it; then where reading the pictures goes.
+    const TransitionBench::ColdStart coldStart = transitions.coldStart(PictureWorker::threaded);
+    addTransition(report, resolution, "New Game, cold start", coldStart.newGame);
+    addTransition(report, resolution, "level change, cold start", coldStart.levelChange);
+    const TransitionBench::ColdStart nothingAhead = transitions.coldStart(false);
+    cold.add(std::to_string(width) + "x" + std::to_string(height) + " " + rendererKindName(kind), coldStart,
+             nothingAhead, TransitionBench::pictureCosts());
     // The same, the first of each after the title menu rested long enough to
     // load the game's pictures ahead, as the game does at rest.
     TransitionBench::restAtTheMenu();
@@ -364,9 +375,10 @@ int main(int argc, char** argv)
 
     BenchReport report;
     std::vector<StressRender> stress;
+    ColdStartTable cold;
     for (const auto& [width, height] : options.sizes) {
         for (const RendererKind kind : options.renderers) {
-            if (!runSize(width, height, kind, data, options, report, stress))
+            if (!runSize(width, height, kind, data, options, report, stress, cold))
                 return 1;
             std::string resolution = std::to_string(width) + "x" + std::to_string(height);
             if (options.renderers.size() > 1)
@@ -381,6 +393,7 @@ int main(int argc, char** argv)
     }
     std::printf("\nwritten: %s\n", csv.c_str());
     const int recordings = runRecordings(options, dataDir);
+    cold.print();
     if (options.renderers.size() > 1)
         printStressComparison(stress, options.renderers[0], options.renderers[1]);
     return recordings;
