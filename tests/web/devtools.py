@@ -17,6 +17,7 @@ import shutil
 import subprocess
 import threading
 import time
+import unittest
 import urllib.request
 
 import websocket
@@ -302,3 +303,25 @@ class Chromium:
 
     def remove_profile(self):
         shutil.rmtree(self.profile, ignore_errors=True)
+
+
+class BrowserCase(unittest.TestCase):
+    """A test case whose browsers each start on a fresh profile, in a folder
+    under profile_root(), and are stopped after the test."""
+
+    def profile_root(self):
+        raise NotImplementedError
+
+    def setUp(self):
+        self.browsers = []
+
+    def tearDown(self):
+        for browser in self.browsers:
+            browser.stop()
+
+    def browser(self, name, flags=()):
+        """A browser on a fresh profile of this test's own."""
+        browser = Chromium(os.path.join(self.profile_root(), name), flags)
+        browser.remove_profile()
+        self.browsers.append(browser)
+        return browser

@@ -68,7 +68,7 @@ def sample(tab, points):
     return [tuple(p) for p in pixels]
 
 
-class GamePageTest(unittest.TestCase):
+class GamePageTest(devtools.BrowserCase):
     @classmethod
     def setUpClass(cls):
         cls.server = devtools.PageServer(TEST_PAGE)
@@ -79,19 +79,8 @@ class GamePageTest(unittest.TestCase):
         cls.server.close()
         cls.page_server.close()
 
-    def setUp(self):
-        self.browsers = []
-
-    def tearDown(self):
-        for browser in self.browsers:
-            browser.stop()
-
-    def browser(self, name, flags=()):
-        """A browser on a fresh profile of this test's own."""
-        browser = devtools.Chromium(os.path.join(WORK, name), flags)
-        browser.remove_profile()
-        self.browsers.append(browser)
-        return browser
+    def profile_root(self):
+        return WORK
 
     def open(self, tab, query='?nosound=1'):
         tab.navigate(self.server.url + query)

@@ -32,7 +32,7 @@ def visible_text(tab, element):
                         "(document.getElementById('%s'))" % element)
 
 
-class PageTest(unittest.TestCase):
+class PageTest(devtools.BrowserCase):
     @classmethod
     def setUpClass(cls):
         cls.server = devtools.PageServer(PAGE)
@@ -42,19 +42,11 @@ class PageTest(unittest.TestCase):
         cls.server.close()
 
     def setUp(self):
+        super().setUp()
         self.server.faults.clear()
-        self.browsers = []
 
-    def tearDown(self):
-        for browser in self.browsers:
-            browser.stop()
-
-    def browser(self, name, flags=()):
-        """A browser on a fresh profile of this test's own."""
-        browser = devtools.Chromium(os.path.join(WORK, name), flags)
-        browser.remove_profile()
-        self.browsers.append(browser)
-        return browser
+    def profile_root(self):
+        return WORK
 
     def open(self, tab, query=''):
         tab.navigate(self.server.url + query)
