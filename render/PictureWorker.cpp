@@ -111,6 +111,15 @@ std::size_t PictureWorker::pending() const
     return jobs_.size();
 }
 
+std::vector<PictureWorker::Listed> PictureWorker::listed() const
+{
+    const std::lock_guard<std::mutex> hold(lock_);
+    std::vector<Listed> list;
+    for (const Job& job : jobs_)
+        list.push_back({job.key, job.state});
+    return list;
+}
+
 void PictureWorker::run()
 {
     std::unique_lock<std::mutex> hold(lock_);

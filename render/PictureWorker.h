@@ -62,8 +62,17 @@ public:
     // Pictures in the list: waiting, being prepared or prepared.
     std::size_t pending() const;
 
-private:
+    // How far a picture of the list is.
     enum class State { waiting, preparing, prepared };
+    // A picture of the list: the picture cache's name for it and its state.
+    struct Listed {
+        std::string key;
+        State state = State::waiting;
+    };
+    // The list as it stands, in its order (what a benchmark prints).
+    std::vector<Listed> listed() const;
+
+private:
     struct Job {
         std::string key;  // the picture cache's name for it
         std::string file; // the path resolved against the working directory of add()
