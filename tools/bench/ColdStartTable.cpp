@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int nameWidth = 34;
+constexpr int nameWidth = 42;
 constexpr int columnWidth = 17;
 
 const char* stateName(PictureWorker::State state)
@@ -50,14 +50,17 @@ void ColdStartTable::print() const
     row("first New Game, max", [](const Column& c) { return c.cold.newGame.wall.max(); });
     row("first New Game, CPU median", [](const Column& c) { return c.cold.newGame.cpu.median(); });
     row("first New Game, CPU max", [](const Column& c) { return c.cold.newGame.cpu.max(); });
-    row("its longest frame, median", [](const Column& c) { return c.cold.newGameFrames.wall.median(); });
-    row("its longest frame, max", [](const Column& c) { return c.cold.newGameFrames.wall.max(); });
-    row("its longest frame, CPU max", [](const Column& c) { return c.cold.newGameFrames.cpu.max(); });
+    row("first New Game, waiting for the worker, max",
+        [](const Column& c) { return c.cold.newGameWaited.max(); });
+    row("its longest frame (fade paced), median", [](const Column& c) { return c.cold.newGameFrames.longest.wall.median(); });
+    row("its longest frame, max", [](const Column& c) { return c.cold.newGameFrames.longest.wall.max(); });
+    row("its longest frame, CPU max", [](const Column& c) { return c.cold.newGameFrames.longest.cpu.max(); });
+    row("any frame of its fade, median", [](const Column& c) { return c.cold.newGameFrames.every.median(); });
     row("worker's head start, median", [](const Column& c) { return c.cold.workerHeadStart.median(); });
     row("first new background, median", [](const Column& c) { return c.cold.levelChange.wall.median(); });
     row("first new background, max", [](const Column& c) { return c.cold.levelChange.wall.max(); });
     row("nothing ahead: New Game, max", [](const Column& c) { return c.nothingAhead.newGame.wall.max(); });
-    row("nothing ahead: longest frame, max", [](const Column& c) { return c.nothingAhead.newGameFrames.wall.max(); });
+    row("nothing ahead: longest frame, max", [](const Column& c) { return c.nothingAhead.newGameFrames.longest.wall.max(); });
     row("nothing ahead: new background, max", [](const Column& c) { return c.nothingAhead.levelChange.wall.max(); });
     row("pictures of a game: decode, sum", [](const Column& c) { return c.costs.decode.total(); });
     row("pictures of a game: levels, sum", [](const Column& c) { return c.costs.levels.total(); });
