@@ -124,10 +124,20 @@ public:
     // The moment after a hit: the figure flashes, the bar blinks (drawing only).
     HitFlash hitFlash;
 
+    // Loads the background setup() named, if it is not loaded yet: render()
+    // does before it draws it, so a New Game uploads it on the play screen's
+    // first frame (its picture decoded ahead meanwhile, while the fade
+    // shows the menu) rather than in the frame the player pressed New Game.
+    // A picture that cannot be loaded is tried once: no background then.
+    void loadBackground();
+
 private:
     // Releases every texture the screen owns and forgets the names, so that
     // no name is ever deleted twice.
     void releaseTextures();
+
+    // The picture of the level's background while it is still to load.
+    std::string backgroundPicture_;
     // Destroys every object of the current level.
     void clearLevel();
     // Creates the level's objects, each group in the loader's order.

@@ -59,6 +59,14 @@ void placeEnemy(Sprite& sprite)
 
 } // namespace
 
+void PlayScreen::loadBackground()
+{
+    if (backgroundPicture_.empty())
+        return;
+    background.texture.loadKeyed(backgroundPicture_);
+    backgroundPicture_.clear();
+}
+
 void PlayScreen::setup(int n)
 {
     background.texture.release();
@@ -71,7 +79,7 @@ void PlayScreen::setup(int n)
     peppersLeft = std::min(file.peppers, maxObjectsPerKind);
     pointsPerPepper = file.pointsPerPepper;
 
-    background.texture.loadKeyed("Textures\\" + file.background);
+    backgroundPicture_ = "Textures\\" + file.background;
     background.width = backgroundSize;
     background.height = backgroundSize;
     background.depth = backgroundDepth;

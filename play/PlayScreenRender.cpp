@@ -73,6 +73,9 @@ void PlayScreen::render()
         deadPicture.draw();
     }
 
+    // The level changes at the darkest point of its fade (levelFadeStep),
+    // so its background is loaded here, after it.
+    loadBackground();
     background.draw();
 
     if (introShowing) {

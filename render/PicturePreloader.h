@@ -50,6 +50,8 @@ public:
 
     bool done() const { return worker_.pending() == 0; }
     std::size_t pending() const { return worker_.pending(); }
+    std::vector<PictureWorker::Listed> listed() const { return worker_.listed(); }
+    double waitedMs() const { return worker_.waitedMs(); }
 
 private:
     // Uploads a prepared picture and gives it back to the cache at once.

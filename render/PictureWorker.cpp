@@ -69,7 +69,11 @@ bool PictureWorker::take(const std::string& path, std::uint32_t colourKey, Prepa
         return false;
     if (job->state == State::waiting)
         prepareHere(job, hold);
-    changed_.wait(hold, [&job] { return job->state == State::prepared; });
+    if (job->state != State::prepared) {
+        const auto start = std::chrono::steady_clock::now();
+        changed_.wait(hold, [&job] { return job->state == State::prepared; });
+        waitedMs_ += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    }
     PictureRequest request;
     hand(job, request, picture);
     return true;
@@ -109,6 +113,21 @@ std::size_t PictureWorker::pending() const
 {
     const std::lock_guard<std::mutex> hold(lock_);
     return jobs_.size();
+}
+
+std::vector<PictureWorker::Listed> PictureWorker::listed() const
+{
+    const std::lock_guard<std::mutex> hold(lock_);
+    std::vector<Listed> list;
+    for (const Job& job : jobs_)
+        list.push_back({job.key, job.state});
+    return list;
+}
+
+double PictureWorker::waitedMs() const
+{
+    const std::lock_guard<std::mutex> hold(lock_);
+    return waitedMs_;
 }
 
 void PictureWorker::run()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -62,8 +63,21 @@ public:
     // Pictures in the list: waiting, being prepared or prepared.
     std::size_t pending() const;
 
-private:
+    // How far a picture of the list is.
     enum class State { waiting, preparing, prepared };
+    // A picture of the list: the picture cache's name for it and its state.
+    struct Listed {
+        std::string key;
+        State state = State::waiting;
+    };
+    // The list as it stands, in its order (what a benchmark prints).
+    std::vector<Listed> listed() const;
+
+    // Milliseconds take() has spent waiting for pictures in the worker's
+    // hands, over the worker's life (what a benchmark prints).
+    double waitedMs() const;
+
+private:
     struct Job {
         std::string key;  // the picture cache's name for it
         std::string file; // the path resolved against the working directory of add()
@@ -86,5 +100,6 @@ private:
     std::condition_variable changed_;
     Jobs jobs_;          // under lock_; a job being prepared stays where it is until prepared
     bool stopping_ = false; // under lock_
+    double waitedMs_ = 0.0; // under lock_
     std::thread thread_;
 };

@@ -35,9 +35,11 @@ protected:
         pictureCache.keepIdlePictures(false);
     }
 
-    // Every picture name a play screen holds.
-    static std::set<unsigned int> namesOf(const PlayScreen& play)
+    // Every picture name a play screen holds, its background loaded as its
+    // first frame loads it.
+    static std::set<unsigned int> namesOf(PlayScreen& play)
     {
+        play.loadBackground();
         std::vector<const Texture*> textures = {
             &play.knifeTexture, &play.healthTexture, &play.deadPicture.texture, &play.healthBar.texture,
             &play.zombieStillTexture, &play.robotTexture, &play.fireTexture, &play.flameTexture,
@@ -125,6 +127,7 @@ TEST_F(PictureSharingTest, AGameReadsEachPictureOnceAndLeavesNoNameAtShutDown)
     // The first time through: New Game, Esc, the load list and back, Return Game.
     PlayScreen* play = clickToPlay(currentScreen, menuPlaces::centreOf(menuPlaces::NewGame));
     ASSERT_NE(play, nullptr);
+    play->loadBackground(); // as the play screen's first frame does
     TitleScreen* menu = escape(play);
     ASSERT_NE(menu, nullptr);
     clickAt(menu, menuPlaces::centreOf(menuPlaces::LoadGame));

@@ -8,6 +8,7 @@
 #include "entities/Random.h"
 #include "entities/Robot.h"
 #include "entities/Zombie.h"
+#include "platform/FrameStep.h"
 #include "render/Renderer.h"
 
 namespace {
@@ -53,6 +54,10 @@ TEST_F(LevelLoaderTest, EveryPictureIsLoadedWithItsColourKeyAndReleasedWithTheSc
     writeFile("Textures/player.gif", blackMagentaGif);
     writeLevel(1, levelLines(0, 0, 0, 0, 0, 0, 1, 1));
     auto screen = newGame(1);
+    EXPECT_EQ(screen->background.texture.glName, 0u) << "the background waits for the first frame that draws it";
+    renderer().beginFrame();
+    screen->render();
+    renderer().endFrame();
 
     const PlayScreen& s = *screen;
     const std::vector<const Texture*> blackKeyed = {
@@ -158,10 +163,15 @@ TEST_F(LevelLoaderTest, TheBackgroundIsReleasedOnceEvenWhenTheNextOneIsMissing)
     writeLevel(2, noPicture);
 
     auto screen = newGame(1);
+    screen->loadBackground();
     const unsigned int first = screen->background.texture.glName;
     ASSERT_NE(first, 0u);
     screen->setup(2);
     EXPECT_FALSE(renderer().textureAlive(first));
+    testing::internal::CaptureStderr();
+    screen->loadBackground(); // the missing picture: no background
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(screen->background.texture.glName, 0u);
 
     // Another picture may now get the freed name; loading the next level
     // must not delete it a second time.
@@ -223,4 +233,44 @@ TEST_F(LevelLoaderTest, IntroTextPausesTheLevelAndNoneKeepsThePause)
     screen->setup(3);
     EXPECT_TRUE(screen->introShowing);
     EXPECT_EQ(screen->introText.text, "");
+}
+
+// A level's background is loaded by the first frame that draws it: New Game
+// leaves it to the play screen's first frame, and the frame of a level
+// change, which loads the next level at its fade's darkest point, draws the
+// next level's picture in that same frame.
+TEST_F(LevelLoaderTest, TheFrameThatChangesTheLevelHasTheNextLevelsBackground)
+{
+    const Colour first{40, 40, 40, 255};
+    const Colour next{90, 20, 160, 255};
+    writeRowPicture("Textures/bg.png", {first});
+    writeRowPicture("Textures/bg2.png", {next});
+    writeLevel(1, levelLines(0, 0, 0, 0, 0, 0, 1, 1));
+    std::vector<std::string> second = levelLines(0, 0, 0, 0, 0, 0, 1, 1);
+    second[8] = "bg2.png";
+    writeLevel(2, second);
+    const auto drawFrame = [](PlayScreen& screen) {
+        renderer().beginFrame();
+        screen.render();
+        renderer().endFrame();
+    };
+
+    auto screen = newGame(1);
+    ASSERT_EQ(screen->background.texture.glName, 0u);
+    drawFrame(*screen);
+    ASSERT_NE(screen->background.texture.glName, 0u);
+    EXPECT_EQ(firstTexel(screen->background.texture.glName), first);
+
+    // Level 1 done: its fade a step short of the darkest point.
+    screen->level = 2;
+    screen->levelFading = true;
+    screen->nextLevelLoaded = false;
+    screen->fadePhase = -0.0001f;
+    const float step = frameStep;
+    frameStep = 0.05f;
+    drawFrame(*screen);
+    frameStep = step;
+    EXPECT_TRUE(screen->nextLevelLoaded) << "the darkest point was passed in that frame";
+    ASSERT_NE(screen->background.texture.glName, 0u) << "loaded in the frame that changed the level";
+    EXPECT_EQ(firstTexel(screen->background.texture.glName), next);
 }

@@ -22,6 +22,9 @@ public:
     void print() const;
 
 private:
+    // Where each picture the first New Game loaded was in the worker's list.
+    void printNewGamePictures() const;
+
     struct Column {
         std::string heading;
         TransitionBench::ColdStart cold;

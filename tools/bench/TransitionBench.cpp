@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "app/Globals.h"
 #include "menus/LoadScreen.h"
@@ -26,6 +28,11 @@ constexpr int levelsChanged = 14; // level changes 1 to 2 ... 14 to 15
 constexpr float viewSize = 200.0f; // the menus' and the load list's view
 // A frame step long enough for a fade to end in one update.
 constexpr float wholeFadeStep = 100.0f;
+// The game's pace: frames a second, and one frame in milliseconds.
+constexpr float framesPerSecond = 60.0f;
+constexpr double frameMs = 1000.0 / framesPerSecond;
+// More frames than the menu's fade lasts at that pace.
+constexpr int fadeFramesAtMost = 600;
 
 // Points the screen's pointer at the centre of a sprite of its 200-unit view.
 void pointAt(Screen& screen, const Sprite& sprite)
@@ -91,6 +98,22 @@ std::unique_ptr<PlayScreen> playAt(int level)
     return play;
 }
 
+// The pictures of `before` that `after` no longer lists, with their place
+// and state in `before`.
+std::vector<TransitionBench::TakenPicture> takenFrom(const std::vector<PictureWorker::Listed>& before,
+                                                     const std::vector<PictureWorker::Listed>& after)
+{
+    std::vector<TransitionBench::TakenPicture> taken;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const std::string& key = before[i].key;
+        const bool left = std::any_of(after.begin(), after.end(),
+                                      [&key](const PictureWorker::Listed& listed) { return listed.key == key; });
+        if (!left)
+            taken.push_back({key, static_cast<int>(i) + 1, before[i].state});
+    }
+    return taken;
+}
+
 } // namespace
 
 int TransitionBench::restAtTheMenu()
@@ -106,13 +129,22 @@ TransitionBench::ColdStart TransitionBench::coldStart(bool ownThread) const
     ColdStart times;
     for (int i = 0; i < repeats_; ++i) {
         forgetPictures();
-        PicturePreloader preloader(ownThread);
-        preloader.add(PlayScreen::picturesOfAGame());
         Screen* menu = makeMainMenu();
         currentScreen = menu;
+        // The title menu's first frame, finished as its swap finishes it;
+        // the worker starts only then, so it has no more of a head start
+        // than the press takes (the game starts it before the title menu).
         drawFrame(*menu);
+        renderer().finish();
+        const Stopwatch sinceStart;
+        PicturePreloader preloader(ownThread);
+        preloader.add(PlayScreen::picturesOfAGame());
         pointAt(*menu, static_cast<TitleScreen*>(menu)->newGameItem);
+        times.workerHeadStart.add(sinceStart.wallMs());
+        const std::vector<PictureWorker::Listed> before = preloader.listed();
         timeHandOver(times.newGame, [menu] { menu->mouseUp(true, false); });
+        times.newGamePictures = takenFrom(before, preloader.listed());
+        times.newGameWaited.add(preloader.waitedMs());
         auto* play = dynamic_cast<PlayScreen*>(currentScreen);
         if (play == nullptr) {
             clearScreens();
@@ -123,10 +155,58 @@ TransitionBench::ColdStart TransitionBench::coldStart(bool ownThread) const
         // uploaded.
         preloader.waitForDecodes();
         for (int from = 1; from <= levelsChanged; ++from)
-            timeHandOver(times.levelChange, [play, from] { play->setup(from + 1); });
+            timeHandOver(times.levelChange, [play, from] {
+                play->setup(from + 1);
+                drawFrame(*play);
+            });
         clearScreens();
     }
     return times;
+}
+
+TransitionBench::FadeFrames TransitionBench::coldStartFrames(bool ownThread) const
+{
+    FadeFrames frames;
+    Times& longest = frames.longest;
+    for (int i = 0; i < repeats_; ++i) {
+        forgetPictures();
+        Screen* menu = makeMainMenu();
+        currentScreen = menu;
+        drawFrame(*menu);
+        renderer().finish();
+        PicturePreloader preloader(ownThread);
+        preloader.add(PlayScreen::picturesOfAGame());
+        pointAt(*menu, static_cast<TitleScreen*>(menu)->newGameItem);
+        const float step = frameStep;
+        frameStep = 1.0f / framesPerSecond;
+        double longestWall = 0.0;
+        double longestCpu = 0.0;
+        const auto frame = [&longestWall, &longestCpu, &frames](auto act) {
+            const Stopwatch watch;
+            act();
+            currentScreen->update();
+            drawFrame(*currentScreen);
+            renderer().finish();
+            const double wall = watch.wallMs();
+            frames.every.add(wall);
+            longestWall = std::max(longestWall, wall);
+            longestCpu = std::max(longestCpu, watch.cpuMs());
+            // The rest of the frame, as the display's refresh paces the game.
+            if (wall < frameMs)
+                std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(frameMs - wall));
+        };
+        frame([menu] { menu->mouseUp(true, false); });
+        for (int n = 0; n < fadeFramesAtMost && dynamic_cast<FadeScreen*>(currentScreen) != nullptr; ++n)
+            frame([] {});
+        // The play screen's first frame of its own.
+        if (dynamic_cast<PlayScreen*>(currentScreen) != nullptr)
+            frame([] {});
+        frameStep = step;
+        longest.wall.add(longestWall);
+        longest.cpu.add(longestCpu);
+        clearScreens();
+    }
+    return frames;
 }
 
 TransitionBench::PictureCosts TransitionBench::pictureCosts()
@@ -143,6 +223,8 @@ TransitionBench::PictureCosts TransitionBench::pictureCosts()
         Stopwatch levels;
         picture.buildLevels(drawsPixels);
         costs.levels.add(levels.wallMs());
+        // The decode's watch still runs: decoding and levels together.
+        costs.prepareByPicture.emplace_back(PictureCache::keyOf(request.path, request.colourKey), decode.wallMs());
         Stopwatch upload;
         const unsigned int name = renderer().uploadTexture(picture.levels());
         renderer().flush();

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "render/PictureWorker.h"
 #include "tools/bench/TimingSeries.h"
 
 // Times the hand-overs between screens as the game makes them, each from the
@@ -34,20 +36,45 @@ public:
     // The load list's Load Game on a game saved at `level`.
     Times loadGame(int level) const;
 
-    // A run's first New Game and its first change to each background: the
-    // pictures kept are forgotten, the game's PicturePreloader starts with
-    // the pictures of a game, as the game starts it before its title menu,
-    // the title menu is made and drawn once, New Game is pressed on that
-    // first frame, then, once the worker has decoded the rest (as while
-    // level 1 is played), the new game goes through every level change in
-    // turn (14 changes a run; no menu rests in between). With
-    // ownThread false the preloader decodes nothing ahead: each picture is
-    // read on the game's thread when a screen loads it.
+    // A picture the first New Game loaded from the worker: its place in the
+    // worker's list and how far it was when New Game was pressed (in the
+    // last run).
+    struct TakenPicture {
+        std::string key; // the picture cache's name for it
+        int place = 0;   // 1 for the first of the list
+        PictureWorker::State state = PictureWorker::State::waiting;
+    };
+    // coldStartFrames(): each run's longest frame, and every frame's wall time.
+    struct FadeFrames {
+        Times longest;
+        TimingSeries every;
+    };
     struct ColdStart {
         Times newGame;
         Times levelChange;
+        std::vector<TakenPicture> newGamePictures;
+        TimingSeries workerHeadStart; // ms from the worker's start to the press
+        TimingSeries newGameWaited;   // ms New Game waited for pictures in the worker's hands
+        FadeFrames newGameFrames;     // filled by the caller from coldStartFrames()
     };
+    // A run's first New Game and its first change to each background: the
+    // pictures kept are forgotten, the title menu is made and its first
+    // frame drawn and finished, the game's PicturePreloader starts with the
+    // pictures of a game (the game starts it before its title menu: here
+    // the worker has no head start), New Game is pressed at once, then,
+    // once the worker has decoded the rest (as while level 1 is played),
+    // the new game goes through every level change in turn, each with the
+    // frame drawn after it (14 changes a run; no menu rests in between).
+    // With ownThread false the preloader decodes nothing ahead: each
+    // picture is read on the game's thread when a screen loads it.
     ColdStart coldStart(bool ownThread) const;
+
+    // The frames of a run's first New Game as the game runs them: from the
+    // title menu's first frame, the preloader started as coldStart() starts
+    // it, New Game pressed, each frame of the fade at 60 a second (update,
+    // drawing, the drawing finished, then the rest of the frame slept) up to
+    // the play screen's first frame of its own.
+    FadeFrames coldStartFrames(bool ownThread) const;
 
     // Where reading the pictures of a game goes, per picture, from its
     // file: decoding it (with its header check and colour key), building
@@ -57,6 +84,8 @@ public:
         TimingSeries decode;
         TimingSeries levels;
         TimingSeries upload;
+        // Decoding and levels of each picture by the picture cache's name.
+        std::vector<std::pair<std::string, double>> prepareByPicture;
     };
     static PictureCosts pictureCosts();
 

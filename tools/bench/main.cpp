@@ -4,6 +4,7 @@
 //   thrask_bench [data directory] [frames] [recording...] [--csv FILE]
 //                [--repeats N] [--sizes WxH,...] [--stress N] [--warmup N]
 //                [--nohud] [--renderer gl1|gles2|null] [--renderers A,B,...]
+//                [--cold-start]
 //
 // For each size (640x480 and 1920x1080 unless --sizes says otherwise) it
 // times the hand-overs between screens (New Game, level change, Esc's copy
@@ -21,6 +22,10 @@
 // without and with the game's recording of them, side by side in one run
 // (RecordingBench), with the ratio of their medians and the time a
 // recording's start takes.
+//
+// With --cold-start only the cold-start table is measured and printed: a
+// run's first New Game and first change to each background, for every size
+// and backend.
 //
 // Each recording given (a replay, such as tests/replays/whole-game.replay) is
 // then run at 640x480 as thrask-replay runs it, and its frames per second
@@ -79,6 +84,7 @@ struct Options {
     std::vector<std::pair<int, int>> sizes{{640, 480}, {1920, 1080}};
     std::vector<std::string> recordings;
     std::vector<RendererKind> renderers{RendererKind::gl1};
+    bool coldStartOnly = false;
 };
 
 // The stress level's render p50 of one backend at one size.
@@ -139,6 +145,8 @@ bool readOptions(int argc, char** argv, Options& options)
             options.warmUp = std::max(0, std::atoi(argv[++i]));
         } else if (word == "--stress" && hasValue) {
             options.stressEnemies = std::max(0, std::atoi(argv[++i]));
+        } else if (word == "--cold-start") {
+            options.coldStartOnly = true;
         } else if (word == "--nohud") {
             // Play as bare as -nohud leaves it, to see what the HUD costs.
             hudShown = false;
@@ -238,21 +246,31 @@ bool runSize(int width, int height, RendererKind kind, const BenchData& data, co
 
     const int heaviest = data.heaviestLevel();
     const TransitionBench transitions(options.repeats, data.saves());
-    addTransition(report, resolution, "New Game", transitions.newGame());
-    addTransition(report, resolution, "Esc: copy + in-game menu", transitions.escCopy(heaviest));
-    addTransition(report, resolution, "in-game menu set-up", transitions.inGameMenu());
-    addTransition(report, resolution, "Return Game", transitions.returnGame(heaviest));
-    addTransition(report, resolution, "Load Game", transitions.loadGame(heaviest));
-    addTransition(report, resolution, "level change", transitions.levelChange());
+    if (!options.coldStartOnly) {
+        addTransition(report, resolution, "New Game", transitions.newGame());
+        addTransition(report, resolution, "Esc: copy + in-game menu", transitions.escCopy(heaviest));
+        addTransition(report, resolution, "in-game menu set-up", transitions.inGameMenu());
+        addTransition(report, resolution, "Return Game", transitions.returnGame(heaviest));
+        addTransition(report, resolution, "Load Game", transitions.loadGame(heaviest));
+        addTransition(report, resolution, "level change", transitions.levelChange());
+    }
     // A run's first New Game on the title menu's first frame, and its first
     // change to each background, with the pictures' decoding started as the
     // game starts it; then where reading the pictures goes.
-    const TransitionBench::ColdStart coldStart = transitions.coldStart(PictureWorker::threaded);
+    TransitionBench::ColdStart coldStart = transitions.coldStart(PictureWorker::threaded);
+    coldStart.newGameFrames = transitions.coldStartFrames(PictureWorker::threaded);
     addTransition(report, resolution, "New Game, cold start", coldStart.newGame);
     addTransition(report, resolution, "level change, cold start", coldStart.levelChange);
-    const TransitionBench::ColdStart nothingAhead = transitions.coldStart(false);
+    TransitionBench::ColdStart nothingAhead = transitions.coldStart(false);
+    nothingAhead.newGameFrames = transitions.coldStartFrames(false);
     cold.add(std::to_string(width) + "x" + std::to_string(height) + " " + rendererKindName(kind), coldStart,
              nothingAhead, TransitionBench::pictureCosts());
+    if (options.coldStartOnly) {
+        delete title;
+        shutDownScreens();
+        setPlayTickSource(nullptr);
+        return true;
+    }
     // The same, the first of each after the title menu rested long enough to
     // load the game's pictures ahead, as the game does at rest.
     TransitionBench::restAtTheMenu();
@@ -358,7 +376,7 @@ int main(int argc, char** argv)
     if (!readOptions(argc, argv, options)) {
         std::fprintf(stderr, "usage: thrask_bench [data directory] [frames] [recording...] [--csv FILE] "
                              "[--repeats N] [--sizes WxH,...] [--stress N] [--warmup N] [--nohud] "
-                             "[--renderer gl1|gles2|null] [--renderers A,B,...]\n");
+                             "[--renderer gl1|gles2|null] [--renderers A,B,...] [--cold-start]\n");
         return 2;
     }
     std::error_code error;
@@ -380,6 +398,8 @@ int main(int argc, char** argv)
         for (const RendererKind kind : options.renderers) {
             if (!runSize(width, height, kind, data, options, report, stress, cold))
                 return 1;
+            if (options.coldStartOnly)
+                continue;
             std::string resolution = std::to_string(width) + "x" + std::to_string(height);
             if (options.renderers.size() > 1)
                 resolution += std::string(" ") + rendererKindName(kind);
@@ -387,6 +407,10 @@ int main(int argc, char** argv)
         }
     }
     std::filesystem::current_path(home, error);
+    if (options.coldStartOnly) {
+        cold.print();
+        return 0;
+    }
     if (!report.writeCsv(csv)) {
         std::fprintf(stderr, "thrask_bench: cannot write %s\n", csv.c_str());
         return 1;
