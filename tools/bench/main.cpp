@@ -4,6 +4,7 @@
 //   thrask_bench [data directory] [frames] [recording...] [--csv FILE]
 //                [--repeats N] [--sizes WxH,...] [--stress N] [--warmup N]
 //                [--nohud] [--renderer gl1|gles2|null] [--renderers A,B,...]
+//                [--stress-only]
 //
 // For each size (640x480 and 1920x1080 unless --sizes says otherwise) it
 // times the hand-overs between screens (New Game, level change, Esc's copy
@@ -21,6 +22,9 @@
 // without and with the game's recording of them, side by side in one run
 // (RecordingBench), with the ratio of their medians and the time a
 // recording's start takes.
+//
+// --stress-only runs the stress level's frames alone, for profiling its
+// drawing: no transitions, no other screen, no recording bench.
 //
 // Each recording given (a replay, such as tests/replays/whole-game.replay) is
 // then run at 640x480 as thrask-replay runs it, and its frames per second
@@ -79,6 +83,7 @@ struct Options {
     std::vector<std::pair<int, int>> sizes{{640, 480}, {1920, 1080}};
     std::vector<std::string> recordings;
     std::vector<RendererKind> renderers{RendererKind::gl1};
+    bool stressOnly = false;
 };
 
 // The stress level's render p50 of one backend at one size.
@@ -139,6 +144,8 @@ bool readOptions(int argc, char** argv, Options& options)
             options.warmUp = std::max(0, std::atoi(argv[++i]));
         } else if (word == "--stress" && hasValue) {
             options.stressEnemies = std::max(0, std::atoi(argv[++i]));
+        } else if (word == "--stress-only") {
+            options.stressOnly = true;
         } else if (word == "--nohud") {
             // Play as bare as -nohud leaves it, to see what the HUD costs.
             hudShown = false;
@@ -206,6 +213,17 @@ BenchReport::ScreenRow measureLevel(const std::string& name, int level, const Op
     return measure(name, play, objectCount(*play), options);
 }
 
+// The stress level's frames into the size's table, and its render p50 kept
+// for the last line's comparison.
+void addStressRow(int width, int height, RendererKind kind, const std::string& resolution, const Options& options,
+                  BenchReport& report, std::vector<StressRender>& stress)
+{
+    BenchReport::ScreenRow row = measureLevel("stress (" + std::to_string(options.stressEnemies) + " enemies)",
+                                              stressLevelNumber, options);
+    stress.push_back({std::to_string(width) + "x" + std::to_string(height), kind, row.render.median()});
+    report.addScreen(resolution, std::move(row));
+}
+
 void addTransition(BenchReport& report, const std::string& resolution, const std::string& name,
                    const TransitionBench::Times& times)
 {
@@ -231,6 +249,13 @@ bool runSize(int width, int height, RendererKind kind, const BenchData& data, co
     mouseX = width / 2;
     mouseY = height / 2;
     setPlayTickSource(seedTicks);
+
+    if (options.stressOnly) {
+        addStressRow(width, height, kind, resolution, options, report, stress);
+        shutDownScreens();
+        setPlayTickSource(nullptr);
+        return true;
+    }
 
     startTitleScreen();
     Screen* title = currentScreen;
@@ -265,10 +290,7 @@ bool runSize(int width, int height, RendererKind kind, const BenchData& data, co
         report.addScreen(resolution, measureLevel("level " + std::to_string(level), level, options));
     report.addScreen(resolution,
                      measureLevel("heaviest shipped (level " + std::to_string(heaviest) + ")", heaviest, options));
-    BenchReport::ScreenRow stressRow = measureLevel(
-        "stress (" + std::to_string(options.stressEnemies) + " enemies)", stressLevelNumber, options);
-    stress.push_back({std::to_string(width) + "x" + std::to_string(height), kind, stressRow.render.median()});
-    report.addScreen(resolution, std::move(stressRow));
+    addStressRow(width, height, kind, resolution, options, report, stress);
 
     const RecordingBench recording(options.frames, data.folder() + "/replays");
     const auto recordLevel = [&](const std::string& name, int level) {
@@ -358,7 +380,7 @@ int main(int argc, char** argv)
     if (!readOptions(argc, argv, options)) {
         std::fprintf(stderr, "usage: thrask_bench [data directory] [frames] [recording...] [--csv FILE] "
                              "[--repeats N] [--sizes WxH,...] [--stress N] [--warmup N] [--nohud] "
-                             "[--renderer gl1|gles2|null] [--renderers A,B,...]\n");
+                             "[--renderer gl1|gles2|null] [--renderers A,B,...] [--stress-only]\n");
         return 2;
     }
     std::error_code error;
