@@ -23,23 +23,25 @@ precision highp float;
 precision mediump float;
 #endif
 #endif
-uniform sampler2D picture;
-uniform float mode;
-uniform float alphaTest;
 uniform vec4 tint;
+#if defined(PICTURE) || defined(GLYPH)
+uniform sampler2D picture;
 varying vec2 uv;
+#endif
 void main()
 {
-    vec4 colour = tint;
-    if (mode > 1.5) {
-        if (texture2D(picture, uv).a < 0.5)
-            discard;
-    } else if (mode > 0.5) {
-        colour *= texture2D(picture, uv);
-    }
-    if (alphaTest > 0.5 && colour.a <= 0.0001)
+#ifdef GLYPH
+    if (texture2D(picture, uv).a < 0.5)
+        discard;
+#endif
+#ifdef PICTURE
+    vec4 colour = tint * texture2D(picture, uv);
+    if (colour.a <= 0.0001)
         discard;
     gl_FragColor = colour;
+#else
+    gl_FragColor = tint;
+#endif
 }
 )";
 
@@ -94,12 +96,27 @@ std::string Gles2Program::versionLine(bool gles)
     return gles ? "#version 100\n" : "#version 120\n";
 }
 
-bool Gles2Program::build(const std::string& vertex, const std::string& fragment, bool gles, std::string& error)
+std::string Gles2Program::kindLines(Kind kind)
 {
-    const unsigned int vertexShader = compile(GL_VERTEX_SHADER, versionLine(gles) + vertex, error);
+    switch (kind) {
+    case picture:
+        return "#define PICTURE\n";
+    case glyph:
+        return "#define GLYPH\n";
+    case plain:
+        break;
+    }
+    return "";
+}
+
+bool Gles2Program::build(const std::string& vertex, const std::string& fragment, bool gles, Kind kind,
+                         std::string& error)
+{
+    const std::string head = versionLine(gles) + kindLines(kind);
+    const unsigned int vertexShader = compile(GL_VERTEX_SHADER, head + vertex, error);
     if (vertexShader == 0)
         return false;
-    const unsigned int fragmentShader = compile(GL_FRAGMENT_SHADER, versionLine(gles) + fragment, error);
+    const unsigned int fragmentShader = compile(GL_FRAGMENT_SHADER, head + fragment, error);
     if (fragmentShader == 0) {
         glDeleteShader(vertexShader);
         return false;
@@ -126,10 +143,12 @@ bool Gles2Program::build(const std::string& vertex, const std::string& fragment,
         return false;
     }
     glUseProgram(program_);
+    // The plain kind has no sampler: a location of -1 sets nothing.
     glUniform1i(glGetUniformLocation(program_, "picture"), 0);
-    mode_ = glGetUniformLocation(program_, "mode");
-    alphaTest_ = glGetUniformLocation(program_, "alphaTest");
     colour_ = glGetUniformLocation(program_, "tint");
+    // Nothing is left current: when another kind's program fails, the
+    // fixed-function pipeline that draws instead must not run this one.
+    glUseProgram(0);
     return true;
 }
 

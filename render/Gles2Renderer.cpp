@@ -29,6 +29,8 @@ constexpr int ownBuffers = 2;
 constexpr int sharedPictureSide = 256;
 constexpr int pictureBorder = 1;
 constexpr int largestPicturePage = 2048;
+// What the alpha test lets through: alpha above this.
+constexpr float alphaTestFloor = 0.0001f;
 
 // Linear filtering, clamped at the edges: the border does the wrapping.
 void setPictureSampling()
@@ -70,7 +72,7 @@ void sortSmall(float* values, int count)
 
 bool Gles2Renderer::BatchState::operator==(const BatchState& other) const
 {
-    return mode == other.mode && texture == other.texture && blended == other.blended
+    return kind == other.kind && texture == other.texture && blended == other.blended
         && alphaTest == other.alphaTest && std::memcmp(colour, other.colour, sizeof colour) == 0
         && std::memcmp(viewport, other.viewport, sizeof viewport) == 0;
 }
@@ -100,8 +102,9 @@ std::unique_ptr<Gles2Renderer> Gles2Renderer::create(int surfaceWidth, int surfa
     const std::string vertex = options.vertexSource.empty() ? Gles2Program::vertexSource() : options.vertexSource;
     const std::string fragment =
         options.fragmentSource.empty() ? Gles2Program::fragmentSource() : options.fragmentSource;
-    if (!made->program_.build(vertex, fragment, gles, error))
-        return nullptr;
+    for (int kind = 0; kind < Gles2Program::kindCount; ++kind)
+        if (!made->programs_[kind].build(vertex, fragment, gles, static_cast<Gles2Program::Kind>(kind), error))
+            return nullptr;
 
     // Every quad is two triangles of its four vertices, the same indices for
     // every draw.
@@ -313,7 +316,7 @@ void Gles2Renderer::addQuad(const QuadCommand& quad)
     if (quad.texture != 0) {
         // Drawing a picture switches the alpha test on, as binding one does.
         alphaTest_ = true;
-        state.mode = Gles2Program::pictureMode;
+        state.kind = Gles2Program::picture;
         state.texture = quad.texture;
         // Sprites of one picture tend to come in runs: the last one looked
         // up is kept.
@@ -397,7 +400,7 @@ void Gles2Renderer::addText(const FrameRecord& record, const TextCommand& text)
     const float surfaceHeight = static_cast<float>(std::max(1, current_.surface[1]));
 
     BatchState state;
-    state.mode = Gles2Program::glyphMode;
+    state.kind = Gles2Program::glyph;
     state.alphaTest = alphaTest_;
     // A bitmap's colour is the raster position's, lit as a vertex is.
     drawnColour(text.colour, current_.lighting != 0, state.colour);
@@ -495,21 +498,27 @@ void Gles2Renderer::applyBatch(const BatchState& state)
             glDisable(GL_BLEND);
         }
     }
-    if (!known || state.mode != applied_.mode)
-        glUniform1f(program_.mode(), state.mode);
-    if (!known || state.alphaTest != applied_.alphaTest)
-        glUniform1f(program_.alphaTest(), state.alphaTest ? 1.0f : 0.0f);
-    if (!known || std::memcmp(state.colour, applied_.colour, sizeof state.colour) != 0)
-        glUniform4f(program_.colour(), state.colour[0], state.colour[1], state.colour[2], state.colour[3]);
+    const Gles2Program& program = programs_[state.kind];
+    const bool programChanged = !known || state.kind != applied_.kind;
+    if (programChanged)
+        glUseProgram(program.name());
+    // The colour is each program's own uniform.
+    if (programChanged || std::memcmp(state.colour, applied_.colour, sizeof state.colour) != 0)
+        glUniform4f(program.colour(), state.colour[0], state.colour[1], state.colour[2], state.colour[3]);
     applied_ = state;
     appliedKnown_ = true;
+}
+
+bool Gles2Renderer::testedAway(const BatchState& state)
+{
+    return state.alphaTest && (state.kind == Gles2Program::plain || state.kind == Gles2Program::glyph)
+        && !(state.colour[3] > alphaTestFloor);
 }
 
 void Gles2Renderer::drawSteps()
 {
     if (steps_.empty())
         return;
-    glUseProgram(program_.name());
     glEnable(GL_DEPTH_TEST);
     glActiveTexture(GL_TEXTURE0);
     glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
@@ -543,7 +552,7 @@ void Gles2Renderer::drawSteps()
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
             continue;
         }
-        if (step.vertexCount == 0)
+        if (step.vertexCount == 0 || testedAway(step.state))
             continue;
         applyBatch(step.state);
         std::size_t quad = step.firstVertex / verticesPerQuad;

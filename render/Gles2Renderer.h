@@ -25,7 +25,8 @@
 // different pictures share a texture and a batch. Every picture is held
 // with a one-pixel border (PictureLevels::withBorder) that gives the linear
 // filter what the game's repeat in s and clamp in t give it. Lighting,
-// modulation and the alpha test are the program's (render/Gles2Program.h);
+// modulation and the alpha test are the programs' (render/Gles2Program.h),
+// one for each kind of drawing, chosen per batch;
 // text is drawn from glyph pages built once per glyph set
 // (render/GlyphAtlas.h), clipped to the surface as bitmaps are.
 //
@@ -78,9 +79,11 @@ private:
     };
     // Everything a draw call is made under.
     struct BatchState {
-        float mode = Gles2Program::plainMode;
+        Gles2Program::Kind kind = Gles2Program::plain;
         unsigned int texture = 0;
         bool blended = false;
+        // For a plain or glyph batch: the alpha test is on, so a colour of
+        // alpha 0.0001 or less draws nothing (a picture's kind says it).
         bool alphaTest = false;
         // The colour drawn (modulating a picture): the quad's own, or the
         // light's (ambient x material, alpha 1) when lit.
@@ -126,8 +129,11 @@ private:
     // Draws the steps gathered, then forgets them.
     void drawSteps();
     void applyBatch(const BatchState& state);
+    // True when the alpha test leaves nothing of a batch: its colour, the
+    // same for every pixel of a plain or glyph batch, has no alpha above it.
+    static bool testedAway(const BatchState& state);
 
-    Gles2Program program_;
+    Gles2Program programs_[Gles2Program::kindCount];
     unsigned int vertexBuffer_ = 0;
     unsigned int indexBuffer_ = 0;
     DrawState current_;

@@ -145,6 +145,24 @@ TEST(BackendParity, EveryPrimitiveLooksTheSameOnGl1AndGles2)
              sprite(holes, 0, 0, 120, 120, 1.0f).draw();
              holes.release();
          }},
+        {"plain quads and text of no alpha under a picture's alpha test leave no colour and no depth",
+         [] {
+             Texture gradient;
+             ASSERT_TRUE(gradient.load("gradient.png", noColourKey));
+             sprite(gradient, -50, 50, 80, 80, 4.0f).draw();
+             Sprite clear = sprite(Texture(), 0, 0, 160, 160, 1.0f);
+             clear.colour = Colour{255, 255, 255, 0};
+             clear.draw();
+             BitmapFont unseen;
+             unseen.colour = Colour{255, 255, 255, 0};
+             unseen.depth = 1.0f;
+             unseen.text = "nothing to see";
+             unseen.print(-60.0f, 20.0f);
+             Sprite behind = sprite(Texture(), 20, -20, 100, 100, 3.0f);
+             behind.colour = Colour{240, 40, 40, 255};
+             behind.draw();
+             gradient.release();
+         }},
         {"mirrored and scrolled texture coordinates",
          [] {
              Texture stripes;

@@ -124,20 +124,24 @@ TEST(RendererChoice, ATextureLargerThanTheDriverTakesIsRefusedWithALine)
     }
 }
 
-// The program's one source is GLSL ES 1.00 (GLES 2, WebGL 1) and GLSL 1.20
-// (desktop GL 2.1) alike, as the reference compiler reads them.
+// The programs' one source is GLSL ES 1.00 (GLES 2, WebGL 1) and GLSL 1.20
+// (desktop GL 2.1) alike for every kind of drawing, as the reference
+// compiler reads them.
 TEST(RendererChoice, TheShaderSourceIsGlslEs100AndGlsl120)
 {
     if (std::system("command -v glslangValidator >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "glslangValidator (glslang-tools) is not installed";
-    for (const bool gles : {true, false}) {
-        for (const bool vertex : {true, false}) {
-            const std::string file = std::string("program.") + (vertex ? "vert" : "frag");
-            std::ofstream(file) << Gles2Program::versionLine(gles)
-                                << (vertex ? Gles2Program::vertexSource() : Gles2Program::fragmentSource());
-            SCOPED_TRACE(Gles2Program::versionLine(gles) + file);
-            EXPECT_EQ(std::system(("glslangValidator " + file + " >validator.log 2>&1").c_str()), 0)
-                << std::ifstream("validator.log").rdbuf();
+    for (int kind = 0; kind < Gles2Program::kindCount; ++kind) {
+        const std::string head = Gles2Program::kindLines(static_cast<Gles2Program::Kind>(kind));
+        for (const bool gles : {true, false}) {
+            for (const bool vertex : {true, false}) {
+                const std::string file = std::string("program.") + (vertex ? "vert" : "frag");
+                std::ofstream(file) << Gles2Program::versionLine(gles) << head
+                                    << (vertex ? Gles2Program::vertexSource() : Gles2Program::fragmentSource());
+                SCOPED_TRACE(Gles2Program::versionLine(gles) + head + file);
+                EXPECT_EQ(std::system(("glslangValidator " + file + " >validator.log 2>&1").c_str()), 0)
+                    << std::ifstream("validator.log").rdbuf();
+            }
         }
     }
     // The validator does catch what GLSL ES refuses: a float without a

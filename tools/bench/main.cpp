@@ -4,7 +4,7 @@
 //   thrask_bench [data directory] [frames] [recording...] [--csv FILE]
 //                [--repeats N] [--sizes WxH,...] [--stress N] [--warmup N]
 //                [--nohud] [--renderer gl1|gles2|null] [--renderers A,B,...]
-//                [--cold-start]
+//                [--cold-start] [--stress-only]
 //
 // For each size (640x480 and 1920x1080 unless --sizes says otherwise) it
 // times the hand-overs between screens (New Game, level change, Esc's copy
@@ -25,7 +25,8 @@
 //
 // With --cold-start only the cold-start table is measured and printed: a
 // run's first New Game and first change to each background, for every size
-// and backend.
+// and backend. --stress-only runs the stress level's frames alone, for
+// profiling its drawing: no transitions, no other screen, no recording bench.
 //
 // Each recording given (a replay, such as tests/replays/whole-game.replay) is
 // then run at 640x480 as thrask-replay runs it, and its frames per second
@@ -85,6 +86,7 @@ struct Options {
     std::vector<std::string> recordings;
     std::vector<RendererKind> renderers{RendererKind::gl1};
     bool coldStartOnly = false;
+    bool stressOnly = false;
 };
 
 // The stress level's render p50 of one backend at one size.
@@ -147,6 +149,8 @@ bool readOptions(int argc, char** argv, Options& options)
             options.stressEnemies = std::max(0, std::atoi(argv[++i]));
         } else if (word == "--cold-start") {
             options.coldStartOnly = true;
+        } else if (word == "--stress-only") {
+            options.stressOnly = true;
         } else if (word == "--nohud") {
             // Play as bare as -nohud leaves it, to see what the HUD costs.
             hudShown = false;
@@ -214,6 +218,17 @@ BenchReport::ScreenRow measureLevel(const std::string& name, int level, const Op
     return measure(name, play, objectCount(*play), options);
 }
 
+// The stress level's frames into the size's table, and its render p50 kept
+// for the last line's comparison.
+void addStressRow(int width, int height, RendererKind kind, const std::string& resolution, const Options& options,
+                  BenchReport& report, std::vector<StressRender>& stress)
+{
+    BenchReport::ScreenRow row = measureLevel("stress (" + std::to_string(options.stressEnemies) + " enemies)",
+                                              stressLevelNumber, options);
+    stress.push_back({std::to_string(width) + "x" + std::to_string(height), kind, row.render.median()});
+    report.addScreen(resolution, std::move(row));
+}
+
 void addTransition(BenchReport& report, const std::string& resolution, const std::string& name,
                    const TransitionBench::Times& times)
 {
@@ -239,6 +254,13 @@ bool runSize(int width, int height, RendererKind kind, const BenchData& data, co
     mouseX = width / 2;
     mouseY = height / 2;
     setPlayTickSource(seedTicks);
+
+    if (options.stressOnly) {
+        addStressRow(width, height, kind, resolution, options, report, stress);
+        shutDownScreens();
+        setPlayTickSource(nullptr);
+        return true;
+    }
 
     startTitleScreen();
     Screen* title = currentScreen;
@@ -283,10 +305,7 @@ bool runSize(int width, int height, RendererKind kind, const BenchData& data, co
         report.addScreen(resolution, measureLevel("level " + std::to_string(level), level, options));
     report.addScreen(resolution,
                      measureLevel("heaviest shipped (level " + std::to_string(heaviest) + ")", heaviest, options));
-    BenchReport::ScreenRow stressRow = measureLevel(
-        "stress (" + std::to_string(options.stressEnemies) + " enemies)", stressLevelNumber, options);
-    stress.push_back({std::to_string(width) + "x" + std::to_string(height), kind, stressRow.render.median()});
-    report.addScreen(resolution, std::move(stressRow));
+    addStressRow(width, height, kind, resolution, options, report, stress);
 
     const RecordingBench recording(options.frames, data.folder() + "/replays");
     const auto recordLevel = [&](const std::string& name, int level) {
@@ -376,7 +395,7 @@ int main(int argc, char** argv)
     if (!readOptions(argc, argv, options)) {
         std::fprintf(stderr, "usage: thrask_bench [data directory] [frames] [recording...] [--csv FILE] "
                              "[--repeats N] [--sizes WxH,...] [--stress N] [--warmup N] [--nohud] "
-                             "[--renderer gl1|gles2|null] [--renderers A,B,...] [--cold-start]\n");
+                             "[--renderer gl1|gles2|null] [--renderers A,B,...] [--cold-start] [--stress-only]\n");
         return 2;
     }
     std::error_code error;
