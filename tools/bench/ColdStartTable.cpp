@@ -59,6 +59,7 @@ void ColdStartTable::print() const
     row("worker's head start, median", [](const Column& c) { return c.cold.workerHeadStart.median(); });
     row("first new background, median", [](const Column& c) { return c.cold.levelChange.wall.median(); });
     row("first new background, max", [](const Column& c) { return c.cold.levelChange.wall.max(); });
+    row("first new background, CPU max", [](const Column& c) { return c.cold.levelChange.cpu.max(); });
     row("nothing ahead: New Game, max", [](const Column& c) { return c.nothingAhead.newGame.wall.max(); });
     row("nothing ahead: longest frame, max", [](const Column& c) { return c.nothingAhead.newGameFrames.longest.wall.max(); });
     row("nothing ahead: new background, max", [](const Column& c) { return c.nothingAhead.levelChange.wall.max(); });
