@@ -62,6 +62,13 @@ start()
         [ -n "$window" ] && break
         sleep 0.1
     done
+    # No window: the game did not start (a wrong build folder, a bad option);
+    # shots of an empty screen would look like a result.
+    if [ -z "$window" ]; then
+        echo "screenshots: the game's window did not appear; the game said:" >&2
+        cat "$work/game.out" >&2
+        exit 1
+    fi
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     sleep 1
 }
