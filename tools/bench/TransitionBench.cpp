@@ -80,6 +80,18 @@ void drawFrame(Screen& screen)
     renderer().endFrame();
 }
 
+// A run's start: no picture kept, the title menu made current and its first
+// frame drawn and finished, as its swap finishes it.
+Screen* titleMenuShown()
+{
+    forgetPictures();
+    Screen* menu = makeMainMenu();
+    currentScreen = menu;
+    drawFrame(*menu);
+    renderer().finish();
+    return menu;
+}
+
 // Frees whatever the hand-over left current.
 void clearScreens()
 {
@@ -128,14 +140,10 @@ TransitionBench::ColdStart TransitionBench::coldStart(bool ownThread) const
 {
     ColdStart times;
     for (int i = 0; i < repeats_; ++i) {
-        forgetPictures();
-        Screen* menu = makeMainMenu();
-        currentScreen = menu;
-        // The title menu's first frame, finished as its swap finishes it;
-        // the worker starts only then, so it has no more of a head start
-        // than the press takes (the game starts it before the title menu).
-        drawFrame(*menu);
-        renderer().finish();
+        // The worker starts only after the title menu's first frame, so it
+        // has no more of a head start than the press takes (the game starts
+        // it before the title menu).
+        Screen* menu = titleMenuShown();
         const Stopwatch sinceStart;
         PicturePreloader preloader(ownThread);
         preloader.add(PlayScreen::picturesOfAGame());
@@ -169,11 +177,7 @@ TransitionBench::FadeFrames TransitionBench::coldStartFrames(bool ownThread) con
     FadeFrames frames;
     Times& longest = frames.longest;
     for (int i = 0; i < repeats_; ++i) {
-        forgetPictures();
-        Screen* menu = makeMainMenu();
-        currentScreen = menu;
-        drawFrame(*menu);
-        renderer().finish();
+        Screen* menu = titleMenuShown();
         PicturePreloader preloader(ownThread);
         preloader.add(PlayScreen::picturesOfAGame());
         pointAt(*menu, static_cast<TitleScreen*>(menu)->newGameItem);
