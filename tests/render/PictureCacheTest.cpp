@@ -22,12 +22,7 @@ protected:
     // Draws the texture over the whole view and reads the centre.
     Colour drawn(const Texture& texture)
     {
-        context->clear();
-        Sprite sprite;
-        sprite.width = 200.0f;
-        sprite.height = 200.0f;
-        sprite.texture = texture;
-        sprite.draw();
+        drawOverView(texture);
         return at(0, 0);
     }
 };

@@ -59,12 +59,7 @@ protected:
     // The whole surface with the texture drawn over it.
     std::vector<unsigned char> frameOf(const Texture& texture)
     {
-        context->clear();
-        Sprite sprite;
-        sprite.width = 200.0f;
-        sprite.height = 200.0f;
-        sprite.texture = texture;
-        sprite.draw();
+        drawOverView(texture);
         return renderer().readPixels(0, 0, context->width(), context->height());
     }
 

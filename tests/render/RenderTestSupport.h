@@ -8,6 +8,8 @@
 #include "TestPicture.h"
 #include "platform/Colour.h"
 #include "render/Renderer.h"
+#include "render/Sprite.h"
+#include "render/Texture.h"
 #include "render/offscreen/OffscreenRenderer.h"
 #include "screens/Camera.h"
 
@@ -30,6 +32,17 @@ protected:
     void TearDown() override { context.reset(); }
 
     Colour at(float x, float y) const { return context->pixelAtView(x, y); }
+
+    // Clears the view and draws the texture over the whole of it.
+    void drawOverView(const Texture& texture)
+    {
+        context->clear();
+        Sprite sprite;
+        sprite.width = 200.0f;
+        sprite.height = 200.0f;
+        sprite.texture = texture;
+        sprite.draw();
+    }
 
     static bool same(Colour a, Colour b, int tolerance = 2)
     {
