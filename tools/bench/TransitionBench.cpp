@@ -162,11 +162,17 @@ TransitionBench::ColdStart TransitionBench::coldStart(bool ownThread) const
         // the rest: a level change then finds its background decoded, not
         // uploaded.
         preloader.waitForDecodes();
-        for (int from = 1; from <= levelsChanged; ++from)
+        // New Game shows level 1 before any level can change; each change
+        // then starts as a frame of the game does, the one before it
+        // finished by its swap.
+        drawFrame(*play);
+        for (int from = 1; from <= levelsChanged; ++from) {
+            renderer().finish();
             timeHandOver(times.levelChange, [play, from] {
                 play->setup(from + 1);
                 drawFrame(*play);
             });
+        }
         clearScreens();
     }
     return times;
