@@ -1,7 +1,7 @@
 // The level loader: the input is level 1's file, loaded by a play screen with
-// the game's own pictures and intro texts, then played and drawn for a few
-// frames on the null renderer (no context: the runs go to the loader and the
-// rules).
+// the game's own pictures and intro texts, then played for a few frames and
+// its last frame drawn on the null renderer (no context: the runs go to the
+// loader and the rules).
 #include "FuzzSupport.h"
 #include "app/Globals.h"
 #include "app/ScreenFactories.h"
@@ -68,15 +68,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     frameStep = secondsPerFrame;
     for (int frame = 0; frame < framesPlayed; ++frame) {
         play.update();
-        // Drawn as a frame is: on the null backend, recorded and counted.
-        renderer().beginFrame();
-        play.render();
-        renderer().endFrame();
         // A death or a last level would hand the screen on; that is played
         // elsewhere, not here.
         if (currentScreen != before || play.dying || play.levelFading)
             break;
     }
+    // The last frame played is drawn as a frame is: on the null backend,
+    // recorded and counted. Drawing only reads what the rules left, so one
+    // frame of it reaches every object the level made.
+    renderer().beginFrame();
+    play.render();
+    renderer().endFrame();
     // The level's objects go with the input that made them, so a run frees
     // what it allocated: the fuzzer then looks for leaks only in a run that
     // really kept memory, instead of scanning the whole heap after every new
