@@ -90,6 +90,12 @@ public:
     std::array<Texture, 4> ninjaTextures;
     Texture zombieStillTexture;
     std::array<Texture, 5> zombieTextures;
+    // The lunge pictures every zombie and every ninja of the level steps
+    // through, as the level was loaded: the zombie pictures, and the ninja
+    // pictures ending on the still zombie. One list per kind, which each
+    // enemy points to.
+    std::vector<Texture> zombieLungeFrames;
+    std::vector<Texture> ninjaLungeFrames;
     std::array<Texture, 1> pirateTextures;
     Texture robotTexture;
     Texture fireTexture;

@@ -110,6 +110,9 @@ void PlayScreen::setup(int n)
     ninjas.reserve(room(file.ninjas));
     entities.reserve(room(file.zombies) + room(file.ninjas) + room(file.cabbages) + room(file.pirates) +
                      room(file.robots));
+    zombieLungeFrames.assign(zombieTextures.begin(), zombieTextures.end());
+    ninjaLungeFrames.assign(ninjaTextures.begin(), ninjaTextures.end());
+    ninjaLungeFrames.push_back(zombieStillTexture);
     createPeppers(objectCount(file.peppers));
     createHealthPickups(objectCount(file.healthPickups));
     createZombies(objectCount(file.zombies));
@@ -159,7 +162,7 @@ void PlayScreen::createZombies(int count)
         zombie->spawn();
         placeEnemy(zombie->sprite);
         zombie->fire.texture = nameOf(fireTexture);
-        zombie->lungeFrames.assign(zombieTextures.begin(), zombieTextures.end());
+        zombie->lungeFrames = &zombieLungeFrames;
         addEnemy(std::move(zombie));
     }
 }
@@ -171,9 +174,7 @@ void PlayScreen::createNinjas(int count)
         ninja->sprite.texture = nameOf(ninjaTextures[0]);
         placeEnemy(ninja->sprite);
         ninja->spawn();
-        ninja->lungeFrames.reserve(ninjaTextures.size() + 1);
-        ninja->lungeFrames.assign(ninjaTextures.begin(), ninjaTextures.end());
-        ninja->lungeFrames.push_back(zombieStillTexture);
+        ninja->lungeFrames = &ninjaLungeFrames;
         ninja->index = static_cast<int>(ninjas.size());
         ninja->ninjas = &ninjas;
         ninjas.push_back(ninja.get());

@@ -34,7 +34,8 @@ struct ZombieKind {
     static void make(Zombie& z)
     {
         z.idleTexture = named(1);
-        z.lungeFrames = {named(2), named(3), named(4), named(5), named(6)};
+        static const std::vector<Texture> lunge{named(2), named(3), named(4), named(5), named(6)};
+        z.lungeFrames = &lunge;
         z.fire.texture = named(7);
         z.spawn();
         z.sprite.x = randomFieldCoordinate();
@@ -53,7 +54,8 @@ struct NinjaKind {
         n.sprite.x = randomFieldCoordinate();
         n.sprite.y = randomFieldCoordinate();
         n.spawn();
-        n.lungeFrames = {named(1), named(2), named(3), named(4)};
+        static const std::vector<Texture> lunge{named(1), named(2), named(3), named(4)};
+        n.lungeFrames = &lunge;
     }
     static void link(Ninja& n, World& w)
     {

@@ -53,12 +53,10 @@ EntityRun::EntityRun(std::uint32_t seed, int perKind)
     player_.width = playerSize;
     player_.height = playerSize;
     unsigned int name = 1;
-    std::vector<Texture> zombieFrames;
     for (int i = 0; i < zombiePictures; ++i)
-        zombieFrames.push_back(named(name++));
-    std::vector<Texture> ninjaFrames;
+        zombieFrames_.push_back(named(name++));
     for (int i = 0; i < ninjaPictures; ++i)
-        ninjaFrames.push_back(named(name++));
+        ninjaFrames_.push_back(named(name++));
     for (int i = 0; i < perKind; ++i) {
         HealthPickup pickup;
         pickup.sprite.texture = named(name);
@@ -67,18 +65,18 @@ EntityRun::EntityRun(std::uint32_t seed, int perKind)
     }
     for (int i = 0; i < perKind; ++i) {
         auto zombie = std::make_unique<Zombie>();
-        zombie->idleTexture = zombieFrames[0];
+        zombie->idleTexture = zombieFrames_[0];
         zombie->spawn();
         placeEnemy(zombie->sprite);
-        zombie->lungeFrames = zombieFrames;
+        zombie->lungeFrames = &zombieFrames_;
         entities_.push_back(std::move(zombie));
     }
     for (int i = 0; i < perKind; ++i) {
         auto ninja = std::make_unique<Ninja>();
-        ninja->sprite.texture = ninjaFrames[0];
+        ninja->sprite.texture = ninjaFrames_[0];
         placeEnemy(ninja->sprite);
         ninja->spawn();
-        ninja->lungeFrames = ninjaFrames;
+        ninja->lungeFrames = &ninjaFrames_;
         ninja->index = static_cast<int>(ninjas_.size());
         ninja->ninjas = &ninjas_;
         ninjas_.push_back(ninja.get());

@@ -40,6 +40,9 @@ public:
     int healed() const { return healed_; }
 
 private:
+    // The zombies' and the ninjas' lunge pictures, which each points to.
+    std::vector<Texture> zombieFrames_;
+    std::vector<Texture> ninjaFrames_;
     std::vector<std::unique_ptr<Entity>> entities_;
     std::list<std::unique_ptr<Knife>> projectiles_;
     std::vector<HealthPickup> pickups_;
