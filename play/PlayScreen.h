@@ -8,7 +8,7 @@
 #include <system_error>
 #include <vector>
 
-#include "entities/Entity.h"
+#include "entities/EntityList.h"
 #include "entities/HealthPickup.h"
 #include "entities/ZombieIndex.h"
 #include "play/HitFlash.h"
@@ -112,7 +112,7 @@ public:
     Camera camera;
     std::list<std::unique_ptr<Knife>> projectiles;  // knives in flight; owned
     std::vector<Sprite> peppers;                    // in creation order
-    std::vector<std::unique_ptr<Entity>> entities;  // every enemy, in creation order; owned
+    EntityList entities;                            // every enemy, in creation order; owned
     std::vector<Ninja*> ninjas;                     // the ninjas of entities; not owned
     std::vector<HealthPickup> healthPickups;
     // What the level now loaded was placed from: the tick its random
@@ -154,8 +154,6 @@ private:
     void createCabbages(int count);
     void createPirates(int count);
     void createRobots(int count);
-    // Appends a new enemy to `entities`, its events heard by `sounds`.
-    void addEnemy(std::unique_ptr<Entity> enemy);
 
     // update(): the rules of a running level.
     void collectPeppers();

@@ -12,6 +12,7 @@
 #include "entities/Knife.h"
 #include "entities/Ninja.h"
 #include "entities/Pirate.h"
+#include "entities/EntityList.h"
 #include "entities/Robot.h"
 #include "entities/StateHash.h"
 #include "entities/Zombie.h"
@@ -21,7 +22,7 @@ namespace {
 // The lists and the listener an entity is linked to, as a play screen holds
 // them.
 struct World {
-    std::vector<std::unique_ptr<Entity>> entities;
+    EntityList entities;
     std::list<std::unique_ptr<Knife>> knives;
     std::vector<Ninja*> ninjas;
     HeardEvents heard;

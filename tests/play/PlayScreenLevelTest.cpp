@@ -106,7 +106,7 @@ TEST_F(LevelLoaderTest, ObjectsAreCreatedInTheLoadersOrderWithTheirLinks)
 
     ASSERT_EQ(screen->ninjas.size(), 2u);
     for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(screen->ninjas[i], screen->entities[2 + i].get());
+        EXPECT_EQ(screen->ninjas[i], screen->entities[2 + i]);
         EXPECT_EQ(screen->ninjas[i]->index, i);
         EXPECT_EQ(screen->ninjas[i]->ninjas, &screen->ninjas);
         EXPECT_EQ(screen->ninjas[i]->lungeFrames, &screen->ninjaLungeFrames);

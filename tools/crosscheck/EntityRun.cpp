@@ -69,7 +69,7 @@ EntityRun::EntityRun(std::uint32_t seed, int perKind)
         zombie->spawn();
         placeEnemy(zombie->sprite);
         zombie->lungeFrames = &zombieFrames_;
-        entities_.push_back(std::move(zombie));
+        entities_.add(std::move(zombie));
     }
     for (int i = 0; i < perKind; ++i) {
         auto ninja = std::make_unique<Ninja>();
@@ -80,14 +80,14 @@ EntityRun::EntityRun(std::uint32_t seed, int perKind)
         ninja->index = static_cast<int>(ninjas_.size());
         ninja->ninjas = &ninjas_;
         ninjas_.push_back(ninja.get());
-        entities_.push_back(std::move(ninja));
+        entities_.add(std::move(ninja));
     }
     for (int i = 0; i < perKind; ++i) {
         auto cabbage = std::make_unique<Cabbage>();
         for (Texture& frame : cabbage->growFrames)
             frame = named(name++);
         cabbage->spawn();
-        entities_.push_back(std::move(cabbage));
+        entities_.add(std::move(cabbage));
     }
     for (int i = 0; i < perKind; ++i) {
         auto pirate = std::make_unique<Pirate>();
@@ -95,7 +95,7 @@ EntityRun::EntityRun(std::uint32_t seed, int perKind)
         pirate->projectiles = &projectiles_;
         pirate->knifeTexture = named(name);
         pirate->spawn();
-        entities_.push_back(std::move(pirate));
+        entities_.add(std::move(pirate));
     }
     for (int i = 0; i < perKind; ++i) {
         auto robot = std::make_unique<Robot>();
@@ -103,7 +103,7 @@ EntityRun::EntityRun(std::uint32_t seed, int perKind)
         robot->zombieIndex = &zombieIndex_;
         placeEnemy(robot->sprite);
         robot->spawn();
-        entities_.push_back(std::move(robot));
+        entities_.add(std::move(robot));
     }
     zombieIndex_.watch(&entities_);
 }
