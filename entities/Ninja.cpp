@@ -72,8 +72,8 @@ int Ninja::update(float playerX, float playerY)
 
     if (lungeTimer > recoveredAt) {
         lungeTimer -= lungeRate * frameStep;
-        if (!lungeFrames.empty())
-            sprite.texture = lungeFrames.front();
+        if (lungeFrames && !lungeFrames->empty())
+            sprite.texture = lungeFrames->front();
         return 0;
     }
 
@@ -120,7 +120,7 @@ void Ninja::showLungePicture()
 {
     // The pictures run from the first to the last as lungeTimer falls from
     // 12 to 0; the last one shows in the frame that decides the hit.
-    const int n = static_cast<int>(lungeFrames.size());
+    const int n = lungeFrames ? static_cast<int>(lungeFrames->size()) : 0;
     if (n == 0)
         return;
     const double position = (1.0 - static_cast<double>(lungeTimer) / lungeLength) * (n - 1);
@@ -131,5 +131,5 @@ void Ninja::showLungePicture()
         frame = n - 1;
     else if (position > 0.0)
         frame = static_cast<int>(position);
-    sprite.texture = lungeFrames[static_cast<std::size_t>(frame)];
+    sprite.texture = (*lungeFrames)[static_cast<std::size_t>(frame)];
 }

@@ -17,7 +17,9 @@ public:
     bool horizontalNext = false;
     float targetY = 0.0f;
     float targetX = 0.0f;
-    std::vector<Texture> lungeFrames; // names owned by the play screen
+    // The lunge pictures, first to last: a list the play screen keeps for all
+    // its ninjas. Not owned; no pictures while it is null.
+    const std::vector<Texture>* lungeFrames = nullptr;
     // The play screen's list of this level's ninjas. Not owned.
     const std::vector<Ninja*>* ninjas = nullptr;
     float lungeTimer = 0.0f;

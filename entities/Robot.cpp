@@ -94,13 +94,13 @@ int Robot::update(float playerX, float playerY)
             }
         }
     } else if (entities) {
-        for (const auto& entity : *entities) {
-            if (!entity || entity->kind() != EntityKind::Zombie)
+        for (Entity* entity : *entities) {
+            if (entity->kind() != EntityKind::Zombie)
                 continue;
             if (pointInSprite(flame, entity->sprite.x, entity->sprite.y) && flameCooldown <= 0.0f) {
                 // The cooldown now stands above 0, so no second zombie
                 // catches fire in this frame.
-                if (auto* zombie = dynamic_cast<Zombie*>(entity.get())) {
+                if (auto* zombie = dynamic_cast<Zombie*>(entity)) {
                     zombie->ignite();
                     flameCooldown = igniteCooldown;
                 }

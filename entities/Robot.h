@@ -4,6 +4,8 @@
 
 #include "entities/EntityOf.h"
 
+class EntityList;
+
 class ZombieIndex;
 
 // Roams the field from one random point to the next holding a pulsing flame
@@ -21,7 +23,7 @@ public:
     float flamePhase = 0.0f;
     // The play screen's list of all entities, searched for zombies each
     // frame. Not owned.
-    const std::vector<std::unique_ptr<Entity>>* entities = nullptr;
+    const EntityList* entities = nullptr;
     // The play screen's grid of that list's zombies: when set, the robot asks
     // it instead of searching the list (the same zombie either way). Not owned.
     ZombieIndex* zombieIndex = nullptr;

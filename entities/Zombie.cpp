@@ -110,7 +110,7 @@ void Zombie::showLungePicture()
 {
     // The pictures run from the first to the last as lungeTimer falls from
     // 10 to 0, each for an equal share of the lunge.
-    const int n = static_cast<int>(lungeFrames.size());
+    const int n = lungeFrames ? static_cast<int>(lungeFrames->size()) : 0;
     if (n == 0)
         return;
     // A timer above the lunge's start (never set by the game) shows the first
@@ -122,5 +122,5 @@ void Zombie::showLungePicture()
         index = 0;
     if (index > n - 1)
         index = n - 1;
-    sprite.texture = lungeFrames[static_cast<std::size_t>(index)];
+    sprite.texture = (*lungeFrames)[static_cast<std::size_t>(index)];
 }

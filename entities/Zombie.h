@@ -23,7 +23,9 @@ public:
     float targetY = 0.0f;
     float targetX = 0.0f;
     Texture idleTexture;               // only its name is used; owned by the play screen
-    std::vector<Texture> lungeFrames;  // names owned by the play screen
+    // The lunge pictures, first to last: a list the play screen keeps for all
+    // its zombies. Not owned; no pictures while it is null.
+    const std::vector<Texture>* lungeFrames = nullptr;
     float lungeTimer = 0.0f;
 
 protected:

@@ -25,7 +25,7 @@ int cellOf(float coordinate)
 
 } // namespace
 
-void ZombieIndex::watch(const std::vector<std::unique_ptr<Entity>>* entities)
+void ZombieIndex::watch(const EntityList* entities)
 {
     entities_ = entities;
     stale_ = true;
@@ -41,8 +41,8 @@ void ZombieIndex::rebuild()
     std::vector<int> cells;
     std::vector<Entry> found;
     for (std::size_t place = 0; place < entities_->size(); ++place) {
-        Entity* entity = (*entities_)[place].get();
-        if (entity == nullptr || entity->kind() != EntityKind::Zombie)
+        Entity* entity = (*entities_)[place];
+        if (entity->kind() != EntityKind::Zombie)
             continue;
         auto* zombie = dynamic_cast<Zombie*>(entity);
         if (zombie == nullptr)

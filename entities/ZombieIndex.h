@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "entities/Entity.h"
+#include "entities/EntityList.h"
 
 class Zombie;
 
@@ -19,7 +19,7 @@ class Zombie;
 class ZombieIndex {
 public:
     // The list looked at; not owned. Null: no zombies.
-    void watch(const std::vector<std::unique_ptr<Entity>>* entities);
+    void watch(const EntityList* entities);
 
     void markStale() { stale_ = true; }
 
@@ -35,7 +35,7 @@ private:
 
     void rebuild();
 
-    const std::vector<std::unique_ptr<Entity>>* entities_ = nullptr;
+    const EntityList* entities_ = nullptr;
     bool stale_ = true;
     std::vector<std::size_t> cellStart_; // entries of cell c: [cellStart_[c], cellStart_[c + 1])
     std::vector<Entry> entries_;         // by cell, in list order within a cell

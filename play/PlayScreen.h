@@ -8,7 +8,7 @@
 #include <system_error>
 #include <vector>
 
-#include "entities/Entity.h"
+#include "entities/EntityList.h"
 #include "entities/HealthPickup.h"
 #include "entities/ZombieIndex.h"
 #include "play/HitFlash.h"
@@ -90,6 +90,12 @@ public:
     std::array<Texture, 4> ninjaTextures;
     Texture zombieStillTexture;
     std::array<Texture, 5> zombieTextures;
+    // The lunge pictures every zombie and every ninja of the level steps
+    // through, as the level was loaded: the zombie pictures, and the ninja
+    // pictures ending on the still zombie. One list per kind, which each
+    // enemy points to.
+    std::vector<Texture> zombieLungeFrames;
+    std::vector<Texture> ninjaLungeFrames;
     std::array<Texture, 1> pirateTextures;
     Texture robotTexture;
     Texture fireTexture;
@@ -106,7 +112,7 @@ public:
     Camera camera;
     std::list<std::unique_ptr<Knife>> projectiles;  // knives in flight; owned
     std::vector<Sprite> peppers;                    // in creation order
-    std::vector<std::unique_ptr<Entity>> entities;  // every enemy, in creation order; owned
+    EntityList entities;                            // every enemy, in creation order; owned
     std::vector<Ninja*> ninjas;                     // the ninjas of entities; not owned
     std::vector<HealthPickup> healthPickups;
     // What the level now loaded was placed from: the tick its random
@@ -148,8 +154,6 @@ private:
     void createCabbages(int count);
     void createPirates(int count);
     void createRobots(int count);
-    // Appends a new enemy to `entities`, its events heard by `sounds`.
-    void addEnemy(std::unique_ptr<Entity> enemy);
 
     // update(): the rules of a running level.
     void collectPeppers();

@@ -110,6 +110,9 @@ void PlayScreen::setup(int n)
     ninjas.reserve(room(file.ninjas));
     entities.reserve(room(file.zombies) + room(file.ninjas) + room(file.cabbages) + room(file.pirates) +
                      room(file.robots));
+    zombieLungeFrames.assign(zombieTextures.begin(), zombieTextures.end());
+    ninjaLungeFrames.assign(ninjaTextures.begin(), ninjaTextures.end());
+    ninjaLungeFrames.push_back(zombieStillTexture);
     createPeppers(objectCount(file.peppers));
     createHealthPickups(objectCount(file.healthPickups));
     createZombies(objectCount(file.zombies));
@@ -118,12 +121,6 @@ void PlayScreen::setup(int n)
     createPirates(objectCount(file.pirates));
     createRobots(objectCount(file.robots));
     hud.levelLoaded();
-}
-
-void PlayScreen::addEnemy(std::unique_ptr<Entity> enemy)
-{
-    enemy->events = &sounds;
-    entities.push_back(std::move(enemy));
 }
 
 void PlayScreen::createPeppers(int count)
@@ -151,70 +148,70 @@ void PlayScreen::createHealthPickups(int count)
     }
 }
 
+// Each enemy is heard by `sounds` once it has been made: nothing it does
+// while being made is reported.
 void PlayScreen::createZombies(int count)
 {
     for (int i = 0; i < count; ++i) {
-        auto zombie = std::make_unique<Zombie>();
-        zombie->idleTexture = nameOf(zombieStillTexture);
-        zombie->spawn();
-        placeEnemy(zombie->sprite);
-        zombie->fire.texture = nameOf(fireTexture);
-        zombie->lungeFrames.assign(zombieTextures.begin(), zombieTextures.end());
-        addEnemy(std::move(zombie));
+        Zombie& zombie = entities.add<Zombie>();
+        zombie.idleTexture = nameOf(zombieStillTexture);
+        zombie.spawn();
+        placeEnemy(zombie.sprite);
+        zombie.fire.texture = nameOf(fireTexture);
+        zombie.lungeFrames = &zombieLungeFrames;
+        zombie.events = &sounds;
     }
 }
 
 void PlayScreen::createNinjas(int count)
 {
     for (int i = 0; i < count; ++i) {
-        auto ninja = std::make_unique<Ninja>();
-        ninja->sprite.texture = nameOf(ninjaTextures[0]);
-        placeEnemy(ninja->sprite);
-        ninja->spawn();
-        ninja->lungeFrames.reserve(ninjaTextures.size() + 1);
-        ninja->lungeFrames.assign(ninjaTextures.begin(), ninjaTextures.end());
-        ninja->lungeFrames.push_back(zombieStillTexture);
-        ninja->index = static_cast<int>(ninjas.size());
-        ninja->ninjas = &ninjas;
-        ninjas.push_back(ninja.get());
-        addEnemy(std::move(ninja));
+        Ninja& ninja = entities.add<Ninja>();
+        ninja.sprite.texture = nameOf(ninjaTextures[0]);
+        placeEnemy(ninja.sprite);
+        ninja.spawn();
+        ninja.lungeFrames = &ninjaLungeFrames;
+        ninja.index = static_cast<int>(ninjas.size());
+        ninja.ninjas = &ninjas;
+        ninjas.push_back(&ninja);
+        ninja.events = &sounds;
     }
 }
 
 void PlayScreen::createCabbages(int count)
 {
     for (int i = 0; i < count; ++i) {
-        auto cabbage = std::make_unique<Cabbage>();
-        for (std::size_t frame = 0; frame < cabbage->growFrames.size(); ++frame)
-            cabbage->growFrames[frame] = nameOf(cabbageTextures[frame]);
-        cabbage->spawn();
-        addEnemy(std::move(cabbage));
+        Cabbage& cabbage = entities.add<Cabbage>();
+        for (std::size_t frame = 0; frame < cabbage.growFrames.size(); ++frame)
+            cabbage.growFrames[frame] = nameOf(cabbageTextures[frame]);
+        cabbage.spawn();
+        cabbage.events = &sounds;
     }
 }
 
 void PlayScreen::createPirates(int count)
 {
     for (int i = 0; i < count; ++i) {
-        auto pirate = std::make_unique<Pirate>();
-        placeEnemy(pirate->sprite);
-        pirate->sprite.texture = nameOf(pirateTextures[0]);
-        pirate->projectiles = &projectiles;
-        pirate->knifeTexture = nameOf(knifeTexture);
-        pirate->spawn();
-        addEnemy(std::move(pirate));
+        Pirate& pirate = entities.add<Pirate>();
+        placeEnemy(pirate.sprite);
+        pirate.sprite.texture = nameOf(pirateTextures[0]);
+        pirate.projectiles = &projectiles;
+        pirate.knifeTexture = nameOf(knifeTexture);
+        pirate.spawn();
+        pirate.events = &sounds;
     }
 }
 
 void PlayScreen::createRobots(int count)
 {
     for (int i = 0; i < count; ++i) {
-        auto robot = std::make_unique<Robot>();
-        robot->flame.texture = nameOf(flameTexture);
-        robot->entities = &entities;
-        robot->zombieIndex = &zombieIndex;
-        robot->sprite.texture = nameOf(robotTexture);
-        placeEnemy(robot->sprite);
-        robot->spawn();
-        addEnemy(std::move(robot));
+        Robot& robot = entities.add<Robot>();
+        robot.flame.texture = nameOf(flameTexture);
+        robot.entities = &entities;
+        robot.zombieIndex = &zombieIndex;
+        robot.sprite.texture = nameOf(robotTexture);
+        placeEnemy(robot.sprite);
+        robot.spawn();
+        robot.events = &sounds;
     }
 }

@@ -12,6 +12,7 @@
 #include "entities/Knife.h"
 #include "entities/Ninja.h"
 #include "entities/Pirate.h"
+#include "entities/EntityList.h"
 #include "entities/Robot.h"
 #include "entities/StateHash.h"
 #include "entities/Zombie.h"
@@ -21,7 +22,7 @@ namespace {
 // The lists and the listener an entity is linked to, as a play screen holds
 // them.
 struct World {
-    std::vector<std::unique_ptr<Entity>> entities;
+    EntityList entities;
     std::list<std::unique_ptr<Knife>> knives;
     std::vector<Ninja*> ninjas;
     HeardEvents heard;
@@ -34,7 +35,8 @@ struct ZombieKind {
     static void make(Zombie& z)
     {
         z.idleTexture = named(1);
-        z.lungeFrames = {named(2), named(3), named(4), named(5), named(6)};
+        static const std::vector<Texture> lunge{named(2), named(3), named(4), named(5), named(6)};
+        z.lungeFrames = &lunge;
         z.fire.texture = named(7);
         z.spawn();
         z.sprite.x = randomFieldCoordinate();
@@ -53,7 +55,8 @@ struct NinjaKind {
         n.sprite.x = randomFieldCoordinate();
         n.sprite.y = randomFieldCoordinate();
         n.spawn();
-        n.lungeFrames = {named(1), named(2), named(3), named(4)};
+        static const std::vector<Texture> lunge{named(1), named(2), named(3), named(4)};
+        n.lungeFrames = &lunge;
     }
     static void link(Ninja& n, World& w)
     {

@@ -18,8 +18,7 @@ protected:
         n.sprite.x = x;
         n.sprite.y = y;
         n.spawn();
-        for (unsigned name = 501; name <= 505; ++name)
-            n.lungeFrames.push_back(named(name));
+        n.lungeFrames = &lungeFrames;
         n.index = static_cast<int>(ninjas.size());
         n.ninjas = &ninjas;
         ninjas.push_back(&n);
@@ -35,6 +34,7 @@ protected:
     }
     std::vector<Ninja*> ninjas;
     std::vector<std::unique_ptr<Ninja>> owned;
+    const std::vector<Texture> lungeFrames{named(501), named(502), named(503), named(504), named(505)};
 };
 
 TEST_F(NinjaTest, SpawnAlternatesTheFirstLegAcrossTheWholeRun)

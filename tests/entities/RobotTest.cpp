@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "EntityTestSupport.h"
+#include "entities/EntityList.h"
 #include "entities/Robot.h"
 #include "entities/Zombie.h"
 
@@ -20,17 +21,17 @@ protected:
     }
     Zombie* zombieAt(float x)
     {
-        list.push_back(std::make_unique<Zombie>());
-        list.back()->sprite.x = x;
-        list.back()->sprite.y = -3.5f;
-        return static_cast<Zombie*>(list.back().get());
+        Zombie& zombie = list.add<Zombie>();
+        zombie.sprite.x = x;
+        zombie.sprite.y = -3.5f;
+        return &zombie;
     }
     int step(float dt, float px = -90.0f, float py = 90.0f)
     {
         frameStep = dt;
         return r.update(px, py);
     }
-    std::vector<std::unique_ptr<Entity>> list;
+    EntityList list;
     Robot r;
 };
 
@@ -91,9 +92,9 @@ TEST_F(RobotTest, ABurnFrameNeitherMovesNorIgnites)
 TEST_F(RobotTest, IgnitesOneZombieAFrameFirstInTheList)
 {
     r.speed = 0.0f;
-    list.push_back(std::make_unique<Entity>()); // not a zombie, though in the flame
+    list.add(std::make_unique<Entity>()); // not a zombie, though in the flame
     list.back()->sprite.x = 30.0f;
-    list.push_back(nullptr);
+    list.add<Robot>().sprite.x = 30.0f; // nor is a robot
     Zombie* first = zombieAt(30.0f);
     Zombie* second = zombieAt(40.0f);
     r.flameCooldown = 0.0f;

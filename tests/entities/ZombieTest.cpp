@@ -12,8 +12,7 @@ protected:
         z.spawn();
         z.sprite.depth = 2.0f;
         z.sprite.width = z.sprite.height = 32.0f;
-        for (unsigned name = 101; name <= 105; ++name)
-            z.lungeFrames.push_back(named(name));
+        z.lungeFrames = &lungeFrames;
     }
     int step(float dt, float px, float py = 0.0f)
     {
@@ -28,6 +27,7 @@ protected:
             step(0.125f, startX);
         return step(0.125f, endX);
     }
+    const std::vector<Texture> lungeFrames{named(101), named(102), named(103), named(104), named(105)};
     Zombie z;
 };
 
@@ -97,10 +97,14 @@ TEST_F(ZombieTest, OnlyTheReachAtTheLungesEndCounts)
     EXPECT_EQ(step(0.125f, 20.0f), 0);
     EXPECT_EQ(z.lungeTimer, 10.0f) << "still within reach: the next lunge starts";
 
-    z.lungeFrames.clear();
-    z.lungeTimer = 0.0f;
-    z.burning = false;
-    EXPECT_EQ(lunge(20, 20), 5) << "no pictures: the lunge still runs";
+    const std::vector<Texture> noFrames;
+    for (const std::vector<Texture>* none : {&noFrames, static_cast<const std::vector<Texture>*>(nullptr)}) {
+        z.lungeFrames = none;
+        z.lungeTimer = 0.0f;
+        z.burning = false;
+        EXPECT_EQ(lunge(20, 20), 5) << "no pictures: the lunge still runs";
+        EXPECT_EQ(z.sprite.texture.glName, 100u);
+    }
 }
 
 TEST_F(ZombieTest, BurningFireTrailsTheFacingScrollsAndHoldsOnAHit)

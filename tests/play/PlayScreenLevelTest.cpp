@@ -106,12 +106,15 @@ TEST_F(LevelLoaderTest, ObjectsAreCreatedInTheLoadersOrderWithTheirLinks)
 
     ASSERT_EQ(screen->ninjas.size(), 2u);
     for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(screen->ninjas[i], screen->entities[2 + i].get());
+        EXPECT_EQ(screen->ninjas[i], screen->entities[2 + i]);
         EXPECT_EQ(screen->ninjas[i]->index, i);
         EXPECT_EQ(screen->ninjas[i]->ninjas, &screen->ninjas);
-        EXPECT_EQ(screen->ninjas[i]->lungeFrames.back().glName, screen->zombieStillTexture.glName);
+        EXPECT_EQ(screen->ninjas[i]->lungeFrames, &screen->ninjaLungeFrames);
     }
-    EXPECT_EQ(static_cast<Zombie&>(*screen->entities[1]).lungeFrames.size(), 5u);
+    ASSERT_EQ(screen->ninjaLungeFrames.size(), 5u);
+    EXPECT_EQ(screen->ninjaLungeFrames.back().glName, screen->zombieStillTexture.glName);
+    EXPECT_EQ(static_cast<Zombie&>(*screen->entities[1]).lungeFrames, &screen->zombieLungeFrames);
+    EXPECT_EQ(screen->zombieLungeFrames.size(), 5u);
     EXPECT_EQ(static_cast<Pirate&>(*screen->entities[7]).projectiles, &screen->projectiles);
     EXPECT_EQ(static_cast<Robot&>(*screen->entities[8]).entities, &screen->entities);
     for (const auto& entity : screen->entities)

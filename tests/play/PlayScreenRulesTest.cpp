@@ -111,7 +111,7 @@ TEST_F(PlayRulesTest, HealingComesAfterAllDamageAndTheCutTo30AfterHealing)
 {
     auto screen = pepperLevel(1, 1, 1);
     auto* biter = new Biter(4);
-    screen->entities.emplace_back(biter);
+    screen->entities.add(std::unique_ptr<Entity>(biter));
     HealthPickup pickup;
     pickup.sprite.x = screen->player.x;
     pickup.sprite.y = screen->player.y;
@@ -149,7 +149,7 @@ TEST_F(PlayRulesTest, EnemiesMeetThePlayerInsideTheField)
 {
     auto screen = pepperLevel(1, 1, 1);
     auto* biter = new Biter(0);
-    screen->entities.emplace_back(biter);
+    screen->entities.add(std::unique_ptr<Entity>(biter));
     struct Case {
         float x, y, expectX, expectY;
     };
@@ -197,7 +197,7 @@ TEST_F(PlayRulesTest, PausesStopTheRulesButNotTheCompletionCheck)
 {
     auto screen = pepperLevel(1, 2, 5);
     auto* biter = new Biter(1);
-    screen->entities.emplace_back(biter);
+    screen->entities.add(std::unique_ptr<Entity>(biter));
     screen->player.x = screen->peppers[0].x;
     screen->player.y = screen->peppers[0].y;
     frameStep = 0.1f;
@@ -298,7 +298,7 @@ TEST_F(PlayRulesTest, DeathDimsTheLightGrowsTheDeadPictureAndReturnsToTheMenu)
 {
     auto* screen = pepperLevel(1, 2, 5).release();
     auto* biter = new Biter(45);
-    screen->entities.emplace_back(biter);
+    screen->entities.add(std::unique_ptr<Entity>(biter));
     screen->projectiles.push_back(knifeAt(-50.0f, 50.0f, 10.0f, true));
     currentScreen = screen;
     frameStep = 0.125f; // 5 death fade units a frame

@@ -214,7 +214,7 @@ TEST_F(PlaySoundTest, ThrowsAndFiresSoundOnceAFrameAfterEveryEnemyHasMovedAndBef
     screen->player.x = flameMiddleX;
     screen->player.y = 20.0f; // beside the flame, within the zombie's reach
     for (auto& entity : screen->entities) {
-        if (auto* pirate = dynamic_cast<Pirate*>(entity.get())) {
+        if (auto* pirate = dynamic_cast<Pirate*>(entity)) {
             pirate->sprite.x = pirate->sprite.y = -80.0f;
             pirate->throwTimer = -1.0f;
         }

@@ -53,12 +53,10 @@ EntityRun::EntityRun(std::uint32_t seed, int perKind)
     player_.width = playerSize;
     player_.height = playerSize;
     unsigned int name = 1;
-    std::vector<Texture> zombieFrames;
     for (int i = 0; i < zombiePictures; ++i)
-        zombieFrames.push_back(named(name++));
-    std::vector<Texture> ninjaFrames;
+        zombieFrames_.push_back(named(name++));
     for (int i = 0; i < ninjaPictures; ++i)
-        ninjaFrames.push_back(named(name++));
+        ninjaFrames_.push_back(named(name++));
     for (int i = 0; i < perKind; ++i) {
         HealthPickup pickup;
         pickup.sprite.texture = named(name);
@@ -67,29 +65,29 @@ EntityRun::EntityRun(std::uint32_t seed, int perKind)
     }
     for (int i = 0; i < perKind; ++i) {
         auto zombie = std::make_unique<Zombie>();
-        zombie->idleTexture = zombieFrames[0];
+        zombie->idleTexture = zombieFrames_[0];
         zombie->spawn();
         placeEnemy(zombie->sprite);
-        zombie->lungeFrames = zombieFrames;
-        entities_.push_back(std::move(zombie));
+        zombie->lungeFrames = &zombieFrames_;
+        entities_.add(std::move(zombie));
     }
     for (int i = 0; i < perKind; ++i) {
         auto ninja = std::make_unique<Ninja>();
-        ninja->sprite.texture = ninjaFrames[0];
+        ninja->sprite.texture = ninjaFrames_[0];
         placeEnemy(ninja->sprite);
         ninja->spawn();
-        ninja->lungeFrames = ninjaFrames;
+        ninja->lungeFrames = &ninjaFrames_;
         ninja->index = static_cast<int>(ninjas_.size());
         ninja->ninjas = &ninjas_;
         ninjas_.push_back(ninja.get());
-        entities_.push_back(std::move(ninja));
+        entities_.add(std::move(ninja));
     }
     for (int i = 0; i < perKind; ++i) {
         auto cabbage = std::make_unique<Cabbage>();
         for (Texture& frame : cabbage->growFrames)
             frame = named(name++);
         cabbage->spawn();
-        entities_.push_back(std::move(cabbage));
+        entities_.add(std::move(cabbage));
     }
     for (int i = 0; i < perKind; ++i) {
         auto pirate = std::make_unique<Pirate>();
@@ -97,7 +95,7 @@ EntityRun::EntityRun(std::uint32_t seed, int perKind)
         pirate->projectiles = &projectiles_;
         pirate->knifeTexture = named(name);
         pirate->spawn();
-        entities_.push_back(std::move(pirate));
+        entities_.add(std::move(pirate));
     }
     for (int i = 0; i < perKind; ++i) {
         auto robot = std::make_unique<Robot>();
@@ -105,7 +103,7 @@ EntityRun::EntityRun(std::uint32_t seed, int perKind)
         robot->zombieIndex = &zombieIndex_;
         placeEnemy(robot->sprite);
         robot->spawn();
-        entities_.push_back(std::move(robot));
+        entities_.add(std::move(robot));
     }
     zombieIndex_.watch(&entities_);
 }

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "entities/Entity.h"
+#include "entities/EntityList.h"
 #include "entities/HealthPickup.h"
 #include "entities/Knife.h"
 #include "entities/ZombieIndex.h"
@@ -40,7 +40,10 @@ public:
     int healed() const { return healed_; }
 
 private:
-    std::vector<std::unique_ptr<Entity>> entities_;
+    // The zombies' and the ninjas' lunge pictures, which each points to.
+    std::vector<Texture> zombieFrames_;
+    std::vector<Texture> ninjaFrames_;
+    EntityList entities_;
     std::list<std::unique_ptr<Knife>> projectiles_;
     std::vector<HealthPickup> pickups_;
     std::vector<Ninja*> ninjas_;
