@@ -20,7 +20,6 @@ public:
     EntityList() = default;
     EntityList(const EntityList&) = delete;
     EntityList& operator=(const EntityList&) = delete;
-    ~EntityList() { clear(); }
 
     // A new Kind, default-constructed, at the end of the list.
     template <class Kind>
@@ -50,16 +49,16 @@ public:
 
 private:
     // Up to blockSize entities of one kind, made in place: they never move.
+    // The list holds blocks of every kind through this base.
     class Block {
     public:
         virtual ~Block() = default;
-        virtual bool full() const = 0;
     };
     template <class Kind>
     class BlockOf : public Block {
     public:
         BlockOf() { items_.reserve(blockSize); }
-        bool full() const override { return items_.size() == blockSize; }
+        bool full() const { return items_.size() == blockSize; }
         Kind& add() { return items_.emplace_back(); }
 
     private:
@@ -74,7 +73,7 @@ private:
         for (auto& [openKind, block] : open_) {
             if (openKind != kind)
                 continue;
-            if (block->full())
+            if (static_cast<BlockOf<Kind>&>(*block).full())
                 block = newBlock<Kind>();
             return static_cast<BlockOf<Kind>&>(*block);
         }

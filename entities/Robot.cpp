@@ -1,5 +1,6 @@
 #include "entities/Robot.h"
 
+#include "entities/EntityList.h"
 #include "entities/Random.h"
 #include "entities/Sine.h"
 #include "entities/SpriteState.h"

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "entities/EntityList.h"
 #include "entities/Zombie.h"
 
 namespace {

@@ -3,8 +3,9 @@
 #include <memory>
 #include <vector>
 
-#include "entities/EntityList.h"
+#include "entities/Entity.h"
 
+class EntityList;
 class Zombie;
 
 // Where the zombies of a level stand, so that a robot finds the zombie in its

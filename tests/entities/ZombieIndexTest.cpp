@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "entities/EntityList.h"
 #include "entities/Robot.h"
 #include "entities/Zombie.h"
 #include "entities/ZombieIndex.h"
